@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CodeRecord.h"
+#include "FunctionEntry.h"
+#include "kamdeldocument_export.h"
+
+#include <QByteArray>
+#include <QList>
+
+class DeviceItem;
+
+// Turns a document's command tree into the panel's byte image. The variants
+// differ only in the bit order of LED frames and in the image prefix.
+class KAMDELDOCUMENT_EXPORT Compiller
+{
+public:
+    // Opcodes understood by the panel firmware.
+    enum Opcode : char {
+        OpStop = 0x00,
+        OpReset = 0x01,
+        OpLedStates = 0x03,
+        OpReturn = 0x04,
+        OpCall = 0x05,
+    };
+    static constexpr qint32 FirstAddress = 2;
+
+    explicit Compiller(DeviceItem* device);
+    virtual ~Compiller();
+
+    virtual QByteArray createBinnary() = 0;
+    virtual void compileItem(AbstractTreeItem* item, int& address) = 0;
+
+    void compile();
+
+    const QList<CodeRecord>& codeRecords() const { return records; }
+    const QList<qint32>& programAddressList() const { return programAddresses; }
+    const QList<FunctionEntry>& functions() const { return functionTable; }
+
+protected:
+    // The walk and the encoding shared by both variants; `setLedBit` places
+    // LED i of a frame into its bitmap.
+    void compileCommon(AbstractTreeItem* item, int& address);
+    virtual void setLedBit(QByteArray& bitmap, int led) const = 0;
+    QByteArray recordsCode() const;
+
+    DeviceItem* device;
+    QList<CodeRecord> records;
+    QList<qint32> programAddresses;
+    QList<FunctionEntry> functionTable;
+
+private:
+    Q_DISABLE_COPY(Compiller)
+    void emitRecord(AbstractTreeItem* item, const QByteArray& code, int& address);
+};

@@ -1,0 +1,107 @@
+#include "AbstractTreeItem.h"
+
+#include "DeviceItem.h"
+
+AbstractTreeItem::AbstractTreeItem(QObject* parent)
+    : QObject(parent)
+    , m_name(QStringLiteral("?"))
+{
+}
+
+AbstractTreeItem::AbstractTreeItem(const QString& name, AbstractTreeItem* parent)
+    : QObject(parent)
+    , m_name(name)
+{
+    if (parent)
+        parent->appendChild(this);
+}
+
+AbstractTreeItem::~AbstractTreeItem()
+{
+    // Children built with this item as QObject parent would otherwise be
+    // deleted a second time by ~QObject; take them out of both lists first.
+    const QList<AbstractTreeItem*> children = std::exchange(m_children, {});
+    for (AbstractTreeItem* item : children) {
+        item->m_parentItem = nullptr;
+        item->setParent(nullptr);
+        delete item;
+    }
+    if (m_parentItem)
+        m_parentItem->m_children.removeOne(this);
+}
+
+QVariant AbstractTreeItem::data(int column) const
+{
+    if (column == 0)
+        return m_name;
+    return QVariant();
+}
+
+bool AbstractTreeItem::setData(int column, const QVariant& value)
+{
+    if (column != 0)
+        return false;
+    m_name = value.toString();
+    return true;
+}
+
+void AbstractTreeItem::readXML(QXmlStreamReader&) { }
+
+void AbstractTreeItem::writeXML(QXmlStreamWriter&) { }
+
+int AbstractTreeItem::row() const
+{
+    if (!m_parentItem)
+        return 0;
+    return m_parentItem->m_children.indexOf(const_cast<AbstractTreeItem*>(this));
+}
+
+AbstractTreeItem* AbstractTreeItem::previousItem() const
+{
+    if (!m_parentItem)
+        return nullptr;
+    return m_parentItem->child(row() - 1);
+}
+
+AbstractTreeItem* AbstractTreeItem::nextItem() const
+{
+    if (!m_parentItem)
+        return nullptr;
+    return m_parentItem->child(row() + 1);
+}
+
+void AbstractTreeItem::appendChild(AbstractTreeItem* item)
+{
+    item->m_parentItem = this;
+    m_children.append(item);
+}
+
+void AbstractTreeItem::insertChild(int position, AbstractTreeItem* item)
+{
+    item->m_parentItem = this;
+    m_children.insert(qBound(0, position, m_children.count()), item);
+}
+
+void AbstractTreeItem::removeChild(AbstractTreeItem* item)
+{
+    item->m_parentItem = nullptr;
+    m_children.removeOne(item);
+    // A detached item must not die with its former parent's QObject children.
+    if (item->QObject::parent() == this)
+        item->setParent(nullptr);
+}
+
+DeviceItem* AbstractTreeItem::deviceItem() const
+{
+    for (const AbstractTreeItem* item = this; item; item = item->m_parentItem) {
+        if (auto* device = qobject_cast<DeviceItem*>(const_cast<AbstractTreeItem*>(item)))
+            return device;
+    }
+    return nullptr;
+}
+
+void AbstractTreeItem::writeChildrenXML(QXmlStreamWriter& writer)
+{
+    for (AbstractTreeItem* item : qAsConst(m_children))
+        item->writeXML(writer);
+}

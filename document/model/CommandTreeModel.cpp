@@ -1,0 +1,114 @@
+#include "CommandTreeModel.h"
+
+#include "DeviceItem.h"
+
+CommandTreeModel::CommandTreeModel(DeviceItem* device, QObject* parent)
+    : QAbstractItemModel(parent)
+    , rootItem(new AbstractTreeItem(parent)) // dies with the document, not with the model
+{
+    appendItem(device, rootItem);
+}
+
+CommandTreeModel::~CommandTreeModel() = default;
+
+AbstractTreeItem* CommandTreeModel::itemFromIndex(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return rootItem;
+    return static_cast<AbstractTreeItem*>(index.internalPointer());
+}
+
+QModelIndex CommandTreeModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!hasIndex(row, column, parent))
+        return QModelIndex();
+    AbstractTreeItem* child = itemFromIndex(parent)->child(row);
+    return child ? createIndex(row, column, child) : QModelIndex();
+}
+
+QModelIndex CommandTreeModel::parent(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return QModelIndex();
+    AbstractTreeItem* parent = itemFromIndex(index)->parentItem();
+    if (!parent || parent == rootItem)
+        return QModelIndex();
+    return createIndex(parent->row(), 0, parent);
+}
+
+int CommandTreeModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    return itemFromIndex(parent)->childCount();
+}
+
+int CommandTreeModel::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+QVariant CommandTreeModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return itemFromIndex(index)->data(index.column());
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return QVariant();
+    }
+}
+
+bool CommandTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    return itemFromIndex(index)->setData(index.column(), value);
+}
+
+Qt::ItemFlags CommandTreeModel::flags(const QModelIndex& index) const
+{
+    return QAbstractItemModel::flags(index);
+}
+
+QModelIndex CommandTreeModel::indexOf(AbstractTreeItem* item) const
+{
+    if (!item || item == rootItem)
+        return QModelIndex();
+    return createIndex(item->row(), 0, item);
+}
+
+void CommandTreeModel::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
+{
+    if (!parent)
+        parent = rootItem;
+    const int row = parent->childCount();
+    beginInsertRows(indexOf(parent), row, row);
+    parent->appendChild(item);
+    endInsertRows();
+}
+
+void CommandTreeModel::insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
+{
+    if (!parent)
+        parent = rootItem;
+    row = qBound(0, row, parent->childCount());
+    beginInsertRows(indexOf(parent), row, row);
+    parent->insertChild(row, item);
+    endInsertRows();
+}
+
+void CommandTreeModel::removeItem(AbstractTreeItem* item)
+{
+    AbstractTreeItem* parent = item ? item->parentItem() : nullptr;
+    if (!parent)
+        return;
+    const int row = item->row();
+    beginRemoveRows(indexOf(parent), row, row);
+    parent->removeChild(item);
+    endRemoveRows();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QAbstractItemModel>
+
+class AbstractTreeItem;
+class DeviceItem;
+
+// Presents the command tree to the views; every structural edit goes through
+// it so that the views learn of inserted and removed rows.
+class KAMDELDOCUMENT_EXPORT CommandTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    explicit CommandTreeModel(DeviceItem* device, QObject* parent = nullptr);
+    ~CommandTreeModel() override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& index) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    AbstractTreeItem* root() const { return rootItem; }
+    AbstractTreeItem* itemFromIndex(const QModelIndex& index) const;
+    QModelIndex indexOf(AbstractTreeItem* item) const;
+
+    void appendItem(AbstractTreeItem* item, AbstractTreeItem* parent);
+    void insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent);
+    void removeItem(AbstractTreeItem* item);
+
+private:
+    AbstractTreeItem* rootItem;
+};

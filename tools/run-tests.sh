@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the project twice (plain, then with AddressSanitizer and
+# UndefinedBehaviorSanitizer) with warnings as errors, and runs the whole
+# test suite on each build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh srecord
+jobs=$(nproc 2>/dev/null || echo 2)
+
+run_suite() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAMDEL_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+}
+
+echo "== Plain build =="
+run_suite build
+
+echo "== Sanitizer build (address, undefined) =="
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+run_suite build-asan -DKAMDEL_SANITIZE=ON -DKAMDEL_BUILD_BENCH=OFF
