@@ -36,12 +36,16 @@ void DocumentEdits::setLedValues(const QVector<CellChange>& changes)
 
 void DocumentEdits::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
 {
+    if (!m_model->canInsert(item, parent))
+        return;
     m_model->appendItem(item, parent);
     emit edited();
 }
 
 void DocumentEdits::insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
 {
+    if (!m_model->canInsert(item, parent))
+        return;
     m_model->insertItem(row, item, parent);
     emit edited();
 }
@@ -55,19 +59,30 @@ bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractT
     return false;
 }
 
+bool DocumentEdits::isRemovable(const AbstractTreeItem* item) const
+{
+    // The Device stays for the document's whole life (the document and its
+    // compiler hold it), and items of another tree are not ours to free.
+    return item && item->parentItem() && item->parentItem() != m_model->root() && m_model->contains(item);
+}
+
 void DocumentEdits::removeItems(const QList<AbstractTreeItem*>& items)
 {
-    // Keep only the topmost items: descendants leave with their ancestor.
-    const QSet<AbstractTreeItem*> all(items.begin(), items.end());
-    QList<AbstractTreeItem*> roots;
-    QSet<AbstractTreeItem*> seen;
+    const QSet<AbstractTreeItem*> selected(items.begin(), items.end());
+    QSet<AbstractTreeItem*> removable;
     for (AbstractTreeItem* item : items) {
-        if (!item || !item->parentItem() || seen.contains(item))
-            continue;
-        seen.insert(item);
+        if (isRemovable(item))
+            removable.insert(item);
+    }
+    // Keep only the topmost items, in selection order: descendants leave with
+    // their ancestor and must not be removed a second time.
+    QList<AbstractTreeItem*> roots;
+    for (AbstractTreeItem* item : items) {
+        if (!removable.remove(item))
+            continue; // refused, or a repeat
         bool covered = false;
         for (AbstractTreeItem* up = item->parentItem(); up && !covered; up = up->parentItem())
-            covered = all.contains(up);
+            covered = selected.contains(up) && isRemovable(up);
         if (!covered)
             roots.append(item);
     }

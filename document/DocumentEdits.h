@@ -32,13 +32,15 @@ public:
     void setLedValues(const QVector<CellChange>& changes);
 
     // Structure. The model is told of every row; new items become owned by
-    // the tree.
+    // the tree. A placement the model refuses (see canInsert) changes nothing
+    // and emits nothing.
     void appendItem(AbstractTreeItem* item, AbstractTreeItem* parent);
     void insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent);
 
     // Removes the items and everything below them, then frees them. An item
     // whose ancestor is also in the list goes with that ancestor. Views hear
-    // itemsAboutToBeRemoved() first, while every pointer is still valid.
+    // itemsAboutToBeRemoved() first, while every pointer is still valid. The
+    // Device and items outside this document's tree are never removed.
     void removeItems(const QList<AbstractTreeItem*>& items);
 
     // True when `item` is one of `roots` or lies below one of them.
@@ -50,5 +52,7 @@ signals:
     void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& items);
 
 private:
+    bool isRemovable(const AbstractTreeItem* item) const;
+
     CommandTreeModel* m_model;
 };

@@ -1,7 +1,25 @@
 #pragma once
 
-#include <QMainWindow>
+#include "PanelCommand.h"
 
+#include <QList>
+#include <QMainWindow>
+#include <QMetaObject>
+#include <QTimer>
+
+#include <memory>
+
+class AboutDialog;
+class AbstractDocument;
+class MainMenu;
+class QCloseEvent;
+class QSerialPort;
+class RecentFiles;
+class Ui_MainWindow;
+
+// The editor's one window. It hosts at most one document, keeps the title
+// and the modified marker in step with it, and talks to a running panel over
+// its own serial port.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -9,4 +27,70 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    AbstractDocument* document() const { return currentDocument; }
+    QSerialPort* panelPort() const { return serialPort.get(); }
+    MainMenu* mainMenu() const;
+    RecentFiles* recentFiles() const;
+    bool isAnimating() const { return animationTimer.isActive(); }
+
+    // Hosts `document` (or none) and deletes the previous one at once.
+    void setCurrentDocument(AbstractDocument* document);
+
+private slots:
+    void updateWindowTitle();
+
+public slots:
+    void newDocument_KamdelPanel1();
+    void newDocument_KamdelPanel2();
+    void openDocument();
+    void openDocument(const QString& path);
+    bool saveDocument();
+    bool saveAsDocument();
+    void closeDocument();
+    void closeDocument(AbstractDocument* document);
+
+private slots:
+    void setCurrentDocument_and_Connect(AbstractDocument* document);
+
+public slots:
+    void log(const QString& text);
+
+    void resetPanel();
+    void nextStep();
+    void animate(bool checked);
+    void compileAndWrite();
+    void setupSerialPort();
+    void updateFirmware();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // Every dialog of the window goes through these, so that a test can
+    // answer them without a modal loop.
+    virtual QString askOpenFileName();
+    // A warning titled "Application" with a single Close button.
+    virtual void showWarning(const QString& text);
+    virtual int execAboutDialog(AboutDialog& dialog);
+
+private:
+    void restoreGeometryFromSettings();
+    void addToRecentFiles(const QString& path);
+    void replaceDocumentWith(AbstractDocument* document);
+    void sendCommandWord(PanelCommand::Word word);
+    void stopAnimation();
+    // Writes and waits until the bytes have left; false when the port failed.
+    bool writeToPort(const QByteArray& bytes);
+    bool writeProgram(const QByteArray& image);
+    void reportWriteFailure();
+
+    std::unique_ptr<Ui_MainWindow> ui;
+    AbstractDocument* currentDocument = nullptr;
+    QList<QMetaObject::Connection> documentConnections;
+    QTimer animationTimer;
+    std::unique_ptr<QSerialPort> serialPort;
+    // Set while a program goes out block by block; events are processed
+    // between the blocks, so the panel handlers must not interleave.
+    bool programming = false;
 };

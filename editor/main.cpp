@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 
@@ -9,7 +10,13 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
 
-    MainWindow window;
-    window.show();
-    return app.exec();
+    int result = 0;
+    {
+        MainWindow window;
+        window.show();
+        result = app.exec();
+    }
+    // The settings store outlives the window but not the application.
+    SettingsStore::close();
+    return result;
 }

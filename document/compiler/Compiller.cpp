@@ -36,10 +36,13 @@ void Compiller::compileCommon(AbstractTreeItem* item, int& address)
             compileItem(child, address);
         break;
     case AbstractTreeItem::LedStates: {
-        const int ledCount = qMax(0, device ? device->ledCount() : int(LedStatesCommand::LedCount));
-        QByteArray code(1 + (ledCount + 7) / 8, '\0');
+        auto* frame = qobject_cast<LedStatesCommand*>(item);
+        if (!frame)
+            break;
+        const int ledCount = device ? device->ledCount() : int(LedStatesCommand::LedCount);
+        QByteArray code(1 + ledCount / 8 + (ledCount % 8 ? 1 : 0), '\0');
         code[0] = OpLedStates;
-        const auto& leds = static_cast<LedStatesCommand*>(item)->leds();
+        const auto& leds = frame->leds();
         const int count = qMin(ledCount, leds.size());
         for (int i = 0; i < count; ++i) {
             if (leds[i]->value() >= 1)

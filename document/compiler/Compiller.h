@@ -1,13 +1,13 @@
 #pragma once
 
 #include "CodeRecord.h"
+#include "DeviceItem.h"
 #include "FunctionEntry.h"
 #include "kamdeldocument_export.h"
 
 #include <QByteArray>
 #include <QList>
-
-class DeviceItem;
+#include <QPointer>
 
 // Turns a document's command tree into the panel's byte image. The variants
 // differ only in the bit order of LED frames and in the image prefix.
@@ -15,7 +15,8 @@ class KAMDELDOCUMENT_EXPORT Compiller
 {
 public:
     // Opcodes understood by the panel firmware.
-    enum Opcode : char {
+    enum Opcode : char
+    {
         OpStop = 0x00,
         OpReset = 0x01,
         OpLedStates = 0x03,
@@ -43,7 +44,9 @@ protected:
     virtual void setLedBit(QByteArray& bitmap, int led) const = 0;
     QByteArray recordsCode() const;
 
-    DeviceItem* device;
+    // Guarded: a compiler that outlives its tree compiles nothing instead of
+    // walking freed items.
+    QPointer<DeviceItem> device;
     QList<CodeRecord> records;
     QList<qint32> programAddresses;
     QList<FunctionEntry> functionTable;

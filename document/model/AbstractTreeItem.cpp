@@ -70,20 +70,42 @@ AbstractTreeItem* AbstractTreeItem::nextItem() const
     return m_parentItem->child(row() + 1);
 }
 
+bool AbstractTreeItem::canAdopt(const AbstractTreeItem* item) const
+{
+    // An item may not become its own ancestor: the tree would turn into a
+    // cycle that every upward walk follows forever.
+    if (!item)
+        return false;
+    for (const AbstractTreeItem* up = this; up; up = up->m_parentItem) {
+        if (up == item)
+            return false;
+    }
+    return true;
+}
+
 void AbstractTreeItem::appendChild(AbstractTreeItem* item)
 {
-    item->m_parentItem = this;
-    m_children.append(item);
+    insertChild(m_children.count(), item);
 }
 
 void AbstractTreeItem::insertChild(int position, AbstractTreeItem* item)
 {
+    if (!canAdopt(item))
+        return;
+    // An item stands in one list only; otherwise two parents would delete it.
+    if (item->m_parentItem)
+        item->m_parentItem->removeChild(item);
     item->m_parentItem = this;
     m_children.insert(qBound(0, position, m_children.count()), item);
 }
 
 void AbstractTreeItem::removeChild(AbstractTreeItem* item)
 {
+    // Only our own children are detached: clearing the link of an item that
+    // stays in another list would leave that list pointing at it after the
+    // item is deleted.
+    if (!item || item->m_parentItem != this)
+        return;
     item->m_parentItem = nullptr;
     m_children.removeOne(item);
     // A detached item must not die with its former parent's QObject children.

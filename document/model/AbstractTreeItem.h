@@ -17,7 +17,8 @@ class QXmlStreamWriter;
 class KAMDELDOCUMENT_EXPORT AbstractTreeItem : public QObject
 {
 public:
-    enum ItemType {
+    enum ItemType
+    {
         Undefined = -1,
         Device = 0,
         Program = 1,
@@ -50,6 +51,9 @@ public:
     void appendChild(AbstractTreeItem* item);
     void insertChild(int position, AbstractTreeItem* item);
     void removeChild(AbstractTreeItem* item);
+    // False for a null item and for this item or one of its ancestors, which
+    // appendChild and insertChild refuse.
+    bool canAdopt(const AbstractTreeItem* item) const;
     int childCount() const { return m_children.count(); }
     AbstractTreeItem* child(int i) const { return m_children.value(i); }
     const QList<AbstractTreeItem*>& children() const { return m_children; }

@@ -4,7 +4,9 @@
 
 CommandTreeModel::CommandTreeModel(DeviceItem* device, QObject* parent)
     : QAbstractItemModel(parent)
-    , rootItem(new AbstractTreeItem(parent)) // dies with the document, not with the model
+    // The root dies with the document, not with the model; a model without a
+    // parent keeps it itself so that the tree is never leaked.
+    , rootItem(new AbstractTreeItem(parent ? parent : this))
 {
     appendItem(device, rootItem);
 }
@@ -82,10 +84,31 @@ QModelIndex CommandTreeModel::indexOf(AbstractTreeItem* item) const
     return createIndex(item->row(), 0, item);
 }
 
+bool CommandTreeModel::contains(const AbstractTreeItem* item) const
+{
+    for (; item; item = item->parentItem()) {
+        if (item == rootItem)
+            return true;
+    }
+    return false;
+}
+
+bool CommandTreeModel::canInsert(const AbstractTreeItem* item, const AbstractTreeItem* parent) const
+{
+    if (!parent)
+        parent = rootItem;
+    return item && item != rootItem && contains(parent) && parent->canAdopt(item);
+}
+
 void CommandTreeModel::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
 {
     if (!parent)
         parent = rootItem;
+    if (!canInsert(item, parent))
+        return;
+    // An item that still stands somewhere else leaves that place first, with
+    // the views told; the row is taken afterwards.
+    removeItem(item);
     const int row = parent->childCount();
     beginInsertRows(indexOf(parent), row, row);
     parent->appendChild(item);
@@ -96,6 +119,9 @@ void CommandTreeModel::insertItem(int row, AbstractTreeItem* item, AbstractTreeI
 {
     if (!parent)
         parent = rootItem;
+    if (!canInsert(item, parent))
+        return;
+    removeItem(item);
     row = qBound(0, row, parent->childCount());
     beginInsertRows(indexOf(parent), row, row);
     parent->insertChild(row, item);
@@ -107,6 +133,11 @@ void CommandTreeModel::removeItem(AbstractTreeItem* item)
     AbstractTreeItem* parent = item ? item->parentItem() : nullptr;
     if (!parent)
         return;
+    if (!contains(parent)) {
+        // Not one of our rows: nothing for the views to hear about.
+        parent->removeChild(item);
+        return;
+    }
     const int row = item->row();
     beginRemoveRows(indexOf(parent), row, row);
     parent->removeChild(item);

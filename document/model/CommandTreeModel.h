@@ -29,6 +29,15 @@ public:
     AbstractTreeItem* itemFromIndex(const QModelIndex& index) const;
     QModelIndex indexOf(AbstractTreeItem* item) const;
 
+    // True when `item` lies in this model's tree (the root included).
+    bool contains(const AbstractTreeItem* item) const;
+    // True when `item` may be placed under `parent` (the root when null):
+    // the parent is in this tree and the item is neither the root nor one of
+    // the parent's ancestors. appendItem and insertItem ignore anything else.
+    bool canInsert(const AbstractTreeItem* item, const AbstractTreeItem* parent) const;
+
+    // An item that already stands elsewhere is moved: removed with the views
+    // told, then inserted.
     void appendItem(AbstractTreeItem* item, AbstractTreeItem* parent);
     void insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent);
     void removeItem(AbstractTreeItem* item);

@@ -25,8 +25,9 @@ ProgramItem* DeviceItem::program(int n) const
     if (n < 0)
         return nullptr;
     for (AbstractTreeItem* item : children()) {
-        if (item->type() == Program && n-- == 0)
-            return static_cast<ProgramItem*>(item);
+        auto* program = qobject_cast<ProgramItem*>(item);
+        if (program && n-- == 0)
+            return program;
     }
     return nullptr;
 }
@@ -35,17 +36,20 @@ void DeviceItem::readXML(QXmlStreamReader& reader)
 {
     if (reader.name() != QLatin1String("Commands"))
         return;
+    // One budget for the whole file, however its commands are spread.
+    XmlHelpers::ReadBudget budget;
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Program")) {
             if (ProgramItem* target = program(XmlHelpers::readIndex(reader)))
-                target->readXML(reader);
+                XmlHelpers::readCommands(reader, target, budget);
             else
                 reader.skipCurrentElement();
         } else if (reader.name() == QLatin1String("Function")) {
             // Collections are kept in file order after the Program; the file
             // carries them and dropping them would lose the user's work.
-            auto* function = new FunctionItem(this);
-            function->readXML(reader);
+            if (!budget.spend(reader, false))
+                return;
+            XmlHelpers::readCommands(reader, new FunctionItem(this), budget);
         } else {
             reader.skipCurrentElement();
         }

@@ -2,6 +2,8 @@
 
 #include "AbstractTreeItem.h"
 
+#include <limits>
+
 class ProgramItem;
 
 // The panel device: the top item of a document's tree.
@@ -24,7 +26,11 @@ public:
 
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
-    int ledCount() const { return m_rows * m_columns; }
+    // Clamped so that no size, however odd, overflows the product.
+    int ledCount() const
+    {
+        return int(qBound<qint64>(0, qint64(m_rows) * m_columns, std::numeric_limits<int>::max()));
+    }
     void setSize(int rows, int columns);
 
     ProgramItem* program(int n) const;

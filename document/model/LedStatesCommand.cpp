@@ -28,8 +28,8 @@ void LedStatesCommand::readXML(QXmlStreamReader& reader)
         const bool inRange = index >= 0 && index < m_leds.size();
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("state")) {
-                const int value = XmlHelpers::readInteger(
-                    reader.readElementText(QXmlStreamReader::SkipChildElements));
+                const int value
+                    = XmlHelpers::readInteger(reader.readElementText(QXmlStreamReader::SkipChildElements));
                 if (inRange)
                     m_leds[index]->setValue(value);
             } else {

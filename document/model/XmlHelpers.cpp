@@ -6,6 +6,8 @@
 #include "ReturnCommand.h"
 #include "StopCommand.h"
 
+#include <QObject>
+
 #include <climits>
 
 namespace XmlHelpers {
@@ -24,6 +26,12 @@ bool isDecimal(QStringView text)
             return false;
     }
     return true;
+}
+
+bool isCommand(QStringView name)
+{
+    return name == QLatin1String("LedStates") || name == QLatin1String("Call")
+        || name == QLatin1String("Return") || name == QLatin1String("Reset") || name == QLatin1String("Stop");
 }
 
 AbstractTreeItem* createCommand(QStringView name, AbstractTreeItem* container)
@@ -62,14 +70,35 @@ int readInteger(QStringView text)
     return ok ? value : 0;
 }
 
+bool ReadBudget::spend(QXmlStreamReader& reader, bool frame)
+{
+    int& left = frame ? frames : otherItems;
+    if (left <= 0) {
+        if (!reader.hasError())
+            reader.raiseError(QObject::tr("The file holds more commands than a document can take."));
+        return false;
+    }
+    --left;
+    return true;
+}
+
 void readCommands(QXmlStreamReader& reader, AbstractTreeItem* container)
 {
+    ReadBudget budget;
+    readCommands(reader, container, budget);
+}
+
+void readCommands(QXmlStreamReader& reader, AbstractTreeItem* container, ReadBudget& budget)
+{
     while (reader.readNextStartElement()) {
-        // The container owns the new command from here on (parent item).
-        if (AbstractTreeItem* command = createCommand(reader.name(), container))
-            command->readXML(reader);
-        else
+        if (!isCommand(reader.name())) {
             reader.skipCurrentElement();
+            continue;
+        }
+        if (!budget.spend(reader, reader.name() == QLatin1String("LedStates")))
+            return;
+        // The container owns the new command from here on (parent item).
+        createCommand(reader.name(), container)->readXML(reader);
     }
 }
 

@@ -1,0 +1,334 @@
+#include "KamdelDocument.h"
+
+#include "CommandTreeMenu.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "Compiller.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "FileDialogs.h"
+#include "LedPanelScene_Ring.h"
+#include "LedPanelTableView.h"
+#include "LedPanelView.h"
+#include "MessageBoxes.h"
+#include "ProgramItem.h"
+#include "WidgetStack.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QMetaObject>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+// Restores the cursor however the load or save ends.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+KamdelDocument::KamdelDocument(QWidget* parent)
+    : AbstractDocument(parent)
+    , device(new DeviceItem)
+    , model(new CommandTreeModel(device, this))
+    , m_edits(new DocumentEdits(model, this))
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("KamdelDocument"));
+    resize(400, 300);
+    ui.gridLayout = new QGridLayout(this);
+    ui.gridLayout->setObjectName(QStringLiteral("gridLayout"));
+    ui.splitter = new QSplitter(this);
+    ui.splitter->setObjectName(QStringLiteral("splitter"));
+    ui.splitter->setOrientation(Qt::Horizontal);
+    ui.commandTreeView = new CommandTreeView(ui.splitter);
+    ui.commandTreeView->setObjectName(QStringLiteral("commandTreeView"));
+    ui.commandTreeView->setMaximumSize(250, 16777215);
+    ui.splitter->addWidget(ui.commandTreeView);
+    ui.widgetStack = new WidgetStack(ui.splitter);
+    ui.widgetStack->setObjectName(QStringLiteral("widgetStack"));
+    ui.splitter->addWidget(ui.widgetStack);
+    ui.gridLayout->addWidget(ui.splitter, 0, 0, 1, 1);
+    setWindowTitle(tr("Form"));
+    ui.widgetStack->setCurrentIndex(-1);
+    QMetaObject::connectSlotsByName(this);
+
+    ui.commandTreeView->setModel(model);
+    ui.commandTreeView->setEdits(m_edits);
+    ui.widgetStack->setEdits(m_edits);
+
+    // The document's only program; built before anyone watches the model.
+    new ProgramItem(device);
+
+    connect(ui.commandTreeView, &CommandTreeView::currentItemChanged, ui.widgetStack,
+            &WidgetStack::setCurrentItem);
+    connect(ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack,
+            &WidgetStack::setTableEditor);
+    connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
+}
+
+KamdelDocument::~KamdelDocument()
+{
+    // The views hold pointers into the scene and the tree: take them down
+    // first, while both still exist.
+    delete ui.splitter;
+    ui = Ui();
+    delete scene;
+    delete compiler;
+}
+
+QString KamdelDocument::version()
+{
+    return QStringLiteral("0.1.1");
+}
+
+void KamdelDocument::compile()
+{
+    if (compiler)
+        compiler->compile();
+}
+
+QByteArray KamdelDocument::createBinnary()
+{
+    return compiler ? compiler->createBinnary() : QByteArray();
+}
+
+QString KamdelDocument::openSaveFileDialogFilter() const
+{
+    return tr("Board (*.xml);;All files (*)");
+}
+
+QString KamdelDocument::askOpenFileName()
+{
+    return FileDialogs::getOpenFileName(nullptr, tr("Open"), fileDir(), openSaveFileDialogFilter());
+}
+
+QString KamdelDocument::askSaveFileName()
+{
+    return FileDialogs::getSaveFileName(nullptr, tr("Save as"), filePath().isEmpty() ? fileName() : filePath(),
+                                        openSaveFileDialogFilter());
+}
+
+QMessageBox::StandardButton KamdelDocument::askSaveChanges()
+{
+    return MessageBoxes::warning(this, QCoreApplication::applicationName(),
+                                 tr("%1 has been modified.\nDo you want to save changes?").arg(fileName()),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::NoButton);
+}
+
+bool KamdelDocument::load(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(),
+                              tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+
+    bool read = false;
+    {
+        WaitCursor wait;
+        read = readXML(&file);
+    }
+    file.close();
+    if (!read) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(),
+                              tr("Error occur while reading xml data of %1.")
+                                  .arg(QDir::toNativeSeparators(fileName)));
+        // What was read stays, but the document is not tied to the broken
+        // file: a later Save must ask for a name instead of overwriting it.
+        setModified(true);
+        return true;
+    }
+    setFilePath(fileName);
+    setModified(false);
+    return true;
+}
+
+bool KamdelDocument::save(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    QString error;
+    {
+        WaitCursor wait;
+        QSaveFile file(fileName);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            writeXML(&file);
+            if (!file.commit())
+                error = tr("Cannot write file %1:\n%2.")
+                            .arg(QDir::toNativeSeparators(fileName), file.errorString());
+        } else {
+            error = tr("Cannot open file %1 for writing:\n%2.")
+                        .arg(QDir::toNativeSeparators(fileName), file.errorString());
+        }
+    }
+    if (!error.isEmpty()) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
+        return false;
+    }
+    setModified(false);
+    setFilePath(fileName);
+    return true;
+}
+
+bool KamdelDocument::readXML(QIODevice* ioDevice)
+{
+    QXmlStreamReader reader(ioDevice);
+    // Items are added straight into the tree, outside the model; the views
+    // hear of it as one layout change, also when the file broke half-way.
+    emit model->layoutAboutToBeChanged();
+    const bool valid = readXML(reader);
+    emit model->layoutChanged();
+    if (valid)
+        ui.commandTreeView->expandAll();
+    else
+        reader.raiseError(QObject::tr("Invalid XML root element or version."));
+    return !reader.hasError();
+}
+
+bool KamdelDocument::writeXML(QIODevice* ioDevice)
+{
+    QXmlStreamWriter writer(ioDevice);
+    writer.setAutoFormatting(true);
+    writeXML(writer);
+    return !writer.hasError();
+}
+
+bool KamdelDocument::readXML(QXmlStreamReader&)
+{
+    return false;
+}
+
+void KamdelDocument::writeXML(QXmlStreamWriter&) { }
+
+bool KamdelDocument::readDocumentXML(QXmlStreamReader& reader, const QString& version)
+{
+    if (!reader.readNextStartElement())
+        return false;
+    if (reader.name() != QLatin1String("LedPanelDocument")
+        || reader.attributes().value(QLatin1String("version")) != version)
+        return false;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("Commands"))
+            device->readXML(reader);
+        else
+            reader.skipCurrentElement(); // "Title", "Description" and anything unknown
+    }
+    return true;
+}
+
+void KamdelDocument::writeDocumentXML(QXmlStreamWriter& writer, const QString& version)
+{
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("LedPanelDocument"));
+    writer.writeAttribute(QStringLiteral("version"), version);
+    writer.writeAttribute(QStringLiteral("panel"), QStringLiteral("ZQ-RINGx"));
+    device->writeXML(writer);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+}
+
+bool KamdelDocument::isValidDocumentFile(const QString& fileName, const QString& version)
+{
+    if (fileName.isEmpty())
+        return false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QXmlStreamReader reader(&file);
+    if (!reader.readNextStartElement())
+        return false;
+    return reader.name() == QLatin1String("LedPanelDocument")
+        && reader.attributes().value(QLatin1String("version")) == version;
+}
+
+LedPanelView* KamdelDocument::ledPanelView() const
+{
+    return ui.widgetStack ? ui.widgetStack->ledPanelView() : nullptr;
+}
+
+CommandTreeView* KamdelDocument::commandTreeView() const
+{
+    return ui.commandTreeView;
+}
+
+void KamdelDocument::cutData()
+{
+    if (LedPanelTableView* table = focusedTable())
+        table->cutData();
+}
+
+void KamdelDocument::copyData()
+{
+    if (LedPanelTableView* table = focusedTable())
+        table->copyData();
+}
+
+void KamdelDocument::pasteData()
+{
+    if (LedPanelTableView* table = focusedTable())
+        table->pasteData();
+}
+
+void KamdelDocument::deleteData()
+{
+    if (LedPanelTableView* table = focusedTable())
+        table->deleteData();
+}
+
+LedPanelTableView* KamdelDocument::focusedTable() const
+{
+    auto* table = ui.widgetStack ? qobject_cast<LedPanelTableView*>(ui.widgetStack->currentWidget()) : nullptr;
+    return table && table->hasFocus() ? table : nullptr;
+}
+
+void KamdelDocument::markEdited()
+{
+    setModified(true);
+}
+
+void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompiler)
+{
+    device->setDeviceName(modelLabel);
+    device->setDescription(QStringLiteral("Segmented ring LED panel"));
+    compiler = panelCompiler;
+    ui.commandTreeView->menu()->setResetAllowed(true);
+}
+
+void KamdelDocument::installRingScene(const RingLayout& layout)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    auto* ring = new LedPanelScene_Ring(device);
+    ring->CenterX = layout.centerX;
+    ring->CenterY = layout.centerY;
+    ring->OuterDiameter = layout.outerDiameter;
+    ring->RadialStart = layout.radialStart;
+    ring->RadialStep = layout.radialStep;
+    ring->AngularStart = -90.0;
+    ring->AngularStep = -7.5;
+    ring->InnerDiameter = layout.innerDiameter;
+    ring->TopImagePath = QStringLiteral("%1/%2_top.png").arg(dir, layout.picture);
+    ring->BottomImagePath = QStringLiteral("%1/%2_bot.png").arg(dir, layout.picture);
+    ring->LedSize = layout.ledSize;
+    ring->createLayout();
+    ring->setPanel(Bottom, Image);
+    ring->setEdits(m_edits);
+    scene = ring;
+    ledPanelView()->setScene(scene);
+}

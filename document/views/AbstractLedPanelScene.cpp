@@ -1,0 +1,208 @@
+#include "AbstractLedPanelScene.h"
+
+#include "AbstractTreeItem.h"
+#include "DocumentEdits.h"
+#include "LedItem.h"
+#include "LedPanelScene_Rectangle.h"
+#include "LedPanelScene_Ring.h"
+#include "LedStatesCommand.h"
+
+#include <utility>
+
+AbstractLedPanelScene::AbstractLedPanelScene(DeviceItem* device, QObject* parent)
+    : QGraphicsScene(parent)
+    , m_device(device)
+{
+}
+
+AbstractLedPanelScene::~AbstractLedPanelScene()
+{
+    setEdits(nullptr);
+    for (const QMetaObject::Connection& connection : qAsConst(m_frameConnections))
+        disconnect(connection);
+    AbstractLedPanelScene::clearLayout();
+}
+
+AbstractLedPanelScene* AbstractLedPanelScene::create(int type, DeviceItem* device)
+{
+    if (type == Rectangle)
+        return std::make_unique<LedPanelScene_Rectangle>(device).release();
+    return std::make_unique<LedPanelScene_Ring>(device).release();
+}
+
+void AbstractLedPanelScene::setEdits(DocumentEdits* edits)
+{
+    for (const QMetaObject::Connection& connection : qAsConst(m_editsConnections))
+        disconnect(connection);
+    m_editsConnections.clear();
+    m_edits = edits;
+    if (!edits)
+        return;
+    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this, [this] { update(); })
+                       << connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this,
+                              &AbstractLedPanelScene::itemsAboutToBeRemoved);
+}
+
+DocumentEdits* AbstractLedPanelScene::edits() const
+{
+    return m_edits;
+}
+
+void AbstractLedPanelScene::setLedValue(LedCell* cell, int value)
+{
+    if (!cell)
+        return;
+    if (m_edits) {
+        m_edits->setLedValue(cell, value);
+        return;
+    }
+    cell->setValue(value);
+    update();
+}
+
+LedStatesCommand* AbstractLedPanelScene::shownFrame() const
+{
+    return m_frame;
+}
+
+void AbstractLedPanelScene::ledFrame(LedStatesCommand* set)
+{
+    if (!set) {
+        clearFrame();
+        return;
+    }
+    const auto neighbour = [](AbstractTreeItem* item) -> LedStatesCommand* {
+        if (!item || item->type() != AbstractTreeItem::LedStates)
+            return nullptr;
+        return qobject_cast<LedStatesCommand*>(item);
+    };
+    LedStatesCommand* previousFrame = neighbour(set->previousItem());
+    LedStatesCommand* nextFrame = neighbour(set->nextItem());
+
+    const QVector<LedCell*>& cells = set->leds();
+    if (!cells.isEmpty()) {
+        const auto cellOf = [](LedStatesCommand* frame, int k) -> LedCell* {
+            return frame ? frame->leds().value(k, nullptr) : nullptr;
+        };
+        for (int k = 0; k < m_ledItems.size(); ++k) {
+            // An LED the frame has no cell for must not keep another frame's.
+            if (k < cells.size())
+                m_ledItems.at(k)->setCells(cells.at(k), cellOf(previousFrame, k), cellOf(nextFrame, k));
+            else
+                m_ledItems.at(k)->setCells(nullptr, nullptr, nullptr);
+        }
+        m_frame = set;
+        m_previousFrame = previousFrame;
+        m_nextFrame = nextFrame;
+        watchFrames();
+    }
+    update();
+}
+
+void AbstractLedPanelScene::clearFrame()
+{
+    for (LedItem* item : qAsConst(m_ledItems))
+        item->setCells(nullptr, nullptr, nullptr);
+    m_frame.clear();
+    m_previousFrame.clear();
+    m_nextFrame.clear();
+    watchFrames();
+    update();
+}
+
+void AbstractLedPanelScene::watchFrames()
+{
+    for (const QMetaObject::Connection& connection : qAsConst(m_frameConnections))
+        disconnect(connection);
+    m_frameConnections.clear();
+    // A frame freed outside the edit path (the whole tree going away) takes
+    // its cells with it; let go of them at once.
+    for (LedStatesCommand* frame : { m_frame.data(), m_previousFrame.data(), m_nextFrame.data() }) {
+        if (frame)
+            m_frameConnections << connect(
+                frame, &QObject::destroyed, this, &AbstractLedPanelScene::clearFrame);
+    }
+}
+
+void AbstractLedPanelScene::itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& roots)
+{
+    for (LedStatesCommand* frame : { m_frame.data(), m_previousFrame.data(), m_nextFrame.data() }) {
+        if (frame && DocumentEdits::isWithin(frame, roots)) {
+            clearFrame();
+            return;
+        }
+    }
+}
+
+void AbstractLedPanelScene::clearLayout()
+{
+    // The LEDs first: in the grid layout they are children of a background item.
+    qDeleteAll(std::exchange(m_ledItems, {}));
+    qDeleteAll(std::exchange(m_topImageItems, {}));
+    qDeleteAll(std::exchange(m_bottomImageItems, {}));
+    qDeleteAll(std::exchange(m_simpleItems, {}));
+}
+
+void AbstractLedPanelScene::setSide(eLedPanelSide side)
+{
+    setPanel(side, background());
+}
+
+void AbstractLedPanelScene::setBackground(eLedPanelBackground background)
+{
+    setPanel(side(), background);
+}
+
+void AbstractLedPanelScene::setPanel(eLedPanelSide side, eLedPanelBackground background)
+{
+    m_background = background;
+    if (side != m_side) {
+        m_side = side;
+        mirrorLeds();
+    }
+    applyVisibility();
+}
+
+void AbstractLedPanelScene::mirrorLeds()
+{
+    // Mirror about the scene's vertical centre line. A board picture starts at
+    // x 0, so this is the picture width minus x; without a picture the scene
+    // is centred on the layout, which then stays over its plain background.
+    const QRectF rect = sceneRect();
+    const qreal axis2 = rect.left() + rect.right();
+    for (LedItem* item : qAsConst(m_ledItems))
+        item->setX(axis2 - item->x());
+}
+
+void AbstractLedPanelScene::applyVisibility()
+{
+    const auto show = [](const QList<QGraphicsItem*>& items, bool visible) {
+        for (QGraphicsItem* item : items)
+            item->setVisible(visible);
+    };
+    switch (m_background) {
+    case Simple:
+        show(m_simpleItems, true);
+        show(m_topImageItems, false);
+        show(m_bottomImageItems, false);
+        break;
+    case Image:
+        show(m_simpleItems, false);
+        show(m_topImageItems, m_side == Top);
+        show(m_bottomImageItems, m_side == Bottom);
+        break;
+    }
+}
+
+void AbstractLedPanelScene::showBackground(bool visible)
+{
+    for (QGraphicsItem* item : qAsConst(m_topImageItems))
+        item->setVisible(visible);
+    for (QGraphicsItem* item : qAsConst(m_simpleItems))
+        item->setVisible(!visible);
+}
+
+void AbstractLedPanelScene::showAdjacent(bool visible)
+{
+    m_adjacentShown = visible;
+}

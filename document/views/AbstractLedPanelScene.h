@@ -1,0 +1,112 @@
+#pragma once
+
+#include "LedPanelTypes.h"
+#include "kamdeldocument_export.h"
+
+#include <QGraphicsScene>
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+
+#include <memory>
+
+class AbstractTreeItem;
+class DeviceItem;
+class DocumentEdits;
+class LedCell;
+class LedItem;
+class LedStatesCommand;
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+// The drawing of one LED panel: a background (board picture or plain shape)
+// and one LedItem per LED, placed by the layout of the subclass. It shows one
+// frame at a time, with hints of its neighbours.
+class KAMDELDOCUMENT_EXPORT AbstractLedPanelScene : public QGraphicsScene
+{
+    Q_OBJECT
+
+public:
+    explicit AbstractLedPanelScene(DeviceItem* device, QObject* parent = nullptr);
+    ~AbstractLedPanelScene() override;
+
+    // Type 0 gives the grid layout, any other value the ring layout. The
+    // caller owns the scene.
+    static AbstractLedPanelScene* create(int type, DeviceItem* device);
+
+    virtual int layoutType() const = 0;
+    virtual void readXML(QXmlStreamReader& reader) = 0;
+    virtual void writeXML(QXmlStreamWriter& writer) = 0;
+
+    DeviceItem* device() const { return m_device; }
+    eLedPanelSide side() const { return m_side; }
+    eLedPanelBackground background() const { return m_background; }
+    bool adjacentShown() const { return m_adjacentShown; }
+    double ledSize() const { return LedSize; }
+
+    const QList<LedItem*>& ledItems() const { return m_ledItems; }
+    const QList<QGraphicsItem*>& simpleItems() const { return m_simpleItems; }
+    const QList<QGraphicsItem*>& topImageItems() const { return m_topImageItems; }
+    const QList<QGraphicsItem*>& bottomImageItems() const { return m_bottomImageItems; }
+
+    // Clicks change cells through the document's edit path, so the document
+    // learns of them; without one (a scene on its own) they write the cell.
+    void setEdits(DocumentEdits* edits);
+    DocumentEdits* edits() const;
+    void setLedValue(LedCell* cell, int value);
+
+    LedStatesCommand* shownFrame() const;
+
+    // Radius of one LED in scene units; the layout's constructor sets it.
+    double LedSize = 1.0;
+
+public slots:
+    void ledFrame(LedStatesCommand* set);
+    virtual void createLayout() = 0;
+    virtual void clearLayout();
+    void setSide(eLedPanelSide side);
+    void setBackground(eLedPanelBackground background);
+    void setPanel(eLedPanelSide side, eLedPanelBackground background);
+    void showBackground(bool visible);
+    void showAdjacent(bool visible);
+    // Forgets the shown frame and its neighbours: the LEDs draw nothing and
+    // take no clicks until the next ledFrame().
+    void clearFrame();
+
+protected:
+    // Adds an item the scene then owns.
+    template <typename T> T* adopt(std::unique_ptr<T> item)
+    {
+        addItem(item.get());
+        return item.release();
+    }
+
+    void appendLed(LedItem* item) { m_ledItems.append(item); }
+    void appendSimple(QGraphicsItem* item) { m_simpleItems.append(item); }
+    void appendTopImage(QGraphicsItem* item) { m_topImageItems.append(item); }
+    void appendBottomImage(QGraphicsItem* item) { m_bottomImageItems.append(item); }
+
+private:
+    void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& roots);
+    void watchFrames();
+    void mirrorLeds();
+    void applyVisibility();
+
+    DeviceItem* m_device;
+    eLedPanelSide m_side = Top;
+    eLedPanelBackground m_background = Simple;
+    QList<QGraphicsItem*> m_simpleItems;
+    QList<QGraphicsItem*> m_topImageItems;
+    QList<QGraphicsItem*> m_bottomImageItems;
+    bool m_adjacentShown = true;
+    QList<LedItem*> m_ledItems;
+
+    QPointer<DocumentEdits> m_edits;
+    QList<QMetaObject::Connection> m_editsConnections;
+    // The frames whose cells the LED items hold; tracked so that the items
+    // let go of them before the frames are freed.
+    QPointer<LedStatesCommand> m_frame;
+    QPointer<LedStatesCommand> m_previousFrame;
+    QPointer<LedStatesCommand> m_nextFrame;
+    QList<QMetaObject::Connection> m_frameConnections;
+};

@@ -1,0 +1,14 @@
+#include "CallWidget.h"
+
+#include "ui_CallWidget.h"
+
+CallWidget::CallWidget(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui_CallWidget>())
+{
+    ui->setupUi(this);
+}
+
+CallWidget::~CallWidget() = default;
+
+void CallWidget::setItem(CallCommand*) { }

@@ -1,0 +1,106 @@
+#include "CommandTreeMenu.h"
+
+#include "AbstractTreeItem.h"
+#include "CommandTreeView.h"
+
+#include <QAction>
+
+namespace {
+const char* const commandTexts[CommandTreeMenu::CommandCount] = {
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Collection"), QT_TRANSLATE_NOOP("CommandTreeMenu", "LedState"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "LedStates"),  QT_TRANSLATE_NOOP("CommandTreeMenu", "Call"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Return"),     QT_TRANSLATE_NOOP("CommandTreeMenu", "Reset"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Stop"),
+};
+} // namespace
+
+CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
+    : QMenu(view)
+    , m_view(view)
+    , m_appendMenu(addMenu(tr("Append")))
+    , m_insertMenu(addMenu(tr("Insert")))
+{
+    addCommands(m_appendMenu, m_appendActions,
+                { &CommandTreeView::appendCollection, &CommandTreeView::appendLedState,
+                  &CommandTreeView::appendLedStates, &CommandTreeView::appendCall, &CommandTreeView::appendReturn,
+                  &CommandTreeView::appendReset, &CommandTreeView::appendStop });
+    addCommands(m_insertMenu, m_insertActions,
+                { &CommandTreeView::insertCollection, &CommandTreeView::insertLedState,
+                  &CommandTreeView::insertLedStates, &CommandTreeView::insertCall, &CommandTreeView::insertReturn,
+                  &CommandTreeView::insertReset, &CommandTreeView::insertStop });
+
+    m_removeAction = addAction(tr("Remove Item"));
+    connect(m_removeAction, &QAction::triggered, m_view, &CommandTreeView::removeItem);
+    m_tableEditAction = addAction(tr("TableEdit"));
+    connect(m_tableEditAction, &QAction::triggered, m_view, &CommandTreeView::tableEdit);
+}
+
+CommandTreeMenu::~CommandTreeMenu() = default;
+
+void CommandTreeMenu::addCommands(QMenu* menu, QAction** actions,
+                                  const QList<void (CommandTreeView::*)()>& targets)
+{
+    for (int command = 0; command < CommandCount; ++command) {
+        actions[command] = menu->addAction(tr(commandTexts[command]));
+        connect(actions[command], &QAction::triggered, m_view, targets.at(command));
+    }
+}
+
+QAction* CommandTreeMenu::appendAction(Command command) const
+{
+    return command >= 0 && command < CommandCount ? m_appendActions[command] : nullptr;
+}
+
+QAction* CommandTreeMenu::insertAction(Command command) const
+{
+    return command >= 0 && command < CommandCount ? m_insertActions[command] : nullptr;
+}
+
+void CommandTreeMenu::showCommands(QAction* const* actions, bool ledStates, bool reset)
+{
+    // Collections, calls, returns and stops exist in the file format but are
+    // not offered here.
+    for (int command = 0; command < CommandCount; ++command)
+        actions[command]->setVisible(false);
+    actions[LedState]->setVisible(ledStates);
+    actions[LedStates]->setVisible(ledStates);
+    actions[Reset]->setVisible(reset);
+}
+
+void CommandTreeMenu::prepare(const AbstractTreeItem* item)
+{
+    const int type = item ? item->type() : AbstractTreeItem::Undefined;
+
+    bool appendShown = false;
+    bool insertShown = false;
+    bool frames = false;
+    bool removable = false;
+    switch (type) {
+    case AbstractTreeItem::Program:
+        appendShown = true;
+        frames = true;
+        break;
+    case AbstractTreeItem::LedStates:
+    case AbstractTreeItem::Reset:
+        appendShown = insertShown = true;
+        frames = true;
+        removable = true;
+        break;
+    case AbstractTreeItem::Function:
+    case AbstractTreeItem::Call:
+    case AbstractTreeItem::Return:
+    case AbstractTreeItem::Stop:
+        appendShown = insertShown = true;
+        removable = true;
+        break;
+    default: // the device, and anything unknown
+        break;
+    }
+
+    m_appendMenu->menuAction()->setVisible(appendShown);
+    m_insertMenu->menuAction()->setVisible(insertShown);
+    showCommands(m_appendActions, frames, frames && m_resetAllowed);
+    showCommands(m_insertActions, frames && type != AbstractTreeItem::Program, false);
+    m_removeAction->setVisible(removable);
+    m_tableEditAction->setVisible(true);
+}

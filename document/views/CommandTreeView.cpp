@@ -1,0 +1,385 @@
+#include "CommandTreeView.h"
+
+#include "AbstractTreeItem.h"
+#include "CallCommand.h"
+#include "CommandTreeMenu.h"
+#include "CommandTreeModel.h"
+#include "DocumentEdits.h"
+#include "FunctionItem.h"
+#include "LedStatesCommand.h"
+#include "ResetCommand.h"
+#include "ReturnCommand.h"
+#include "StopCommand.h"
+
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMouseEvent>
+#include <QSet>
+
+namespace {
+CommandTreeView::CountQuestion& countQuestion()
+{
+    static CommandTreeView::CountQuestion question;
+    return question;
+}
+
+template <typename T>
+std::unique_ptr<AbstractTreeItem> make()
+{
+    return std::make_unique<T>();
+}
+
+bool isCommand(const AbstractTreeItem* item)
+{
+    if (!item)
+        return false;
+    switch (item->type()) {
+    case AbstractTreeItem::LedStates:
+    case AbstractTreeItem::Call:
+    case AbstractTreeItem::Return:
+    case AbstractTreeItem::Reset:
+    case AbstractTreeItem::Stop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Where appended commands go: into a program or collection, or beside a
+// command. The device holds no commands.
+AbstractTreeItem* commandContainer(AbstractTreeItem* item)
+{
+    if (!item)
+        return nullptr;
+    if (item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function)
+        return item;
+    if (isCommand(item))
+        return item->parentItem();
+    return nullptr;
+}
+
+// The device and the document's program are never removed: the document,
+// its compiler and its board all hold on to them.
+bool isRemovable(const AbstractTreeItem* item)
+{
+    return item && item->parentItem() && item->type() != AbstractTreeItem::Device
+        && item->type() != AbstractTreeItem::Program;
+}
+
+// The row that takes over as current when `current` leaves with `doomed`:
+// the next surviving sibling of its topmost removed ancestor, else the
+// previous one, else that ancestor's parent.
+AbstractTreeItem* survivorFor(AbstractTreeItem* current, const QSet<const AbstractTreeItem*>& doomed)
+{
+    AbstractTreeItem* top = nullptr;
+    for (AbstractTreeItem* item = current; item; item = item->parentItem()) {
+        if (doomed.contains(item))
+            top = item;
+    }
+    if (!top)
+        return current;
+    AbstractTreeItem* parent = top->parentItem();
+    const QList<AbstractTreeItem*>& siblings = parent->children();
+    const int row = siblings.indexOf(top);
+    for (int i = row + 1; i < siblings.count(); ++i) {
+        if (!doomed.contains(siblings.at(i)))
+            return siblings.at(i);
+    }
+    for (int i = row - 1; i >= 0; --i) {
+        if (!doomed.contains(siblings.at(i)))
+            return siblings.at(i);
+    }
+    return parent;
+}
+} // namespace
+
+CommandTreeView::CountQuestion CommandTreeView::setCountQuestion(CountQuestion question)
+{
+    return std::exchange(countQuestion(), std::move(question));
+}
+
+CommandTreeView::CommandTreeView(QWidget* parent)
+    : QTreeView(parent)
+    , m_menu(new CommandTreeMenu(this))
+{
+    header()->hide();
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &CommandTreeView::customMenuRequested);
+    connect(header(), &QHeaderView::sectionClicked, this, &CommandTreeView::sectionClicked);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+CommandTreeView::~CommandTreeView() = default;
+
+CommandTreeModel* CommandTreeView::treeModel() const
+{
+    return qobject_cast<CommandTreeModel*>(model());
+}
+
+void CommandTreeView::setEdits(DocumentEdits* edits)
+{
+    m_edits = edits;
+}
+
+AbstractTreeItem* CommandTreeView::itemAt(const QModelIndex& index) const
+{
+    if (!index.isValid() || !treeModel() || index.model() != treeModel())
+        return nullptr;
+    return treeModel()->itemFromIndex(index);
+}
+
+AbstractTreeItem* CommandTreeView::currentItem() const
+{
+    return itemAt(currentIndex());
+}
+
+void CommandTreeView::customMenuRequested(QPoint pos)
+{
+    if (sender() && sender() != this)
+        return;
+    AbstractTreeItem* item = itemAt(indexAt(pos));
+    if (!item)
+        return;
+    m_menu->prepare(item);
+    m_menu->popup(viewport()->mapToGlobal(pos));
+}
+
+void CommandTreeView::sectionClicked(int logicalIndex)
+{
+    emit showMessage(tr("Left button mouse click at (header) row %1.").arg(logicalIndex), 2000);
+}
+
+void CommandTreeView::mousePressEvent(QMouseEvent* event)
+{
+    QTreeView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(event->pos());
+    emit showMessage(tr("Left button mouse click at (table) index (%3,%4).").arg(index.row()).arg(index.column()),
+                     2000);
+}
+
+void CommandTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    emit currentItemChanged(itemAt(current));
+}
+
+AbstractTreeItem* CommandTreeView::place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row)
+{
+    if (row < 0)
+        m_edits->appendItem(item.get(), parent);
+    else
+        m_edits->insertItem(row, item.get(), parent);
+    // A placement the tree refuses leaves the item with us, to be freed here.
+    if (item->parentItem() != parent)
+        return nullptr;
+    return item.release();
+}
+
+void CommandTreeView::makeCurrent(AbstractTreeItem* item)
+{
+    const QModelIndex index = treeModel()->indexOf(item);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void CommandTreeView::appendCommand(Factory create)
+{
+    AbstractTreeItem* container = commandContainer(currentItem());
+    if (!container || !m_edits)
+        return;
+    if (AbstractTreeItem* added = place(create(), container))
+        makeCurrent(added);
+}
+
+void CommandTreeView::insertCommand(Factory create)
+{
+    AbstractTreeItem* current = currentItem();
+    if (!isCommand(current) || !current->parentItem() || !m_edits)
+        return;
+    if (AbstractTreeItem* added = place(create(), current->parentItem(), current->row()))
+        makeCurrent(added);
+}
+
+void CommandTreeView::appendCollection()
+{
+    AbstractTreeItem* current = currentItem();
+    if (!current || !m_edits)
+        return;
+    AbstractTreeItem* device = nullptr;
+    if (current->type() == AbstractTreeItem::Device)
+        device = current;
+    else if (current->type() == AbstractTreeItem::Function)
+        device = current->parentItem();
+    if (!device)
+        return;
+    if (AbstractTreeItem* added = place(make<FunctionItem>(), device))
+        makeCurrent(added);
+}
+
+void CommandTreeView::insertCollection()
+{
+    AbstractTreeItem* current = currentItem();
+    if (!current || current->type() != AbstractTreeItem::Function || !current->parentItem() || !m_edits)
+        return;
+    if (AbstractTreeItem* added = place(make<FunctionItem>(), current->parentItem(), current->row()))
+        makeCurrent(added);
+}
+
+void CommandTreeView::appendLedState()
+{
+    appendCommand(&make<LedStatesCommand>);
+}
+
+void CommandTreeView::insertLedState()
+{
+    insertCommand(&make<LedStatesCommand>);
+}
+
+void CommandTreeView::appendLedStates()
+{
+    addFrames(false);
+}
+
+void CommandTreeView::insertLedStates()
+{
+    addFrames(true);
+}
+
+void CommandTreeView::addFrames(bool insert)
+{
+    auto target = [this, insert]() -> AbstractTreeItem* {
+        AbstractTreeItem* current = currentItem();
+        if (insert)
+            return isCommand(current) && current->parentItem() ? current : nullptr;
+        return commandContainer(current);
+    };
+    if (!target() || !m_edits)
+        return;
+    int count = 0;
+    if (!askCount(insert ? tr("Insert LedState items") : tr("Append LedState items"), &count))
+        return;
+    // The dialog ran an event loop: look again rather than trust the item
+    // found before it.
+    AbstractTreeItem* at = target();
+    if (!at || !m_edits)
+        return;
+
+    AbstractTreeItem* parent = insert ? at->parentItem() : at;
+    const int row = insert ? at->row() : -1;
+    AbstractTreeItem* last = nullptr;
+    for (int i = 0; i < count; ++i) {
+        AbstractTreeItem* added = place(make<LedStatesCommand>(), parent, row);
+        if (!added)
+            break;
+        last = added;
+    }
+    // Only the last frame ends up current; making each one current in turn
+    // would redraw the board a thousand times for nothing.
+    if (last)
+        makeCurrent(last);
+}
+
+bool CommandTreeView::askCount(const QString& title, int* count)
+{
+    const CountRequest request { title, tr("Number:"), 10, 1, 1000, 1 };
+    bool ok = false;
+    int answer = 0;
+    if (const CountQuestion& question = countQuestion())
+        answer = question(this, request, &ok);
+    else
+        answer = QInputDialog::getInt(this, request.title, request.label, request.value, request.minimum,
+                                      request.maximum, request.step, &ok);
+    if (!ok || answer < request.minimum || answer > request.maximum)
+        return false;
+    *count = answer;
+    return true;
+}
+
+void CommandTreeView::appendCall()
+{
+    appendCommand(&make<CallCommand>);
+}
+
+void CommandTreeView::insertCall()
+{
+    insertCommand(&make<CallCommand>);
+}
+
+void CommandTreeView::appendReturn()
+{
+    appendCommand(&make<ReturnCommand>);
+}
+
+void CommandTreeView::insertReturn()
+{
+    insertCommand(&make<ReturnCommand>);
+}
+
+void CommandTreeView::appendReset()
+{
+    appendCommand(&make<ResetCommand>);
+}
+
+void CommandTreeView::insertReset()
+{
+    insertCommand(&make<ResetCommand>);
+}
+
+void CommandTreeView::appendStop()
+{
+    appendCommand(&make<StopCommand>);
+}
+
+void CommandTreeView::insertStop()
+{
+    insertCommand(&make<StopCommand>);
+}
+
+void CommandTreeView::removeItem()
+{
+    if (!m_edits || !treeModel())
+        return;
+    QList<AbstractTreeItem*> items;
+    QSet<const AbstractTreeItem*> doomed;
+    const QModelIndexList rows = selectionModel()->selectedRows(0);
+    for (const QModelIndex& index : rows) {
+        AbstractTreeItem* item = itemAt(index);
+        if (!isRemovable(item))
+            continue;
+        items.append(item);
+        doomed.insert(item);
+    }
+    if (items.isEmpty())
+        return;
+
+    // Settle the current row and drop the selection before the rows go:
+    // otherwise the current row would hop from one doomed row to the next
+    // and the selection would be rewritten once per removed row.
+    AbstractTreeItem* current = survivorFor(currentItem(), doomed);
+    selectionModel()->clearSelection();
+    if (current != currentItem())
+        selectionModel()->setCurrentIndex(treeModel()->indexOf(current), QItemSelectionModel::NoUpdate);
+
+    m_edits->removeItems(items);
+
+    const QModelIndex currentRow = currentIndex();
+    if (currentRow.isValid())
+        selectionModel()->select(currentRow, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void CommandTreeView::importSequence() { }
+
+void CommandTreeView::exportSequence() { }
+
+void CommandTreeView::tableEdit()
+{
+    QList<LedStatesCommand*> frames;
+    const QModelIndexList rows = selectionModel()->selectedRows(0);
+    for (const QModelIndex& index : rows) {
+        if (auto* frame = qobject_cast<LedStatesCommand*>(itemAt(index)))
+            frames.append(frame);
+    }
+    if (!frames.isEmpty())
+        emit setLedPanelTable(frames);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "DocumentEdits.h"
+#include "kamdeldocument_export.h"
+
+#include <QList>
+#include <QPointer>
+#include <QTreeView>
+
+#include <functional>
+#include <memory>
+
+class AbstractTreeItem;
+class CommandTreeMenu;
+class CommandTreeModel;
+class LedStatesCommand;
+
+// The document's command tree. Its context menu adds and removes commands;
+// every change goes through the document's edit path (setEdits), so that the
+// document is marked modified and the other views hear of removed items.
+class KAMDELDOCUMENT_EXPORT CommandTreeView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    // The question for the number of frames that "LedStates" adds. The
+    // default asks with the toolkit's integer dialog; a test answers it.
+    struct CountRequest
+    {
+        QString title;
+        QString label;
+        int value;
+        int minimum;
+        int maximum;
+        int step;
+    };
+    using CountQuestion = std::function<int(QWidget* parent, const CountRequest& request, bool* ok)>;
+
+    // Replaces the dialog; an empty function restores it. Returns the
+    // previous function.
+    static CountQuestion setCountQuestion(CountQuestion question);
+
+    explicit CommandTreeView(QWidget* parent = nullptr);
+    ~CommandTreeView() override;
+
+    CommandTreeModel* treeModel() const;
+    CommandTreeMenu* menu() const { return m_menu; }
+
+    // Without an edit path the editing slots do nothing.
+    void setEdits(DocumentEdits* edits);
+    DocumentEdits* edits() const { return m_edits; }
+
+    AbstractTreeItem* currentItem() const;
+    AbstractTreeItem* itemAt(const QModelIndex& index) const;
+
+signals:
+    void showMessage(const QString& text, int timeout = 2000);
+    void currentItemChanged(AbstractTreeItem* item);
+    void setLedPanelTable(QList<LedStatesCommand*> items);
+
+public slots:
+    void customMenuRequested(QPoint pos);
+    void sectionClicked(int logicalIndex);
+    void appendCollection();
+    void insertCollection();
+    void appendLedState();
+    void insertLedState();
+    void appendLedStates();
+    void insertLedStates();
+    void appendCall();
+    void insertCall();
+    void appendReturn();
+    void insertReturn();
+    void appendReset();
+    void insertReset();
+    void appendStop();
+    void insertStop();
+    void removeItem();
+    void importSequence();
+    void exportSequence();
+    void tableEdit();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    using Factory = std::unique_ptr<AbstractTreeItem> (*)();
+
+    void appendCommand(Factory create);
+    void insertCommand(Factory create);
+    void addFrames(bool insert);
+    bool askCount(const QString& title, int* count);
+    // Hands the item to the tree at `row` of `parent` (at its end for -1);
+    // null when the tree refuses it.
+    AbstractTreeItem* place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row = -1);
+    void makeCurrent(AbstractTreeItem* item);
+
+    CommandTreeMenu* m_menu;
+    QPointer<DocumentEdits> m_edits;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class QIODevice;
+class QTextCodec;
+
+// A table read from and written to delimited text with configurable quoting.
+class KAMDELDOCUMENT_EXPORT CsvModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum QuoteFlag {
+        QuoteSingle = 1,
+        QuoteDouble = 2,
+        EscapeBackslash = 4,
+        QuoteAlways = 8,
+    };
+
+    explicit CsvModel(QObject* parent = nullptr);
+    CsvModel(int quoteMode, bool withHeader, QChar separator, QTextCodec* codec, QObject* parent = nullptr);
+    CsvModel(const CsvModel& other, QObject* parent);
+    explicit CsvModel(const CsvModel& other);
+    ~CsvModel() override;
+
+    int quoteMode() const { return m_quoteMode; }
+    void setQuoteMode(int mode) { m_quoteMode = mode; }
+    bool withHeader() const { return m_withHeader; }
+    void setWithHeader(bool withHeader) { m_withHeader = withHeader; }
+    QChar separator() const { return m_separator; }
+    void setSeparator(QChar separator) { m_separator = separator; }
+    QTextCodec* codec() const { return m_codec; }
+    void setCodec(QTextCodec* codec) { m_codec = codec; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
+    bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
+    bool insertColumns(int column, int count, const QModelIndex& parent = QModelIndex()) override;
+    bool removeColumns(int column, int count, const QModelIndex& parent = QModelIndex()) override;
+
+    QString text(int row, int column) const;
+    bool setText(int row, int column, const QString& text);
+    bool setHeaderText(int column, const QString& text);
+    int findColumn(const QString& name, Qt::CaseSensitivity sensitivity = Qt::CaseSensitive) const;
+
+    void clear();
+    void resize(int rows, int columns);
+
+    bool readCsv(QIODevice* device);
+    bool readCsv(const QString& fileName);
+    bool readHeader(QIODevice* device);
+    bool readHeader(const QString& fileName);
+    bool readHeader(QIODevice* device, QChar separator, QTextCodec* codec);
+
+    bool writeCsv(QIODevice* device);
+    bool writeCsv(const QString& fileName);
+    bool writeCsv(QIODevice* device, bool withHeader, QChar separator, QTextCodec* codec);
+
+    static QString quotedField(int quoteMode, const QString& field, QChar separator);
+
+    // One line split into fields by the reading rules.
+    static QStringList splitLine(const QString& line, int quoteMode, QChar separator);
+
+private:
+    bool read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec);
+    bool contains(int row, int column) const;
+    void removeAll();
+
+    int m_quoteMode = QuoteDouble | QuoteAlways;
+    bool m_withHeader = false;
+    QChar m_separator = QLatin1Char(',');
+    QTextCodec* m_codec = nullptr;
+    QStringList m_header;
+    QList<QStringList> m_cells;
+};

@@ -1,0 +1,14 @@
+#include "FunctionWidget.h"
+
+#include "ui_FunctionWidget.h"
+
+FunctionWidget::FunctionWidget(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui_FunctionWidget>())
+{
+    ui->setupUi(this);
+}
+
+FunctionWidget::~FunctionWidget() = default;
+
+void FunctionWidget::setItem(FunctionItem*) { }

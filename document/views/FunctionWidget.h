@@ -1,0 +1,25 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class FunctionItem;
+class Ui_FunctionWidget;
+
+// The page shown for a collection; it has nothing to edit yet.
+class KAMDELDOCUMENT_EXPORT FunctionWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FunctionWidget(QWidget* parent = nullptr);
+    ~FunctionWidget() override;
+
+    void setItem(FunctionItem* item);
+
+private:
+    std::unique_ptr<Ui_FunctionWidget> ui;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class ResetCommand;
+class Ui_ResetWidget;
+
+// The page shown for a reset command; it has nothing to edit yet.
+class KAMDELDOCUMENT_EXPORT ResetWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResetWidget(QWidget* parent = nullptr);
+    ~ResetWidget() override;
+
+    void setItem(ResetCommand* item);
+
+private:
+    std::unique_ptr<Ui_ResetWidget> ui;
+};

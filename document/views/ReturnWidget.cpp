@@ -1,0 +1,14 @@
+#include "ReturnWidget.h"
+
+#include "ui_ReturnWidget.h"
+
+ReturnWidget::ReturnWidget(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui_ReturnWidget>())
+{
+    ui->setupUi(this);
+}
+
+ReturnWidget::~ReturnWidget() = default;
+
+void ReturnWidget::setItem(ReturnCommand*) { }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class AbstractTreeItem;
+class DocumentEdits;
+class LedStatesCommand;
+
+// Runs of LED frames as CSV: a header line of LED numbers, then one line per
+// frame with one value per LED.
+class KAMDELDOCUMENT_EXPORT SequenceFile
+{
+    Q_DECLARE_TR_FUNCTIONS(SequenceFile)
+
+public:
+    static QString fileDialogFilter();
+
+    // The LED frames among the container's children, in order.
+    static QList<LedStatesCommand*> frames(const AbstractTreeItem* container);
+
+    // Writes the frames; `ledCount` gives the columns when there is no frame.
+    // Returns false with `error` set when the file cannot be written.
+    static bool exportFrames(const QList<LedStatesCommand*>& frames, int ledCount, const QString& fileName,
+                             QString* error = nullptr);
+
+    // Overwrites the container's frames in order with the file's rows and
+    // appends a frame at the container's end for every further row. Returns
+    // the number of rows taken, or -1 with `error` set when the file is
+    // refused; nothing changes unless the file yields rows.
+    static int importFrames(AbstractTreeItem* container, int ledCount, const QString& fileName,
+                            DocumentEdits* edits, QString* error = nullptr);
+};

@@ -1,0 +1,14 @@
+#include "StopWidget.h"
+
+#include "ui_StopWidget.h"
+
+StopWidget::StopWidget(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui_StopWidget>())
+{
+    ui->setupUi(this);
+}
+
+StopWidget::~StopWidget() = default;
+
+void StopWidget::setItem(StopCommand*) { }

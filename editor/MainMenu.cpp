@@ -1,0 +1,239 @@
+#include "MainMenu.h"
+
+#include "KamdelDocument.h"
+#include "MainWindow.h"
+#include "RecentFiles.h"
+#include "ToolbarTooltipFilter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QToolBar>
+
+// The icons are compiled into this static library; without a reference
+// the linker would leave them out of the program.
+static void initIconResources()
+{
+#ifdef KAMDEL_EDITOR_ICONS
+    Q_INIT_RESOURCE(icons);
+#endif
+}
+
+namespace {
+// A picture the resources do not hold adds nothing, so an icon with only a
+// small picture stays small and one with none stays empty.
+QIcon makeIcon(const QString& small, const QString& large = QString())
+{
+    QIcon icon;
+    if (QFile::exists(small))
+        icon.addFile(small, QSize(24, 24), QIcon::Normal, QIcon::Off);
+    if (!large.isEmpty() && QFile::exists(large))
+        icon.addFile(large, QSize(36, 36), QIcon::Normal, QIcon::Off);
+    return icon;
+}
+
+QAction* makeAction(
+    QObject* parent, const QString& objectName, const QString& text, const QString& statusTip = QString())
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(objectName);
+    if (!statusTip.isEmpty())
+        action->setStatusTip(statusTip);
+    return action;
+}
+} // namespace
+
+MainMenu::MainMenu(QWidget* parent)
+    : QMenuBar(parent)
+    , mainWindow(qobject_cast<MainWindow*>(parent))
+{
+    initIconResources();
+    createActions();
+    connectActions();
+    createMenus();
+    createToolBars();
+}
+
+MainMenu::~MainMenu() = default;
+
+void MainMenu::createActions()
+{
+    // The Control and Tools actions belong to the window, so that their
+    // function keys work wherever the focus is.
+    QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
+
+    newPanel1Action = makeAction(this, QStringLiteral("action_NewPanel1"), QStringLiteral("ZQ-RING-A"),
+        tr("Create a new Led panel document"));
+    // One key bound to two actions of a window triggers neither, so only
+    // the first model keeps the standard New key.
+    newPanel1Action->setShortcuts(QKeySequence::New);
+    newPanel2Action = makeAction(this, QStringLiteral("action_NewPanel2"), QStringLiteral("ZQ-RING-B"),
+        tr("Create a new Led panel document"));
+    newPanel2Action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+
+    openAction
+        = makeAction(this, QStringLiteral("action_Open"), tr("Open..."), tr("Open an existing document"));
+    openAction->setShortcuts(QKeySequence::Open);
+    saveAsAction = makeAction(
+        this, QStringLiteral("action_SaveAs"), tr("Save as..."), tr("Save the document under a new name"));
+    saveAsAction->setShortcuts(QKeySequence::Save);
+    closeAction = makeAction(this, QStringLiteral("action_Close"), tr("Close"), tr("Close the document"));
+    closeAction->setShortcuts(QKeySequence::Close);
+
+    recentFiles = new RecentFiles(this);
+    recentFiles->setObjectName(QStringLiteral("menu_RecentFiles"));
+
+    exitAction = makeAction(this, QStringLiteral("action_Exit"), tr("Exit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    aboutAction = makeAction(this, QStringLiteral("action_About"), tr("About"));
+
+    cutAction
+        = makeAction(this, QStringLiteral("action_Cut"), tr("Cu&t"), tr("Copy to clipboard and delete"));
+    cutAction->setShortcuts(QKeySequence::Cut);
+    copyAction = makeAction(this, QStringLiteral("action_Copy"), tr("&Copy"), tr("Copy to clipboard"));
+    copyAction->setShortcuts(QKeySequence::Copy);
+    pasteAction = makeAction(this, QStringLiteral("action_Paste"), tr("&Paste"), tr("Paste from clipboard"));
+    pasteAction->setShortcuts(QKeySequence::Paste);
+    deleteAction = makeAction(this, QStringLiteral("action_Delete"), tr("&Delete"), tr("Delete"));
+    deleteAction->setShortcuts(QKeySequence::Delete);
+
+    resetAction = makeAction(windowSide, QStringLiteral("action_Reset"), QObject::tr("Reset"));
+    resetAction->setShortcut(QKeySequence(Qt::Key_F9));
+    nextAction = makeAction(windowSide, QStringLiteral("action_Next"), QObject::tr("Next"));
+    nextAction->setShortcut(QKeySequence(Qt::Key_F10));
+    animateAction = makeAction(windowSide, QStringLiteral("action_Animate"), QObject::tr("Animate"));
+    serialPortSetupAction = makeAction(
+        windowSide, QStringLiteral("action_SerialPortSetup"), QObject::tr("Serial port setup..."));
+    compileAndWriteAction = makeAction(
+        windowSide, QStringLiteral("action_CompileAndWrite"), QObject::tr("Compile and Write..."));
+    compileAndWriteAction->setShortcut(QKeySequence(Qt::Key_F11));
+    updateFirmwareAction
+        = makeAction(windowSide, QStringLiteral("action_UpdateFirmware"), QObject::tr("Update firmware..."));
+    updateFirmwareAction->setShortcut(QKeySequence(Qt::Key_F12));
+
+    animateAction->setCheckable(true);
+    animateAction->setChecked(false);
+
+    const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
+    newPanel1Action->setIcon(newIcon);
+    newPanel2Action->setIcon(newIcon);
+    openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
+    saveAsAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
+    copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
+    pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
+    deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
+    animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
+}
+
+void MainMenu::connectActions()
+{
+    if (!mainWindow)
+        return;
+    connect(newPanel1Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel1);
+    connect(newPanel2Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel2);
+    connect(openAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::openDocument));
+    connect(saveAsAction, &QAction::triggered, mainWindow, &MainWindow::saveAsDocument);
+    connect(closeAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::closeDocument));
+    connect(exitAction, &QAction::triggered, mainWindow, &QWidget::close);
+    connect(aboutAction, &QAction::triggered, mainWindow, &MainWindow::showAbout);
+    connect(resetAction, &QAction::triggered, mainWindow, &MainWindow::resetPanel);
+    connect(nextAction, &QAction::triggered, mainWindow, &MainWindow::nextStep);
+    connect(animateAction, &QAction::triggered, mainWindow, &MainWindow::animate);
+    connect(serialPortSetupAction, &QAction::triggered, mainWindow, &MainWindow::setupSerialPort);
+    connect(compileAndWriteAction, &QAction::triggered, mainWindow, &MainWindow::compileAndWrite);
+    connect(updateFirmwareAction, &QAction::triggered, mainWindow, &MainWindow::updateFirmware);
+    connect(recentFiles, &RecentFiles::openFile, mainWindow,
+        QOverload<const QString&>::of(&MainWindow::openDocument));
+}
+
+void MainMenu::createMenus()
+{
+    fileMenu = addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("menu_File"));
+    QMenu* newMenu = fileMenu->addMenu(tr("&New"));
+    newMenu->setObjectName(QStringLiteral("menu_New"));
+    newMenu->addAction(newPanel1Action);
+    newMenu->addAction(newPanel2Action);
+    fileMenu->addAction(openAction);
+    fileMenu->addAction(saveAsAction);
+    fileMenu->addAction(closeAction);
+    fileMenu->addSeparator();
+    fileMenu->addSeparator();
+    fileMenu->addMenu(recentFiles);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exitAction);
+
+    editMenu = addMenu(tr("&Edit"));
+    editMenu->setObjectName(QStringLiteral("menu_Edit"));
+    editMenu->addAction(cutAction);
+    editMenu->addAction(copyAction);
+    editMenu->addAction(pasteAction);
+    editMenu->addAction(deleteAction);
+
+    viewMenu = addMenu(tr("&View"));
+    viewMenu->setObjectName(QStringLiteral("menu_View"));
+
+    controlMenu = addMenu(tr("&Control"));
+    controlMenu->setObjectName(QStringLiteral("menu_Control"));
+    controlMenu->addAction(resetAction);
+    controlMenu->addAction(nextAction);
+    controlMenu->addAction(animateAction);
+
+    toolsMenu = addMenu(tr("&Tools"));
+    toolsMenu->setObjectName(QStringLiteral("menu_Tools"));
+    toolsMenu->addAction(serialPortSetupAction);
+    toolsMenu->addAction(compileAndWriteAction);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(updateFirmwareAction);
+
+    QMenu* helpMenu = addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("menu_Help"));
+    helpMenu->addAction(aboutAction);
+}
+
+void MainMenu::createToolBars()
+{
+    tooltipFilter = std::make_unique<ToolbarTooltipFilter>();
+    qApp->installEventFilter(tooltipFilter.get());
+
+    if (!mainWindow)
+        return;
+    QToolBar* fileToolBar = mainWindow->addToolBar(tr("File"));
+    fileToolBar->setObjectName(QStringLiteral("toolBar_File"));
+    fileToolBar->addAction(newPanel1Action);
+    fileToolBar->addAction(newPanel2Action);
+    fileToolBar->addAction(openAction);
+    fileToolBar->addAction(saveAsAction);
+
+    QToolBar* editToolBar = mainWindow->addToolBar(tr("Edit"));
+    editToolBar->setObjectName(QStringLiteral("toolBar_Edit"));
+    editToolBar->addAction(animateAction);
+}
+
+QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* document)
+{
+    saveAsAction->setEnabled(document != nullptr);
+    closeAction->setEnabled(document != nullptr);
+
+    auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
+    if (!kamdelDocument)
+        return {};
+    return {
+        connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
+        connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
+        connect(pasteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::pasteData),
+        connect(deleteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::deleteData),
+    };
+}
+
+void MainMenu::setPanelActionsEnabled(bool enabled)
+{
+    resetAction->setEnabled(enabled);
+    nextAction->setEnabled(enabled);
+    animateAction->setEnabled(enabled);
+    compileAndWriteAction->setEnabled(enabled);
+}

@@ -1,0 +1,414 @@
+#include "MspFlasher.h"
+
+#include "CRC.h"
+#include "MspFlasher_large.h"
+#include "MspFlasher_small.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QTextStream>
+#include <QThread>
+#include <QVector>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr uint8_t PacketHeader = 0x80;
+constexpr uint8_t CmdWriteData = 0x10;
+constexpr uint8_t CmdErase = 0x15;
+constexpr uint8_t CmdVersion = 0x19;
+constexpr uint8_t CmdJump = 0x1C;
+
+constexpr char NoAnswer = static_cast<char>(-1);
+constexpr int PollMs = 10;
+constexpr int AnswerTimeoutMs = 1000;
+// After the jump the application runs and the boot loader stays silent.
+constexpr int JumpTimeoutMs = 20;
+constexpr uint32_t BlockSize = 16;
+
+struct ModelRow
+{
+    const char* name;
+    bool large;
+    uint32_t crcAddr;
+    uint32_t start;
+    uint32_t end;
+    uint32_t start2;
+    uint32_t end2;
+};
+
+constexpr ModelRow Models[] = {
+    { "Kamdel", true, 0x4000, 0x6000, 0xF7FF, 0x10000, 0x23FF7 },
+    { "MSP430FR2512", false, 0xE300, 0xE303, 0xF7FF, 0, 0 },
+    { "MSP430FR5729", false, 0xC200, 0xC203, 0xF7FF, 0, 0 },
+    { "MSP430FR5992", true, 0x4000, 0x4003, 0xF7FF, 0x10000, 0x23FF7 },
+    { "MSP430FR5994", true, 0x4000, 0x4003, 0xF7FF, 0x10000, 0x43FF7 },
+};
+
+// The answer as a signed 8-bit number in lower-case hex: 0x85 is "-7b".
+// QString::number would print a negative value in hex as its unsigned 64-bit form.
+QString signedHex(char code)
+{
+    const int value = static_cast<qint8>(code);
+    return value < 0 ? QLatin1Char('-') + QString::number(-value, 16) : QString::number(value, 16);
+}
+
+} // namespace
+
+MspFlasher::MspFlasher(const QString& mpu, QSerialPort* serialPort)
+    : m_MPU(mpu)
+    , m_pSerialPort(serialPort)
+    , m_Cancel(false)
+{
+    Q_ASSERT(!m_MPU.isEmpty());
+    Q_ASSERT(m_pSerialPort);
+}
+
+MspFlasher::~MspFlasher() = default;
+
+MspFlasher* MspFlasher::crate(const QString& mpu, QSerialPort* serialPort)
+{
+    for (const ModelRow& row : Models) {
+        if (mpu != QLatin1String(row.name))
+            continue;
+        if (row.large) {
+            auto flasher = std::make_unique<MspFlasher_large>(mpu, serialPort);
+            flasher->crc_Addr = row.crcAddr;
+            flasher->app_StartAddress = row.start;
+            flasher->app_EndAddress = row.end;
+            flasher->app_StartAddress2 = row.start2;
+            flasher->app_EndAddress2 = row.end2;
+            return flasher.release();
+        }
+        auto flasher = std::make_unique<MspFlasher_small>(mpu, serialPort);
+        flasher->crc_Addr = row.crcAddr;
+        flasher->app_StartAddress = row.start;
+        flasher->app_EndAddress = row.end;
+        return flasher.release();
+    }
+    return nullptr;
+}
+
+bool MspFlasher::readMemoryFile(QTextStream& stream)
+{
+    m_MemoryData.clear();
+    // A refused file must not leave half an image behind to be written later.
+    auto refuse = [this] {
+        m_MemoryData.clear();
+        return false;
+    };
+
+    sMemory current;
+    while (!stream.atEnd()) {
+        const QString line = stream.readLine();
+        if (line.startsWith(QLatin1Char('q')))
+            break;
+        if (line.startsWith(QLatin1Char('@'))) {
+            if (!current.data.isEmpty()) {
+                m_MemoryData.append(current);
+                current = sMemory();
+            }
+            bool ok = false;
+            const uint address = line.midRef(1).toUInt(&ok, 16);
+            // The packet carries three address bytes; anything higher would
+            // silently land at the wrong place.
+            if (!ok || address >= AddressSpace)
+                return refuse();
+            current.address = address;
+            continue;
+        }
+        const QVector<QStringRef> parts = line.splitRef(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QStringRef& part : parts) {
+            bool ok = false;
+            const uint value = part.toUInt(&ok, 16);
+            if (!ok || value > 0xFF)
+                return refuse();
+            if (quint64(current.address) + quint64(current.data.size()) >= AddressSpace)
+                return refuse();
+            current.data.append(static_cast<char>(value));
+        }
+    }
+    if (!current.data.isEmpty())
+        m_MemoryData.append(current);
+    return true;
+}
+
+void MspFlasher::init()
+{
+    m_Cancel = false;
+}
+
+void MspFlasher::cancel()
+{
+    m_Cancel = true;
+}
+
+bool MspFlasher::canceled() const
+{
+    return m_Cancel;
+}
+
+char MspFlasher::getResponse(int timeOut)
+{
+    if (!m_pSerialPort->isOpen())
+        return NoAnswer;
+    const int polls = std::max(1, timeOut / PollMs);
+    for (int poll = 0; poll < polls; ++poll) {
+        QCoreApplication::processEvents();
+        if (!m_pSerialPort->isOpen())
+            return NoAnswer;
+        m_Response = m_pSerialPort->readAll();
+        if (!m_Response.isEmpty())
+            return m_Response.back();
+        // Wait out the poll interval, but take the answer the moment it comes.
+        QElapsedTimer waited;
+        waited.start();
+        if (m_pSerialPort->waitForReadyRead(PollMs)) {
+            m_Response = m_pSerialPort->readAll();
+            if (!m_Response.isEmpty())
+                return m_Response.back();
+        }
+        const qint64 left = PollMs - waited.elapsed();
+        if (left > 0)
+            QThread::msleep(static_cast<unsigned long>(left));
+    }
+    return NoAnswer;
+}
+
+void MspFlasher::drainInput()
+{
+    QCoreApplication::processEvents();
+    if (m_pSerialPort->isOpen())
+        m_pSerialPort->readAll();
+    m_Response.clear();
+}
+
+void MspFlasher::sendSingleByte(char c)
+{
+    drainInput();
+    if (!m_pSerialPort->isOpen())
+        return;
+    m_pSerialPort->write(&c, 1);
+    m_pSerialPort->flush();
+}
+
+char MspFlasher::sendCommand(uint8_t cmd)
+{
+    if (!m_pSerialPort->isOpen())
+        return NoAnswer;
+    tBSLPacket packet;
+    packet.ui8Header = PacketHeader;
+    packet.ui8Length = 1;
+    packet.tPayload.ui8Command = cmd;
+    packet.ui16Checksum = packetCRC(packet);
+    sendPacket(packet);
+    return getResponse(cmd == CmdJump ? JumpTimeoutMs : AnswerTimeoutMs);
+}
+
+char MspFlasher::sendDataArray(uint32_t addr, const uint8_t* data, uint32_t len)
+{
+    if (!m_pSerialPort->isOpen() || len == 0)
+        return NoAnswer;
+    // Neither a length that wraps the length byte nor an address that loses
+    // its top bits may reach the wire: both would write the wrong bytes.
+    if (len > MaxDataPerPacket || quint64(addr) + len > AddressSpace)
+        return NoAnswer;
+    tBSLPacket packet;
+    packet.ui8Header = PacketHeader;
+    packet.ui8Length = static_cast<uint8_t>(len + 4);
+    packet.tPayload.ui8Command = CmdWriteData;
+    packet.tPayload.ui8Addr_L = static_cast<uint8_t>(addr);
+    packet.tPayload.ui8Addr_M = static_cast<uint8_t>(addr >> 8);
+    packet.tPayload.ui8Addr_H = static_cast<uint8_t>(addr >> 16);
+    packet.tPayload.ui8pData = data;
+    packet.ui16Checksum = packetCRC(packet);
+    sendPacket(packet);
+    return getResponse(AnswerTimeoutMs);
+}
+
+void MspFlasher::sendPacket(const tBSLPacket& packet)
+{
+    drainInput();
+    if (!m_pSerialPort->isOpen())
+        return;
+
+    const tBSLPayload& payload = packet.tPayload;
+    QByteArray wire;
+    wire.reserve(packet.ui8Length + 4);
+    wire.append(static_cast<char>(packet.ui8Header));
+    wire.append(static_cast<char>(packet.ui8Length));
+    wire.append(static_cast<char>(payload.ui8Command));
+    if (packet.ui8Length > 1) {
+        wire.append(static_cast<char>(payload.ui8Addr_L));
+        wire.append(static_cast<char>(payload.ui8Addr_M));
+        wire.append(static_cast<char>(payload.ui8Addr_H));
+        if (packet.ui8Length > 4)
+            wire.append(reinterpret_cast<const char*>(payload.ui8pData), packet.ui8Length - 4);
+    }
+    wire.append(static_cast<char>(packet.ui16Checksum & 0xFF));
+    wire.append(static_cast<char>(packet.ui16Checksum >> 8));
+    // One write keeps the line busy without gaps between the bytes.
+    m_pSerialPort->write(wire);
+    m_pSerialPort->flush();
+}
+
+void MspFlasher::showError(char code)
+{
+    QString description;
+    switch (static_cast<uint8_t>(code)) {
+    case 0x51:
+        description = tr("Incorrect header");
+        break;
+    case 0x52:
+        description = tr("Packet checksum error");
+        break;
+    case 0x53:
+        description = tr("Packet size is zero");
+        break;
+    case 0x54:
+        description = tr("Packet size is invalid");
+        break;
+    case 0x55:
+        description = tr("Error in protocol");
+        break;
+    case 0xFF:
+        description = tr("Timeout");
+        break;
+    default:
+        description = tr("unknown");
+        break;
+    }
+    emit message(tr("Error: (%1) ").arg(signedHex(code)) + description);
+}
+
+uint16_t MspFlasher::packetCRC(tBSLPacket& packet)
+{
+    const tBSLPayload& payload = packet.tPayload;
+    CRC_CCITT crc;
+    for (int position = 0; position < packet.ui8Length; ++position) {
+        switch (position) {
+        case 0:
+            crc.add(payload.ui8Command);
+            break;
+        case 1:
+            crc.add(payload.ui8Addr_L);
+            break;
+        case 2:
+            crc.add(payload.ui8Addr_M);
+            break;
+        case 3:
+            crc.add(payload.ui8Addr_H);
+            break;
+        default:
+            crc.add(payload.ui8pData[position - 4]);
+            break;
+        }
+    }
+    return crc.crc();
+}
+
+bool MspFlasher::requestVersion()
+{
+    if (m_Cancel)
+        return false;
+    const char answer = sendCommand(CmdVersion);
+    if (answer == NoAnswer) {
+        showError(answer);
+        return false;
+    }
+    if ((static_cast<uint8_t>(answer) & 0xF0) == 0xA0)
+        return true;
+    emit message(tr("Error: (%1) Invalid version").arg(signedHex(answer)));
+    return false;
+}
+
+bool MspFlasher::requestErase()
+{
+    if (m_Cancel)
+        return false;
+    const char answer = sendCommand(CmdErase);
+    if (answer == 0)
+        return true;
+    showError(answer);
+    return false;
+}
+
+bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
+{
+    // Work on a copy: the event processing during the waits must not be able
+    // to pull the image from under the loop.
+    const QList<sMemory> image = m_MemoryData;
+    qint64 total = 1;
+    for (const sMemory& segment : image)
+        total += segment.data.size();
+    const qint64 steps = total / BlockSize;
+    emit progress(0);
+
+    qint64 blocks = 0;
+    for (const sMemory& segment : image) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(segment.data.constData());
+        const uint32_t size = static_cast<uint32_t>(segment.data.size());
+        for (uint32_t offset = 0; offset < size;) {
+            if (m_Cancel)
+                return false;
+            const uint32_t n = std::min(BlockSize, size - offset);
+            const char answer = sendDataArray(segment.address + offset, bytes + offset, n);
+            if (answer != 0) {
+                showError(answer);
+                return false;
+            }
+            offset += n;
+            ++blocks;
+            emit progress(steps ? static_cast<int>(blocks * 100 / steps) : 0);
+        }
+    }
+
+    // A cancel during the last block still leaves the checksum unwritten.
+    if (m_Cancel)
+        return false;
+    const uint8_t crcBytes[2]
+        = { static_cast<uint8_t>(checksum & 0xFF), static_cast<uint8_t>(checksum >> 8) };
+    const char answer = sendDataArray(crcAddr, crcBytes, 2);
+    if (answer != 0) {
+        showError(answer);
+        return false;
+    }
+    return true;
+}
+
+bool MspFlasher::requestJump()
+{
+    if (m_Cancel)
+        return false;
+    sendCommand(CmdJump);
+    return true;
+}
+
+uint16_t MspFlasher::areaChecksum(std::initializer_list<sRange> ranges) const
+{
+    CRC_CCITT crc;
+    QByteArray area;
+    for (const sRange& range : ranges) {
+        if (range.last < range.first)
+            continue;
+        const quint64 first = range.first;
+        const quint64 end = quint64(range.last) + 1;
+        area.fill(static_cast<char>(0xFF), static_cast<int>(end - first));
+        // Segments are written in list order, so a later one overwrites an
+        // earlier one where they overlap.
+        for (const sMemory& segment : m_MemoryData) {
+            const quint64 segFirst = segment.address;
+            const quint64 segEnd = segFirst + quint64(segment.data.size());
+            const quint64 from = std::max(first, segFirst);
+            const quint64 to = std::min(end, segEnd);
+            if (from < to)
+                std::copy_n(
+                    segment.data.constData() + (from - segFirst), to - from, area.data() + (from - first));
+        }
+        crc.add(reinterpret_cast<const uint8_t*>(area.constData()), area.size());
+    }
+    return crc.crc();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "romwright_export.h"
+#include "sBSLPacket.h"
+#include "sMemory.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+
+class QSerialPort;
+class QTextStream;
+
+// Protocol engine for the CRC-checking MSP430 serial boot loader: one request
+// packet at a time, each answered by a single byte. The variants supply the
+// device operations for their memory layout; `crate` picks the variant for a
+// model name.
+class ROMWRIGHT_EXPORT MspFlasher : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Addresses travel as three bytes, so nothing at or above this can be
+    // reached on the device.
+    static constexpr uint32_t AddressSpace = 0x1000000;
+    // The length byte covers command, three address bytes and the data.
+    static constexpr uint32_t MaxDataPerPacket = 255 - 4;
+
+    explicit MspFlasher(const QString& mpu, QSerialPort* serialPort);
+    ~MspFlasher() override;
+
+    bool readMemoryFile(QTextStream& stream);
+    const QList<sMemory>& memoryData() const { return m_MemoryData; }
+
+    void init();
+    void cancel();
+    bool canceled() const;
+
+    virtual bool verifyDevice() = 0;
+    virtual bool eraseDevice() = 0;
+    virtual bool flashDevice() = 0;
+    virtual bool jumpToApplication() = 0;
+
+    static MspFlasher* crate(const QString& mpu, QSerialPort* serialPort);
+
+signals:
+    void progress(int value);
+    void message(const QString& text);
+
+protected:
+    // An inclusive address range of the application area.
+    struct sRange
+    {
+        uint32_t first;
+        uint32_t last;
+    };
+
+    char getResponse(int timeOut);
+    void sendSingleByte(char c);
+    char sendCommand(uint8_t cmd);
+    char sendDataArray(uint32_t addr, const uint8_t* data, uint32_t len);
+    void sendPacket(const tBSLPacket& packet);
+    void showError(char code);
+
+    // The device operations, shared by the variants.
+    bool requestVersion();
+    bool requestErase();
+    bool writeImage(uint32_t crcAddr, uint16_t checksum);
+    bool requestJump();
+    // CRC-16/CCITT-FALSE of the ranges as the device holds them after the
+    // image is written: erased bytes read 0xFF and where segments overlap the
+    // one written last wins.
+    uint16_t areaChecksum(std::initializer_list<sRange> ranges) const;
+
+    QString m_MPU;
+    QList<sMemory> m_MemoryData;
+    QSerialPort* m_pSerialPort;
+    QByteArray m_Response;
+    bool m_Cancel;
+
+private:
+    uint16_t packetCRC(tBSLPacket& packet);
+    void drainInput();
+};

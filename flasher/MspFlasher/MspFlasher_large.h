@@ -1,0 +1,27 @@
+#pragma once
+
+#include "MspFlasher.h"
+
+// Models whose application has a second range from 0x10000 upward.
+class ROMWRIGHT_EXPORT MspFlasher_large : public MspFlasher
+{
+    Q_OBJECT
+
+public:
+    explicit MspFlasher_large(const QString& mpu, QSerialPort* serialPort);
+    ~MspFlasher_large() override;
+
+    bool verifyDevice() override;
+    bool eraseDevice() override;
+    bool flashDevice() override;
+    bool jumpToApplication() override;
+
+    uint16_t crc_ccitt() const;
+
+    // Filled in by the factory; a flasher left at zero refuses to flash.
+    uint32_t crc_Addr = 0;
+    uint32_t app_StartAddress = 0;
+    uint32_t app_EndAddress = 0;
+    uint32_t app_StartAddress2 = 0;
+    uint32_t app_EndAddress2 = 0;
+};

@@ -1,0 +1,204 @@
+#include "SerialPortDialog.h"
+#include "ui_SerialPortDialog.h"
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace {
+
+struct PortNameParts
+{
+    QString prefix;
+    QString number; // trailing decimal digits, leading zeros removed
+};
+
+PortNameParts splitPortName(const QString& name)
+{
+    int digits = name.size();
+    while (digits > 0 && name.at(digits - 1).isDigit() && name.at(digits - 1).unicode() < 128)
+        --digits;
+    PortNameParts parts { name.left(digits), name.mid(digits) };
+    int zeros = 0;
+    while (zeros < parts.number.size() && parts.number.at(zeros) == QLatin1Char('0'))
+        ++zeros;
+    parts.number.remove(0, zeros);
+    return parts;
+}
+
+// Compares the trailing numbers by their digits rather than as machine
+// integers, so that an absurdly long number cannot overflow.
+int compareNumbers(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return QString::compare(a, b, Qt::CaseSensitive);
+}
+
+// COM2 before COM10, COM10 before LPT1.
+bool naturalLess(const QString& a, const QString& b)
+{
+    const PortNameParts pa = splitPortName(a);
+    const PortNameParts pb = splitPortName(b);
+    if (pa.prefix != pb.prefix)
+        return pa.prefix < pb.prefix;
+    const int byNumber = compareNumbers(pa.number, pb.number);
+    if (byNumber != 0)
+        return byNumber < 0;
+    return a < b; // COM01 and COM1: keep a fixed order
+}
+
+void addBaudRates(QComboBox* box)
+{
+    static const int rates[] = { 128000, 115200, 76800, 57600, 38400, 33600, 28800, 19200, 14400, 9600, 4800,
+        3600, 2400, 1800, 1200, 900, 600, 300 };
+    for (int rate : rates)
+        box->addItem(QString::number(rate));
+}
+
+void selectData(QComboBox* box, int value)
+{
+    box->setCurrentIndex(box->findData(value));
+}
+
+} // namespace
+
+SerialPortDialog::SerialPortDialog(QSerialPort* serialPort, QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui_SerialPortDialog>())
+    , m_pSerialPort(serialPort)
+{
+    Q_ASSERT(m_pSerialPort);
+
+    ui->setupUi(this);
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    fillSelectors();
+
+    connect(ui->pushButton_Refresh, &QPushButton::pressed, this, &SerialPortDialog::refresh);
+    connect(ui->pushButton_OK, &QPushButton::pressed, this, &SerialPortDialog::accept);
+    connect(ui->pushButton_Cancel, &QPushButton::pressed, this, &SerialPortDialog::reject);
+}
+
+SerialPortDialog::~SerialPortDialog() = default;
+
+void SerialPortDialog::fillSelectors()
+{
+    addBaudRates(ui->comboBox_Baudrate);
+    ui->comboBox_Baudrate->setCurrentText(QStringLiteral("57600"));
+
+    ui->comboBox_DataBits->addItem(tr("8"), int(QSerialPort::Data8));
+    ui->comboBox_DataBits->addItem(tr("7"), int(QSerialPort::Data7));
+    ui->comboBox_DataBits->addItem(tr("6"), int(QSerialPort::Data6));
+    ui->comboBox_DataBits->addItem(tr("5"), int(QSerialPort::Data5));
+
+    ui->comboBox_StopBits->addItem(tr("1"), int(QSerialPort::OneStop));
+    ui->comboBox_StopBits->addItem(tr("1.5"), int(QSerialPort::OneAndHalfStop));
+    ui->comboBox_StopBits->addItem(tr("2"), int(QSerialPort::TwoStop));
+
+    ui->comboBox_Parity->addItem(tr("None"), int(QSerialPort::NoParity));
+    ui->comboBox_Parity->addItem(tr("Even"), int(QSerialPort::EvenParity));
+    ui->comboBox_Parity->addItem(tr("Odd"), int(QSerialPort::OddParity));
+    ui->comboBox_Parity->addItem(tr("Space"), int(QSerialPort::SpaceParity));
+    ui->comboBox_Parity->addItem(tr("Mark"), int(QSerialPort::MarkParity));
+}
+
+void SerialPortDialog::setPortNameEditable(bool editable)
+{
+    ui->comboBox_Port->setEnabled(editable);
+}
+
+void SerialPortDialog::setBaudRateEditable(bool editable)
+{
+    ui->comboBox_Baudrate->setEnabled(editable);
+}
+
+void SerialPortDialog::setDataBitsEditable(bool editable)
+{
+    ui->comboBox_DataBits->setEnabled(editable);
+}
+
+void SerialPortDialog::setStopBitsEditable(bool editable)
+{
+    ui->comboBox_StopBits->setEnabled(editable);
+}
+
+void SerialPortDialog::setParityEditable(bool editable)
+{
+    ui->comboBox_Parity->setEnabled(editable);
+}
+
+QStringList SerialPortDialog::availablePortNames() const
+{
+    QStringList names;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : ports)
+        names << info.portName();
+    return names;
+}
+
+void SerialPortDialog::refresh()
+{
+    QStringList names = availablePortNames();
+    std::sort(names.begin(), names.end(), naturalLess);
+
+    const QString selected = ui->comboBox_Port->currentText();
+    ui->comboBox_Port->clear();
+    ui->comboBox_Port->addItems(names);
+    const int index = ui->comboBox_Port->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ui->comboBox_Port->setCurrentIndex(index >= 0 ? index : (names.isEmpty() ? -1 : 0));
+}
+
+void SerialPortDialog::show()
+{
+    refresh();
+
+    ui->comboBox_Port->setCurrentIndex(
+        ui->comboBox_Port->findText(m_pSerialPort->portName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+
+    const int baudIndex = ui->comboBox_Baudrate->findText(
+        QString::number(m_pSerialPort->baudRate()), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (baudIndex >= 0)
+        ui->comboBox_Baudrate->setCurrentIndex(baudIndex);
+
+    selectData(ui->comboBox_DataBits, int(m_pSerialPort->dataBits()));
+    selectData(ui->comboBox_StopBits, int(m_pSerialPort->stopBits()));
+    selectData(ui->comboBox_Parity, int(m_pSerialPort->parity()));
+
+    QDialog::show();
+}
+
+void SerialPortDialog::accept()
+{
+    const bool wasOpen = m_pSerialPort->isOpen();
+    if (wasOpen)
+        m_pSerialPort->close();
+
+    // A locked selector leaves its setting alone: the owner fixed it, even
+    // when the port's value is not among the entries and the selector shows
+    // something else. A selector without a match keeps the port's value
+    // instead of writing an invalid one.
+    if (ui->comboBox_Port->isEnabledTo(this))
+        m_pSerialPort->setPortName(ui->comboBox_Port->currentText());
+
+    bool ok = false;
+    const int baudRate = ui->comboBox_Baudrate->currentText().toInt(&ok, 10);
+    if (ok && ui->comboBox_Baudrate->isEnabledTo(this))
+        m_pSerialPort->setBaudRate(baudRate);
+
+    const QVariant dataBits = ui->comboBox_DataBits->currentData();
+    if (dataBits.isValid() && ui->comboBox_DataBits->isEnabledTo(this))
+        m_pSerialPort->setDataBits(static_cast<QSerialPort::DataBits>(dataBits.toInt()));
+    const QVariant stopBits = ui->comboBox_StopBits->currentData();
+    if (stopBits.isValid() && ui->comboBox_StopBits->isEnabledTo(this))
+        m_pSerialPort->setStopBits(static_cast<QSerialPort::StopBits>(stopBits.toInt()));
+    const QVariant parity = ui->comboBox_Parity->currentData();
+    if (parity.isValid() && ui->comboBox_Parity->isEnabledTo(this))
+        m_pSerialPort->setParity(static_cast<QSerialPort::Parity>(parity.toInt()));
+
+    if (wasOpen)
+        m_pSerialPort->open(QIODevice::ReadWrite);
+
+    QDialog::accept();
+}

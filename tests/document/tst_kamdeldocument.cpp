@@ -1,0 +1,388 @@
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "FileDialogs.h"
+#include "FunctionItem.h"
+#include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
+#include "LedStatesCommand.h"
+#include "MessageBoxes.h"
+#include "ProgramItem.h"
+#include "StopCommand.h"
+
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Answers every message box of the library and keeps what it was asked.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        m_previous = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+            titles << request.title;
+            texts << request.text;
+            return answer;
+        });
+    }
+    ~MessageRecorder() { MessageBoxes::setHandler(m_previous); }
+
+    QStringList titles;
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+
+private:
+    MessageBoxes::Handler m_previous;
+};
+
+std::unique_ptr<KamdelDocument> newDocument(int panel)
+{
+    return std::unique_ptr<KamdelDocument>(panel == 1 ? KamdelPanel1::newDocument() : KamdelPanel2::newDocument());
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(bytes);
+    return path;
+}
+
+QStringList childNames(const AbstractTreeItem* item)
+{
+    QStringList names;
+    for (const AbstractTreeItem* child : item->children())
+        names << child->name();
+    return names;
+}
+
+} // namespace
+
+class tst_KamdelDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void newDocumentNamesCountPerType();
+    void newDocumentTree_data();
+    void newDocumentTree();
+    void saveWritesTheFileLayout();
+    void roundTripKeepsProgramAndCollections_data();
+    void roundTripKeepsProgramAndCollections();
+    void typesRejectEachOther_data();
+    void typesRejectEachOther();
+    void loadFailures_data();
+    void loadFailures();
+    void brokenFileIsNotOverwritten();
+    void saveFailureKeepsOldFile();
+    void editsMarkModified();
+    void imageBeforeAndAfterCompile_data();
+    void imageBeforeAndAfterCompile();
+    void clipboardSlotsNeedTheTable();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_KamdelDocument::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_KamdelDocument::newDocumentNamesCountPerType()
+{
+    // Must run first: the counters belong to the process.
+    auto a1 = newDocument(1);
+    auto a2 = newDocument(1);
+    auto b1 = newDocument(2);
+    QCOMPARE(a1->fileName(), QStringLiteral("Kamdel_1.xml"));
+    QCOMPARE(a2->fileName(), QStringLiteral("Kamdel_2.xml"));
+    QCOMPARE(b1->fileName(), QStringLiteral("Kamdel_1.xml"));
+    QVERIFY(a1->filePath().isEmpty());
+    QVERIFY(!a1->isModified());
+    QCOMPARE(KamdelDocument::version(), QStringLiteral("0.1.1"));
+}
+
+void tst_KamdelDocument::newDocumentTree_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("label");
+    QTest::addRow("ZQ-RING-A") << 1 << "ZQ-RING-A";
+    QTest::addRow("ZQ-RING-B") << 2 << "ZQ-RING-B";
+}
+
+void tst_KamdelDocument::newDocumentTree()
+{
+    QFETCH(int, panel);
+    QFETCH(QString, label);
+    auto document = newDocument(panel);
+    DeviceItem* device = document->deviceItem();
+    QCOMPARE(device->deviceName(), label);
+    QCOMPARE(device->description(), QStringLiteral("Segmented ring LED panel"));
+    QCOMPARE(childNames(device), QStringList { "Program" });
+    QCOMPARE(document->treeModel()->rowCount(), 1);
+    QVERIFY(document->ledPanelView());
+    QCOMPARE(document->openSaveFileDialogFilter(), QStringLiteral("Board (*.xml);;All files (*)"));
+}
+
+void tst_KamdelDocument::saveWritesTheFileLayout()
+{
+    auto document = newDocument(1);
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, document->deviceItem()->program(0));
+    frame->leds()[1]->setValue(1);
+    const QString path = m_dir.filePath("layout.xml");
+    QVERIFY(document->save(path));
+
+    QString expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<LedPanelDocument version=\"1.0\" panel=\"ZQ-RINGx\">\n"
+                       "    <Commands>\n"
+                       "        <Program index=\"0\">\n"
+                       "            <LedStates>\n";
+    for (int i = 0; i < 192; ++i) {
+        expected += QStringLiteral("                <Led index=\"%1\">\n"
+                                   "                    <state>%2</state>\n"
+                                   "                </Led>\n")
+                        .arg(i)
+                        .arg(i == 1 ? 1 : 0);
+    }
+    expected += "            </LedStates>\n"
+                "        </Program>\n"
+                "    </Commands>\n"
+                "</LedPanelDocument>\n";
+    QCOMPARE(QString::fromUtf8(readAll(path)), expected);
+    QCOMPARE(document->filePath(), QFileInfo(path).canonicalFilePath());
+    QCOMPARE(document->fileName(), QStringLiteral("layout.xml"));
+}
+
+void tst_KamdelDocument::roundTripKeepsProgramAndCollections_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addRow("ZQ-RING-A") << 1;
+    QTest::addRow("ZQ-RING-B") << 2;
+}
+
+void tst_KamdelDocument::roundTripKeepsProgramAndCollections()
+{
+    QFETCH(int, panel);
+    auto document = newDocument(panel);
+    DocumentEdits* edits = document->edits();
+    ProgramItem* program = document->deviceItem()->program(0);
+    auto* frame = new LedStatesCommand;
+    edits->appendItem(frame, program);
+    edits->setLedValue(frame->leds()[100], 1);
+    edits->appendItem(new StopCommand, program);
+    auto* collection = new FunctionItem;
+    edits->appendItem(collection, document->deviceItem());
+    auto* inner = new LedStatesCommand;
+    edits->appendItem(inner, collection);
+    edits->setLedValue(inner->leds()[5], 1);
+
+    const QString path = m_dir.filePath(QStringLiteral("round%1.xml").arg(panel));
+    QVERIFY(document->save(path));
+    QVERIFY(!document->isModified());
+
+    auto loaded = newDocument(panel);
+    MessageRecorder messages;
+    QVERIFY(loaded->load(path));
+    QVERIFY(messages.texts.isEmpty());
+    QVERIFY(!loaded->isModified());
+    QCOMPARE(loaded->filePath(), QFileInfo(path).canonicalFilePath());
+    DeviceItem* device = loaded->deviceItem();
+    QCOMPARE(childNames(device), (QStringList { "Program", "Function" }));
+    QCOMPARE(childNames(device->child(0)), (QStringList { "Leds", "Stop" }));
+    QCOMPARE(childNames(device->child(1)), QStringList { "Leds" });
+    QCOMPARE(static_cast<LedStatesCommand*>(device->child(0)->child(0))->leds()[100]->value(), 1);
+    QCOMPARE(static_cast<LedStatesCommand*>(device->child(1)->child(0))->leds()[5]->value(), 1);
+    QCOMPARE(loaded->treeModel()->rowCount(loaded->treeModel()->indexOf(device)), 2);
+
+    // Saving the loaded document reproduces the file byte for byte.
+    const QString again = m_dir.filePath(QStringLiteral("again%1.xml").arg(panel));
+    QVERIFY(loaded->save(again));
+    QCOMPARE(readAll(again), readAll(path));
+}
+
+void tst_KamdelDocument::typesRejectEachOther_data()
+{
+    QTest::addColumn<QByteArray>("root");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("second");
+    QTest::addRow("version 1.0") << QByteArray("<LedPanelDocument version=\"1.0\" panel=\"ZQ-RINGx\"/>") << true << false;
+    QTest::addRow("version 2.0") << QByteArray("<LedPanelDocument version=\"2.0\"/>") << false << true;
+    QTest::addRow("trailing zero") << QByteArray("<LedPanelDocument version=\"1.00\"/>") << false << false;
+    QTest::addRow("leading blank") << QByteArray("<LedPanelDocument version=\" 2.0\"/>") << false << false;
+    QTest::addRow("other panel mark") << QByteArray("<LedPanelDocument version=\"2.0\" panel=\"x\"/>") << false << true;
+    QTest::addRow("no version") << QByteArray("<LedPanelDocument/>") << false << false;
+    QTest::addRow("other root") << QByteArray("<Board version=\"1.0\"/>") << false << false;
+    QTest::addRow("not XML") << QByteArray("just text") << false << false;
+    QTest::addRow("empty") << QByteArray() << false << false;
+}
+
+void tst_KamdelDocument::typesRejectEachOther()
+{
+    QFETCH(QByteArray, root);
+    QFETCH(bool, first);
+    QFETCH(bool, second);
+    const QString path = writeFile(m_dir.filePath("type.xml"), "<?xml version=\"1.0\"?>\n" + root);
+    QCOMPARE(KamdelPanel1::isValid_XML(path), first);
+    QCOMPARE(KamdelPanel2::isValid_XML(path), second);
+    QVERIFY(!KamdelPanel1::isValid_XML(QString()));
+    QVERIFY(!KamdelPanel1::isValid_XML(m_dir.filePath("missing.xml")));
+}
+
+void tst_KamdelDocument::loadFailures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("programCommands");
+    QTest::addRow("other panel type") << QByteArray("<LedPanelDocument version=\"2.0\"><Commands><Program>"
+                                                    "<Stop/></Program></Commands></LedPanelDocument>")
+                                      << QStringList();
+    QTest::addRow("breaks half-way") << QByteArray("<LedPanelDocument version=\"1.0\"><Commands><Program>"
+                                                   "<Stop/><Reset/><LedStates><Led index=\"3\"><sta")
+                                     << QStringList { "Stop", "Reset", "Leds" };
+    QTest::addRow("not XML") << QByteArray("\x01\x02 binary") << QStringList();
+}
+
+void tst_KamdelDocument::loadFailures()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, programCommands);
+    const QString path = writeFile(m_dir.filePath("broken.xml"), bytes);
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    QVERIFY(document->load(path));
+    QCOMPARE(messages.titles, QStringList { "Tollmark" });
+    QCOMPARE(messages.texts,
+             QStringList { QStringLiteral("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(path)) });
+    QCOMPARE(childNames(document->deviceItem()->program(0)), programCommands);
+    // What was read stays, but the document is not tied to the broken file.
+    QVERIFY(document->filePath().isEmpty());
+    QVERIFY(document->isModified());
+}
+
+void tst_KamdelDocument::brokenFileIsNotOverwritten()
+{
+    const QByteArray broken("<LedPanelDocument version=\"1.0\"><Commands><Program><Stop/>");
+    const QString path = writeFile(m_dir.filePath("keep.xml"), broken);
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    QVERIFY(document->load(path));
+
+    // Closing asks to save; "Save" must ask for a name rather than write
+    // over the broken file. The name dialog is cancelled here.
+    QList<FileDialogs::Request> asked;
+    const auto previous = FileDialogs::setHandler([&asked](const FileDialogs::Request& request) {
+        asked << request;
+        return QString();
+    });
+    messages.answer = QMessageBox::Save;
+    QVERIFY(!document->maybeSave());
+    FileDialogs::setHandler(previous);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().mode, FileDialogs::Save);
+    QCOMPARE(asked.first().start, document->fileName());
+    QCOMPARE(messages.texts.last(),
+             QStringLiteral("%1 has been modified.\nDo you want to save changes?").arg(document->fileName()));
+    QCOMPARE(readAll(path), broken);
+}
+
+void tst_KamdelDocument::saveFailureKeepsOldFile()
+{
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    const QString missingDir = m_dir.filePath("no/such/dir/x.xml");
+    QSignalSpy names(document.get(), &AbstractDocument::fileNameChanged);
+    document->edits()->appendItem(new StopCommand, document->deviceItem()->program(0));
+    QVERIFY(!document->save(missingDir));
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY(messages.texts.first().startsWith(
+        QStringLiteral("Cannot open file %1 for writing:\n").arg(QDir::toNativeSeparators(missingDir))));
+    QVERIFY(document->isModified());
+    QCOMPARE(document->fileName(), QStringLiteral("Kamdel_%1.xml").arg(document->fileName().mid(7).chopped(4)));
+    QCOMPARE(names.count(), 0);
+
+    QVERIFY(!document->load(m_dir.filePath("missing.xml")));
+    QCOMPARE(messages.texts.size(), 2);
+    QVERIFY(messages.texts.last().startsWith(QStringLiteral("Cannot read file %1:\n").arg(m_dir.filePath("missing.xml"))));
+    QVERIFY(!document->save(QString()));
+    QVERIFY(!document->load(QString()));
+}
+
+void tst_KamdelDocument::editsMarkModified()
+{
+    auto document = newDocument(2);
+    QSignalSpy modified(document.get(), &AbstractDocument::modifiedChanged);
+    DocumentEdits* edits = document->edits();
+    auto* frame = new LedStatesCommand;
+    edits->appendItem(frame, document->deviceItem()->program(0));
+    QCOMPARE(modified.count(), 1);
+    QVERIFY(document->isModified());
+    QVERIFY(document->save(m_dir.filePath("modified.xml")));
+    QVERIFY(!document->isModified());
+    edits->setLedValue(frame->leds()[0], 1);
+    QVERIFY(document->isModified());
+    QVERIFY(document->save(m_dir.filePath("modified.xml")));
+    edits->removeItems({ frame });
+    QVERIFY(document->isModified());
+    QCOMPARE(modified.count(), 5);
+}
+
+void tst_KamdelDocument::imageBeforeAndAfterCompile_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray frame = QByteArray(1, '\x03') + QByteArray(24, '\0');
+    QTest::addRow("ZQ-RING-A") << 1 << QByteArray() << frame + QByteArray(1, '\0');
+    QTest::addRow("ZQ-RING-B") << 2 << QByteArray(4, '\0') << QByteArray(4, '\0') + frame + QByteArray(1, '\0');
+}
+
+void tst_KamdelDocument::imageBeforeAndAfterCompile()
+{
+    QFETCH(int, panel);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    auto document = newDocument(panel);
+    ProgramItem* program = document->deviceItem()->program(0);
+    document->edits()->appendItem(new LedStatesCommand, program);
+    document->edits()->appendItem(new StopCommand, program);
+    QCOMPARE(document->createBinnary(), before);
+    document->compile();
+    QCOMPARE(document->createBinnary(), after);
+}
+
+void tst_KamdelDocument::clipboardSlotsNeedTheTable()
+{
+    auto document = newDocument(1);
+    ProgramItem* program = document->deviceItem()->program(0);
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, program);
+    frame->leds()[0]->setValue(1);
+    document->show();
+    document->commandTreeView()->setFocus();
+    const QString before = QStringLiteral("untouched");
+    QGuiApplication::clipboard()->setText(before);
+    document->cutData();
+    document->copyData();
+    document->deleteData();
+    QCOMPARE(QGuiApplication::clipboard()->text(), before);
+    QCOMPARE(frame->leds()[0]->value(), 1);
+}
+
+QTEST_MAIN(tst_KamdelDocument)
+#include "tst_kamdeldocument.moc"

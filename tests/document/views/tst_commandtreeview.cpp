@@ -1,0 +1,583 @@
+#include "CallCommand.h"
+#include "CommandTreeMenu.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "FunctionItem.h"
+#include "LedStatesCommand.h"
+#include "ProgramItem.h"
+#include "ResetCommand.h"
+#include "ReturnCommand.h"
+#include "StopCommand.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(AbstractTreeItem*)
+
+namespace {
+
+// Device
+//   Program: frame0, reset, call, frame1, return, stop
+//   Function: frame2
+struct Tree
+{
+    std::unique_ptr<QObject> owner = std::make_unique<QObject>();
+    DeviceItem* device = new DeviceItem;
+    ProgramItem* program = new ProgramItem(device);
+    FunctionItem* function = new FunctionItem(device);
+    CommandTreeModel* model = new CommandTreeModel(device, owner.get());
+    DocumentEdits* edits = new DocumentEdits(model, owner.get());
+    std::unique_ptr<CommandTreeView> view = std::make_unique<CommandTreeView>();
+    QHash<QString, AbstractTreeItem*> items;
+
+    Tree()
+    {
+        items["device"] = device;
+        items["program"] = program;
+        items["function"] = function;
+        items["frame0"] = new LedStatesCommand(program);
+        items["reset"] = new ResetCommand(program);
+        items["call"] = new CallCommand(program);
+        items["frame1"] = new LedStatesCommand(program);
+        items["return"] = new ReturnCommand(program);
+        items["stop"] = new StopCommand(program);
+        items["frame2"] = new LedStatesCommand(function);
+        for (auto it = items.begin(); it != items.end(); ++it)
+            it.value()->setName(it.key());
+        view->setModel(model);
+        view->setEdits(edits);
+        view->expandAll();
+    }
+    ~Tree()
+    {
+        view.reset();
+        owner.reset();
+    }
+
+    AbstractTreeItem* operator[](const QString& name) const { return items.value(name); }
+
+    void setCurrent(const QString& name) const
+    {
+        view->selectionModel()->setCurrentIndex(model->indexOf(items.value(name)),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    void select(const QStringList& names) const
+    {
+        for (const QString& name : names)
+            view->selectionModel()->select(model->indexOf(items.value(name)),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QList<AbstractTreeItem*> selectedItems() const
+    {
+        QList<AbstractTreeItem*> selected;
+        for (const QModelIndex& index : view->selectionModel()->selectedRows())
+            selected << view->itemAt(index);
+        return selected;
+    }
+};
+
+// A container's children as names; the fixture's names start in lower case,
+// new items keep their default name and show as "new" and their type code.
+QStringList childNames(const AbstractTreeItem* item)
+{
+    QStringList names;
+    for (const AbstractTreeItem* child : item->children())
+        names << (child->name().at(0).isLower() ? child->name() : QStringLiteral("new%1").arg(child->type()));
+    return names;
+}
+
+QStringList visibleTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible())
+            texts << action->text();
+    }
+    return texts;
+}
+
+// Answers the frame count question with a fixed value and records it.
+struct CountAnswer
+{
+    CountAnswer(int answer, bool accept)
+    {
+        previous = CommandTreeView::setCountQuestion(
+            [this, answer, accept](QWidget*, const CommandTreeView::CountRequest& request, bool* ok) {
+                requests << request;
+                *ok = accept;
+                return answer;
+            });
+    }
+    ~CountAnswer() { CommandTreeView::setCountQuestion(previous); }
+
+    CommandTreeView::CountQuestion previous;
+    QList<CommandTreeView::CountRequest> requests;
+};
+
+} // namespace
+
+class tst_CommandTreeView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void menuEntries_data();
+    void menuEntries();
+    void menuNotOnEmptySpace();
+    void menuActions_data();
+    void menuActions();
+    void append_data();
+    void append();
+    void insert_data();
+    void insert();
+    void severalFrames_data();
+    void severalFrames();
+    void countDialogBounds();
+    void remove_data();
+    void remove();
+    void tableEdit_data();
+    void tableEdit();
+    void statusTexts();
+};
+
+void tst_CommandTreeView::initTestCase()
+{
+    qRegisterMetaType<AbstractTreeItem*>();
+    qRegisterMetaType<QList<LedStatesCommand*>>();
+}
+
+void tst_CommandTreeView::cleanup()
+{
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void tst_CommandTreeView::menuEntries_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("resetAllowed");
+    QTest::addColumn<QStringList>("top");
+    QTest::addColumn<QStringList>("append");
+    QTest::addColumn<QStringList>("insert");
+
+    const QStringList frames { "LedState", "LedStates" };
+    const QStringList framesAndReset { "LedState", "LedStates", "Reset" };
+    const QStringList all { "Append", "Insert", "Remove Item", "TableEdit" };
+
+    QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList() << QStringList();
+    QTest::addRow("program") << "program" << true << QStringList { "Append", "TableEdit" } << framesAndReset
+                             << QStringList();
+    QTest::addRow("program, no reset") << "program" << false << QStringList { "Append", "TableEdit" } << frames
+                                       << QStringList();
+    QTest::addRow("frame") << "frame0" << true << all << framesAndReset << frames;
+    QTest::addRow("frame, no reset") << "frame0" << false << all << frames << frames;
+    QTest::addRow("reset") << "reset" << true << all << framesAndReset << frames;
+    QTest::addRow("function") << "function" << true << all << QStringList() << QStringList();
+    QTest::addRow("call") << "call" << true << all << QStringList() << QStringList();
+    QTest::addRow("return") << "return" << true << all << QStringList() << QStringList();
+    QTest::addRow("stop") << "stop" << true << all << QStringList() << QStringList();
+}
+
+void tst_CommandTreeView::menuEntries()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, resetAllowed);
+    QFETCH(QStringList, top);
+    QFETCH(QStringList, append);
+    QFETCH(QStringList, insert);
+
+    Tree tree;
+    tree.view->resize(300, 400);
+    tree.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tree.view.get()));
+    CommandTreeMenu* menu = tree.view->menu();
+    menu->setResetAllowed(resetAllowed);
+
+    const QRect rect = tree.view->visualRect(tree.model->indexOf(tree[item]));
+    QVERIFY(rect.isValid());
+    emit tree.view->customContextMenuRequested(rect.center());
+
+    QVERIFY(menu->isVisible());
+    QCOMPARE(visibleTexts(menu), top);
+    QCOMPARE(visibleTexts(menu->appendMenu()), append);
+    QCOMPARE(visibleTexts(menu->insertMenu()), insert);
+    menu->close();
+}
+
+void tst_CommandTreeView::menuNotOnEmptySpace()
+{
+    Tree tree;
+    tree.view->resize(300, 400);
+    tree.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tree.view.get()));
+    emit tree.view->customContextMenuRequested(QPoint(5, 390));
+    QVERIFY(!tree.view->menu()->isVisible());
+}
+
+void tst_CommandTreeView::menuActions_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("type");
+
+    QTest::addRow("Collection") << int(CommandTreeMenu::Collection) << "function" << int(AbstractTreeItem::Function);
+    QTest::addRow("LedState") << int(CommandTreeMenu::LedState) << "call" << int(AbstractTreeItem::LedStates);
+    QTest::addRow("LedStates") << int(CommandTreeMenu::LedStates) << "call" << int(AbstractTreeItem::LedStates);
+    QTest::addRow("Call") << int(CommandTreeMenu::Call) << "frame0" << int(AbstractTreeItem::Call);
+    QTest::addRow("Return") << int(CommandTreeMenu::Return) << "frame0" << int(AbstractTreeItem::Return);
+    QTest::addRow("Reset") << int(CommandTreeMenu::Reset) << "frame0" << int(AbstractTreeItem::Reset);
+    QTest::addRow("Stop") << int(CommandTreeMenu::Stop) << "frame0" << int(AbstractTreeItem::Stop);
+}
+
+// Each entry of both submenus reaches the slot of its own kind.
+void tst_CommandTreeView::menuActions()
+{
+    QFETCH(int, command);
+    QFETCH(QString, current);
+    QFETCH(int, type);
+
+    Tree tree;
+    CountAnswer count(1, true);
+    const auto which = CommandTreeMenu::Command(command);
+    AbstractTreeItem* container = tree[current]->parentItem();
+
+    tree.setCurrent(current);
+    tree.view->menu()->appendAction(which)->trigger();
+    QCOMPARE(container->children().constLast()->type(), type);
+    QCOMPARE(tree.view->currentItem(), container->children().constLast());
+
+    tree.setCurrent(current);
+    const int row = tree[current]->row();
+    tree.view->menu()->insertAction(which)->trigger();
+    QCOMPARE(container->child(row)->type(), type);
+    QCOMPARE(tree.view->currentItem(), container->child(row));
+}
+
+void tst_CommandTreeView::append_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QString>("container"); // empty: nothing may be added
+    QTest::addColumn<QStringList>("children");
+
+    const QStringList program { "frame0", "reset", "call", "frame1", "return", "stop" };
+    QTest::addRow("frame into program") << "program" << QByteArray("appendLedState") << "program"
+                                        << program + QStringList { "new3" };
+    QTest::addRow("frame beside reset goes to the end")
+        << "reset" << QByteArray("appendLedState") << "program" << program + QStringList { "new3" };
+    QTest::addRow("reset beside frame") << "frame0" << QByteArray("appendReset") << "program"
+                                        << program + QStringList { "new6" };
+    QTest::addRow("call into collection") << "function" << QByteArray("appendCall") << "function"
+                                          << QStringList { "frame2", "new4" };
+    QTest::addRow("return beside frame") << "frame2" << QByteArray("appendReturn") << "function"
+                                         << QStringList { "frame2", "new5" };
+    QTest::addRow("stop beside stop") << "stop" << QByteArray("appendStop") << "program"
+                                      << program + QStringList { "new7" };
+    QTest::addRow("frame on device") << "device" << QByteArray("appendLedState") << QString() << QStringList();
+    QTest::addRow("collection on device") << "device" << QByteArray("appendCollection") << "device"
+                                          << QStringList { "program", "function", "new2" };
+    QTest::addRow("collection beside collection") << "function" << QByteArray("appendCollection") << "device"
+                                                  << QStringList { "program", "function", "new2" };
+    QTest::addRow("collection on program") << "program" << QByteArray("appendCollection") << QString()
+                                           << QStringList();
+}
+
+void tst_CommandTreeView::append()
+{
+    QFETCH(QString, current);
+    QFETCH(QByteArray, slot);
+    QFETCH(QString, container);
+    QFETCH(QStringList, children);
+
+    Tree tree;
+    tree.setCurrent(current);
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
+    QVERIFY(edited.isValid());
+    const int rowsBefore = tree.model->rowCount(tree.model->indexOf(tree.program));
+
+    QVERIFY(QMetaObject::invokeMethod(tree.view.get(), slot.constData()));
+
+    if (container.isEmpty()) {
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(tree.view->currentItem(), tree[current]);
+        QCOMPARE(tree.model->rowCount(tree.model->indexOf(tree.program)), rowsBefore);
+        return;
+    }
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(childNames(tree[container]), children);
+    AbstractTreeItem* added = tree[container]->children().constLast();
+    QCOMPARE(tree.view->currentItem(), added);
+    QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { added });
+}
+
+void tst_CommandTreeView::insert_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QString>("container"); // empty: nothing may be added
+    QTest::addColumn<QStringList>("children");
+
+    QTest::addRow("frame before call") << "call" << QByteArray("insertLedState") << "program"
+                                       << QStringList { "frame0", "reset", "new3", "call", "frame1", "return", "stop" };
+    QTest::addRow("reset before first") << "frame0" << QByteArray("insertReset") << "program"
+                                        << QStringList { "new6", "frame0", "reset", "call", "frame1", "return", "stop" };
+    QTest::addRow("call before frame") << "frame2" << QByteArray("insertCall") << "function"
+                                       << QStringList { "new4", "frame2" };
+    QTest::addRow("return before stop") << "stop" << QByteArray("insertReturn") << "program"
+                                        << QStringList { "frame0", "reset", "call", "frame1", "return", "new5", "stop" };
+    QTest::addRow("stop before return") << "return" << QByteArray("insertStop") << "program"
+                                        << QStringList { "frame0", "reset", "call", "frame1", "new7", "return", "stop" };
+    QTest::addRow("frame on program") << "program" << QByteArray("insertLedState") << QString() << QStringList();
+    QTest::addRow("frame on device") << "device" << QByteArray("insertLedState") << QString() << QStringList();
+    QTest::addRow("collection before collection") << "function" << QByteArray("insertCollection") << "device"
+                                                  << QStringList { "program", "new2", "function" };
+    QTest::addRow("collection on device") << "device" << QByteArray("insertCollection") << QString()
+                                          << QStringList();
+    QTest::addRow("collection on frame") << "frame2" << QByteArray("insertCollection") << QString()
+                                         << QStringList();
+}
+
+void tst_CommandTreeView::insert()
+{
+    QFETCH(QString, current);
+    QFETCH(QByteArray, slot);
+    QFETCH(QString, container);
+    QFETCH(QStringList, children);
+
+    Tree tree;
+    tree.setCurrent(current);
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
+    QVERIFY(edited.isValid());
+
+    QVERIFY(QMetaObject::invokeMethod(tree.view.get(), slot.constData()));
+
+    if (container.isEmpty()) {
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(tree.view->currentItem(), tree[current]);
+        return;
+    }
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(childNames(tree[container]), children);
+    AbstractTreeItem* added = tree[container]->child(children.indexOf(QRegularExpression("new.*")));
+    QCOMPARE(tree.view->currentItem(), added);
+    QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { added });
+}
+
+void tst_CommandTreeView::severalFrames_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("insert");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("children");
+    QTest::addColumn<int>("currentRow");
+
+    const QStringList program { "frame0", "reset", "call", "frame1", "return", "stop" };
+    const QStringList three { "new3", "new3", "new3" };
+    QTest::addRow("append 3") << "reset" << false << true << 3 << program + three << 8;
+    QTest::addRow("append 1") << "program" << false << true << 1 << program + QStringList { "new3" } << 6;
+    // Three before the fifth child: it moves to row 7, the last new frame is current at row 4.
+    QTest::addRow("insert 3 before the fifth")
+        << "return" << true << true << 3
+        << QStringList { "frame0", "reset", "call", "frame1", "new3", "new3", "new3", "return", "stop" } << 4;
+    QTest::addRow("cancelled") << "program" << false << false << 3 << program << -1;
+    QTest::addRow("zero refused") << "program" << false << true << 0 << program << -1;
+    QTest::addRow("over 1000 refused") << "frame0" << true << true << 1001 << program << -1;
+}
+
+void tst_CommandTreeView::severalFrames()
+{
+    QFETCH(QString, current);
+    QFETCH(bool, insert);
+    QFETCH(bool, accept);
+    QFETCH(int, answer);
+    QFETCH(QStringList, children);
+    QFETCH(int, currentRow);
+
+    Tree tree;
+    tree.setCurrent(current);
+    CountAnswer count(answer, accept);
+
+    if (insert)
+        tree.view->insertLedStates();
+    else
+        tree.view->appendLedStates();
+
+    QCOMPARE(count.requests.count(), 1);
+    QCOMPARE(count.requests.first().title, insert ? QString("Insert LedState items") : QString("Append LedState items"));
+    QCOMPARE(childNames(tree.program), children);
+    if (currentRow < 0) {
+        QCOMPARE(tree.view->currentItem(), tree[current]);
+        return;
+    }
+    AbstractTreeItem* now = tree.view->currentItem();
+    QVERIFY(now);
+    QCOMPARE(now->parentItem(), tree.program);
+    QCOMPARE(now->row(), currentRow);
+    QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { now });
+}
+
+// The toolkit's own dialog, answered as a person would.
+void tst_CommandTreeView::countDialogBounds()
+{
+    Tree tree;
+    tree.setCurrent("frame2");
+
+    int minimum = 0, maximum = 0, value = 0;
+    QString title, label;
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, &answer, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        minimum = dialog->intMinimum();
+        maximum = dialog->intMaximum();
+        value = dialog->intValue();
+        title = dialog->windowTitle();
+        label = dialog->labelText();
+        dialog->setIntValue(2);
+        dialog->accept();
+    });
+    answer.start();
+    tree.view->appendLedStates();
+
+    QCOMPARE(minimum, 1);
+    QCOMPARE(maximum, 1000);
+    QCOMPARE(value, 10);
+    QCOMPARE(title, QString("Append LedState items"));
+    QCOMPARE(label, QString("Number:"));
+    QCOMPARE(childNames(tree.function), (QStringList { "frame2", "new3", "new3" }));
+}
+
+void tst_CommandTreeView::remove_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QString>("newCurrent");
+
+    QTest::addRow("current frame") << "frame1" << QStringList { "frame1" } << QStringList { "frame1" } << "return";
+    QTest::addRow("last row") << "stop" << QStringList { "stop" } << QStringList { "stop" } << "return";
+    QTest::addRow("several, current among them")
+        << "call" << QStringList { "reset", "call", "frame1" } << QStringList { "reset", "call", "frame1" }
+        << "return";
+    QTest::addRow("several, current kept") << "stop" << QStringList { "frame0", "return" }
+                                           << QStringList { "frame0", "return" } << "stop";
+    QTest::addRow("all of a program") << "frame0"
+                                      << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" }
+                                      << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" }
+                                      << "program";
+    QTest::addRow("collection with its frame")
+        << "frame2" << QStringList { "frame2", "function" } << QStringList { "function", "frame2" } << "program";
+    QTest::addRow("device and program stay") << "frame0" << QStringList { "device", "program", "frame0" }
+                                             << QStringList { "frame0" } << "reset";
+    QTest::addRow("only the program") << "program" << QStringList { "program" } << QStringList() << "program";
+}
+
+void tst_CommandTreeView::remove()
+{
+    QFETCH(QString, current);
+    QFETCH(QStringList, selected);
+    QFETCH(QStringList, removed);
+    QFETCH(QString, newCurrent);
+
+    Tree tree;
+    tree.setCurrent(current);
+    tree.view->selectionModel()->clearSelection();
+    tree.select(selected);
+    QHash<QString, QPointer<AbstractTreeItem>> guards;
+    for (auto it = tree.items.cbegin(); it != tree.items.cend(); ++it)
+        guards.insert(it.key(), it.value());
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
+    QSignalSpy currentItem(tree.view.get(), &CommandTreeView::currentItemChanged);
+    QVERIFY(edited.isValid());
+    QVERIFY(currentItem.isValid());
+    QAbstractItemModelTester tester(tree.model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    tree.view->removeItem();
+
+    QCOMPARE(edited.count(), removed.isEmpty() ? 0 : 1);
+    for (auto it = guards.cbegin(); it != guards.cend(); ++it)
+        QVERIFY2(it.value().isNull() == removed.contains(it.key()), qPrintable(it.key()));
+    QCOMPARE(tree.view->currentItem(), tree[newCurrent]);
+    if (newCurrent != current) {
+        // One step, straight to the survivor.
+        QCOMPARE(currentItem.count(), 1);
+    }
+    if (!removed.isEmpty())
+        QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { tree[newCurrent] });
+}
+
+void tst_CommandTreeView::tableEdit_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QStringList>("frames");
+
+    QTest::addRow("frames in selection order") << QStringList { "frame2", "reset", "frame0" }
+                                               << QStringList { "frame2", "frame0" };
+    QTest::addRow("one frame") << QStringList { "frame1" } << QStringList { "frame1" };
+    QTest::addRow("no frame") << QStringList { "reset", "program", "device" } << QStringList();
+    QTest::addRow("nothing") << QStringList() << QStringList();
+}
+
+void tst_CommandTreeView::tableEdit()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QStringList, frames);
+
+    Tree tree;
+    tree.view->selectionModel()->clearSelection();
+    tree.select(selected);
+    QSignalSpy table(tree.view.get(), &CommandTreeView::setLedPanelTable);
+    QVERIFY(table.isValid());
+
+    tree.view->tableEdit();
+
+    if (frames.isEmpty()) {
+        QCOMPARE(table.count(), 0);
+        return;
+    }
+    QCOMPARE(table.count(), 1);
+    QList<LedStatesCommand*> expected;
+    for (const QString& name : frames)
+        expected << static_cast<LedStatesCommand*>(tree[name]);
+    QCOMPARE(table.first().first().value<QList<LedStatesCommand*>>(), expected);
+}
+
+void tst_CommandTreeView::statusTexts()
+{
+    Tree tree;
+    tree.view->resize(300, 400);
+    tree.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tree.view.get()));
+    QSignalSpy messages(tree.view.get(), &CommandTreeView::showMessage);
+    QVERIFY(messages.isValid());
+
+    const QModelIndex reset = tree.model->indexOf(tree["reset"]);
+    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, tree.view->visualRect(reset).center());
+    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, QPoint(5, 390));
+    QTest::mouseClick(tree.view->viewport(), Qt::RightButton, {}, tree.view->visualRect(reset).center());
+    tree.view->menu()->close();
+    tree.view->sectionClicked(0);
+
+    QCOMPARE(messages.count(), 3);
+    QCOMPARE(messages.at(0), (QVariantList { "Left button mouse click at (table) index (1,0).", 2000 }));
+    QCOMPARE(messages.at(1), (QVariantList { "Left button mouse click at (table) index (-1,-1).", 2000 }));
+    QCOMPARE(messages.at(2), (QVariantList { "Left button mouse click at (header) row 0.", 2000 }));
+}
+
+QTEST_MAIN(tst_CommandTreeView)
+#include "tst_commandtreeview.moc"

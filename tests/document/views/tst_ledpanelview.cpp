@@ -1,0 +1,437 @@
+#include "DeviceItem.h"
+#include "LedCell.h"
+#include "LedItem.h"
+#include "LedPanelContextMenu.h"
+#include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
+#include "LedStatesCommand.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGraphicsScene>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr double Board = 3503;
+
+// A view of 800 x 600 on a board-sized scene, shown so that its scroll bars
+// have their ranges.
+struct ViewFixture
+{
+    ViewFixture()
+    {
+        scene.setSceneRect(0, 0, Board, Board);
+        view.setScene(&scene);
+        view.resize(800, 600);
+        view.move(0, 0);
+        view.show();
+    }
+    QPointF sceneAt(const QPoint& viewPoint) const { return view.mapToScene(viewPoint); }
+
+    QGraphicsScene scene;
+    LedPanelView view;
+};
+
+// The ring scene as a new document leaves it: bottom side, picture, hints.
+struct BoardFixture
+{
+    BoardFixture()
+        : scene(&device)
+    {
+        QImage picture(400, 400, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        scene.TopImagePath = dir.filePath("top.png");
+        scene.BottomImagePath = dir.filePath("bot.png");
+        picture.save(scene.TopImagePath);
+        picture.save(scene.BottomImagePath);
+        scene.CenterX = scene.CenterY = 200;
+        scene.RadialStart = 100;
+        scene.RadialStep = 20;
+        scene.AngularStep = -7.5;
+        scene.LedSize = 6;
+        scene.createLayout();
+        for (LedItem* led : scene.ledItems())
+            topPositions << led->pos();
+        scene.setPanel(Bottom, Image);
+        frame = std::make_unique<LedStatesCommand>();
+        view.setScene(&scene);
+        view.resize(800, 600);
+        view.show();
+        view.ledFrame(frame.get());
+    }
+    bool mirrored() const { return scene.ledItems().at(1)->pos() != topPositions.at(1); }
+
+    QTemporaryDir dir;
+    DeviceItem device;
+    LedPanelScene_Ring scene;
+    LedPanelView view;
+    std::unique_ptr<LedStatesCommand> frame;
+    QVector<QPointF> topPositions;
+};
+
+void sendMouse(
+    QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class tst_LedPanelView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zoomSteps_data();
+    void zoomSteps();
+    void zoomKeepsCentre();
+    void wheel_data();
+    void wheel();
+    void fit_data();
+    void fit();
+    void middleButtonPans();
+    void menuLayout();
+    void menuActions_data();
+    void menuActions();
+    void adjacentHints();
+    void rightClickOpensMenu();
+    void withoutPanelScene();
+};
+
+void tst_LedPanelView::zoomSteps_data()
+{
+    QTest::addColumn<QString>("steps"); // + in, - out, f fit
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("lastFactor");
+
+    const double fitted = 0.95 * 600 / Board;
+    QTest::addRow("one in") << "+" << 1.6 << 1.6;
+    QTest::addRow("four in, the last cut") << "++++" << 5.0 << 5.0 / 4.096;
+    QTest::addRow("in at the limit") << "+++++" << 5.0 << 1.0;
+    QTest::addRow("three in") << "+++" << 4.096 << 1.6;
+    QTest::addRow("four out") << "----" << 0.152587890625 << 0.625;
+    QTest::addRow("out below the limit") << "-----" << 0.1 << 0.1 / 0.152587890625;
+    QTest::addRow("out at the limit") << "------" << 0.1 << 1.0;
+    QTest::addRow("back in from the limit") << "-----+" << 0.16 << 1.6;
+    QTest::addRow("fit") << "++f" << fitted << fitted / 2.56;
+    QTest::addRow("in after fit") << "f+" << fitted * 1.6 << 1.6;
+}
+
+void tst_LedPanelView::zoomSteps()
+{
+    QFETCH(QString, steps);
+    QFETCH(double, zoom);
+    QFETCH(double, lastFactor);
+
+    ViewFixture f;
+    double before = 1.0;
+    for (QChar step : steps) {
+        before = f.view.transform().m11();
+        if (step == '+')
+            f.view.zoomIn();
+        else if (step == '-')
+            f.view.zoomOut();
+        else
+            f.view.zoomFit();
+    }
+    QCOMPARE(f.view.zoom(), zoom);
+    QCOMPARE(f.view.transform().m11(), zoom);
+    QCOMPARE(f.view.transform().m22(), zoom);
+    QCOMPARE(f.view.transform().m11() / before, lastFactor);
+}
+
+void tst_LedPanelView::zoomKeepsCentre()
+{
+    ViewFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    f.view.scrollToCenter();
+    const QPoint centre(f.view.width() / 2, f.view.height() / 2);
+    for (auto zoom : { &LedPanelView::zoomIn, &LedPanelView::zoomIn, &LedPanelView::zoomOut }) {
+        const QPointF before = f.sceneAt(centre);
+        (f.view.*zoom)();
+        const QPointF moved = f.view.mapFromScene(before) - centre;
+        QVERIFY2(qAbs(moved.x()) <= 1 && qAbs(moved.y()) <= 1,
+            qPrintable(QStringLiteral("moved by %1, %2").arg(moved.x()).arg(moved.y())));
+    }
+}
+
+void tst_LedPanelView::wheel_data()
+{
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<double>("zoom");
+
+    QTest::addRow("away from the user") << QPoint(0, 120) << std::pow(1.6, 0.5);
+    QTest::addRow("towards the user") << QPoint(0, -120) << std::pow(1.6, -0.5);
+    QTest::addRow("fine step") << QPoint(0, 30) << std::pow(1.6, 0.125);
+    QTest::addRow("horizontal only") << QPoint(120, 0) << 1.0;
+    QTest::addRow("cut at the top") << QPoint(0, 2400) << 5.0;
+    QTest::addRow("cut at the bottom") << QPoint(0, -2400) << 0.1;
+}
+
+void tst_LedPanelView::wheel()
+{
+    QFETCH(QPoint, delta);
+    QFETCH(double, zoom);
+
+    ViewFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    f.view.scrollToCenter();
+    const QPoint cursor(300, 200);
+    const QPointF under = f.sceneAt(cursor);
+    const int h = f.view.horizontalScrollBar()->value();
+    const int v = f.view.verticalScrollBar()->value();
+
+    QWheelEvent event(cursor, f.view.viewport()->mapToGlobal(cursor), QPoint(), delta, Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.view.viewport(), &event);
+    QVERIFY(event.isAccepted());
+
+    QCOMPARE(f.view.zoom(), zoom);
+    QCOMPARE(f.view.transform().m11(), zoom);
+    if (zoom == 1.0) {
+        // The wheel never scrolls.
+        QCOMPARE(f.view.horizontalScrollBar()->value(), h);
+        QCOMPARE(f.view.verticalScrollBar()->value(), v);
+    }
+    if (zoom >= 0.5) {
+        // Room to scroll: the point under the cursor stays there.
+        const QPointF moved = f.view.mapFromScene(under) - cursor;
+        QVERIFY2(qAbs(moved.x()) <= 1 && qAbs(moved.y()) <= 1,
+            qPrintable(QStringLiteral("moved by %1, %2").arg(moved.x()).arg(moved.y())));
+    }
+}
+
+void tst_LedPanelView::fit_data()
+{
+    QTest::addColumn<QSize>("viewSize");
+    QTest::addColumn<QRectF>("sceneRect");
+    QTest::addColumn<double>("zoom");
+
+    QTest::addRow("board in a wide view")
+        << QSize(800, 600) << QRectF(0, 0, Board, Board) << 0.95 * 600 / Board;
+    QTest::addRow("board in a tall view")
+        << QSize(500, 900) << QRectF(0, 0, Board, Board) << 0.95 * 500 / Board;
+    QTest::addRow("small scene, beyond the zoom limit")
+        << QSize(800, 600) << QRectF(-6, -6, 54, 30) << 0.95 * 800 / 54;
+}
+
+void tst_LedPanelView::fit()
+{
+    QFETCH(QSize, viewSize);
+    QFETCH(QRectF, sceneRect);
+    QFETCH(double, zoom);
+
+    ViewFixture f;
+    f.scene.setSceneRect(sceneRect);
+    f.view.resize(viewSize);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    f.view.zoomIn();
+    f.view.zoomFit();
+    QCOMPARE(f.view.zoom(), zoom);
+    QCOMPARE(f.view.transform().m11(), zoom);
+    for (QScrollBar* bar : { f.view.horizontalScrollBar(), f.view.verticalScrollBar() })
+        QCOMPARE(bar->value(), bar->minimum() + (bar->maximum() - bar->minimum()) / 2);
+}
+
+void tst_LedPanelView::middleButtonPans()
+{
+    BoardFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    for (int i = 0; i < 4; ++i)
+        f.view.zoomIn();
+    QWidget* viewport = f.view.viewport();
+    LedItem* led = f.scene.ledItems().at(0);
+    f.view.centerOn(led);
+    const QPoint start = f.view.mapFromScene(led->pos());
+    QVERIFY(viewport->rect().contains(start));
+    const int h = f.view.horizontalScrollBar()->value();
+    const int v = f.view.verticalScrollBar()->value();
+
+    sendMouse(viewport, QEvent::MouseButtonPress, start, Qt::MiddleButton, Qt::MiddleButton);
+    QCOMPARE(f.view.dragMode(), QGraphicsView::ScrollHandDrag);
+    QVERIFY(!f.view.isInteractive());
+    sendMouse(viewport, QEvent::MouseMove, start + QPoint(-40, -30), Qt::NoButton, Qt::MiddleButton);
+    sendMouse(viewport, QEvent::MouseMove, start + QPoint(-70, -50), Qt::NoButton, Qt::MiddleButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, start + QPoint(-70, -50), Qt::MiddleButton, Qt::NoButton);
+
+    QCOMPARE(f.view.horizontalScrollBar()->value(), h + 70);
+    QCOMPARE(f.view.verticalScrollBar()->value(), v + 50);
+    // The LED under the press was not toggled.
+    QCOMPARE(f.frame->leds().at(0)->value(), 0);
+    QCOMPARE(f.view.dragMode(), QGraphicsView::RubberBandDrag);
+    QVERIFY(f.view.isInteractive());
+
+    // Items take clicks again.
+    const QPoint ledNow = f.view.mapFromScene(led->pos());
+    sendMouse(viewport, QEvent::MouseButtonPress, ledNow, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, ledNow, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(f.frame->leds().at(0)->value(), 1);
+}
+
+void tst_LedPanelView::menuLayout()
+{
+    LedPanelView view;
+    LedPanelContextMenu* menu = view.contextMenu();
+    QCOMPARE(menu->parent(), &view);
+    QCOMPARE(menu->view(), &view);
+
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            entries << "|";
+            continue;
+        }
+        QString entry = action->text();
+        if (QMenu* sub = action->menu()) {
+            QStringList inner;
+            for (QAction* item : sub->actions())
+                inner << item->text() + (item->isChecked() ? "*" : "");
+            entry += "[" + inner.join(',') + "]";
+        } else if (action->isChecked()) {
+            entry += "*";
+        }
+        entries << entry;
+    }
+    QCOMPARE(entries.join(' '),
+        QStringLiteral(
+            "Fin in view Zoom[Zoom in,Zoom out] | Side[Top,Bottom*] Background[Image*,Simple] Adjacent*"));
+
+    for (QAction* action :
+        { menu->zoomInAction(), menu->zoomOutAction(), menu->fitAction(), menu->topAction(),
+            menu->bottomAction(), menu->simpleAction(), menu->imageAction(), menu->adjacentAction() })
+        QCOMPARE(action->parent(), &view);
+    QActionGroup* sides = menu->topAction()->actionGroup();
+    QVERIFY(sides && sides->isExclusive());
+    QCOMPARE(sides->parent(), &view);
+    QCOMPARE(menu->bottomAction()->actionGroup(), sides);
+    QActionGroup* backgrounds = menu->imageAction()->actionGroup();
+    QVERIFY(backgrounds && backgrounds != sides);
+    QCOMPARE(backgrounds->parent(), &view);
+}
+
+void tst_LedPanelView::menuActions_data()
+{
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<bool>("mirrored");
+    QTest::addColumn<int>("background");
+    QTest::addColumn<bool>("topShown");
+    QTest::addColumn<bool>("bottomShown");
+    QTest::addColumn<QString>("checked");
+
+    QTest::addRow("nothing picked") << QStringList() << true << int(Image) << false << true << "Bottom Image";
+    QTest::addRow("top") << QStringList { "Top" } << false << int(Image) << true << false << "Top Image";
+    QTest::addRow("top twice") << QStringList { "Top", "Top" } << false << int(Image) << true << false
+                               << "Top Image";
+    QTest::addRow("top and back") << QStringList { "Top", "Bottom" } << true << int(Image) << false << true
+                                  << "Bottom Image";
+    QTest::addRow("simple") << QStringList { "Simple" } << true << int(Simple) << false << false
+                            << "Bottom Simple";
+    QTest::addRow("simple then top") << QStringList { "Simple", "Top" } << false << int(Simple) << false
+                                     << false << "Top Simple";
+    QTest::addRow("top picture again")
+        << QStringList { "Simple", "Top", "Image" } << false << int(Image) << true << false << "Top Image";
+}
+
+void tst_LedPanelView::menuActions()
+{
+    QFETCH(QStringList, picks);
+    QFETCH(bool, mirrored);
+    QFETCH(int, background);
+    QFETCH(bool, topShown);
+    QFETCH(bool, bottomShown);
+    QFETCH(QString, checked);
+
+    BoardFixture f;
+    LedPanelContextMenu* menu = f.view.contextMenu();
+    const QHash<QString, QAction*> actions { { "Top", menu->topAction() }, { "Bottom", menu->bottomAction() },
+        { "Simple", menu->simpleAction() }, { "Image", menu->imageAction() } };
+    for (const QString& pick : picks)
+        actions.value(pick)->trigger();
+
+    QCOMPARE(f.mirrored(), mirrored);
+    QCOMPARE(int(f.scene.background()), background);
+    QCOMPARE(f.scene.topImageItems().first()->isVisible(), topShown);
+    QCOMPARE(f.scene.bottomImageItems().first()->isVisible(), bottomShown);
+    QCOMPARE(f.scene.simpleItems().first()->isVisible(), background == Simple);
+    QStringList marks;
+    for (const char* name : { "Top", "Bottom", "Image", "Simple" }) {
+        if (actions.value(name)->isChecked())
+            marks << name;
+    }
+    QCOMPARE(marks.join(' '), checked);
+}
+
+void tst_LedPanelView::adjacentHints()
+{
+    BoardFixture f;
+    LedItem* led = f.scene.ledItems().at(4);
+    QCOMPARE(f.scene.adjacentShown(), true);
+    f.view.contextMenu()->adjacentAction()->trigger();
+    QVERIFY(!f.view.contextMenu()->adjacentAction()->isChecked());
+    QCOMPARE(f.scene.adjacentShown(), false);
+    QVERIFY(led->current());
+    f.view.contextMenu()->adjacentAction()->trigger();
+    QCOMPARE(f.scene.adjacentShown(), true);
+
+    // Zoom entries of the menu act on the view.
+    f.view.contextMenu()->zoomInAction()->trigger();
+    QCOMPARE(f.view.zoom(), 1.6);
+    f.view.contextMenu()->zoomOutAction()->trigger();
+    QCOMPARE(f.view.zoom(), 1.0);
+    f.view.contextMenu()->fitAction()->trigger();
+    QCOMPARE(f.view.zoom(), 0.95 * 600.0 / 400.0);
+}
+
+void tst_LedPanelView::rightClickOpensMenu()
+{
+    BoardFixture f;
+    f.view.move(0, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    const QPoint pos(30, 40);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, f.view.viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(f.view.viewport(), &event);
+    LedPanelContextMenu* menu = f.view.contextMenu();
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), f.view.viewport()->mapToGlobal(pos));
+    menu->close();
+    QTRY_VERIFY(!menu->isVisible());
+}
+
+void tst_LedPanelView::withoutPanelScene()
+{
+    LedStatesCommand frame;
+    LedPanelView view;
+    QCOMPARE(view.ledPanelScene(), nullptr);
+    view.setSide(Top);
+    view.setBackground(Simple);
+    view.showAdjacent(false);
+    view.ledFrame(&frame);
+
+    QGraphicsScene plain;
+    view.setScene(&plain);
+    QCOMPARE(view.ledPanelScene(), nullptr);
+    view.setSide(Bottom);
+    view.ledFrame(&frame);
+
+    DeviceItem device;
+    LedPanelScene_Ring ring(&device);
+    view.setScene(&ring);
+    QCOMPARE(view.ledPanelScene(), &ring);
+    view.setSide(Bottom);
+    QCOMPARE(ring.side(), Bottom);
+    view.setBackground(Image);
+    QCOMPARE(ring.background(), Image);
+    QCOMPARE(ring.side(), Bottom);
+    view.ledFrame(&frame);
+    QCOMPARE(ring.shownFrame(), &frame);
+}
+
+QTEST_MAIN(tst_LedPanelView)
+#include "tst_ledpanelview.moc"

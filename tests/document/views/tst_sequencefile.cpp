@@ -1,0 +1,279 @@
+#include "CommandTreeModel.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "LedStatesCommand.h"
+#include "ProgramItem.h"
+#include "ResetCommand.h"
+#include "SequenceFile.h"
+#include "StopCommand.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A document's tree as the tree view edits it: Device > Program holding
+// frame, Reset, frame, Stop.
+struct Tree
+{
+    Tree()
+        : device(new DeviceItem)
+        , model(device, &owner)
+        , edits(&model)
+    {
+        program = new ProgramItem(device);
+        first = new LedStatesCommand(program);
+        new ResetCommand(program);
+        second = new LedStatesCommand(program);
+        new StopCommand(program);
+    }
+
+    QObject owner; // the model's root dies with it, and the tree with the root
+    DeviceItem* device;
+    CommandTreeModel model;
+    DocumentEdits edits;
+    ProgramItem* program;
+    LedStatesCommand* first;
+    LedStatesCommand* second;
+};
+
+QVector<int> values(const LedStatesCommand* frame)
+{
+    QVector<int> result;
+    for (const LedCell* cell : frame->leds())
+        result << cell->value();
+    return result;
+}
+
+// The pattern the test data was written with.
+QVector<int> expectedRow(int r)
+{
+    QVector<int> row;
+    for (int k = 0; k < 192; ++k)
+        row << ((r + k) % 3 == 0 ? 1 : 0);
+    if (r == 1)
+        row[5] = 7;
+    return row;
+}
+
+QStringList childTypes(const AbstractTreeItem* item)
+{
+    QStringList names;
+    for (const AbstractTreeItem* child : item->children())
+        names << child->name();
+    return names;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(bytes);
+    return file.fileName();
+}
+
+} // namespace
+
+class tst_SequenceFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportWritesHeaderAndFrames();
+    void exportWithoutFrames();
+    void exportReadsBackWithPython();
+    void importStandardFiles_data();
+    void importStandardFiles();
+    void importShortHeader();
+    void importFewerRowsKeepsTheRest();
+    void badInputChangesNothing_data();
+    void badInputChangesNothing();
+    void longLines();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_SequenceFile::exportWritesHeaderAndFrames()
+{
+    Tree tree;
+    tree.first->leds()[0]->setValue(1);
+    tree.second->leds()[191]->setValue(1);
+    const QString path = m_dir.filePath("two.csv");
+    QVERIFY(SequenceFile::exportFrames(SequenceFile::frames(tree.program), 192, path));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 4); // three lines and the empty rest after the last end
+    QStringList header;
+    for (int k = 0; k < 192; ++k)
+        header << QString::number(k);
+    QCOMPARE(QString::fromLatin1(lines[0]), header.join(','));
+    QByteArray firstRow = "1" + QByteArray(",0").repeated(191) + "\r";
+    QByteArray secondRow = QByteArray("0,").repeated(191) + "1\r";
+    QCOMPARE(lines[1], firstRow);
+    QCOMPARE(lines[2], secondRow);
+    QVERIFY(lines[3].isEmpty());
+}
+
+void tst_SequenceFile::exportWithoutFrames()
+{
+    ProgramItem empty;
+    const QString path = m_dir.filePath("empty.csv");
+    QVERIFY(SequenceFile::exportFrames(SequenceFile::frames(&empty), 192, path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("190,191\n"));
+    QCOMPARE(bytes.count('\n'), 1);
+
+    QString error;
+    QVERIFY(!SequenceFile::exportFrames({}, 192, m_dir.filePath("no/dir/x.csv"), &error));
+    QVERIFY(error.startsWith("Cannot write file"));
+}
+
+void tst_SequenceFile::exportReadsBackWithPython()
+{
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty())
+        QSKIP("python3 is not installed");
+    Tree tree;
+    for (int k = 0; k < 192; ++k) {
+        tree.first->leds()[k]->setValue(expectedRow(0)[k]);
+        tree.second->leds()[k]->setValue(expectedRow(1)[k]);
+    }
+    const QString path = m_dir.filePath("python.csv");
+    QVERIFY(SequenceFile::exportFrames(SequenceFile::frames(tree.program), 192, path));
+
+    QProcess process;
+    process.start(python, { "-c",
+                            "import csv,sys\n"
+                            "rows=list(csv.reader(open(sys.argv[1],newline='')))\n"
+                            "print(len(rows), len(rows[0]))\n"
+                            "for r in rows[1:]: print(''.join(str(int(v)) for v in r))\n",
+                            path });
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QStringList out = QString::fromLatin1(process.readAllStandardOutput()).split('\n');
+    QCOMPARE(out.value(0), QStringLiteral("3 192"));
+    for (int r = 0; r < 2; ++r) {
+        QString digits;
+        for (int v : expectedRow(r))
+            digits += QString::number(v);
+        QCOMPARE(out.value(1 + r), digits);
+    }
+}
+
+void tst_SequenceFile::importStandardFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addRow("python, minimal quoting, CRLF") << "python_minimal_crlf.csv";
+    QTest::addRow("python, minimal quoting, LF") << "python_minimal_lf.csv";
+    QTest::addRow("python, all quoted, CRLF") << "python_quoted_crlf.csv";
+    QTest::addRow("python, all quoted, LF") << "python_quoted_lf.csv";
+    QTest::addRow("python, non-numeric quoting") << "python_nonnumeric_lf.csv";
+    QTest::addRow("spreadsheet, byte order mark, empty last line") << "spreadsheet_bom.csv";
+}
+
+void tst_SequenceFile::importStandardFiles()
+{
+    QFETCH(QString, file);
+    Tree tree;
+    QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
+    QSignalSpy repaint(&tree.edits, &DocumentEdits::ledValuesChanged);
+
+    const int rows = SequenceFile::importFrames(tree.program, 192, QStringLiteral(KAMDEL_TEST_DATA_DIR "/") + file,
+                                                &tree.edits);
+    QCOMPARE(rows, 3);
+    // Two frames overwritten in place, one appended at the end; the Reset and
+    // the Stop stay where they were.
+    QCOMPARE(childTypes(tree.program), (QStringList { "Leds", "Reset", "Leds", "Stop", "Leds" }));
+    const QList<LedStatesCommand*> frames = SequenceFile::frames(tree.program);
+    QCOMPARE(frames.value(0), tree.first);
+    QCOMPARE(frames.value(1), tree.second);
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(values(frames[r]), expectedRow(r));
+    QVERIFY(edited.count() >= 1);
+    QCOMPARE(repaint.count(), 1);
+}
+
+void tst_SequenceFile::importShortHeader()
+{
+    Tree tree;
+    for (LedCell* cell : tree.first->leds())
+        cell->setValue(1);
+    const QString path = writeFile(m_dir, "short.csv", "0,1,2,3,4,5,6,7,8,9\n1,1,1,1,1,0,0,0,0,1,1,1\n");
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QVector<int> expected(192, 0);
+    for (int k : { 0, 1, 2, 3, 4, 9 })
+        expected[k] = 1;
+    QCOMPARE(values(tree.first), expected);
+}
+
+void tst_SequenceFile::importFewerRowsKeepsTheRest()
+{
+    Tree tree;
+    tree.second->leds()[3]->setValue(1);
+    const QString path = writeFile(m_dir, "one.csv", "0,1\n1,x\n");
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QCOMPARE(tree.first->leds()[0]->value(), 1);
+    QCOMPARE(tree.first->leds()[1]->value(), 0); // not a number reads as 0
+    QCOMPARE(tree.second->leds()[3]->value(), 1);
+    QCOMPARE(tree.program->childCount(), 4);
+}
+
+void tst_SequenceFile::badInputChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("refused");
+    QTest::addRow("empty file") << QByteArray() << false;
+    QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << false;
+    QTest::addRow("header only") << QByteArray("0,1,2\n") << false;
+    QTest::addRow("prose") << QByteArray("This is not a table at all.") << false;
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(char((i * 37) & 0xFF));
+    QTest::addRow("binary") << binary << true;
+    QTest::addRow("missing file") << QByteArray("<missing>") << true;
+}
+
+void tst_SequenceFile::badInputChangesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, refused);
+    Tree tree;
+    tree.first->leds()[7]->setValue(1);
+    QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
+    const QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
+                                              : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
+    QString error;
+    const int rows = SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error);
+    QCOMPARE(rows, refused ? -1 : 0);
+    QCOMPARE(error.isEmpty(), !refused);
+    QCOMPARE(tree.program->childCount(), 4);
+    QCOMPARE(tree.first->leds()[7]->value(), 1);
+    QCOMPARE(edited.count(), 0);
+}
+
+void tst_SequenceFile::longLines()
+{
+    QByteArray header;
+    QByteArray row;
+    for (int k = 0; k < 100000; ++k) {
+        header += QByteArray::number(k) + ',';
+        row += (k % 2 ? "0," : "1,");
+    }
+    const QString path = writeFile(m_dir, "wide.csv", header + '\n' + row + '\n');
+    Tree tree;
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QCOMPARE(tree.first->leds()[0]->value(), 1);
+    QCOMPARE(tree.first->leds()[191]->value(), 0);
+    QCOMPARE(tree.first->leds()[190]->value(), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_SequenceFile)
+#include "tst_sequencefile.moc"

@@ -1,0 +1,345 @@
+#include "AbstractLedPanelScene.h"
+#include "CallCommand.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DeviceWidget.h"
+#include "DocumentEdits.h"
+#include "FunctionItem.h"
+#include "LedItem.h"
+#include "LedPanelTableModel.h"
+#include "LedPanelTableView.h"
+#include "LedPanelView.h"
+#include "LedStatesCommand.h"
+#include "ProgramItem.h"
+#include "ResetCommand.h"
+#include "ReturnCommand.h"
+#include "StopCommand.h"
+#include "WidgetStack.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Device
+//   Program: reset0, frameA, frameB, frameC, call, stop, return
+//   Function: stop1, frameD
+// Every frame lights its own LED: A 0, B 1, C 2, D 3.
+struct Document
+{
+    std::unique_ptr<QObject> owner = std::make_unique<QObject>();
+    DeviceItem* device = new DeviceItem;
+    ProgramItem* program = new ProgramItem(device);
+    FunctionItem* function = new FunctionItem(device);
+    CommandTreeModel* model = new CommandTreeModel(device, owner.get());
+    DocumentEdits* edits = new DocumentEdits(model, owner.get());
+    std::unique_ptr<AbstractLedPanelScene> scene { AbstractLedPanelScene::create(Ring, device) };
+    std::unique_ptr<CommandTreeView> tree = std::make_unique<CommandTreeView>();
+    std::unique_ptr<WidgetStack> stack = std::make_unique<WidgetStack>();
+    QHash<QString, QPointer<AbstractTreeItem>> items; // null once freed
+
+    Document()
+    {
+        device->setDeviceName("ZQ-RING-A");
+        device->setDescription("Segmented ring LED panel");
+        items["device"] = device;
+        items["program"] = program;
+        items["function"] = function;
+        items["reset0"] = new ResetCommand(program);
+        items["frameA"] = new LedStatesCommand(program);
+        items["frameB"] = new LedStatesCommand(program);
+        items["frameC"] = new LedStatesCommand(program);
+        items["call"] = new CallCommand(program);
+        items["stop"] = new StopCommand(program);
+        items["return"] = new ReturnCommand(program);
+        items["stop1"] = new StopCommand(function);
+        items["frameD"] = new LedStatesCommand(function);
+        frame("frameA")->leds().at(0)->setValue(1);
+        frame("frameB")->leds().at(1)->setValue(1);
+        frame("frameC")->leds().at(2)->setValue(1);
+        frame("frameD")->leds().at(3)->setValue(1);
+
+        // Wired as the document wires them; the scene is deliberately not
+        // given the edit path, so that only the stack keeps the board safe.
+        tree->setModel(model);
+        tree->setEdits(edits);
+        tree->expandAll();
+        stack->setEdits(edits);
+        stack->ledPanelView()->setScene(scene.get());
+        QObject::connect(tree.get(), &CommandTreeView::currentItemChanged, stack.get(), &WidgetStack::setCurrentItem);
+        QObject::connect(tree.get(), &CommandTreeView::setLedPanelTable, stack.get(), &WidgetStack::setTableEditor);
+    }
+    ~Document()
+    {
+        tree.reset();
+        stack.reset();
+        scene.reset();
+        owner.reset();
+    }
+
+    AbstractTreeItem* operator[](const QString& name) const { return items.value(name).data(); }
+    LedStatesCommand* frame(const QString& name) const { return qobject_cast<LedStatesCommand*>((*this)[name]); }
+
+    void setCurrent(const QString& name) const
+    {
+        tree->selectionModel()->setCurrentIndex(model->indexOf(items.value(name)),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    // Which frames the board's LEDs point into: the name of the frame each of
+    // the current, previous and next cells of LED k belongs to.
+    QStringList boardCells(int k) const
+    {
+        const LedItem* led = scene->ledItems().at(k);
+        auto owner = [this, k](const LedCell* cell) -> QString {
+            if (!cell)
+                return "-";
+            for (auto it = items.cbegin(); it != items.cend(); ++it) {
+                auto* frame = qobject_cast<LedStatesCommand*>(it.value().data());
+                if (frame && frame->leds().at(k) == cell)
+                    return it.key();
+            }
+            return "?";
+        };
+        return { owner(led->current()), owner(led->previous()), owner(led->next()) };
+    }
+
+    // Paints the board and the table the way the screen would, reading every
+    // cell they hold.
+    void paintAll() const
+    {
+        QImage image(200, 200, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        scene->render(&painter);
+        stack->tableView()->resize(400, 300);
+        stack->tableView()->render(&painter);
+    }
+};
+
+QString labelText(QWidget* page)
+{
+    auto* label = page->findChild<QLabel*>("label");
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+class tst_WidgetStack : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pages_data();
+    void pages();
+    void frameInEffect_data();
+    void frameInEffect();
+    void devicePage();
+    void tableEditor();
+    void removal_data();
+    void removal();
+    void removalWhileTableShown();
+};
+
+void tst_WidgetStack::pages_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("label");
+
+    QTest::addRow("nothing") << QString() << int(WidgetStack::EmptyPage) << QString();
+    QTest::addRow("device") << "device" << int(WidgetStack::DevicePage) << QString();
+    QTest::addRow("program") << "program" << int(WidgetStack::ProgramPage) << "Program Widget";
+    QTest::addRow("collection") << "function" << int(WidgetStack::FunctionPage) << "Function Widget";
+    QTest::addRow("call after frames") << "call" << int(WidgetStack::CallPage) << "Call Widget";
+    QTest::addRow("reset first in program") << "reset0" << int(WidgetStack::ResetPage) << "Reset Widget";
+    QTest::addRow("stop first in collection") << "stop1" << int(WidgetStack::StopPage) << "Stop Widget";
+    QTest::addRow("frame") << "frameB" << int(WidgetStack::LedPanelPage) << QString();
+    QTest::addRow("stop after frames") << "stop" << int(WidgetStack::LedPanelPage) << QString();
+}
+
+void tst_WidgetStack::pages()
+{
+    QFETCH(QString, item);
+    QFETCH(int, page);
+    QFETCH(QString, label);
+
+    Document doc;
+    doc.stack->setCurrentItem(doc["frameA"]);
+    doc.stack->setCurrentItem(doc[item]);
+
+    QCOMPARE(doc.stack->currentIndex(), page);
+    QCOMPARE(doc.stack->count(), 10);
+    if (!label.isEmpty())
+        QCOMPARE(labelText(doc.stack->currentWidget()), label);
+    if (page == WidgetStack::LedPanelPage)
+        QCOMPARE(doc.stack->currentWidget(), doc.stack->ledPanelView());
+    else
+        QCOMPARE(doc.boardCells(0), (QStringList { "-", "-", "-" })); // a hidden board holds no frame
+}
+
+void tst_WidgetStack::frameInEffect_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QStringList>("led1"); // shown, previous, next for LED 1
+
+    QTest::addRow("frame itself") << "frameB" << "frameB" << QStringList { "frameB", "frameA", "frameC" };
+    QTest::addRow("first frame") << "frameA" << "frameA" << QStringList { "frameA", "-", "frameB" };
+    QTest::addRow("stop after frames takes the nearer") << "stop" << "frameC"
+                                                        << QStringList { "frameC", "frameB", "-" };
+    QTest::addRow("return past call and stop") << "return" << "frameC" << QStringList { "frameC", "frameB", "-" };
+    QTest::addRow("reset first") << "reset0" << QString() << QStringList { "-", "-", "-" };
+    QTest::addRow("stop first in collection") << "stop1" << QString() << QStringList { "-", "-", "-" };
+    QTest::addRow("call") << "call" << QString() << QStringList { "-", "-", "-" };
+}
+
+void tst_WidgetStack::frameInEffect()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, frame);
+    QFETCH(QStringList, led1);
+
+    Document doc;
+    doc.setCurrent(item);
+
+    QCOMPARE(WidgetStack::frameInEffect(doc[item]), doc.frame(frame));
+    QCOMPARE(doc.stack->shownFrame(), doc.frame(frame));
+    QCOMPARE(doc.boardCells(1), led1);
+    QCOMPARE(doc.stack->currentIndex() == WidgetStack::LedPanelPage, !frame.isEmpty());
+}
+
+void tst_WidgetStack::devicePage()
+{
+    Document doc;
+    doc.setCurrent("device");
+
+    auto* page = qobject_cast<DeviceWidget*>(doc.stack->currentWidget());
+    QVERIFY(page);
+    auto* name = page->findChild<QLineEdit*>("lineEdit_Name");
+    auto* description = page->findChild<QLineEdit*>("lineEdit_Description");
+    QVERIFY(name && description);
+    QCOMPARE(name->text(), QString("ZQ-RING-A"));
+    QCOMPARE(description->text(), QString("Segmented ring LED panel"));
+    QVERIFY(name->isReadOnly());
+    QVERIFY(description->isReadOnly());
+    QCOMPARE(page->findChild<QLabel*>("label_Name")->text(), QString("Name:"));
+    QCOMPARE(page->findChild<QLabel*>("label_Description")->text(), QString("Description:"));
+}
+
+void tst_WidgetStack::tableEditor()
+{
+    Document doc;
+    doc.setCurrent("frameA");
+    doc.tree->selectionModel()->select(doc.model->indexOf(doc["frameC"]),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    doc.tree->tableEdit();
+
+    QCOMPARE(doc.stack->currentWidget(), doc.stack->tableView());
+    LedPanelTableModel* table = doc.stack->tableView()->tableModel();
+    QCOMPARE(table->rowCount(), 8);
+    QCOMPARE(table->columnCount(), 48);
+    QCOMPARE(table->index(4, 2).data().toInt(), 1); // frame C, LED 2
+    QCOMPARE(doc.boardCells(0), (QStringList { "-", "-", "-" }));
+
+    // A cell typed in the table is an edit of the document.
+    QSignalSpy edited(doc.edits, &DocumentEdits::edited);
+    QVERIFY(edited.isValid());
+    QVERIFY(table->setData(table->index(5, 7), 1, Qt::EditRole));
+    QCOMPARE(doc.frame("frameC")->leds().at(55)->value(), 1);
+    QCOMPARE(edited.count(), 1);
+
+    doc.setCurrent("call");
+    QCOMPARE(doc.stack->currentIndex(), int(WidgetStack::CallPage));
+    QCOMPARE(table->rowCount(), 0);
+}
+
+void tst_WidgetStack::removal_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("led1");
+
+    // The tree's current row follows to the next row, and the board to it.
+    QTest::addRow("shown frame") << "frameB" << QStringList { "frameB" } << int(WidgetStack::LedPanelPage)
+                                 << "frameC" << QStringList { "frameC", "frameA", "-" };
+    // The shown frame stays; its neighbour changes.
+    QTest::addRow("neighbour of the shown frame") << "frameC" << QStringList { "frameB" }
+                                                  << int(WidgetStack::LedPanelPage) << "frameC"
+                                                  << QStringList { "frameC", "frameA", "-" };
+    QTest::addRow("frame in effect of a stop") << "stop" << QStringList { "frameC" } << int(WidgetStack::LedPanelPage)
+                                               << "frameB" << QStringList { "frameB", "frameA", "-" };
+    QTest::addRow("every frame before a stop") << "stop" << QStringList { "frameA", "frameB", "frameC" }
+                                               << int(WidgetStack::StopPage) << QString()
+                                               << QStringList { "-", "-", "-" };
+    QTest::addRow("collection holding the shown frame") << "frameD" << QStringList { "function" }
+                                                        << int(WidgetStack::ProgramPage) << QString()
+                                                        << QStringList { "-", "-", "-" };
+    QTest::addRow("frames and the current call") << "call" << QStringList { "frameA", "frameB", "frameC", "call" }
+                                                  << int(WidgetStack::StopPage) << QString()
+                                                  << QStringList { "-", "-", "-" };
+}
+
+void tst_WidgetStack::removal()
+{
+    QFETCH(QString, current);
+    QFETCH(QStringList, removed);
+    QFETCH(int, page);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, led1);
+
+    Document doc;
+    doc.setCurrent(current);
+    QList<QPointer<AbstractTreeItem>> guards;
+    doc.tree->selectionModel()->clearSelection();
+    for (const QString& name : removed) {
+        guards << doc[name];
+        doc.tree->selectionModel()->select(doc.model->indexOf(doc[name]),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    doc.tree->removeItem();
+
+    for (const QPointer<AbstractTreeItem>& guard : qAsConst(guards))
+        QVERIFY(guard.isNull());
+    QCOMPARE(doc.stack->currentIndex(), page);
+    QCOMPARE(doc.stack->shownFrame(), doc.frame(shown));
+    QCOMPARE(doc.boardCells(1), led1);
+    doc.paintAll();
+}
+
+// Removing frames the table shows, straight through the edit path: the table
+// keeps the others and the page stays.
+void tst_WidgetStack::removalWhileTableShown()
+{
+    Document doc;
+    doc.setCurrent("frameC");
+    doc.stack->setTableEditor({ doc.frame("frameA"), doc.frame("frameB"), doc.frame("frameD") });
+    QPointer<AbstractTreeItem> frameB = doc["frameB"];
+    QPointer<AbstractTreeItem> function = doc["function"];
+
+    doc.edits->removeItems({ doc["frameB"], doc["function"] });
+
+    QVERIFY(frameB.isNull());
+    QVERIFY(function.isNull());
+    QCOMPARE(doc.stack->currentWidget(), doc.stack->tableView());
+    LedPanelTableModel* table = doc.stack->tableView()->tableModel();
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(table->index(0, 0).data().toInt(), 1); // frame A is left
+    QCOMPARE(doc.boardCells(0), (QStringList { "-", "-", "-" }));
+    doc.paintAll();
+
+    // Leaving the table shows the current frame with its new neighbours.
+    doc.setCurrent("frameA");
+    QCOMPARE(doc.boardCells(1), (QStringList { "frameA", "-", "frameC" }));
+}
+
+QTEST_MAIN(tst_WidgetStack)
+#include "tst_widgetstack.moc"

@@ -1,0 +1,520 @@
+#include "DocumentFiles.h"
+#include "FakeDocument.h"
+#include "FileDialogs.h"
+#include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
+#include "MessageBoxes.h"
+#include "RecentFiles.h"
+#include "SettingsStore.h"
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+class tst_DocumentCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void newDocument_data();
+    void newDocument();
+    void newDocumentAsksToSave_data();
+    void newDocumentAsksToSave();
+
+    void openDocument_data();
+    void openDocument();
+    void openUnknownFile_data();
+    void openUnknownFile();
+    void openCancelled();
+    void openDialogOfTheDocumentType();
+    void openFromRecentFiles();
+    void openVanishedRecentFile();
+
+    void saveDocument();
+    void saveGoesThroughSaveAs_data();
+    void saveGoesThroughSaveAs();
+    void saveAsDocument_data();
+    void saveAsDocument();
+    void saveAsLibraryDocument_data();
+    void saveAsLibraryDocument();
+    void libraryDocumentMarksWindow();
+
+    void closeDocument_data();
+    void closeDocument();
+
+private:
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    static QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
+
+    QTemporaryDir m_dir;
+    QStringList m_libraryMessages;
+    QList<FileDialogs::Request> m_fileDialogs;
+    QString m_fileDialogAnswer;
+    MessageBoxes::Handler m_previousHandler;
+    FileDialogs::Handler m_previousFileDialogs;
+};
+
+void tst_DocumentCommands::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+    SettingsStore::setFileName(file(QStringLiteral("KamdelEditor.ini")));
+    m_previousHandler = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+        m_libraryMessages << request.text;
+        return QMessageBox::Ok;
+    });
+    m_previousFileDialogs = FileDialogs::setHandler([this](const FileDialogs::Request& request) {
+        m_fileDialogs << request;
+        return m_fileDialogAnswer;
+    });
+}
+
+void tst_DocumentCommands::cleanupTestCase()
+{
+    MessageBoxes::setHandler(m_previousHandler);
+    FileDialogs::setHandler(m_previousFileDialogs);
+    SettingsStore::close();
+}
+
+void tst_DocumentCommands::init()
+{
+    QFile::remove(file(QStringLiteral("KamdelEditor.ini")));
+    m_libraryMessages.clear();
+    m_fileDialogs.clear();
+    m_fileDialogAnswer.clear();
+}
+
+void tst_DocumentCommands::newDocument_data()
+{
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<QString>("className");
+    QTest::addRow("ZQ-RING-A") << "action_NewPanel1"
+                               << "KamdelPanel1";
+    QTest::addRow("ZQ-RING-B") << "action_NewPanel2"
+                               << "KamdelPanel2";
+}
+
+void tst_DocumentCommands::newDocument()
+{
+    QFETCH(QString, actionName);
+    QFETCH(QString, className);
+
+    TestWindow window;
+    QPointer<FakeDocument> previous = new FakeDocument;
+    window.setCurrentDocument(previous);
+
+    window.findChild<QAction*>(actionName)->trigger();
+
+    QVERIFY(previous.isNull());
+    AbstractDocument* document = window.document();
+    QVERIFY(document);
+    QCOMPARE(document->metaObject()->className(), qPrintable(className));
+    QVERIFY(QRegularExpression(QStringLiteral("^Kamdel_[1-9][0-9]*\\.xml$"))
+                .match(document->fileName())
+                .hasMatch());
+    QVERIFY(document->filePath().isEmpty());
+    QVERIFY(!document->isModified());
+    QCOMPARE(window.windowTitle(),
+        QStringLiteral("Segmented LED panel editor  -  %1[*]").arg(document->fileName()));
+    QCOMPARE(window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentWidget(), document);
+
+    // The next new document of the same model counts on.
+    const int number = document->fileName().mid(7).section(QLatin1Char('.'), 0, 0).toInt();
+    window.findChild<QAction*>(actionName)->trigger();
+    QCOMPARE(window.document()->fileName(), QStringLiteral("Kamdel_%1.xml").arg(number + 1));
+}
+
+void tst_DocumentCommands::newDocumentAsksToSave_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::addRow("cancel keeps the old document") << int(QMessageBox::Cancel) << false;
+    QTest::addRow("discard replaces it") << int(QMessageBox::Discard) << true;
+}
+
+void tst_DocumentCommands::newDocumentAsksToSave()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+
+    TestWindow window;
+    QPointer<FakeDocument> old = new FakeDocument;
+    old->setModified(true);
+    old->promptAnswer = QMessageBox::StandardButton(answer);
+    window.setCurrentDocument(old);
+
+    window.newDocument_KamdelPanel2();
+    QCOMPARE(old.isNull(), replaced);
+    QCOMPARE(qobject_cast<KamdelPanel2*>(window.document()) != nullptr, replaced);
+    if (!replaced)
+        QCOMPARE(old->prompts, 1);
+}
+
+void tst_DocumentCommands::openDocument_data()
+{
+    QTest::addColumn<QString>("contents");
+    QTest::addColumn<QString>("className");
+    QTest::addRow("version 1.0") << DocumentFiles::document("1.0", { DocumentFiles::frame({ 1 }) })
+                                 << "KamdelPanel1";
+    QTest::addRow("version 2.0") << DocumentFiles::document("2.0", { DocumentFiles::stop() })
+                                 << "KamdelPanel2";
+    QTest::addRow("without panel attribute") << QStringLiteral(
+        "<?xml version=\"1.0\"?><LedPanelDocument version=\"2.0\"><Commands/></LedPanelDocument>")
+                                             << "KamdelPanel2";
+}
+
+void tst_DocumentCommands::openDocument()
+{
+    QFETCH(QString, contents);
+    QFETCH(QString, className);
+
+    const QString path = file(QStringLiteral("open-%1.xml").arg(QTest::currentDataTag()).replace(' ', '_'));
+    QVERIFY(DocumentFiles::write(path, contents));
+
+    TestWindow window;
+    window.recentFiles()->addRecentFile(QStringLiteral("/older/file.xml"));
+    QPointer<FakeDocument> previous = new FakeDocument;
+    window.setCurrentDocument(previous);
+
+    window.openDocument(path);
+
+    QVERIFY(previous.isNull());
+    AbstractDocument* document = window.document();
+    QVERIFY(document);
+    QCOMPARE(document->metaObject()->className(), qPrintable(className));
+    QCOMPARE(document->filePath(), canonical(path));
+    QVERIFY(!document->isModified());
+    QCOMPARE(window.recentFiles()->files(), QStringList({ canonical(path), "/older/file.xml" }));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document loaded"));
+    QCOMPARE(window.windowTitle(),
+        QStringLiteral("Segmented LED panel editor  -  %1[*]  (%2)")
+            .arg(QFileInfo(path).fileName(), canonical(path)));
+    QVERIFY(window.warnings.isEmpty());
+    QVERIFY(m_libraryMessages.isEmpty());
+    QCOMPARE(window.openQuestions, 0);
+}
+
+void tst_DocumentCommands::openUnknownFile_data()
+{
+    QTest::addColumn<QString>("contents");
+    QTest::addRow("plain text") << "not a document\n";
+    QTest::addRow("empty file") << "";
+    QTest::addRow("other root element") << "<?xml version=\"1.0\"?><Board version=\"1.0\"/>";
+    QTest::addRow("version with a trailing zero") << DocumentFiles::document("1.00", {});
+    QTest::addRow("version with a leading blank") << DocumentFiles::document(" 2.0", {});
+    QTest::addRow("no version") << "<?xml version=\"1.0\"?><LedPanelDocument/>";
+}
+
+void tst_DocumentCommands::openUnknownFile()
+{
+    QFETCH(QString, contents);
+
+    const QString path = file(QStringLiteral("unknown.xml"));
+    QVERIFY(DocumentFiles::write(path, contents));
+
+    TestWindow window;
+    QPointer<FakeDocument> current = new FakeDocument;
+    current->setFileName(QStringLiteral("kept.xml"));
+    window.setCurrentDocument(current);
+
+    window.openDocument(path);
+
+    QCOMPARE(window.warnings, QStringList { QStringLiteral("Unknown file %1!").arg(path) });
+    QVERIFY(!current.isNull());
+    QCOMPARE(window.document(), current.data());
+    QVERIFY(window.recentFiles()->files().isEmpty());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  kept.xml[*]"));
+}
+
+void tst_DocumentCommands::openCancelled()
+{
+    TestWindow window;
+    QPointer<FakeDocument> current = new FakeDocument;
+    current->setModified(true);
+    current->promptAnswer = QMessageBox::Discard;
+    window.setCurrentDocument(current);
+    window.openAnswer.clear();
+
+    window.findChild<QAction*>(QStringLiteral("action_Open"))->trigger();
+
+    // Asked to save first, then the dialog was cancelled: the document stays.
+    QCOMPARE(current->prompts, 1);
+    QCOMPARE(window.openQuestions, 1);
+    QCOMPARE(window.document(), current.data());
+    QVERIFY(window.warnings.isEmpty());
+
+    const QString path = file(QStringLiteral("picked.xml"));
+    QVERIFY(DocumentFiles::write(path, DocumentFiles::document("1.0", {})));
+    window.openAnswer = path;
+    window.findChild<QAction*>(QStringLiteral("action_Open"))->trigger();
+    QVERIFY(current.isNull());
+    QCOMPARE(window.document()->filePath(), canonical(path));
+}
+
+void tst_DocumentCommands::openDialogOfTheDocumentType()
+{
+    const QString path = file(QStringLiteral("dialog.xml"));
+    QVERIFY(DocumentFiles::write(path, DocumentFiles::document("2.0", {})));
+
+    TestWindow window;
+    window.documentOpenDialog = true;
+    m_fileDialogAnswer = path;
+    window.findChild<QAction*>(QStringLiteral("action_Open"))->trigger();
+
+    QCOMPARE(m_fileDialogs.size(), 1);
+    QCOMPARE(m_fileDialogs.first().mode, FileDialogs::Open);
+    QCOMPARE(m_fileDialogs.first().caption, QStringLiteral("Open"));
+    QCOMPARE(m_fileDialogs.first().filter, QStringLiteral("Board (*.xml);;All files (*)"));
+    QVERIFY(qobject_cast<KamdelPanel2*>(window.document()));
+    QCOMPARE(window.document()->filePath(), canonical(path));
+}
+
+void tst_DocumentCommands::openFromRecentFiles()
+{
+    const QString first = file(QStringLiteral("recent-first.xml"));
+    const QString second = file(QStringLiteral("recent-second.xml"));
+    QVERIFY(DocumentFiles::write(first, DocumentFiles::document("1.0", {})));
+    QVERIFY(DocumentFiles::write(second, DocumentFiles::document("2.0", {})));
+
+    TestWindow window;
+    window.openDocument(first);
+    window.openDocument(second);
+    QCOMPARE(window.recentFiles()->files(), QStringList({ canonical(second), canonical(first) }));
+
+    // Entry 2 is the first file; opening it moves it to the front.
+    window.recentFiles()->entryAction(1)->trigger();
+    QCOMPARE(qobject_cast<KamdelPanel1*>(window.document())->filePath(), canonical(first));
+    QCOMPARE(window.recentFiles()->files(), QStringList({ canonical(first), canonical(second) }));
+    QCOMPARE(window.recentFiles()->entryAction(0)->text(), QStringLiteral("&1  |  recent-first.xml"));
+}
+
+void tst_DocumentCommands::openVanishedRecentFile()
+{
+    const QString kept = file(QStringLiteral("vanish-kept.xml"));
+    const QString gone = file(QStringLiteral("vanish-gone.xml"));
+    QVERIFY(DocumentFiles::write(kept, DocumentFiles::document("1.0", {})));
+    QVERIFY(DocumentFiles::write(gone, DocumentFiles::document("1.0", {})));
+
+    TestWindow window;
+    window.openDocument(kept);
+    window.openDocument(gone);
+    QPointer<AbstractDocument> hosted = window.document();
+    QVERIFY(QFile::remove(gone));
+
+    window.recentFiles()->entryAction(0)->trigger();
+    QCOMPARE(window.document(), hosted.data());
+    QCOMPARE(window.recentFiles()->files(), QStringList { canonical(kept) });
+    QVERIFY(window.warnings.isEmpty());
+}
+
+void tst_DocumentCommands::saveDocument()
+{
+    const QString path = file(QStringLiteral("save.xml"));
+    QVERIFY(DocumentFiles::write(path, DocumentFiles::document("2.0", { DocumentFiles::frame({ 0, 191 }) })));
+
+    TestWindow window;
+    window.openDocument(path);
+    QVERIFY(QFile::resize(path, 0));
+    window.recentFiles()->addRecentFile(QStringLiteral("/other.xml"));
+    window.statusBar()->clearMessage();
+
+    QVERIFY(window.saveDocument());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document saved"));
+    QCOMPARE(window.recentFiles()->files().first(), canonical(path));
+    QVERIFY(QFileInfo(path).size() > 0);
+    QVERIFY(KamdelPanel2::isValid_XML(path));
+
+    // What was saved opens again as the same model.
+    window.openDocument(path);
+    QVERIFY(qobject_cast<KamdelPanel2*>(window.document()));
+    QVERIFY(m_libraryMessages.isEmpty());
+}
+
+void tst_DocumentCommands::saveGoesThroughSaveAs_data()
+{
+    QTest::addColumn<bool>("everSaved");
+    QTest::addColumn<bool>("answered");
+    QTest::addRow("file deleted behind the editor's back") << true << true;
+    QTest::addRow("never saved") << false << true;
+    QTest::addRow("never saved, dialog cancelled") << false << false;
+}
+
+void tst_DocumentCommands::saveGoesThroughSaveAs()
+{
+    QFETCH(bool, everSaved);
+    QFETCH(bool, answered);
+
+    TestWindow window;
+    auto* document = new FakeDocument;
+    if (everSaved) {
+        const QString original = file(QStringLiteral("deleted.txt"));
+        QVERIFY(document->save(original));
+        QVERIFY(QFile::remove(original));
+    } else {
+        document->setFileName(QStringLiteral("Kamdel_1.xml"));
+    }
+    const QString answer = file(QStringLiteral("chosen-%1.txt").arg(everSaved));
+    document->saveAnswer = answered ? answer : QString();
+    document->setModified(true);
+    document->saved.clear();
+    window.setCurrentDocument(document);
+    window.statusBar()->clearMessage();
+
+    QCOMPARE(window.saveDocument(), answered);
+    if (answered) {
+        QCOMPARE(document->saved, QStringList { answer });
+        QCOMPARE(window.recentFiles()->files(), QStringList { canonical(answer) });
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document saved"));
+        QVERIFY(!window.isWindowModified());
+    } else {
+        QVERIFY(document->saved.isEmpty());
+        QVERIFY(window.recentFiles()->files().isEmpty());
+        QVERIFY(window.statusBar()->currentMessage().isEmpty());
+        QVERIFY(window.isWindowModified());
+    }
+}
+
+void tst_DocumentCommands::saveAsDocument_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addRow("saved") << true;
+    QTest::addRow("folder missing") << false;
+}
+
+void tst_DocumentCommands::saveAsDocument()
+{
+    QFETCH(bool, writable);
+
+    TestWindow window;
+    auto* document = new FakeDocument;
+    document->setFileName(QStringLiteral("Kamdel_4.xml"));
+    document->saveAnswer
+        = writable ? file(QStringLiteral("saved-as.txt")) : file(QStringLiteral("missing/x.txt"));
+    window.setCurrentDocument(document);
+    window.statusBar()->clearMessage();
+
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_SaveAs"))->isEnabled(), true);
+    QCOMPARE(window.saveAsDocument(), writable);
+    QCOMPARE(window.statusBar()->currentMessage(), writable ? QStringLiteral("Document saved") : QString());
+    QCOMPARE(window.recentFiles()->files(),
+        writable ? QStringList { canonical(document->saveAnswer) } : QStringList());
+    if (writable)
+        QCOMPARE(window.windowTitle(),
+            QStringLiteral("Segmented LED panel editor  -  saved-as.txt[*]  (%1)")
+                .arg(canonical(document->saveAnswer)));
+}
+
+void tst_DocumentCommands::saveAsLibraryDocument_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::addRow("name given") << true;
+    QTest::addRow("dialog cancelled") << false;
+}
+
+void tst_DocumentCommands::saveAsLibraryDocument()
+{
+    QFETCH(bool, answered);
+
+    TestWindow window;
+    window.newDocument_KamdelPanel1();
+    const QString name = window.document()->fileName();
+    const QString path = file(QStringLiteral("saved-a-%1.xml").arg(answered));
+    m_fileDialogAnswer = answered ? path : QString();
+    window.statusBar()->clearMessage();
+
+    // Never saved, so Save goes through Save as, which asks for the name.
+    QCOMPARE(window.saveDocument(), answered);
+    QCOMPARE(m_fileDialogs.size(), 1);
+    QCOMPARE(m_fileDialogs.first().mode, FileDialogs::Save);
+    QCOMPARE(m_fileDialogs.first().start, name);
+    if (answered) {
+        QVERIFY(KamdelPanel1::isValid_XML(path));
+        QCOMPARE(window.document()->filePath(), canonical(path));
+        QCOMPARE(window.recentFiles()->files(), QStringList { canonical(path) });
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document saved"));
+        QCOMPARE(window.windowTitle(),
+            QStringLiteral("Segmented LED panel editor  -  %1[*]  (%2)")
+                .arg(QFileInfo(path).fileName(), canonical(path)));
+    } else {
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(window.recentFiles()->files().isEmpty());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  %1[*]").arg(name));
+    }
+}
+
+void tst_DocumentCommands::libraryDocumentMarksWindow()
+{
+    // The window listens to a document that the library's own copy of the
+    // document base built.
+    TestWindow window;
+    window.newDocument_KamdelPanel2();
+    AbstractDocument* document = window.document();
+    QVERIFY(QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, true)));
+    QVERIFY(window.isWindowModified());
+    document->setFileName(QStringLiteral("renamed.xml"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  renamed.xml[*]"));
+    emit document->log(QStringLiteral("from the document"));
+    QCOMPARE(window.findChild<QTextEdit*>(QStringLiteral("textEdit"))->toPlainText(),
+        QStringLiteral("from the document"));
+
+    // Modified now, so closing asks; Cancel keeps it.
+    QPointer<AbstractDocument> guard = document;
+    QVERIFY(m_libraryMessages.isEmpty());
+    window.closeDocument();
+    QCOMPARE(m_libraryMessages.size(), 1);
+    QVERIFY(m_libraryMessages.first().startsWith(QStringLiteral("renamed.xml has been modified.")));
+    QVERIFY(!guard.isNull());
+}
+
+void tst_DocumentCommands::closeDocument_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addRow("unmodified closes without asking") << false << int(QMessageBox::Cancel) << true;
+    QTest::addRow("modified, cancelled") << true << int(QMessageBox::Cancel) << false;
+    QTest::addRow("modified, discarded") << true << int(QMessageBox::Discard) << true;
+}
+
+void tst_DocumentCommands::closeDocument()
+{
+    QFETCH(bool, modified);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+
+    TestWindow window;
+    window.newDocument_KamdelPanel1();
+    QVERIFY(qobject_cast<KamdelPanel1*>(window.document()));
+    QPointer<FakeDocument> document = new FakeDocument;
+    document->setFileName(QStringLiteral("closing.xml"));
+    document->setModified(modified);
+    document->promptAnswer = QMessageBox::StandardButton(answer);
+    window.setCurrentDocument(document);
+
+    window.findChild<QAction*>(QStringLiteral("action_Close"))->trigger();
+
+    QCOMPARE(document.isNull(), closes);
+    QCOMPARE(window.document() == nullptr, closes);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Close"))->isEnabled(), !closes);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_SaveAs"))->isEnabled(), !closes);
+    QCOMPARE(window.windowTitle(),
+        closes ? QStringLiteral("Segmented LED panel editor")
+               : QStringLiteral("Segmented LED panel editor  -  closing.xml[*]"));
+    QCOMPARE(window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->count(), closes ? 0 : 1);
+}
+
+QTEST_MAIN(tst_DocumentCommands)
+#include "tst_documentcommands.moc"

@@ -1,0 +1,205 @@
+// editor_shots: grabs PNG screenshots of the editor window for review: the
+// empty window, a document of each panel model with an LED frame selected,
+// the File menu with its Recent Files submenu open, and the About box.
+//
+// Usage:
+//   editor_shots [output folder]        (default: the current folder)
+//
+// Needs the board pictures beside this program (the build draws them there)
+// and a display: run it under `xvfb-run -a` or with -platform offscreen.
+// Keeps its settings in a temporary folder, never beside the program.
+// Writes editor_empty.png, editor_zq-ring-a.png, editor_zq-ring-b.png,
+// editor_file_menu.png and editor_about.png.
+
+#include "AboutDialog.h"
+#include "AbstractDocument.h"
+#include "CommandTreeView.h"
+#include "KamdelDocument.h"
+#include "LedPanelView.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "RecentFiles.h"
+#include "SettingsStore.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int ms = 200)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(const QPixmap& pixmap, const QDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    const bool ok = !pixmap.isNull() && pixmap.save(path, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+QString frame(std::initializer_list<int> leds)
+{
+    QString xml = QStringLiteral("<LedStates>");
+    for (int led : leds)
+        xml += QStringLiteral("<Led index=\"%1\"><state>1</state></Led>").arg(led);
+    return xml + QStringLiteral("</LedStates>");
+}
+
+// A short program: a few frames sweeping round the rings, then a Reset.
+bool writeDocument(const QString& path, const QString& version)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const QString commands = frame({ 0, 1, 2, 3, 48, 49, 96, 144 })
+        + frame(
+            { 0, 1, 2, 3, 4, 5, 6, 7, 48, 49, 50, 51, 96, 97, 144, 145, 12, 60, 108, 156, 36, 84, 132, 180 })
+        + frame({ 4, 5, 6, 7, 52, 53, 100, 148 }) + QStringLiteral("<Reset/>");
+    const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<LedPanelDocument version=\"%1\" panel=\"ZQ-RINGx\">\n"
+                                       "<Commands><Program index=\"0\">%2</Program></Commands>\n"
+                                       "</LedPanelDocument>\n")
+                            .arg(version, commands);
+    return file.write(xml.toUtf8()) > 0;
+}
+
+// Selects the second frame, so that the board shows lit LEDs, and fits the
+// whole board into the view as its "Fit in view" command does.
+void selectFrame(MainWindow& window)
+{
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    if (!document)
+        return;
+    QTreeView* view = document->commandTreeView();
+    if (!view || !view->model())
+        return;
+    const QAbstractItemModel* model = view->model();
+    const QModelIndex device = model->index(0, 0);
+    const QModelIndex program = model->index(0, 0, device);
+    view->expandAll();
+    view->setCurrentIndex(model->index(1, 0, program));
+    settle();
+    if (LedPanelView* board = document->ledPanelView())
+        board->zoomFit();
+}
+
+// The window with its open menus painted where they stand on the screen.
+QPixmap composite(QWidget& window, const QList<QWidget*>& popups)
+{
+    QRect area = window.frameGeometry();
+    for (const QWidget* popup : popups)
+        area = area.united(popup->geometry());
+    QPixmap canvas(area.size());
+    canvas.fill(QColor(0x50, 0x50, 0x50));
+    QPainter painter(&canvas);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    for (QWidget* popup : popups)
+        painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    return canvas;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tollmark"));
+    QApplication::setOrganizationName(QStringLiteral("Organization"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
+        return 1;
+    }
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+
+    const QString documentA = work.filePath(QStringLiteral("ring-sweep.xml"));
+    const QString documentB = work.filePath(QStringLiteral("showroom-ring-b.xml"));
+    QStringList recent { documentA, documentB };
+    for (const char* name : { "Kamdel_1.xml", "welcome-sign.xml", "night-mode.xml" })
+        recent << work.filePath(QString::fromLatin1(name));
+    for (const QString& path : qAsConst(recent)) {
+        if (!writeDocument(path, path == documentB ? QStringLiteral("2.0") : QStringLiteral("1.0"))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+
+    const QString iniPath = work.filePath(QStringLiteral("KamdelEditor.ini"));
+    {
+        QSettings settings(iniPath, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("MainWindow/Position"), QPoint(20, 20));
+        settings.setValue(QStringLiteral("MainWindow/Size"), QSize(1000, 720));
+        settings.beginWriteArray(QStringLiteral("RecentFiles"));
+        for (int i = 0; i < recent.size(); ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(QStringLiteral("file"), recent.at(i));
+        }
+        settings.endArray();
+    }
+    SettingsStore::setFileName(iniPath);
+
+    bool ok = true;
+    {
+        MainWindow window;
+        window.show();
+        settle();
+        ok &= save(window.grab(), out, QStringLiteral("editor_empty.png"));
+
+        window.openDocument(documentA);
+        selectFrame(window);
+        settle();
+        ok &= save(window.grab(), out, QStringLiteral("editor_zq-ring-a.png"));
+
+        window.openDocument(documentB);
+        selectFrame(window);
+        settle();
+        ok &= save(window.grab(), out, QStringLiteral("editor_zq-ring-b.png"));
+
+        MainMenu* bar = window.mainMenu();
+        auto* fileMenu = bar->findChild<QMenu*>(QStringLiteral("menu_File"));
+        RecentFiles* recentMenu = window.recentFiles();
+        fileMenu->popup(bar->mapToGlobal(bar->actionGeometry(fileMenu->menuAction()).bottomLeft()));
+        settle();
+        fileMenu->setActiveAction(recentMenu->menuAction());
+        recentMenu->popup(
+            fileMenu->mapToGlobal(fileMenu->actionGeometry(recentMenu->menuAction()).topRight()));
+        settle();
+        ok &= save(composite(window, { fileMenu, recentMenu }), out, QStringLiteral("editor_file_menu.png"));
+        recentMenu->hide();
+        fileMenu->hide();
+
+        // Leave the settings file as it was: no close through the window.
+        window.setCurrentDocument(nullptr);
+        window.hide();
+    }
+
+    AboutDialog about;
+    about.show();
+    settle();
+    ok &= save(about.grab(), out, QStringLiteral("editor_about.png"));
+    about.hide();
+
+    SettingsStore::close();
+    return ok ? 0 : 1;
+}

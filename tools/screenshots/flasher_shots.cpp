@@ -1,0 +1,154 @@
+// flasher_shots: grabs PNG screenshots of the flasher window in the middle of
+// a run and after it, and of its port dialog, for review.
+//
+// Usage:
+//   flasher_shots [output folder]        (default: the current folder)
+//
+// Runs against the virtual boot loader (bsltarget beside this program), paced
+// at 57,600 baud so that the run lasts long enough to be caught halfway.
+// Needs a display: run it under `xvfb-run -a` or with -platform offscreen.
+// Writes flasher_running.png, flasher_finished.png, flasher_canceled.png,
+// flasher_missing_image.png and port_dialog.png.
+
+#include "Romwright.h"
+#include "SerialPortDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString writeImage(const QString& path, int size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return QString();
+    QTextStream out(&file);
+    out << "@6000\n";
+    for (int i = 0; i < size; ++i)
+        out << QString::asprintf("%02X", (i * 7 + 3) & 0xFF) << (i % 16 == 15 ? '\n' : ' ');
+    out << "\n@10000\n31 40 00 24\nq\n";
+    return path;
+}
+
+bool save(QWidget* widget, const QDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    const bool ok = widget->grab().save(path, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+class Target
+{
+public:
+    Target(const QString& link, const QStringList& options)
+    {
+        m_Process.start(QCoreApplication::applicationDirPath() + "/bsltarget",
+            options + QStringList { "--headless", link });
+        while (m_Process.waitForReadyRead(5000)) {
+            if (m_Process.readAllStandardOutput().contains("ready "))
+                return;
+        }
+    }
+    ~Target()
+    {
+        m_Process.terminate();
+        m_Process.waitForFinished(5000);
+    }
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+
+private:
+    QProcess m_Process;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QDir out(args.size() > 1 ? args.at(1) : QDir::currentPath());
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
+        return 1;
+    }
+    QTemporaryDir work;
+    if (!work.isValid())
+        return 1;
+
+    const QString image = writeImage(work.filePath("Kamdel.txt"), 3000);
+    const QString link = work.filePath("bsl");
+    Target target(link, { "--model", "Kamdel", "--baud", "57600" });
+
+    Romwright window("Kamdel", QByteArray(), nullptr);
+    window.setPortName(link, true);
+    window.setBaudRate(57600, false);
+    window.setDataBits(QSerialPort::Data8, false);
+    window.setStopBits(QSerialPort::OneStop, false);
+    window.setParity(QSerialPort::NoParity, false);
+    window.setImagePath(image);
+    window.show();
+
+    auto* progress = window.findChild<QProgressBar*>("progress");
+    auto* flash = window.findChild<QPushButton*>("flash");
+    auto* cancel = window.findChild<QPushButton*>("cancel");
+    auto* imagePath = window.findChild<QLineEdit*>("imagePath");
+    bool ok = true;
+
+    // Halfway through a successful run, then its end.
+    bool running = false;
+    auto midRun = QObject::connect(progress, &QProgressBar::valueChanged, &window, [&](int value) {
+        if (value >= 45 && !running) {
+            running = true;
+            ok &= save(&window, out, "flasher_running.png");
+        }
+    });
+    flash->click();
+    QObject::disconnect(midRun);
+    ok &= running;
+    ok &= save(&window, out, "flasher_finished.png");
+
+    // A run cancelled on the way.
+    bool cancelled = false;
+    auto cancelRun = QObject::connect(progress, &QProgressBar::valueChanged, &window, [&](int value) {
+        if (value >= 30 && !cancelled) {
+            cancelled = true;
+            QMetaObject::invokeMethod(cancel, "click", Qt::QueuedConnection);
+        }
+    });
+    flash->click();
+    QObject::disconnect(cancelRun);
+    ok &= save(&window, out, "flasher_canceled.png");
+
+    // An image that is not there.
+    imagePath->setText(work.filePath("missing.txt"));
+    flash->click();
+    ok &= save(&window, out, "flasher_missing_image.png");
+
+    // The port dialog as the window opens it: only the port can be chosen.
+    window.findChild<QPushButton*>("selectPort")->click();
+    auto* dialog = window.findChild<SerialPortDialog*>();
+    if (dialog && dialog->isVisible()) {
+        QApplication::processEvents();
+        ok &= save(dialog, out, "port_dialog.png");
+        dialog->reject();
+    } else {
+        ok = false;
+    }
+
+    window.close();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PanelProgram.h"
+
+#include <QWidget>
+
+#include <bitset>
+
+// The panel's face: four concentric rings of 48 LEDs, ring 0 innermost and
+// LED 0 of each ring at the top. Seen from the top side the LEDs follow each
+// other counter-clockwise, as on the board; mirrored shows the bottom side.
+class RingPanelWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Rings = 4;
+    static constexpr int LedsPerRing = 48;
+
+    explicit RingPanelWidget(QWidget* parent = nullptr);
+    ~RingPanelWidget() override;
+
+    void setLeds(const std::bitset<PanelProgram::LedCount>& leds);
+    void setMirrored(bool mirrored);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::bitset<PanelProgram::LedCount> m_leds;
+    bool m_mirrored = false;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PanelProgram.h"
+#include "WordReader.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <bitset>
+#include <cstdio>
+
+class PanelLink;
+
+// Ties the line to the program: each received word becomes one report line
+// (see main.cpp for the line formats), blocks go into program memory, and
+// Reset and Next move the program. Reports go to the given stream (or
+// nowhere) and to lineReported for the window.
+class VirtualPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VirtualPanel(PanelProgram::Variant variant, QObject* parent = nullptr);
+    ~VirtualPanel() override;
+
+    bool open(const QString& linkPath, int gapMs, QString* error);
+    void setOutput(std::FILE* stream) { m_output = stream; }
+    void exitAfterSilence(int seconds);
+    QString devicePath() const;
+    QString linkPath() const;
+
+signals:
+    void lineReported(const QString& line);
+    void frameShown(int number, int offset, const std::bitset<PanelProgram::LedCount>& leds);
+    void programHeld(const QString& reason, int offset);
+    void programStarted(int offset, int variant, int imageSize);
+    void silenceTimedOut();
+
+private:
+    void handle(const WordReader::Event& event);
+    void takeOverImageIfWritten();
+    void start();
+    void step();
+    void report(const QString& line);
+
+    PanelLink* m_link;
+    PanelProgram m_program;
+    std::FILE* m_output = nullptr;
+    QTimer m_silenceTimer;
+};
