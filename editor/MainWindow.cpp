@@ -8,6 +8,8 @@
 #include "KamdelPanel2.h"
 #include "MainMenu.h"
 #include "RecentFiles.h"
+#include "Romwright.h"
+#include "SerialPortDialog.h"
 #include "SettingsStore.h"
 
 #include <QCloseEvent>
@@ -462,6 +464,29 @@ void MainWindow::reportWriteFailure()
 }
 
 // The port dialog and the flasher window come with the flasher library.
-void MainWindow::setupSerialPort() { }
+void MainWindow::setupSerialPort()
+{
+    // Only the name may change: the panel link fixes the framing.
+    auto* dialog = new SerialPortDialog(serialPort.get(), this);
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    dialog->setBaudRateEditable(false);
+    dialog->setDataBitsEditable(false);
+    dialog->setStopBitsEditable(false);
+    dialog->setParityEditable(false);
+    dialog->refresh();
+    dialog->show();
+}
 
-void MainWindow::updateFirmware() { }
+void MainWindow::updateFirmware()
+{
+    // The flasher works on a port of its own; the panel link and Animate
+    // are left as they are.
+    auto* flasher = new Romwright(QStringLiteral("Kamdel"), QByteArray(), this);
+    connect(flasher, &Romwright::finished, flasher, &QObject::deleteLater);
+    flasher->setPortName(serialPort->portName(), true);
+    flasher->setBaudRate(57600, false);
+    flasher->setDataBits(QSerialPort::Data8, false);
+    flasher->setStopBits(QSerialPort::OneStop, false);
+    flasher->setParity(QSerialPort::NoParity, false);
+    flasher->show();
+}

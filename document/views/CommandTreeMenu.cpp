@@ -33,6 +33,12 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
     connect(m_removeAction, &QAction::triggered, m_view, &CommandTreeView::removeItem);
     m_tableEditAction = addAction(tr("TableEdit"));
     connect(m_tableEditAction, &QAction::triggered, m_view, &CommandTreeView::tableEdit);
+
+    m_sequenceSeparator = addSeparator();
+    m_importSequenceAction = addAction(tr("Import sequence..."));
+    connect(m_importSequenceAction, &QAction::triggered, m_view, &CommandTreeView::importSequence);
+    m_exportSequenceAction = addAction(tr("Export sequence..."));
+    connect(m_exportSequenceAction, &QAction::triggered, m_view, &CommandTreeView::exportSequence);
 }
 
 CommandTreeMenu::~CommandTreeMenu() = default;
@@ -75,18 +81,31 @@ void CommandTreeMenu::prepare(const AbstractTreeItem* item)
     bool insertShown = false;
     bool frames = false;
     bool removable = false;
+    // Sequence files act on the LED frames of a program or collection; a
+    // frame stands for the list it belongs to.
+    bool sequences = false;
     switch (type) {
     case AbstractTreeItem::Program:
         appendShown = true;
         frames = true;
+        sequences = true;
         break;
     case AbstractTreeItem::LedStates:
+        appendShown = insertShown = true;
+        frames = true;
+        removable = true;
+        sequences = true;
+        break;
     case AbstractTreeItem::Reset:
         appendShown = insertShown = true;
         frames = true;
         removable = true;
         break;
     case AbstractTreeItem::Function:
+        appendShown = insertShown = true;
+        removable = true;
+        sequences = true;
+        break;
     case AbstractTreeItem::Call:
     case AbstractTreeItem::Return:
     case AbstractTreeItem::Stop:
@@ -103,4 +122,7 @@ void CommandTreeMenu::prepare(const AbstractTreeItem* item)
     showCommands(m_insertActions, frames && type != AbstractTreeItem::Program, false);
     m_removeAction->setVisible(removable);
     m_tableEditAction->setVisible(true);
+    m_sequenceSeparator->setVisible(sequences);
+    m_importSequenceAction->setVisible(sequences);
+    m_exportSequenceAction->setVisible(sequences);
 }

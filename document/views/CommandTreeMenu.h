@@ -29,6 +29,8 @@ public:
     QAction* insertAction(Command command) const;
     QAction* tableEditAction() const { return m_tableEditAction; }
     QAction* removeAction() const { return m_removeAction; }
+    QAction* importSequenceAction() const { return m_importSequenceAction; }
+    QAction* exportSequenceAction() const { return m_exportSequenceAction; }
 
     // Whether "Reset" is offered under "Append"; the panel types allow it.
     bool resetAllowed() const { return m_resetAllowed; }
@@ -48,5 +50,8 @@ private:
     QAction* m_insertActions[CommandCount] = {};
     QAction* m_tableEditAction = nullptr;
     QAction* m_removeAction = nullptr;
+    QAction* m_sequenceSeparator = nullptr;
+    QAction* m_importSequenceAction = nullptr;
+    QAction* m_exportSequenceAction = nullptr;
     bool m_resetAllowed = false;
 };

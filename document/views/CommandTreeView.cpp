@@ -4,13 +4,19 @@
 #include "CallCommand.h"
 #include "CommandTreeMenu.h"
 #include "CommandTreeModel.h"
+#include "DeviceItem.h"
 #include "DocumentEdits.h"
+#include "FileDialogs.h"
 #include "FunctionItem.h"
 #include "LedStatesCommand.h"
+#include "MessageBoxes.h"
 #include "ResetCommand.h"
 #include "ReturnCommand.h"
+#include "SequenceFile.h"
 #include "StopCommand.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QMouseEvent>
@@ -56,6 +62,33 @@ AbstractTreeItem* commandContainer(AbstractTreeItem* item)
     if (isCommand(item))
         return item->parentItem();
     return nullptr;
+}
+
+// The list of LED frames a sequence file stands for: a program's or a
+// collection's, also when a frame of it was clicked.
+AbstractTreeItem* sequenceContainer(AbstractTreeItem* item)
+{
+    if (!item)
+        return nullptr;
+    switch (item->type()) {
+    case AbstractTreeItem::Program:
+    case AbstractTreeItem::Function:
+        return item;
+    case AbstractTreeItem::LedStates:
+        return item->parentItem();
+    default:
+        return nullptr;
+    }
+}
+
+// The columns of a sequence without frames: one per LED of the panel.
+int ledCountFor(const AbstractTreeItem* item)
+{
+    for (; item; item = item->parentItem()) {
+        if (auto* device = qobject_cast<const DeviceItem*>(item))
+            return device->ledCount() > 0 ? device->ledCount() : LedStatesCommand::LedCount;
+    }
+    return LedStatesCommand::LedCount;
 }
 
 // The device and the document's program are never removed: the document,
@@ -368,9 +401,61 @@ void CommandTreeView::removeItem()
         selectionModel()->select(currentRow, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void CommandTreeView::importSequence() { }
+bool CommandTreeView::holdsContainer(const QPointer<AbstractTreeItem>& container) const
+{
+    return container && treeModel() && treeModel()->contains(container.data());
+}
 
-void CommandTreeView::exportSequence() { }
+void CommandTreeView::importSequence()
+{
+    QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
+    if (!holdsContainer(container) || !m_edits)
+        return;
+    const QString fileName = FileDialogs::getOpenFileName(nullptr, tr("Import sequence"),
+                                                          QCoreApplication::applicationDirPath(),
+                                                          SequenceFile::fileDialogFilter());
+    if (fileName.isEmpty())
+        return;
+    // The dialog ran an event loop: the list may have gone meanwhile.
+    if (!holdsContainer(container) || !m_edits)
+        return;
+
+    QString error;
+    const int rows = SequenceFile::importFrames(container, ledCountFor(container), fileName, m_edits, &error);
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (rows < 0) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
+        return;
+    }
+    if (rows == 0) {
+        emit showMessage(tr("No LED frames found in %1.").arg(shownName), 5000);
+        return;
+    }
+    if (container && treeModel())
+        expand(treeModel()->indexOf(container));
+    emit showMessage(tr("Imported %1 LED frames from %2.").arg(rows).arg(shownName), 5000);
+}
+
+void CommandTreeView::exportSequence()
+{
+    QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
+    if (!holdsContainer(container))
+        return;
+    const QString fileName = FileDialogs::getSaveFileName(nullptr, tr("Export sequence"),
+                                                          QCoreApplication::applicationDirPath(),
+                                                          SequenceFile::fileDialogFilter());
+    if (fileName.isEmpty() || !holdsContainer(container))
+        return;
+
+    const QList<LedStatesCommand*> frames = SequenceFile::frames(container);
+    QString error;
+    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error)) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
+        return;
+    }
+    emit showMessage(
+        tr("Exported %1 LED frames to %2.").arg(frames.size()).arg(QDir::toNativeSeparators(fileName)), 5000);
+}
 
 void CommandTreeView::tableEdit()
 {

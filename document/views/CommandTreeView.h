@@ -76,6 +76,8 @@ public slots:
     void appendStop();
     void insertStop();
     void removeItem();
+    // Sequence files of the current program or collection; a frame stands
+    // for the list it belongs to.
     void importSequence();
     void exportSequence();
     void tableEdit();
@@ -95,6 +97,8 @@ private:
     // null when the tree refuses it.
     AbstractTreeItem* place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row = -1);
     void makeCurrent(AbstractTreeItem* item);
+    // Whether the item is alive and still one of this tree's rows.
+    bool holdsContainer(const QPointer<AbstractTreeItem>& container) const;
 
     CommandTreeMenu* m_menu;
     QPointer<DocumentEdits> m_edits;

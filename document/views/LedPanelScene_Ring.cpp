@@ -1,11 +1,11 @@
 #include "LedPanelScene_Ring.h"
 
+#include "BoardPictureCache.h"
+#include "BoardPictureItem.h"
 #include "DeviceItem.h"
 #include "LedItem.h"
 
-#include <QFileInfo>
 #include <QGraphicsEllipseItem>
-#include <QGraphicsPixmapItem>
 #include <QPen>
 #include <QPixmap>
 #include <QXmlStreamReader>
@@ -31,7 +31,12 @@ LedPanelScene_Ring::LedPanelScene_Ring(DeviceItem* device, QObject* parent)
     createLayout();
 }
 
-LedPanelScene_Ring::~LedPanelScene_Ring() = default;
+LedPanelScene_Ring::~LedPanelScene_Ring()
+{
+    // Let go of the pictures here, so that the last scene to show one frees it.
+    clearLayout();
+    BoardPictureCache::dropUnused();
+}
 
 void LedPanelScene_Ring::createLayout()
 {
@@ -54,6 +59,8 @@ void LedPanelScene_Ring::createLayout()
 
     addPicture(TopImagePath, true);
     addPicture(BottomImagePath, false);
+    // Pictures of an earlier layout that no scene shows any more.
+    BoardPictureCache::dropUnused();
 
     DeviceItem* panel = device();
     const int rings = panel ? panel->rows() : 0;
@@ -72,12 +79,11 @@ void LedPanelScene_Ring::createLayout()
 
 void LedPanelScene_Ring::addPicture(const QString& path, bool top)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    const QPixmap pixmap(path);
+    // Every document of a panel model shows the same two pictures: share them.
+    const QPixmap pixmap = BoardPictureCache::picture(path);
     if (pixmap.isNull())
         return;
-    auto picture = std::make_unique<QGraphicsPixmapItem>(pixmap);
+    auto picture = std::make_unique<BoardPictureItem>(pixmap);
     picture->setPos(0, 0);
     picture->setZValue(-1);
     QGraphicsPixmapItem* item = adopt(std::move(picture));

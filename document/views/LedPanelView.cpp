@@ -81,6 +81,26 @@ void LedPanelView::zoomOut()
     keepUnder(scenePoint, centre);
 }
 
+void LedPanelView::showEvent(QShowEvent* event)
+{
+    QGraphicsView::showEvent(event);
+    fitOnFirstShow();
+}
+
+void LedPanelView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    fitOnFirstShow();
+}
+
+void LedPanelView::fitOnFirstShow()
+{
+    if (m_fittedOnce || !isVisible() || !ledPanelScene() || width() <= 0 || height() <= 0)
+        return;
+    m_fittedOnce = true;
+    zoomFit();
+}
+
 void LedPanelView::zoomFit()
 {
     const QRectF rect = sceneRect();

@@ -45,8 +45,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A board seen at 1:1 shows only a corner of its picture, so the first
+    // time the view is on screen with a scene it fits the board in.
+    void fitOnFirstShow();
+
     // Scales by `factor`, cut so that the zoom stays within its limits.
     void applyZoom(double factor);
     // Scrolls so that `scenePoint` is back under `viewPoint`.
@@ -54,4 +60,5 @@ private:
 
     LedPanelContextMenu* menu;
     double m_zoom = 1.0;
+    bool m_fittedOnce = false;
 };

@@ -3,17 +3,43 @@
 #include "CsvModel.h"
 #include "DocumentEdits.h"
 #include "LedStatesCommand.h"
+#include "XmlHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QVector>
 
+#include <memory>
+
 namespace {
+
+// As many frames as one document file may hold.
+constexpr int MaxFrames = XmlHelpers::ReadBudget::MaxFrames;
 
 void setError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
+}
+
+bool hasWideByteOrderMark(const QByteArray& start)
+{
+    // UTF-16 in either order (UTF-32LE begins alike) and UTF-32BE.
+    return start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF")
+        || start.startsWith(QByteArray("\0\0\xFE\xFF", 4));
+}
+
+bool holdsNumber(const CsvModel& csv, int columns)
+{
+    for (int r = 0; r < csv.rowCount(); ++r) {
+        for (int k = 0; k < columns; ++k) {
+            bool ok = false;
+            csv.text(r, k).toInt(&ok);
+            if (ok)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -66,10 +92,13 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return -1;
     }
-    // A NUL byte never stands in a text table; reading such a file would
-    // overwrite the frames with zeros.
-    if (file.peek(1 << 16).contains('\0')) {
-        setError(error, tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName)));
+    const QString notSequence = tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName));
+    // A NUL byte never stands in a text table, unless the text is UTF-16 or
+    // UTF-32 (a spreadsheet's "Unicode text"), which the reader recognises by
+    // its byte order mark; reading a binary file would overwrite the frames
+    // with zeros.
+    if (!hasWideByteOrderMark(file.peek(4)) && file.peek(1 << 16).contains('\0')) {
+        setError(error, notSequence);
         return -1;
     }
     // Double quotes are honoured on reading: spreadsheets and scripts quote
@@ -79,21 +108,40 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
     const int rows = csv.rowCount();
     if (rows == 0 || !container)
         return 0;
+    // Every frame takes kilobytes: a long file of short lines would exhaust
+    // the memory long before the panel could hold the frames.
+    if (rows > MaxFrames) {
+        setError(error, tr("%1 holds more than %2 LED frames.")
+                            .arg(QDir::toNativeSeparators(fileName))
+                            .arg(MaxFrames));
+        return -1;
+    }
 
     QList<LedStatesCommand*> targets = frames(container);
     const int cells = targets.isEmpty() ? ledCount : targets.first()->leds().size();
-    while (targets.size() < rows) {
-        auto* frame = new LedStatesCommand;
-        if (edits)
-            edits->appendItem(frame, container);
-        else
-            container->appendChild(frame);
-        targets.append(frame);
+    // Text without a single number among the LED columns (prose, a log, a
+    // binary file in disguise) would only turn LEDs off.
+    if (!holdsNumber(csv, qMin(cells, csv.columnCount()))) {
+        setError(error, notSequence);
+        return -1;
     }
+    while (targets.size() < rows) {
+        auto frame = std::make_unique<LedStatesCommand>();
+        if (edits)
+            edits->appendItem(frame.get(), container);
+        else
+            container->appendChild(frame.get());
+        // A list that takes no more frames keeps the rows it has room for;
+        // the refused frame is freed here rather than lost.
+        if (frame->parentItem() != container)
+            break;
+        targets.append(frame.release());
+    }
+    const int taken = qMin(rows, targets.size());
 
     QVector<DocumentEdits::CellChange> changes;
-    changes.reserve(rows * cells);
-    for (int r = 0; r < rows; ++r) {
+    changes.reserve(taken * qMin(cells, int(LedStatesCommand::LedCount)));
+    for (int r = 0; r < taken; ++r) {
         const auto& leds = targets.at(r)->leds();
         for (int k = 0; k < cells && k < leds.size(); ++k)
             changes.append({ leds.at(k), csv.text(r, k).toInt() });
@@ -104,5 +152,5 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
         for (const auto& change : qAsConst(changes))
             change.first->setValue(change.second);
     }
-    return rows;
+    return taken;
 }

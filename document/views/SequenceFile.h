@@ -30,7 +30,9 @@ public:
     // Overwrites the container's frames in order with the file's rows and
     // appends a frame at the container's end for every further row. Returns
     // the number of rows taken, or -1 with `error` set when the file is
-    // refused; nothing changes unless the file yields rows.
+    // refused (unreadable, binary, no number among its LED values, or more
+    // frames than a document may hold); nothing changes unless the file
+    // yields rows.
     static int importFrames(AbstractTreeItem* container, int ledCount, const QString& fileName,
                             DocumentEdits* edits, QString* error = nullptr);
 };

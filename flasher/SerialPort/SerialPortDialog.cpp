@@ -178,8 +178,9 @@ void SerialPortDialog::accept()
     // A locked selector leaves its setting alone: the owner fixed it, even
     // when the port's value is not among the entries and the selector shows
     // something else. A selector without a match keeps the port's value
-    // instead of writing an invalid one.
-    if (ui->comboBox_Port->isEnabledTo(this))
+    // instead of writing an invalid one; so does the port name when no port
+    // is chosen (none listed, or the port's own name is not among them).
+    if (ui->comboBox_Port->isEnabledTo(this) && ui->comboBox_Port->currentIndex() >= 0)
         m_pSerialPort->setPortName(ui->comboBox_Port->currentText());
 
     bool ok = false;

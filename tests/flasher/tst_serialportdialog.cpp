@@ -104,6 +104,8 @@ private slots:
     void showLoadsPortSettings();
     void speedNotInListKeepsPreviousSelection();
     void okWritesSelection();
+    void okWithoutChosenPortKeepsName_data();
+    void okWithoutChosenPortKeepsName();
     void lockedSelectorShowsAndKeepsValue_data();
     void lockedSelectorShowsAndKeepsValue();
     void lockedSettingSurvivesMismatch_data();
@@ -298,6 +300,27 @@ void tst_SerialPortDialog::okWritesSelection()
     QCOMPARE(port.stopBits(), QSerialPort::OneAndHalfStop);
     QCOMPARE(port.parity(), QSerialPort::OddParity);
     QVERIFY(!port.isOpen()); // never opens a closed port
+}
+
+void tst_SerialPortDialog::okWithoutChosenPortKeepsName_data()
+{
+    QTest::addColumn<QStringList>("ports");
+    QTest::addRow("no ports listed") << QStringList();
+    QTest::addRow("own port not listed") << QStringList { "ttyS0", "ttyS1" };
+}
+
+void tst_SerialPortDialog::okWithoutChosenPortKeepsName()
+{
+    // A port reached by a path (a virtual panel's link) is never listed; OK
+    // must not wipe it.
+    QFETCH(QStringList, ports);
+    QSerialPort port;
+    port.setPortName("/tmp/kamdel-virtual-panel");
+    ListedPortsDialog dialog(&port, nullptr);
+    dialog.ports = ports;
+    dialog.show();
+    QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_OK"), Qt::LeftButton);
+    QCOMPARE(port.portName(), QString("/tmp/kamdel-virtual-panel"));
 }
 
 void tst_SerialPortDialog::lockedSelectorShowsAndKeepsValue_data()

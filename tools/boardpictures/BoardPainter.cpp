@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace {
 
 const QColor Substrate(0xb9, 0xa7, 0x6a);
@@ -287,10 +289,20 @@ void BoardPainter::drawSilkscreen(QPainter& painter) const
     }
 
     // Position marks outside the outer ring, ring marks between the rings.
+    // A mark keeps the same gap to its LED's outline whichever way it faces:
+    // wide numbers at the sides sit further out than those at top and bottom.
     const qreal markHeight = 0.7 * s;
-    for (int position = 0; position < m_board.positions; ++position)
-        label(painter, m_board.polar(labelRadius(), m_board.angle(position)), QString::number(position),
-            markHeight, Silkscreen);
+    const qreal outline = m_board.ringRadius(m_board.rings - 1) + 1.05 * s + 0.03 * s;
+    for (int position = 0; position < m_board.positions; ++position) {
+        const QString text = QString::number(position);
+        const QSizeF box = StrokeFont::path(text, markHeight).boundingRect().size()
+            + QSizeF(1, 1) * StrokeFont::penWidth(markHeight);
+        const double a = m_board.angle(position) * 0.017453292519943295;
+        const qreal reach
+            = 0.5 * (std::abs(std::cos(a)) * box.width() + std::abs(std::sin(a)) * box.height());
+        label(painter, m_board.polar(outline + 0.3 * s + reach, m_board.angle(position)), text, markHeight,
+            Silkscreen);
+    }
     for (int ring = 0; ring < m_board.rings; ++ring) {
         const qreal r = m_board.ringRadius(ring) - 0.5 * m_board.radialStep;
         for (double a : { 0.0, 180.0 })

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 Q_DECLARE_METATYPE(AbstractTreeItem*)
@@ -99,7 +100,7 @@ QStringList visibleTexts(const QMenu* menu)
 {
     QStringList texts;
     for (const QAction* action : menu->actions()) {
-        if (action->isVisible())
+        if (action->isVisible() && !action->isSeparator())
             texts << action->text();
     }
     return texts;
@@ -174,16 +175,18 @@ void tst_CommandTreeView::menuEntries_data()
     const QStringList frames { "LedState", "LedStates" };
     const QStringList framesAndReset { "LedState", "LedStates", "Reset" };
     const QStringList all { "Append", "Insert", "Remove Item", "TableEdit" };
+    // Sequence files stand for the frames of a program or collection.
+    const QStringList sequences { "Import sequence...", "Export sequence..." };
+    const QStringList program = QStringList { "Append", "TableEdit" } + sequences;
 
     QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList() << QStringList();
-    QTest::addRow("program") << "program" << true << QStringList { "Append", "TableEdit" } << framesAndReset
-                             << QStringList();
-    QTest::addRow("program, no reset") << "program" << false << QStringList { "Append", "TableEdit" } << frames
-                                       << QStringList();
-    QTest::addRow("frame") << "frame0" << true << all << framesAndReset << frames;
-    QTest::addRow("frame, no reset") << "frame0" << false << all << frames << frames;
+    QTest::addRow("program") << "program" << true << program << framesAndReset << QStringList();
+    QTest::addRow("program, no reset") << "program" << false << program << frames << QStringList();
+    QTest::addRow("frame") << "frame0" << true << all + sequences << framesAndReset << frames;
+    QTest::addRow("frame, no reset") << "frame0" << false << all + sequences << frames << frames;
+    QTest::addRow("frame in collection") << "frame2" << true << all + sequences << framesAndReset << frames;
     QTest::addRow("reset") << "reset" << true << all << framesAndReset << frames;
-    QTest::addRow("function") << "function" << true << all << QStringList() << QStringList();
+    QTest::addRow("function") << "function" << true << all + sequences << QStringList() << QStringList();
     QTest::addRow("call") << "call" << true << all << QStringList() << QStringList();
     QTest::addRow("return") << "return" << true << all << QStringList() << QStringList();
     QTest::addRow("stop") << "stop" << true << all << QStringList() << QStringList();
@@ -210,6 +213,11 @@ void tst_CommandTreeView::menuEntries()
 
     QVERIFY(menu->isVisible());
     QCOMPARE(visibleTexts(menu), top);
+    // The line above the sequence entries goes with them.
+    const QList<QAction*> actions = menu->actions();
+    const bool lineShown = std::any_of(actions.cbegin(), actions.cend(),
+                                       [](const QAction* action) { return action->isSeparator() && action->isVisible(); });
+    QCOMPARE(lineShown, top.contains("Import sequence..."));
     QCOMPARE(visibleTexts(menu->appendMenu()), append);
     QCOMPARE(visibleTexts(menu->insertMenu()), insert);
     menu->close();

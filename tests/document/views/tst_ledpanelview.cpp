@@ -380,13 +380,18 @@ void tst_LedPanelView::adjacentHints()
     f.view.contextMenu()->adjacentAction()->trigger();
     QCOMPARE(f.scene.adjacentShown(), true);
 
-    // Zoom entries of the menu act on the view.
+    // Shown for the first time with a board, the view fits it in; the zoom
+    // entries of the menu act on the view from there.
+    const double fitted = 0.95 * 600.0 / 400.0;
+    QCOMPARE(f.view.zoom(), fitted);
     f.view.contextMenu()->zoomInAction()->trigger();
-    QCOMPARE(f.view.zoom(), 1.6);
+    QCOMPARE(f.view.zoom(), fitted * 1.6);
     f.view.contextMenu()->zoomOutAction()->trigger();
-    QCOMPARE(f.view.zoom(), 1.0);
+    QCOMPARE(f.view.zoom(), fitted);
+    f.view.resize(400, 300);
+    QCOMPARE(f.view.zoom(), fitted); // only the first showing fits
     f.view.contextMenu()->fitAction()->trigger();
-    QCOMPARE(f.view.zoom(), 0.95 * 600.0 / 400.0);
+    QCOMPARE(f.view.zoom(), 0.95 * 300.0 / 400.0);
 }
 
 void tst_LedPanelView::rightClickOpensMenu()

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 namespace {
@@ -92,6 +93,10 @@ private slots:
     void badInputChangesNothing_data();
     void badInputChangesNothing();
     void longLines();
+    void importWideText_data();
+    void importWideText();
+    void importAtTheLimit();
+    void importIntoDetachedList();
 
 private:
     QTemporaryDir m_dir;
@@ -239,6 +244,12 @@ void tst_SequenceFile::badInputChangesNothing_data()
         binary.append(char((i * 37) & 0xFF));
     QTest::addRow("binary") << binary << true;
     QTest::addRow("missing file") << QByteArray("<missing>") << true;
+    // Rows, but not a single number among them: taking them would only turn
+    // LEDs off.
+    QTest::addRow("prose over several lines") << QByteArray("Dear diary,\ntoday, nothing.\nThe end\n") << true;
+    QTest::addRow("empty cells only") << QByteArray("0,1,2\n,,\n , ,\n") << true;
+    // More frames than a document may hold: each costs kilobytes in memory.
+    QTest::addRow("20,001 short lines") << QByteArray("0\n") + QByteArray("1\n").repeated(20001) << true;
 }
 
 void tst_SequenceFile::badInputChangesNothing()
@@ -273,6 +284,59 @@ void tst_SequenceFile::longLines()
     QCOMPARE(tree.first->leds()[0]->value(), 1);
     QCOMPARE(tree.first->leds()[191]->value(), 0);
     QCOMPARE(tree.first->leds()[190]->value(), 1);
+}
+
+void tst_SequenceFile::importWideText_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addRow("UTF-16LE") << QByteArray("UTF-16LE");
+    QTest::addRow("UTF-16BE") << QByteArray("UTF-16BE");
+}
+
+// A spreadsheet's "Unicode text" holds NUL bytes but is no binary file: its
+// byte order mark tells the reader how to decode it.
+void tst_SequenceFile::importWideText()
+{
+    QFETCH(QByteArray, codec);
+    QFile source(QStringLiteral(KAMDEL_TEST_DATA_DIR "/python_minimal_crlf.csv"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(source.readAll());
+    QTextCodec* wide = QTextCodec::codecForName(codec);
+    QVERIFY(wide);
+    const QByteArray mark = codec.endsWith("LE") ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    const QString path = writeFile(m_dir, QStringLiteral("wide.csv"), mark + wide->fromUnicode(text));
+    QVERIFY(QFile(path).size() > 2 * text.size());
+
+    Tree tree;
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 3);
+    const QList<LedStatesCommand*> frames = SequenceFile::frames(tree.program);
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(values(frames[r]), expectedRow(r));
+}
+
+void tst_SequenceFile::importAtTheLimit()
+{
+    const QString path = writeFile(m_dir, "limit.csv", QByteArray("0\n") + QByteArray("1\n").repeated(20000));
+    Tree tree;
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 20000);
+    const QList<LedStatesCommand*> frames = SequenceFile::frames(tree.program);
+    QCOMPARE(frames.size(), 20000);
+    QCOMPARE(frames.last()->leds()[0]->value(), 1);
+    QCOMPARE(frames.last()->leds()[1]->value(), 0);
+}
+
+// A list outside the document's tree takes no new frames; the rows it has no
+// frame for are dropped, and the frames refused are not leaked.
+void tst_SequenceFile::importIntoDetachedList()
+{
+    Tree tree;
+    ProgramItem detached;
+    auto* only = new LedStatesCommand(&detached);
+    const QString path = writeFile(m_dir, "detached.csv", "0,1\n1,1\n0,1\n1,0\n");
+    QCOMPARE(SequenceFile::importFrames(&detached, 192, path, &tree.edits), 1);
+    QCOMPARE(detached.childCount(), 1);
+    QCOMPARE(only->leds()[0]->value(), 1);
+    QCOMPARE(only->leds()[1]->value(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_SequenceFile)

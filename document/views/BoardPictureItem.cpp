@@ -1,0 +1,51 @@
+#include "BoardPictureItem.h"
+
+#include "BoardPictureCache.h"
+
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+
+#include <cmath>
+
+namespace {
+constexpr int MaximumReduction = 6;
+} // namespace
+
+BoardPictureItem::BoardPictureItem(const QPixmap& picture, QGraphicsItem* parent)
+    : QGraphicsPixmapItem(picture, parent)
+{
+    // The picture takes no clicks; tracing the outline of its see-through
+    // corners for hit tests would cost a pass over every pixel at the first
+    // click on the board.
+    setShapeMode(BoundingRectShape);
+}
+
+BoardPictureItem::~BoardPictureItem() = default;
+
+int BoardPictureItem::reductionFor(qreal scale)
+{
+    if (!(scale > 0) || scale > 0.5)
+        return 0;
+    const int halvings = int(std::floor(std::log2(1.0 / scale) + 1e-9));
+    return qBound(1, halvings, MaximumReduction);
+}
+
+void BoardPictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+{
+    const QPixmap picture = pixmap();
+    const int level
+        = reductionFor(QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform()));
+    const QPixmap reduction = level > 0 ? BoardPictureCache::reduced(picture, level) : QPixmap();
+    if (reduction.isNull()) {
+        QGraphicsPixmapItem::paint(painter, option, widget);
+        return;
+    }
+    // Each pixel of the reduction stands for a square of 2^level picture
+    // pixels; the copy's last column and row may reach past the picture.
+    const qreal factor = 1 << level;
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawPixmap(QRectF(offset(), picture.size()), reduction,
+        QRectF(0, 0, picture.width() / factor, picture.height() / factor));
+    painter->restore();
+}
