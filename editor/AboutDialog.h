@@ -17,5 +17,7 @@ public:
     ~AboutDialog() override;
 
 private:
+    void drawPanel();
+
     std::unique_ptr<Ui_AboutDialog> ui;
 };

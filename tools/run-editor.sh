@@ -17,7 +17,8 @@ fi
 
 ini=build/bin/KamdelEditor.ini
 link=${TMPDIR:-/tmp}/kamdel-virtual-panel
-port=$(sed -n 's/^Name=//p' "$ini" 2>/dev/null | head -n 1)
+port=""
+[ -f "$ini" ] && port=$(sed -n 's/^Name=//p' "$ini" | head -n 1)
 panel_pid=""
 if [ -z "$port" ] || [ "$port" = "COM1" ] || [ "$port" = "$link" ]; then
     echo "No panel port is configured: starting a virtual panel on $link."
