@@ -211,8 +211,13 @@ void WidgetStack::itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& items)
 
 void WidgetStack::edited()
 {
-    if (!std::exchange(m_removalPending, false))
+    if (!std::exchange(m_removalPending, false)) {
+        // Frames may have been added beside the shown one (an append, an
+        // insert, an imported sequence): its neighbour hints follow at once.
+        if (currentIndex() == LedPanelPage && m_boardFrame)
+            m_ledPanelView->ledFrame(m_boardFrame);
         return;
+    }
     // Show again what is current now: the board picks up the frame's new
     // neighbours, or lets go if the current item went with the removal.
     if (currentIndex() == TablePage)

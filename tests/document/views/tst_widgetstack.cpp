@@ -144,6 +144,8 @@ private slots:
     void removal_data();
     void removal();
     void removalWhileTableShown();
+    void neighboursFollowNewFrames_data();
+    void neighboursFollowNewFrames();
 };
 
 void tst_WidgetStack::pages_data()
@@ -339,6 +341,33 @@ void tst_WidgetStack::removalWhileTableShown()
     // Leaving the table shows the current frame with its new neighbours.
     doc.setCurrent("frameA");
     QCOMPARE(doc.boardCells(1), (QStringList { "frameA", "-", "frameC" }));
+}
+
+void tst_WidgetStack::neighboursFollowNewFrames_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("expected"); // current, previous, next of LED 5
+    // frameC is followed by the Call; frameA follows reset0.
+    QTest::addRow("after the last frame") << "frameC" << 4 << QStringList { "frameC", "frameB", "new" };
+    QTest::addRow("before the first frame") << "frameA" << 1 << QStringList { "frameA", "new", "frameB" };
+}
+
+void tst_WidgetStack::neighboursFollowNewFrames()
+{
+    QFETCH(QString, shown);
+    QFETCH(int, row);
+    QFETCH(QStringList, expected);
+    Document doc;
+    doc.setCurrent(shown);
+    QCOMPARE(doc.stack->currentIndex(), int(WidgetStack::LedPanelPage));
+    auto* frame = new LedStatesCommand;
+    doc.items["new"] = frame;
+    doc.edits->insertItem(row, frame, doc.program);
+    // The tree keeps its current row; the board's hints pick up the new
+    // neighbour without another click.
+    QCOMPARE(doc.boardCells(5), expected);
+    doc.paintAll();
 }
 
 QTEST_MAIN(tst_WidgetStack)
