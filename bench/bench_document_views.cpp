@@ -22,6 +22,7 @@
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
+#include "Stopwatch.h"
 #include "WidgetStack.h"
 
 #include <QApplication>
@@ -42,54 +43,17 @@
 
 namespace {
 
+using Sample = Stopwatch::Sample;
+
+Sample take(const Stopwatch& timer)
+{
+    return timer.take();
+}
+
 constexpr int FrameCount = 1000;
 constexpr int PastedFrames = 100;
 constexpr int Runs = 5;
 const QSize WindowSize(1000, 700);
-
-// Wall clock and the CPU time of this thread: the machine is shared, so the
-// wall figure alone may include other programs' time.
-class Stopwatch
-{
-public:
-    Stopwatch() { restart(); }
-    void restart()
-    {
-        m_wall.start();
-        m_cpu = cpuMs();
-    }
-    double wallMs() const { return m_wall.nsecsElapsed() / 1e6; }
-    double threadCpuMs() const { return cpuMs() - m_cpu; }
-
-private:
-    static double cpuMs()
-    {
-        timespec now {};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-    }
-
-    QElapsedTimer m_wall;
-    double m_cpu = 0;
-};
-
-struct Sample
-{
-    double wall = 0;
-    double cpu = 0;
-};
-
-Sample take(const Stopwatch& timer)
-{
-    return { timer.wallMs(), timer.threadCpuMs() };
-}
-
-Sample median(std::vector<Sample> samples)
-{
-    std::sort(
-        samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.wall < b.wall; });
-    return samples.at(samples.size() / 2);
-}
 
 QString figure(const Sample& sample)
 {
@@ -317,8 +281,8 @@ bool benchNewDocument(const Model& model)
         repainted.push_back(take(timer));
     }
 
-    const Sample laterCall = median(later);
-    const Sample aloneCall = median(alone);
+    const Sample laterCall = Stopwatch::median(later);
+    const Sample aloneCall = Stopwatch::median(alone);
     const Sample slower = laterCall.wall > aloneCall.wall ? laterCall : aloneCall;
     print(QStringLiteral("  newDocument(): first call %1; later calls, median of %2: %3 with a document "
                          "open, %4 alone; target < 500 ms: %5")
@@ -330,11 +294,11 @@ bool benchNewDocument(const Model& model)
               .arg(WindowSize.width())
               .arg(WindowSize.height())
               .arg(Runs)
-              .arg(figure(median(shown))));
+              .arg(figure(Stopwatch::median(shown))));
     print(QStringLiteral(
         "  then \"Fin in view\" and its paint, median of %1: %2; a repaint of the whole board: %3")
               .arg(Runs)
-              .arg(figure(median(fitted)), figure(median(repainted))));
+              .arg(figure(Stopwatch::median(fitted)), figure(Stopwatch::median(repainted))));
     if (!pictures)
         print(QStringLiteral("  WRONG RESULT: the board pictures did not load"));
     return pictures;
@@ -419,9 +383,9 @@ bool benchLargeProgram(const Model& model)
         right &= program->childCount() == 0 && table->model()->rowCount() == 0;
     }
 
-    const Sample open = median(opens);
-    const Sample paste = median(pastes);
-    const Sample removal = median(removals);
+    const Sample open = Stopwatch::median(opens);
+    const Sample paste = Stopwatch::median(pastes);
+    const Sample removal = Stopwatch::median(removals);
     print(QStringLiteral("  append %1 frames (\"Append\" > \"LedStates\"): %2")
               .arg(FrameCount)
               .arg(figure(appended)));

@@ -8,6 +8,7 @@
 #include "LedPanelTableView.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
+#include "Stopwatch.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,48 +23,11 @@
 
 namespace {
 
+using Sample = Stopwatch::Sample;
+
 constexpr int FrameCount = 1000;
 constexpr int PastedFrames = 100;
 constexpr int Runs = 5;
-
-// Wall clock and the CPU time of this thread: the build machine is shared,
-// so the wall figure alone may include other programs' time.
-class Stopwatch
-{
-public:
-    Stopwatch() { restart(); }
-    void restart()
-    {
-        m_wall.start();
-        m_cpu = cpuMs();
-    }
-    double wallMs() const { return m_wall.nsecsElapsed() / 1e6; }
-    double threadCpuMs() const { return cpuMs() - m_cpu; }
-
-private:
-    static double cpuMs()
-    {
-        timespec now {};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-    }
-
-    QElapsedTimer m_wall;
-    double m_cpu = 0;
-};
-
-struct Sample
-{
-    double wall;
-    double cpu;
-};
-
-Sample median(std::vector<Sample> samples)
-{
-    std::sort(
-        samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.wall < b.wall; });
-    return samples.at(samples.size() / 2);
-}
 
 // Counts the table's paints, so that every timing covers a painted page.
 class PaintCounter : public QObject
@@ -177,8 +141,8 @@ int main(int argc, char** argv)
     const bool pasted = frames.at(PastedFrames - 1)->leds().at(3 * 48 + 47)->value() == ((3 + 47) % 3 ? 0 : 1)
         && frames.at(PastedFrames - 1)->leds().at(3 * 48 + 45)->value() == 1;
 
-    const Sample open = median(opens);
-    const Sample paste = median(pastes);
+    const Sample open = Stopwatch::median(opens);
+    const Sample paste = Stopwatch::median(pastes);
     std::printf("LED table, %d frames (%d rows x 48 columns), wall clock (CPU time of the GUI thread)\n",
         FrameCount, FrameCount * 4);
     std::printf("open table on %d frames: first %.1f ms (%.1f ms), median of %d reopenings %.1f ms (%.1f ms);"
