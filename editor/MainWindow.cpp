@@ -488,5 +488,7 @@ void MainWindow::updateFirmware()
     flasher->setDataBits(QSerialPort::Data8, false);
     flasher->setStopBits(QSerialPort::OneStop, false);
     flasher->setParity(QSerialPort::NoParity, false);
+    // The flasher's own last file and port win over the editor's port.
+    flasher->setSettings(SettingsStore::settings());
     flasher->show();
 }

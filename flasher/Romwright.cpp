@@ -77,6 +77,12 @@ void Romwright::setParity(QSerialPort::Parity parity, bool editable)
     d->m_pSerialPortDialog->setParityEditable(editable);
 }
 
+void Romwright::setSettings(QSettings* settings)
+{
+    Q_D(Romwright);
+    d->setSettings(settings);
+}
+
 void Romwright::closeEvent(QCloseEvent* event)
 {
     Q_D(Romwright);

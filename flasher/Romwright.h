@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QSettings;
 class RomwrightPrivate;
 class Ui_Romwright;
 
@@ -31,6 +32,9 @@ public:
     void setDataBits(QSerialPort::DataBits dataBits, bool editable);
     void setStopBits(QSerialPort::StopBits stopBits, bool editable);
     void setParity(QSerialPort::Parity parity, bool editable);
+    // Where the last firmware file and port of the model are kept (not
+    // owned); both are restored at once and saved whenever they are used.
+    void setSettings(QSettings* settings);
 
 signals:
     void finished();

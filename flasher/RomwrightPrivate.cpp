@@ -1,15 +1,17 @@
 #include "RomwrightPrivate.h"
+#include "FlashRun.h"
 #include "MspFlasher.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 #include "ui_Romwright.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QSerialPort>
-#include <QTextStream>
-#include <QThread>
+#include <QSettings>
+#include <QStandardPaths>
 
 RomwrightPrivate::RomwrightPrivate(Romwright* q, const QString& mpu, const QByteArray& flashCommand)
     : q_ptr(q)
@@ -17,21 +19,78 @@ RomwrightPrivate::RomwrightPrivate(Romwright* q, const QString& mpu, const QByte
     , m_pSerialPort(std::make_unique<QSerialPort>())
     , m_pMspFlasher(MspFlasher::crate(mpu, m_pSerialPort.get()))
     , m_pSerialPortDialog(std::make_unique<SerialPortDialog>(m_pSerialPort.get(), q))
+    , m_MPU(mpu)
 {
     connect(m_pSerialPortDialog.get(), &QDialog::accepted, this, &RomwrightPrivate::updateActions);
+    if (m_pMspFlasher) {
+        m_pFlashRun = std::make_unique<FlashRun>(m_pMspFlasher.get(), m_pSerialPort.get());
+        m_pFlashRun->setFlashCommand(m_FlashCommand);
+        connect(m_pFlashRun.get(), &FlashRun::report, this, &RomwrightPrivate::report);
+        connect(m_pFlashRun.get(), &FlashRun::started, this, [this] {
+            m_Status = tr("Flashing...");
+            updateActions();
+        });
+    }
 }
 
-// The dialog and the engine go before the port they work on.
-RomwrightPrivate::~RomwrightPrivate() = default;
+// The run, the dialog and the engine go before the port they work on.
+RomwrightPrivate::~RomwrightPrivate()
+{
+    m_pFlashRun.reset();
+}
 
 bool RomwrightPrivate::deferClose()
 {
-    if (!m_Running)
+    if (!m_pFlashRun || !m_pFlashRun->isRunning())
         return false;
-    m_CloseRequested = true;
-    if (m_pMspFlasher)
+    if (m_CloseRequested || confirmStop()) {
+        m_CloseRequested = true;
         m_pMspFlasher->cancel();
+    }
     return true;
+}
+
+bool RomwrightPrivate::confirmStop()
+{
+    Q_Q(Romwright);
+    QMessageBox question(QMessageBox::Question, tr("Romwright"),
+        tr("Flashing is in progress. Stop it and leave the device without a valid application?"),
+        QMessageBox::Yes | QMessageBox::No, q);
+    question.setObjectName(QStringLiteral("stopQuestion"));
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+}
+
+QString RomwrightPrivate::settingsKey(const char* name) const
+{
+    return QStringLiteral("Romwright/%1/%2").arg(m_MPU, QLatin1String(name));
+}
+
+void RomwrightPrivate::setSettings(QSettings* settings)
+{
+    Q_Q(Romwright);
+    m_pSettings = settings;
+    if (!m_pSettings)
+        return;
+    const QString file = m_pSettings->value(settingsKey("Firmware")).toString();
+    if (!file.isEmpty())
+        q->ui->imagePath->setText(file);
+    const QString port = m_pSettings->value(settingsKey("Port")).toString();
+    if (!port.isEmpty())
+        m_pSerialPort->setPortName(port);
+    updateActions();
+}
+
+void RomwrightPrivate::remember()
+{
+    Q_Q(Romwright);
+    if (!m_pSettings)
+        return;
+    const QString file = q->ui->imagePath->text();
+    if (!file.isEmpty())
+        m_pSettings->setValue(settingsKey("Firmware"), QFileInfo(file).absoluteFilePath());
+    if (!m_pSerialPort->portName().isEmpty())
+        m_pSettings->setValue(settingsKey("Port"), m_pSerialPort->portName());
 }
 
 QString RomwrightPrivate::portSummary() const
@@ -61,15 +120,30 @@ void RomwrightPrivate::portSetupDialog()
     m_pSerialPortDialog->show();
 }
 
+// The folder of the file used last, else the user's documents, else home.
+QString RomwrightPrivate::fileDialogFolder() const
+{
+    Q_Q(const Romwright);
+    const QString current = q->ui->imagePath->text();
+    if (!current.isEmpty()) {
+        const QDir folder = QFileInfo(current).absoluteDir();
+        if (folder.exists())
+            return folder.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 void RomwrightPrivate::selectFile()
 {
     Q_Q(Romwright);
-    const QString path = QFileDialog::getOpenFileName(
-        q, tr("Select file"), QCoreApplication::applicationDirPath(), tr("MSP430 app (*.txt)"));
+    const QString path = QFileDialog::getOpenFileName(q, tr("Select file"), fileDialogFolder(),
+        tr("MSP430 app (*.txt);;Intel HEX (*.hex *.ihex);;All files (*)"));
     if (path.isEmpty())
         return;
     q->ui->imagePath->setText(path);
     q->ui->progress->setValue(0);
+    remember();
     updateActions();
 }
 
@@ -88,7 +162,7 @@ void RomwrightPrivate::report(const QString& line)
 void RomwrightPrivate::flashDevice()
 {
     Q_Q(Romwright);
-    if (m_Running)
+    if (m_pFlashRun && m_pFlashRun->isRunning())
         return;
     Ui_Romwright* ui = q->ui.get();
     ui->report->clear();
@@ -100,96 +174,23 @@ void RomwrightPrivate::flashDevice()
     }
     connect(m_pMspFlasher.get(), &MspFlasher::progress, ui->progress, &QProgressBar::setValue,
         Qt::UniqueConnection);
-    connect(m_pMspFlasher.get(), &MspFlasher::message, ui->report, &QPlainTextEdit::appendPlainText,
-        Qt::UniqueConnection);
-    m_pMspFlasher->init();
+    remember();
 
-    const QString portName = m_pSerialPort->portName();
-    const QString speed = QString::number(m_pSerialPort->baudRate());
-    if (m_pSerialPort->isOpen()) {
-        report(tr("Serial port %1 (%2) is active!").arg(portName, speed));
-    } else {
-        report(tr("Open serial port %1 (%2).").arg(portName, speed));
-        if (!m_pSerialPort->open(QIODevice::ReadWrite)) {
-            report(tr("Cannot open serial port %1! Error: %2").arg(portName, m_pSerialPort->errorString()));
-            m_Status = tr("Error");
-            updateActions();
-            return;
-        }
-    }
-
-    m_Running = true;
-    m_Status = tr("Flashing...");
-    updateActions();
-
-    if (!m_FlashCommand.isEmpty()) {
-        m_pSerialPort->write(m_FlashCommand);
-        m_pSerialPort->flush();
-        report(tr("Enter MPU flasher."));
-        QThread::msleep(100);
-    }
-
-    QFile image(ui->imagePath->text());
-    const bool ok = runDevice(image);
-
-    image.close();
-    report(tr("Close serial port."));
-    m_pSerialPort->close();
-
-    if (ok) {
-        report(tr("Finished successfully!"));
+    switch (m_pFlashRun->run(ui->imagePath->text())) {
+    case FlashRun::Succeeded:
         m_Status = tr("Flashing succeeded");
-    } else if (m_pMspFlasher->canceled()) {
-        report(tr("Flashing canceled!"));
+        break;
+    case FlashRun::Canceled:
         m_Status = tr("Canceled");
-    } else {
-        report(tr("Finished with error!"));
+        break;
+    default:
         m_Status = tr("Error");
+        break;
     }
-    m_Running = false;
     updateActions();
 
     if (m_CloseRequested) {
         m_CloseRequested = false;
         q->close();
     }
-}
-
-bool RomwrightPrivate::runDevice(QFile& image)
-{
-    if (!image.exists()) {
-        report(tr("Image file not exist!"));
-        return false;
-    }
-    if (!image.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        report(tr("Cannot read image file!"));
-        return false;
-    }
-    QTextStream stream(&image);
-    // An image without a single byte would only erase the board and then
-    // seal the blank area with a valid checksum: refuse it before the device
-    // is touched.
-    if (!m_pMspFlasher->readMemoryFile(stream) || m_pMspFlasher->memoryData().isEmpty()) {
-        report(tr("Invalid device application code file!"));
-        return false;
-    }
-
-    report(tr("Verify device."));
-    if (!m_pMspFlasher->verifyDevice()) {
-        report(tr("Invalid device version!"));
-        return false;
-    }
-    report(tr("Erase device."));
-    if (!m_pMspFlasher->eraseDevice()) {
-        report(tr("Cannot erase device!"));
-        return false;
-    }
-    report(tr("Write device application code."));
-    if (!m_pMspFlasher->flashDevice()) {
-        report(tr("Cannot flash device!"));
-        return false;
-    }
-    report(tr("Jump to the application."));
-    m_pMspFlasher->jumpToApplication();
-    return true;
 }

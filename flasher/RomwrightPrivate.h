@@ -6,9 +6,10 @@
 
 #include <memory>
 
+class FlashRun;
 class MspFlasher;
-class QFile;
 class QSerialPort;
+class QSettings;
 class Romwright;
 class SerialPortDialog;
 
@@ -22,9 +23,15 @@ public:
     explicit RomwrightPrivate(Romwright* q, const QString& mpu, const QByteArray& flashCommand);
     ~RomwrightPrivate() override;
 
-    // A close during a run cancels it; the window closes once the run has
-    // ended, so that nothing deletes it while the run still uses it.
+    // A close during a run asks first; if the user agrees the run is
+    // canceled and the window closes once it has ended, so that nothing
+    // deletes it while the run still uses it. True: keep the window open.
     bool deferClose();
+    // Asks whether to stop a run; a test may answer in its place.
+    bool confirmStop();
+
+    void setSettings(QSettings* settings);
+    void remember();
 
     Romwright* const q_ptr;
     QByteArray m_FlashCommand;
@@ -32,6 +39,9 @@ public:
     std::unique_ptr<MspFlasher> m_pMspFlasher;
     std::unique_ptr<SerialPortDialog> m_pSerialPortDialog;
     QString m_Status;
+    std::unique_ptr<FlashRun> m_pFlashRun;
+    QString m_MPU;
+    QSettings* m_pSettings = nullptr;
 
 private slots:
     void updateActions();
@@ -43,8 +53,8 @@ private slots:
 private:
     void report(const QString& line);
     QString portSummary() const;
-    bool runDevice(QFile& image);
+    QString settingsKey(const char* name) const;
+    QString fileDialogFolder() const;
 
-    bool m_Running = false;
     bool m_CloseRequested = false;
 };

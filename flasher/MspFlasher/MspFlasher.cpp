@@ -1,6 +1,7 @@
 #include "MspFlasher.h"
 
 #include "CRC.h"
+#include "IntelHexReader.h"
 #include "MspFlasher_large.h"
 #include "MspFlasher_small.h"
 
@@ -92,18 +93,37 @@ MspFlasher* MspFlasher::crate(const QString& mpu, QSerialPort* serialPort)
     return nullptr;
 }
 
+QStringList MspFlasher::modelNames()
+{
+    QStringList names;
+    for (const ModelRow& row : Models)
+        names << QLatin1String(row.name);
+    return names;
+}
+
+QString MspFlasher::addressText(uint32_t address)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+}
+
 bool MspFlasher::readMemoryFile(QTextStream& stream)
 {
     m_MemoryData.clear();
+    m_ErrorLine = 0;
+    m_ErrorReason.clear();
+    int lineNumber = 0;
     // A refused file must not leave half an image behind to be written later.
-    auto refuse = [this] {
+    auto refuse = [&](const QString& reason) {
         m_MemoryData.clear();
+        m_ErrorLine = lineNumber;
+        m_ErrorReason = reason;
         return false;
     };
 
     sMemory current;
     while (!stream.atEnd()) {
         const QString line = stream.readLine();
+        ++lineNumber;
         if (line.startsWith(QLatin1Char('q')))
             break;
         if (line.startsWith(QLatin1Char('@'))) {
@@ -112,11 +132,14 @@ bool MspFlasher::readMemoryFile(QTextStream& stream)
                 current = sMemory();
             }
             bool ok = false;
-            const uint address = line.midRef(1).toUInt(&ok, 16);
+            const QStringRef text = line.midRef(1);
+            const uint address = text.toUInt(&ok, 16);
+            if (!ok)
+                return refuse(tr("address %1 is not a hexadecimal number").arg(text));
             // The packet carries three address bytes; anything higher would
             // silently land at the wrong place.
-            if (!ok || address >= AddressSpace)
-                return refuse();
+            if (address >= AddressSpace)
+                return refuse(tr("address %1 is beyond the 24-bit address space").arg(text));
             current.address = address;
             continue;
         }
@@ -124,16 +147,77 @@ bool MspFlasher::readMemoryFile(QTextStream& stream)
         for (const QStringRef& part : parts) {
             bool ok = false;
             const uint value = part.toUInt(&ok, 16);
-            if (!ok || value > 0xFF)
-                return refuse();
+            if (!ok)
+                return refuse(tr("%1 is not a hexadecimal number").arg(part));
+            if (value > 0xFF)
+                return refuse(tr("value %1 is not a byte").arg(part));
             if (quint64(current.address) + quint64(current.data.size()) >= AddressSpace)
-                return refuse();
+                return refuse(tr("data runs past the 24-bit address space"));
             current.data.append(static_cast<char>(value));
         }
     }
     if (!current.data.isEmpty())
         m_MemoryData.append(current);
     return true;
+}
+
+bool MspFlasher::readImage(const QByteArray& content)
+{
+    if (IntelHexReader::recognise(content)) {
+        IntelHexReader reader;
+        const bool ok = reader.read(content);
+        m_MemoryData = reader.segments();
+        m_ErrorLine = reader.errorLine();
+        m_ErrorReason = reader.errorReason();
+        return ok;
+    }
+    QTextStream stream(content, QIODevice::ReadOnly | QIODevice::Text);
+    return readMemoryFile(stream);
+}
+
+QString MspFlasher::readError() const
+{
+    if (m_ErrorReason.isEmpty())
+        return QString();
+    return tr("line %1: %2").arg(m_ErrorLine).arg(m_ErrorReason);
+}
+
+QList<MspFlasher::sRange> MspFlasher::writableRanges() const
+{
+    return {};
+}
+
+uint16_t MspFlasher::applicationChecksum() const
+{
+    return 0;
+}
+
+bool MspFlasher::fitsMemory(uint32_t* offending) const
+{
+    const QList<sRange> ranges = writableRanges();
+    for (const sMemory& segment : m_MemoryData) {
+        const quint64 end = quint64(segment.address) + quint64(segment.data.size());
+        quint64 at = segment.address;
+        // Step over the ranges the segment runs through until a byte falls outside.
+        while (at < end) {
+            auto holds = [at](const sRange& range) { return at >= range.first && at <= range.last; };
+            const auto range = std::find_if(ranges.cbegin(), ranges.cend(), holds);
+            if (range == ranges.cend()) {
+                *offending = static_cast<uint32_t>(at);
+                return false;
+            }
+            at = quint64(range->last) + 1;
+        }
+    }
+    return true;
+}
+
+QString MspFlasher::writableRangesText() const
+{
+    QStringList parts;
+    for (const sRange& range : writableRanges())
+        parts << addressText(range.first) + QLatin1Char('-') + addressText(range.last);
+    return parts.join(QStringLiteral(", "));
 }
 
 void MspFlasher::init()
@@ -178,11 +262,15 @@ char MspFlasher::getResponse(int timeOut)
     return NoAnswer;
 }
 
+// A late answer to an earlier, timed-out request must not be taken for the
+// answer to the next one: drop whatever is buffered, here and in the driver.
 void MspFlasher::drainInput()
 {
     QCoreApplication::processEvents();
-    if (m_pSerialPort->isOpen())
+    if (m_pSerialPort->isOpen()) {
         m_pSerialPort->readAll();
+        m_pSerialPort->clear(QSerialPort::Input);
+    }
     m_Response.clear();
 }
 

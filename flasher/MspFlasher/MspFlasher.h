@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <initializer_list>
@@ -33,8 +34,30 @@ public:
     explicit MspFlasher(const QString& mpu, QSerialPort* serialPort);
     ~MspFlasher() override;
 
+    // An inclusive address range of the device's memory.
+    struct sRange
+    {
+        uint32_t first;
+        uint32_t last;
+    };
+
     bool readMemoryFile(QTextStream& stream);
+    // Reads TI-TXT or Intel HEX, told apart by their content.
+    bool readImage(const QByteArray& content);
+    // Where and why the last refused file was refused: "line 3: value 1FF is not a byte".
+    QString readError() const;
     const QList<sMemory>& memoryData() const { return m_MemoryData; }
+
+    // The memory the image may be written to; anything else is refused
+    // before the device is erased.
+    virtual QList<sRange> writableRanges() const;
+    // False with the first address of the image (in file order) that lies
+    // outside the writable ranges.
+    bool fitsMemory(uint32_t* offending) const;
+    // "0x4000-0xF7FF, 0x10000-0x23FF7"
+    QString writableRangesText() const;
+    // The checksum the device verifies before it starts the application.
+    virtual uint16_t applicationChecksum() const;
 
     void init();
     void cancel();
@@ -46,19 +69,15 @@ public:
     virtual bool jumpToApplication() = 0;
 
     static MspFlasher* crate(const QString& mpu, QSerialPort* serialPort);
+    static QStringList modelNames();
+    // "0x0200", "0x23FF7": how addresses appear in reports.
+    static QString addressText(uint32_t address);
 
 signals:
     void progress(int value);
     void message(const QString& text);
 
 protected:
-    // An inclusive address range of the application area.
-    struct sRange
-    {
-        uint32_t first;
-        uint32_t last;
-    };
-
     char getResponse(int timeOut);
     void sendSingleByte(char c);
     char sendCommand(uint8_t cmd);
@@ -81,6 +100,8 @@ protected:
     QSerialPort* m_pSerialPort;
     QByteArray m_Response;
     bool m_Cancel;
+    int m_ErrorLine = 0;
+    QString m_ErrorReason;
 
 private:
     uint16_t packetCRC(tBSLPacket& packet);

@@ -34,3 +34,15 @@ uint16_t MspFlasher_large::crc_ccitt() const
 {
     return areaChecksum({ { app_StartAddress, app_EndAddress }, { app_StartAddress2, app_EndAddress2 } });
 }
+
+// The checksum word itself is written too, so the writable memory starts at
+// its address rather than at the checked range.
+QList<MspFlasher::sRange> MspFlasher_large::writableRanges() const
+{
+    return { { crc_Addr, app_EndAddress }, { app_StartAddress2, app_EndAddress2 } };
+}
+
+uint16_t MspFlasher_large::applicationChecksum() const
+{
+    return crc_ccitt();
+}

@@ -33,3 +33,15 @@ uint16_t MspFlasher_small::crc_ccitt() const
 {
     return areaChecksum({ { app_StartAddress, app_EndAddress } });
 }
+
+// The checksum word itself is written too, so the writable memory starts at
+// its address rather than at the checked range.
+QList<MspFlasher::sRange> MspFlasher_small::writableRanges() const
+{
+    return { { crc_Addr, app_EndAddress } };
+}
+
+uint16_t MspFlasher_small::applicationChecksum() const
+{
+    return crc_ccitt();
+}

@@ -17,6 +17,8 @@ public:
     bool jumpToApplication() override;
 
     uint16_t crc_ccitt() const;
+    QList<sRange> writableRanges() const override;
+    uint16_t applicationChecksum() const override;
 
     // Filled in by the factory; a flasher left at zero refuses to flash.
     uint32_t crc_Addr = 0;

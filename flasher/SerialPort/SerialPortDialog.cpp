@@ -154,8 +154,15 @@ void SerialPortDialog::show()
 {
     refresh();
 
-    ui->comboBox_Port->setCurrentIndex(
-        ui->comboBox_Port->findText(m_pSerialPort->portName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // A port that is not detected (a symbolic link, a virtual boot loader)
+    // is still the one in use: show it at the top rather than nothing.
+    const QString current = m_pSerialPort->portName();
+    int index = ui->comboBox_Port->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0 && !current.isEmpty()) {
+        ui->comboBox_Port->insertItem(0, current);
+        index = 0;
+    }
+    ui->comboBox_Port->setCurrentIndex(index);
 
     const int baudIndex = ui->comboBox_Baudrate->findText(
         QString::number(m_pSerialPort->baudRate()), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -178,10 +185,11 @@ void SerialPortDialog::accept()
     // A locked selector leaves its setting alone: the owner fixed it, even
     // when the port's value is not among the entries and the selector shows
     // something else. A selector without a match keeps the port's value
-    // instead of writing an invalid one; so does the port name when no port
-    // is chosen (none listed, or the port's own name is not among them).
-    if (ui->comboBox_Port->isEnabledTo(this) && ui->comboBox_Port->currentIndex() >= 0)
-        m_pSerialPort->setPortName(ui->comboBox_Port->currentText());
+    // instead of writing an invalid one; so does the port name when it is
+    // left empty. Any typed device path is taken as it stands.
+    const QString portName = ui->comboBox_Port->currentText().trimmed();
+    if (ui->comboBox_Port->isEnabledTo(this) && !portName.isEmpty())
+        m_pSerialPort->setPortName(portName);
 
     bool ok = false;
     const int baudRate = ui->comboBox_Baudrate->currentText().toInt(&ok, 10);

@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 // One row of the model table as the tests expect it.

@@ -1,3 +1,4 @@
+#include "FlashRun.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 
@@ -6,12 +7,15 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -235,6 +239,9 @@ struct Window
 };
 
 const QString idle = QStringLiteral("1110");
+// What the report adds once the device has been erased and the run did not complete.
+const QStringList kNoApplication { QStringLiteral("The device holds no valid application now."),
+    QStringLiteral("Its boot loader is still there: flash it again.") };
 const QString busy = QStringLiteral("0001");
 
 } // namespace
@@ -261,9 +268,12 @@ private slots:
     void failingDevice_data();
     void failingDevice();
     void secondRunReportsEachMessageOnce();
-    void closeDuringRunWaitsForTheRun();
+    void closeDuringRunAsks_data();
+    void closeDuringRunAsks();
     void browseSetsImagePath_data();
     void browseSetsImagePath();
+    void remembersFileAndPortPerModel();
+    void permissionHintNamesTheGroup();
     void portDialogKeepsFramingLocked_data();
     void portDialogKeepsFramingLocked();
 
@@ -389,32 +399,50 @@ void tst_Romwright::imageRefusedBeforeTheDevice_data()
 {
     QTest::addColumn<QString>("image");
     QTest::addColumn<QByteArray>("flashCommand");
-    QTest::addColumn<QString>("reason");
-    QTest::addRow("missing file") << "missing.txt" << QByteArray() << "Image file not exist!";
+    QTest::addColumn<QStringList>("reason");
+    const QString invalid = QStringLiteral("Invalid device application code file!");
+    QTest::addRow("missing file") << "missing.txt" << QByteArray() << QStringList { "Image file not exist!" };
     QTest::addRow("missing file, flash command still sent")
-        << "missing.txt" << QByteArray("BSL\r", 4) << "Image file not exist!";
-    QTest::addRow("no path") << "" << QByteArray() << "Image file not exist!";
-    QTest::addRow("a folder") << "folder" << QByteArray() << "Cannot read image file!";
-    QTest::addRow("not TI-TXT") << "bad.txt" << QByteArray() << "Invalid device application code file!";
+        << "missing.txt" << QByteArray("BSL\r", 4) << QStringList { "Image file not exist!" };
+    QTest::addRow("no path") << "" << QByteArray() << QStringList { "Image file not exist!" };
+    QTest::addRow("a folder") << "folder" << QByteArray() << QStringList { "Cannot read image file!" };
+    QTest::addRow("not TI-TXT") << "bad.txt" << QByteArray()
+                                << QStringList { invalid, "line 2: ZZ is not a hexadecimal number" };
     QTest::addRow("value above a byte")
-        << "wide.txt" << QByteArray() << "Invalid device application code file!";
+        << "wide.txt" << QByteArray() << QStringList { invalid, "line 2: value 1FF is not a byte" };
+    QTest::addRow("Intel HEX checksum") << "bad.hex" << QByteArray()
+                                        << QStringList { invalid, "line 1: checksum 00 should be 9B" };
     // Erasing the board for nothing and sealing the blank area would leave it
     // without firmware while reporting success.
     QTest::addRow("no bytes at all") << "empty.txt" << QByteArray()
-                                     << "Invalid device application code file!";
+                                     << QStringList { invalid, "The file holds no data." };
+    const QString untouched = QStringLiteral("The device was not touched.");
+    QTest::addRow("below the device memory")
+        << "low.txt" << QByteArray()
+        << QStringList { "Address 0x0200 lies outside the memory of the device (allowed: 0x4000-0xF7FF, "
+                         "0x10000-0x23FF7).",
+               untouched };
+    QTest::addRow("runs past the first range")
+        << "straddle.txt" << QByteArray()
+        << QStringList { "Address 0xF800 lies outside the memory of the device (allowed: 0x4000-0xF7FF, "
+                         "0x10000-0x23FF7).",
+               untouched };
 }
 
 void tst_Romwright::imageRefusedBeforeTheDevice()
 {
     QFETCH(QString, image);
     QFETCH(QByteArray, flashCommand);
-    QFETCH(QString, reason);
+    QFETCH(QStringList, reason);
 
     QVERIFY(QDir(m_Dir->path()).mkdir("folder"));
     const QMap<QString, QByteArray> contents {
         { "bad.txt", "@6000\n01 02 ZZ\nq\n" },
         { "wide.txt", "@6000\n01 1FF\nq\n" },
+        { "bad.hex", ":02600000010200\n:00000001FF\n" },
         { "empty.txt", "q\n" },
+        { "low.txt", "@0200\n01 02\nq\n" },
+        { "straddle.txt", "@6000\n01\n@F7F8\n01 02 03 04 05 06 07 08 09 0A\nq\n" },
     };
     for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
         QFile file(m_Dir->filePath(it.key()));
@@ -530,9 +558,10 @@ void tst_Romwright::cancelDuringWrite()
     QVERIFY(pressedAt >= 25);
     QVERIFY2(w.progress->value() < 100, qPrintable(QString::number(w.progress->value())));
     const QStringList lines = w.lines();
-    QCOMPARE(lines.mid(lines.size() - 4),
+    QCOMPARE(lines.mid(lines.size() - 6),
         (QStringList { "Write device application code.", "Cannot flash device!", "Close serial port.",
-            "Flashing canceled!" }));
+             "Flashing canceled!" }
+            + kNoApplication));
     QCOMPARE(w.status->text(), QString("Canceled"));
     QCOMPARE(w.buttons(), idle);
 
@@ -569,9 +598,6 @@ void tst_Romwright::failingDevice_data()
     QTest::addRow("line closed while writing")
         << QStringList { "--close-after", "5" } << 0x6000u
         << QStringList { "Write device application code.", "Error: (-1) Timeout", "Cannot flash device!" };
-    QTest::addRow("byte outside the writable area")
-        << QStringList {} << 0xF7F8u
-        << QStringList { "Write device application code.", "Error: (-3b) unknown", "Cannot flash device!" };
 }
 
 void tst_Romwright::failingDevice()
@@ -588,7 +614,9 @@ void tst_Romwright::failingDevice()
     w.pressFlash();
     const QStringList lines = w.lines();
     QCOMPARE(lines.first(), QString("Open serial port %1 (57600).").arg(portNameOf(target.link())));
-    const QStringList ending = tail + QStringList { "Close serial port.", "Finished with error!" };
+    QStringList ending = tail + QStringList { "Close serial port.", "Finished with error!" };
+    if (!tail.contains("Verify device."))
+        ending << kNoApplication;
     QCOMPARE(lines.mid(lines.size() - ending.size()), ending);
     QCOMPARE(w.status->text(), QString("Error"));
     QCOMPARE(w.buttons(), idle);
@@ -611,8 +639,16 @@ void tst_Romwright::secondRunReportsEachMessageOnce()
     w.window->close();
 }
 
-void tst_Romwright::closeDuringRunWaitsForTheRun()
+void tst_Romwright::closeDuringRunAsks_data()
 {
+    QTest::addColumn<bool>("stop");
+    QTest::addRow("yes: stop and close") << true;
+    QTest::addRow("no: finish and stay") << false;
+}
+
+void tst_Romwright::closeDuringRunAsks()
+{
+    QFETCH(bool, stop);
     Target target(m_Dir->path());
     QVERIFY(target.start({ "--model", "Kamdel" }));
     // Owned and wired as the editor does it.
@@ -638,28 +674,58 @@ void tst_Romwright::closeDuringRunWaitsForTheRun()
     // The last report line is written just before the window closes.
     connect(report, &QPlainTextEdit::textChanged, this, [&] { lines = report->toPlainText().split('\n'); });
 
+    QString question;
+    QTimer answer;
+    answer.setInterval(20);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != "stopQuestion")
+            return;
+        question = box->text();
+        box->button(stop ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    answer.start();
+
     QTest::mouseClick(window->findChild<QPushButton*>("flash"), Qt::LeftButton);
+    answer.stop();
     QVERIFY(closed);
+    QCOMPARE(question, QString("Flashing is in progress. Stop it and leave the device without a valid application?"));
     QVERIFY(!watch.isNull());
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(!window->isVisible());
-    QCOMPARE(lines.value(lines.size() - 1), QString("Flashing canceled!"));
-    QTRY_VERIFY(watch.isNull());
+    const QStringList log = target.stop();
+    if (stop) {
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(lines.mid(lines.size() - 3), QStringList { "Flashing canceled!" } + kNoApplication);
+        QVERIFY(log.filter("verdict ").value(0).startsWith("verdict app=invalid"));
+        QTRY_VERIFY(watch.isNull());
+    } else {
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(window->isVisible());
+        QCOMPARE(lines.last(), QString("Finished successfully!"));
+        QVERIFY(log.filter("verdict ").value(0).startsWith("verdict app=valid"));
+        window->close();
+        QCOMPARE(finished.count(), 1);
+        QTRY_VERIFY(watch.isNull());
+    }
 }
 
 void tst_Romwright::browseSetsImagePath_data()
 {
     QTest::addColumn<bool>("choose");
-    QTest::addRow("file chosen") << true;
-    QTest::addRow("dialog cancelled") << false;
+    QTest::addColumn<bool>("lastFolderExists");
+    QTest::addRow("file chosen") << true << true;
+    QTest::addRow("dialog cancelled") << false << true;
+    QTest::addRow("last folder gone: documents") << false << false;
 }
 
 void tst_Romwright::browseSetsImagePath()
 {
     QFETCH(bool, choose);
+    QFETCH(bool, lastFolderExists);
     const QString chosen = writeImage(m_Dir->filePath("firmware.txt"), { { 0x6000, pattern(16, 1) } });
+    const QString last = lastFolderExists ? m_Dir->filePath("old.txt") : QString("/old/image.txt");
     Window w("Kamdel");
-    w.window->setImagePath("/old/image.txt");
+    w.window->setImagePath(last);
     w.progress->setValue(70);
 
     QString title;
@@ -695,11 +761,50 @@ void tst_Romwright::browseSetsImagePath()
     QTest::mouseClick(w.selectFile, Qt::LeftButton);
 
     QCOMPARE(title, QString("Select file"));
-    QCOMPARE(directory, QDir(QCoreApplication::applicationDirPath()).absolutePath());
-    QCOMPARE(filters, QStringList { "MSP430 app (*.txt)" });
-    QCOMPARE(w.imagePath->text(), choose ? chosen : QString("/old/image.txt"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString fallback = QDir(documents).exists() ? documents : QDir::homePath();
+    QCOMPARE(directory, QDir(lastFolderExists ? m_Dir->path() : fallback).absolutePath());
+    QCOMPARE(filters, (QStringList { "MSP430 app (*.txt)", "Intel HEX (*.hex *.ihex)", "All files (*)" }));
+    QCOMPARE(w.imagePath->text(), choose ? chosen : last);
     QCOMPARE(w.progress->value(), choose ? 0 : 70);
     w.window->close();
+}
+
+void tst_Romwright::remembersFileAndPortPerModel()
+{
+    QSettings settings(m_Dir->filePath("KamdelEditor.ini"), QSettings::IniFormat);
+    const QString image = m_Dir->filePath("kamdel.txt");
+    {
+        Window w("Kamdel");
+        w.window->setSettings(&settings);
+        w.configure("/dev/serial/by-id/usb-kamdel", image);
+        w.pressFlash(); // the port cannot be opened: what was used is kept all the same
+        w.window->close();
+    }
+    Window again("Kamdel");
+    again.configure("ttyS0", QString());
+    again.window->setSettings(&settings);
+    QCOMPARE(again.imagePath->text(), image);
+    QCOMPARE(again.portName->text(), QString("%1 : 57600").arg(portNameOf("/dev/serial/by-id/usb-kamdel")));
+    again.window->close();
+
+    Window other("MSP430FR2512");
+    other.configure("ttyS0", QString());
+    other.window->setSettings(&settings);
+    QCOMPARE(other.imagePath->text(), QString());
+    QCOMPARE(other.portName->text(), QString("ttyS0 : 57600"));
+    other.window->close();
+}
+
+void tst_Romwright::permissionHintNamesTheGroup()
+{
+    QFile device(m_Dir->filePath("ttyFake"));
+    QVERIFY(device.open(QIODevice::WriteOnly));
+    const QString group = QFileInfo(device.fileName()).group();
+    QCOMPARE(FlashRun::permissionHint(device.fileName()),
+        QString("You may need to be a member of the group \"%1\" that owns %2 (log in again after joining it).")
+            .arg(group, device.fileName()));
+    QCOMPARE(FlashRun::permissionHint(m_Dir->filePath("missing")), QString());
 }
 
 void tst_Romwright::portDialogKeepsFramingLocked_data()

@@ -1,6 +1,7 @@
 #include "SerialPortDialog.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QtTest>
@@ -104,6 +105,8 @@ private slots:
     void showLoadsPortSettings();
     void speedNotInListKeepsPreviousSelection();
     void okWritesSelection();
+    void typedPortNameIsWritten_data();
+    void typedPortNameIsWritten();
     void okWithoutChosenPortKeepsName_data();
     void okWithoutChosenPortKeepsName();
     void lockedSelectorShowsAndKeepsValue_data();
@@ -225,9 +228,10 @@ void tst_SerialPortDialog::showLoadsPortSettings_data()
     QTest::addRow("space parity") << "COM1" << 128000 << QSerialPort::Data8 << QSerialPort::OneStop
                                   << QSerialPort::SpaceParity
                                   << QStringList { "COM1", "128000", "8", "1", "Space" };
-    QTest::addRow("port not present: no name selected")
+    // A port reached by a path or not detected is still the one in use.
+    QTest::addRow("port not present: still shown")
         << "COM5" << 57600 << QSerialPort::Data8 << QSerialPort::OneStop << QSerialPort::NoParity
-        << QStringList { "", "57600", "8", "1", "None" };
+        << QStringList { "COM5", "57600", "8", "1", "None" };
 }
 
 void tst_SerialPortDialog::showLoadsPortSettings()
@@ -300,6 +304,38 @@ void tst_SerialPortDialog::okWritesSelection()
     QCOMPARE(port.stopBits(), QSerialPort::OneAndHalfStop);
     QCOMPARE(port.parity(), QSerialPort::OddParity);
     QVERIFY(!port.isOpen()); // never opens a closed port
+}
+
+void tst_SerialPortDialog::typedPortNameIsWritten_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addRow("stable by-id link") << "/dev/serial/by-id/usb-TI_MSP430-if00"
+                                       << "/dev/serial/by-id/usb-TI_MSP430-if00";
+    QTest::addRow("virtual boot loader") << "/tmp/kamdel-bsl" << "/tmp/kamdel-bsl";
+    QTest::addRow("surrounding blanks dropped") << "  ttyUSB3 " << "ttyUSB3";
+    QTest::addRow("cleared: name kept") << "" << "COM1";
+}
+
+void tst_SerialPortDialog::typedPortNameIsWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QSerialPort port;
+    port.setPortName("COM1");
+    ListedPortsDialog dialog(&port, nullptr);
+    dialog.ports = QStringList { "COM1", "COM4" };
+    dialog.show();
+    auto* box = dialog.findChild<QComboBox*>("comboBox_Port");
+    QVERIFY(box->isEditable());
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), typed);
+    if (typed.isEmpty())
+        box->lineEdit()->clear();
+    QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_OK"), Qt::LeftButton);
+    QCOMPARE(port.portName(), QSerialPort(written).portName());
+    // Typing is not adding: the list still shows what is present and the port in use.
+    QCOMPARE(entries(box), (QStringList { "COM1", "COM4" }));
 }
 
 void tst_SerialPortDialog::okWithoutChosenPortKeepsName_data()

@@ -1,0 +1,205 @@
+#include "FlasherImage.h"
+#include "IntelHexReader.h"
+#include "MspFlasher.h"
+
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<MspFlasher> flasherFor(const QString& model, QSerialPort* port)
+{
+    return std::unique_ptr<MspFlasher>(MspFlasher::crate(model, port));
+}
+
+QList<sMemory> byAddress(QList<sMemory> segments)
+{
+    std::sort(segments.begin(), segments.end(),
+        [](const sMemory& a, const sMemory& b) { return a.address < b.address; });
+    return segments;
+}
+
+bool sameSegments(const QList<sMemory>& a, const QList<sMemory>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a.at(i).address != b.at(i).address || a.at(i).data != b.at(i).data)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_ImageReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusalNamesLineAndReason_data();
+    void refusalNamesLineAndReason();
+    void intelHexMatchesTiTxt_data();
+    void intelHexMatchesTiTxt();
+    void recognisedByContent_data();
+    void recognisedByContent();
+    void fitsMemory_data();
+    void fitsMemory();
+};
+
+void tst_ImageReader::refusalNamesLineAndReason_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("error");
+
+    QTest::addRow("TI-TXT value above a byte") << QByteArray("@6000\n01 02\n03 1FF\nq\n")
+                                              << "line 3: value 1FF is not a byte";
+    QTest::addRow("TI-TXT not a number") << QByteArray("@6000\r\n01 ZZ\r\nq\r\n")
+                                        << "line 2: ZZ is not a hexadecimal number";
+    QTest::addRow("TI-TXT bad address") << QByteArray("@60G0\n01\nq\n")
+                                       << "line 1: address 60G0 is not a hexadecimal number";
+    QTest::addRow("TI-TXT address beyond 24 bits") << QByteArray("01\n@1000000\n01\nq\n")
+                                                  << "line 2: address 1000000 is beyond the 24-bit address space";
+    QTest::addRow("TI-TXT tab between values") << QByteArray("@6000\n01\t02\nq\n")
+                                              << "line 2: 01\t02 is not a hexadecimal number";
+    QTest::addRow("HEX checksum") << QByteArray(":0260000001029B\n:0260020001029A\n:00000001FF\n")
+                                  << "line 2: checksum 9A should be 99";
+    QTest::addRow("HEX odd digits") << QByteArray(":0260000001029B0\n:00000001FF\n")
+                                    << "line 1: record is too short or has an odd number of digits";
+    QTest::addRow("HEX length mismatch") << QByteArray(":0360000001029A\n:00000001FF\n")
+                                         << "line 1: length 3 does not match the record";
+    QTest::addRow("HEX no record mark") << QByteArray(":0260000001029B\n\n0260000001029B\n")
+                                        << "line 3: record does not start with ':'";
+    QTest::addRow("HEX not hex") << QByteArray(":02600000010G9B\n") << "line 1: 'G' is not a hexadecimal digit";
+    QTest::addRow("HEX record cut short") << QByteArray(":0260000001029B\n:02600200\n")
+                                          << "line 2: record is too short or has an odd number of digits";
+    QTest::addRow("HEX no end record") << QByteArray(":0260000001029B\n") << "line 2: no end-of-file record";
+    QTest::addRow("HEX data after end") << QByteArray(":00000001FF\n:0260000001029B\n")
+                                        << "line 2: record after the end-of-file record";
+    QTest::addRow("HEX unknown type") << QByteArray(":00000006FA\n:00000001FF\n") << "line 1: unknown record type 06";
+    QTest::addRow("HEX beyond 24 bits") << QByteArray(":020000040100F9\n:0100000001FE\n:00000001FF\n")
+                                        << "line 2: address 1000000 is beyond the 24-bit address space";
+}
+
+void tst_ImageReader::refusalNamesLineAndReason()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, error);
+    QSerialPort port;
+    const auto flasher = flasherFor("Kamdel", &port);
+    QVERIFY(!flasher->readImage(text));
+    QCOMPARE(flasher->readError(), error);
+    QVERIFY(flasher->memoryData().isEmpty());
+}
+
+void tst_ImageReader::intelHexMatchesTiTxt_data()
+{
+    QTest::addColumn<QList<sMemory>>("segments");
+    QTest::addColumn<QStringList>("hexOptions");
+
+    const QList<sMemory> mixed { { 0x6000, patterned(300, 1) }, { 0x4800, patterned(17, 2) },
+        { 0xFFF0, patterned(16, 3) }, { 0x10000 + 0x40, patterned(77, 4) }, { 0x43FF0, patterned(8, 5) } };
+    QTest::addRow("linear address records") << mixed << QStringList { "-Intel" };
+    QTest::addRow("segment address records") << mixed << QStringList { "-Intel", "-address-length=3" };
+    QTest::addRow("16-bit, wide records")
+        << QList<sMemory> { { 0xE300, patterned(1, 6) }, { 0xE400, patterned(1000, 7) } }
+        << QStringList { "-Intel", "-address-length=2", "-Output_Block_Size=32" };
+    // A run across a 64 KiB boundary continues after a new address record.
+    QTest::addRow("across 64 KiB") << QList<sMemory> { { 0xFFE0, patterned(64, 8) } } << QStringList { "-Intel" };
+}
+
+void tst_ImageReader::intelHexMatchesTiTxt()
+{
+    QFETCH(QList<sMemory>, segments);
+    QFETCH(QStringList, hexOptions);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile tiTxt(dir.filePath("app.txt"));
+    QVERIFY(tiTxt.open(QIODevice::WriteOnly));
+    tiTxt.write(toTiTxt(segments).toLatin1());
+    tiTxt.close();
+
+    QProcess srecCat;
+    srecCat.start("srec_cat", QStringList { tiTxt.fileName(), "-Texas_Instruments_TeXT", "-o", "-" } + hexOptions);
+    if (!srecCat.waitForStarted())
+        QSKIP("srec_cat is not installed (tools/install-deps.sh installs it)");
+    QVERIFY(srecCat.waitForFinished());
+    QCOMPARE(srecCat.exitCode(), 0);
+    const QByteArray hex = srecCat.readAllStandardOutput();
+    QVERIFY(IntelHexReader::recognise(hex));
+
+    QSerialPort port;
+    const auto fromHex = flasherFor("MSP430FR5994", &port);
+    const auto fromTiTxt = flasherFor("MSP430FR5994", &port);
+    QVERIFY2(fromHex->readImage(hex), qPrintable(fromHex->readError()));
+    QVERIFY(tiTxt.open(QIODevice::ReadOnly));
+    QVERIFY(fromTiTxt->readImage(tiTxt.readAll()));
+    QVERIFY(sameSegments(fromTiTxt->memoryData(), segments));
+    // srec_cat writes the runs in address order.
+    QVERIFY(sameSegments(fromHex->memoryData(), byAddress(segments)));
+    QCOMPARE(fromHex->applicationChecksum(), fromTiTxt->applicationChecksum());
+}
+
+void tst_ImageReader::recognisedByContent_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("intelHex");
+    QTest::addRow("record mark") << QByteArray(":00000001FF\n") << true;
+    QTest::addRow("blank lines first") << QByteArray("\r\n \n:00000001FF\n") << true;
+    QTest::addRow("TI-TXT") << QByteArray("@E000\n31 40\nq\n") << false;
+    QTest::addRow("data before any address") << QByteArray("01 02 :\n") << false;
+    QTest::addRow("empty") << QByteArray() << false;
+}
+
+void tst_ImageReader::recognisedByContent()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, intelHex);
+    QCOMPARE(IntelHexReader::recognise(text), intelHex);
+}
+
+void tst_ImageReader::fitsMemory_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QList<sMemory>>("segments");
+    QTest::addColumn<qint64>("offending"); // -1: fits
+
+    const QByteArray one(1, '\x01');
+    QTest::addRow("Kamdel below the checked range") << "Kamdel" << QList<sMemory> { { 0x4000, one } } << -1LL;
+    QTest::addRow("TI-TXT at 0x0200") << "Kamdel" << QList<sMemory> { { 0x0200, one } } << 0x200LL;
+    QTest::addRow("straddles the end of the first range")
+        << "Kamdel" << QList<sMemory> { { 0x6000, one }, { 0xF7F8, patterned(100, 1) } } << 0xF800LL;
+    QTest::addRow("first offender in file order")
+        << "Kamdel" << QList<sMemory> { { 0x24000, one }, { 0x0200, one } } << 0x24000LL;
+    QTest::addRow("both ranges up to their last bytes")
+        << "MSP430FR5994" << QList<sMemory> { { 0xF7FF, one }, { 0x43FF7, one } } << -1LL;
+    QTest::addRow("past the end of the second range")
+        << "MSP430FR5992" << QList<sMemory> { { 0x23FF0, patterned(9, 2) } } << 0x23FF8LL;
+    QTest::addRow("small model has no second range")
+        << "MSP430FR2512" << QList<sMemory> { { 0x10000, one } } << 0x10000LL;
+    QTest::addRow("small model, checksum word") << "MSP430FR5729" << QList<sMemory> { { 0xC200, one } } << -1LL;
+    QTest::addRow("small model, just below") << "MSP430FR5729" << QList<sMemory> { { 0xC1FF, one } } << 0xC1FFLL;
+    QTest::addRow("interrupt vectors") << "MSP430FR2512" << QList<sMemory> { { 0xFFFE, one } } << 0xFFFELL;
+}
+
+void tst_ImageReader::fitsMemory()
+{
+    QFETCH(QString, model);
+    QFETCH(QList<sMemory>, segments);
+    QFETCH(qint64, offending);
+    QSerialPort port;
+    const auto flasher = flasherFor(model, &port);
+    QVERIFY(flasher->readImage(toTiTxt(segments).toLatin1()));
+    uint32_t first = 0;
+    QCOMPARE(flasher->fitsMemory(&first), offending < 0);
+    if (offending >= 0)
+        QCOMPARE(qint64(first), offending);
+}
+
+QTEST_GUILESS_MAIN(tst_ImageReader)
+#include "tst_imagereader.moc"
