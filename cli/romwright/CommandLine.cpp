@@ -1,0 +1,185 @@
+#include "CommandLine.h"
+#include "ProgressBar.h"
+
+#include "FlashRun.h"
+#include "MspFlasher.h"
+#include "Romwright.h"
+
+#include <QCommandLineParser>
+#include <QSerialPort>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+int interruptPipe[2] = { -1, -1 };
+
+void onInterrupt(int)
+{
+    const char c = 0;
+    [[maybe_unused]] const ssize_t written = ::write(interruptPipe[1], &c, 1);
+}
+
+void printLine(FILE* out, const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), out);
+    std::fflush(out);
+}
+
+int usage(const QString& text)
+{
+    printLine(stderr, QStringLiteral("romwright: %1").arg(text));
+    printLine(stderr, QStringLiteral("Try 'romwright --help' for more information."));
+    return CommandLine::Usage;
+}
+
+} // namespace
+
+CommandLine::CommandLine(QObject* parent)
+    : QObject(parent)
+    , m_pSerialPort(std::make_unique<QSerialPort>())
+{
+}
+
+CommandLine::~CommandLine() = default;
+
+void CommandLine::catchInterrupts()
+{
+    if (::pipe(interruptPipe) != 0)
+        return;
+    m_pInterruptNotifier = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
+    connect(m_pInterruptNotifier.get(), &QSocketNotifier::activated, this, &CommandLine::interrupted);
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void CommandLine::interrupted()
+{
+    char c;
+    [[maybe_unused]] const ssize_t read = ::read(interruptPipe[0], &c, 1);
+    m_Interrupted = true;
+    if (m_pMspFlasher)
+        m_pMspFlasher->cancel();
+}
+
+int CommandLine::exec(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Writes MSP430 firmware (TI-TXT or Intel HEX) through the serial boot loader.\n"
+           "  romwright [--model MODEL] --port PORT [--baud N] FIRMWARE\n"
+           "  romwright check [--model MODEL] FIRMWARE\n"
+           "Models: %1.\n"
+           "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
+           "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.")
+            .arg(MspFlasher::modelNames().join(QStringLiteral(", "))));
+    const QCommandLineOption helpOption(
+        { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help and exit."));
+    const QCommandLineOption versionOption(QStringLiteral("version"), tr("Show the version and exit."));
+    const QCommandLineOption modelOption(QStringLiteral("model"), tr("Microcontroller model (default Kamdel)."),
+        QStringLiteral("MODEL"), QStringLiteral("Kamdel"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), tr("Serial port name or device path."), QStringLiteral("PORT"));
+    const QCommandLineOption baudOption(
+        QStringLiteral("baud"), tr("Line speed (default 57600)."), QStringLiteral("N"), QStringLiteral("57600"));
+    parser.addOptions({ helpOption, versionOption, modelOption, portOption, baudOption });
+    parser.addPositionalArgument(QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
+
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        printLine(stdout, parser.helpText());
+        return Success;
+    }
+    if (parser.isSet(versionOption)) {
+        printLine(stdout, QStringLiteral("romwright %1").arg(Romwright::version()));
+        return Success;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    const bool checkOnly = positional.size() == 2 && positional.first() == QLatin1String("check");
+    if (checkOnly)
+        positional.removeFirst();
+    if (positional.size() != 1)
+        return usage(tr("exactly one firmware file expected"));
+    const QString model = parser.value(modelOption);
+    if (!MspFlasher::modelNames().contains(model))
+        return usage(tr("unknown model %1 (known: %2)")
+                         .arg(model, MspFlasher::modelNames().join(QStringLiteral(", "))));
+    if (checkOnly) {
+        if (parser.isSet(portOption) || parser.isSet(baudOption))
+            return usage(tr("check touches no device: --port and --baud do not apply"));
+        return check(model, positional.first());
+    }
+    if (!parser.isSet(portOption) || parser.value(portOption).isEmpty())
+        return usage(tr("--port is required"));
+    bool ok = false;
+    const int baudRate = parser.value(baudOption).toInt(&ok);
+    if (!ok || baudRate <= 0)
+        return usage(tr("bad line speed %1").arg(parser.value(baudOption)));
+    return flash(model, parser.value(portOption), baudRate, positional.first());
+}
+
+int CommandLine::flash(const QString& model, const QString& port, int baudRate, const QString& firmware)
+{
+    m_pSerialPort->setPortName(port);
+    m_pSerialPort->setBaudRate(baudRate);
+    m_pSerialPort->setDataBits(QSerialPort::Data8);
+    m_pSerialPort->setParity(QSerialPort::NoParity);
+    m_pSerialPort->setStopBits(QSerialPort::OneStop);
+    m_pMspFlasher.reset(MspFlasher::crate(model, m_pSerialPort.get()));
+    m_pFlashRun = std::make_unique<FlashRun>(m_pMspFlasher.get(), m_pSerialPort.get());
+
+    ProgressBar bar(stderr);
+    const bool showBar = ::isatty(STDERR_FILENO);
+    if (showBar)
+        connect(m_pMspFlasher.get(), &MspFlasher::progress, &bar, &ProgressBar::setValue);
+    connect(m_pFlashRun.get(), &FlashRun::report, &bar, [&bar](const QString& line) {
+        bar.finish();
+        printLine(stdout, line);
+    });
+    // The run clears the cancel flag when it starts; an early Ctrl+C still counts.
+    connect(m_pFlashRun.get(), &FlashRun::started, this, [this] {
+        if (m_Interrupted)
+            m_pMspFlasher->cancel();
+    });
+
+    const FlashRun::Outcome outcome = m_pFlashRun->run(firmware);
+    bar.finish();
+    return int(outcome);
+}
+
+int CommandLine::check(const QString& model, const QString& firmware)
+{
+    m_pMspFlasher.reset(MspFlasher::crate(model, m_pSerialPort.get()));
+    FlashRun run(m_pMspFlasher.get(), m_pSerialPort.get());
+    connect(&run, &FlashRun::report, this, [](const QString& line) { printLine(stderr, line); });
+    if (!run.loadImage(firmware))
+        return BadFile;
+
+    const QList<sMemory>& segments = m_pMspFlasher->memoryData();
+    qint64 total = 0;
+    for (const sMemory& segment : segments) {
+        printLine(stdout,
+            tr("segment %1-%2 %3 bytes")
+                .arg(MspFlasher::addressText(segment.address),
+                    MspFlasher::addressText(segment.address + uint32_t(segment.data.size()) - 1))
+                .arg(segment.data.size()));
+        total += segment.data.size();
+    }
+    printLine(stdout, tr("total %1 bytes in %2 segments").arg(total).arg(segments.size()));
+    printLine(stdout, tr("memory %1 fits %2").arg(model, m_pMspFlasher->writableRangesText()));
+    printLine(stdout,
+        tr("checksum %1 at %2")
+            .arg(MspFlasher::addressText(m_pMspFlasher->applicationChecksum()),
+                MspFlasher::addressText(m_pMspFlasher->writableRanges().first().first)));
+    return Success;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class FlashRun;
+class MspFlasher;
+class QSerialPort;
+class QSocketNotifier;
+
+// The romwright program: "flash" (the default) and "check", with their
+// options, outputs and exit statuses.
+class CommandLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ExitStatus
+    {
+        Success = 0,
+        DeviceFailed = 1,
+        BadFile = 2,
+        PortFailed = 3,
+        Canceled = 4,
+        Usage = 64,
+    };
+
+    explicit CommandLine(QObject* parent = nullptr);
+    ~CommandLine() override;
+
+    int exec(const QStringList& arguments);
+
+    // Ctrl+C (and SIGTERM) cancel a run cleanly instead of killing the
+    // program with the port half-written and open.
+    void catchInterrupts();
+
+private:
+    int flash(const QString& model, const QString& port, int baudRate, const QString& firmware);
+    int check(const QString& model, const QString& firmware);
+    void interrupted();
+
+    std::unique_ptr<QSerialPort> m_pSerialPort;
+    std::unique_ptr<MspFlasher> m_pMspFlasher;
+    std::unique_ptr<FlashRun> m_pFlashRun;
+    std::unique_ptr<QSocketNotifier> m_pInterruptNotifier;
+    bool m_Interrupted = false;
+};
