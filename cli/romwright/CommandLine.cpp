@@ -56,6 +56,8 @@ void CommandLine::catchInterrupts()
     {
     };
     action.sa_handler = onInterrupt;
+    // Reads and writes on the port go on undisturbed; the cancel comes through the pipe.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
