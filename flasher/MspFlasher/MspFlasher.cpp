@@ -235,31 +235,37 @@ bool MspFlasher::canceled() const
     return m_Cancel;
 }
 
+// The wait is measured on the clock, not counted in polls: on a busy machine
+// each poll takes longer than its interval and a count would stretch the wait.
 char MspFlasher::getResponse(int timeOut)
 {
     if (!m_pSerialPort->isOpen())
         return NoAnswer;
-    const int polls = std::max(1, timeOut / PollMs);
-    for (int poll = 0; poll < polls; ++poll) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
         QCoreApplication::processEvents();
         if (!m_pSerialPort->isOpen())
             return NoAnswer;
         m_Response = m_pSerialPort->readAll();
         if (!m_Response.isEmpty())
             return m_Response.back();
+        const qint64 remaining = timeOut - clock.elapsed();
+        if (remaining <= 0)
+            return NoAnswer;
         // Wait out the poll interval, but take the answer the moment it comes.
+        const int slice = static_cast<int>(std::min<qint64>(PollMs, remaining));
         QElapsedTimer waited;
         waited.start();
-        if (m_pSerialPort->waitForReadyRead(PollMs)) {
+        if (m_pSerialPort->waitForReadyRead(slice)) {
             m_Response = m_pSerialPort->readAll();
             if (!m_Response.isEmpty())
                 return m_Response.back();
         }
-        const qint64 left = PollMs - waited.elapsed();
+        const qint64 left = slice - waited.elapsed();
         if (left > 0)
             QThread::msleep(static_cast<unsigned long>(left));
     }
-    return NoAnswer;
 }
 
 // A late answer to an earlier, timed-out request must not be taken for the

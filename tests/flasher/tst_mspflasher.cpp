@@ -59,6 +59,7 @@ private slots:
     void answerWaitLimits_data();
     void answerWaitLimits();
     void lateAnswerWithinTheLimitIsTaken();
+    void answerWaitHoldsOnABusyMachine();
     void showError_data();
     void showError();
 
@@ -262,6 +263,18 @@ void tst_MspFlasher::lateAnswerWithinTheLimitIsTaken()
 
     QTimer::singleShot(1300, peer, [peer] { peer->inject(QByteArray("\xA2")); });
     QCOMPARE(int(m_pFlasher->sendCommand(0x19)), -1);
+}
+
+void tst_MspFlasher::answerWaitHoldsOnABusyMachine()
+{
+    // Every turn of the event loop costs 20 ms, twice the poll interval.
+    QTimer busy;
+    connect(&busy, &QTimer::timeout, this, [] { QThread::msleep(20); });
+    busy.start(0);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(int(m_pFlasher->sendCommand(0x19)), -1);
+    QVERIFY2(timer.elapsed() < 1300, qPrintable(QString::number(timer.elapsed())));
 }
 
 void tst_MspFlasher::showError_data()

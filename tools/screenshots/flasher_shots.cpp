@@ -8,19 +8,23 @@
 // at 57,600 baud so that the run lasts long enough to be caught halfway.
 // Needs a display: run it under `xvfb-run -a` or with -platform offscreen.
 // Writes flasher_running.png, flasher_finished.png, flasher_canceled.png,
-// flasher_missing_image.png and port_dialog.png.
+// flasher_missing_image.png, flasher_out_of_range.png, flasher_close_question.png,
+// port_dialog.png and port_dialog_typed.png.
 
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -138,12 +142,56 @@ int main(int argc, char* argv[])
     flash->click();
     ok &= save(&window, out, "flasher_missing_image.png");
 
+    // An image below the device's memory is refused before the device is touched.
+    QFile low(work.filePath("low.txt"));
+    if (low.open(QIODevice::WriteOnly))
+        low.write("@0200\n31 40 00 24\nq\n");
+    low.close();
+    imagePath->setText(low.fileName());
+    flash->click();
+    ok &= save(&window, out, "flasher_out_of_range.png");
+
+    // Closing during a run asks first; answered No, the run goes on.
+    imagePath->setText(image);
+    bool asked = false;
+    QTimer answer;
+    answer.setInterval(50);
+    QObject::connect(&answer, &QTimer::timeout, &window, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || asked)
+            return;
+        asked = true;
+        QApplication::processEvents();
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        const QString path = out.filePath("flasher_close_question.png");
+        ok &= screen.copy(window.frameGeometry().united(box->frameGeometry())).save(path, "PNG");
+        std::printf("wrote %s\n", qPrintable(path));
+        box->button(QMessageBox::No)->click();
+    });
+    answer.start();
+    bool closing = false;
+    auto closeRun = QObject::connect(progress, &QProgressBar::valueChanged, &window, [&](int value) {
+        if (value >= 20 && !closing) {
+            closing = true;
+            QTimer::singleShot(0, &window, [&window] { window.close(); });
+        }
+    });
+    flash->click();
+    QObject::disconnect(closeRun);
+    answer.stop();
+    ok &= asked;
+
     // The port dialog as the window opens it: only the port can be chosen.
     window.findChild<QPushButton*>("selectPort")->click();
     auto* dialog = window.findChild<SerialPortDialog*>();
     if (dialog && dialog->isVisible()) {
         QApplication::processEvents();
         ok &= save(dialog, out, "port_dialog.png");
+        // Any device path can be typed, such as a stable by-id name.
+        auto* port = dialog->findChild<QComboBox*>("comboBox_Port");
+        port->setEditText("/dev/serial/by-id/usb-TI_MSP430_BSL-if00");
+        QApplication::processEvents();
+        ok &= save(dialog, out, "port_dialog_typed.png");
         dialog->reject();
     } else {
         ok = false;
