@@ -57,8 +57,9 @@ int main(int argc, char* argv[])
     QProcess target;
     QByteArray log;
     target.start(QStringLiteral(KAMDEL_TOOLS_DIR "/bsltarget"),
-        { QStringLiteral("--baud"), QString::number(Baud), QStringLiteral("--model"), QStringLiteral("Kamdel"),
-            QStringLiteral("--exit-after-jump"), QStringLiteral("--headless"), link });
+        { QStringLiteral("--baud"), QString::number(Baud), QStringLiteral("--model"),
+            QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump"), QStringLiteral("--headless"),
+            link });
     while (!log.contains("ready ") && target.waitForReadyRead(5000))
         log += target.readAll();
     if (!log.contains("ready ")) {
@@ -71,10 +72,12 @@ int main(int argc, char* argv[])
     QProcess romwright;
     romwright.setProcessChannelMode(QProcess::ForwardedChannels);
     QEventLoop loop;
-    QObject::connect(&romwright, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
+    QObject::connect(
+        &romwright, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
-    romwright.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { QStringLiteral("--port"), link, firmware });
+    romwright.start(
+        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { QStringLiteral("--port"), link, firmware });
     loop.exec();
     const double seconds = timer.nsecsElapsed() / 1e9;
 
@@ -84,9 +87,9 @@ int main(int argc, char* argv[])
     const int blocks = 65536 / 16;
     // The checksum word is one more, shorter request.
     const double wireSeconds = double(blocks * BlockWireBytes + 2 + 8 + 1) * BitsPerByte / Baud;
-    std::printf("romwright 64 KiB at %d baud: exit %d, target application check %s\n", Baud, romwright.exitCode(),
-        valid ? "valid" : "INVALID");
-    std::printf("  whole program run %.3f s, wire limit of the writes %.3f s, fraction %.3f\n", seconds, wireSeconds,
-        wireSeconds / seconds);
+    std::printf("romwright 64 KiB at %d baud: exit %d, target application check %s\n", Baud,
+        romwright.exitCode(), valid ? "valid" : "INVALID");
+    std::printf("  whole program run %.3f s, wire limit of the writes %.3f s, fraction %.3f\n", seconds,
+        wireSeconds, wireSeconds / seconds);
     return romwright.exitCode() == 0 && valid ? 0 : 1;
 }

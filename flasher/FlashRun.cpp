@@ -24,7 +24,9 @@ FlashRun::~FlashRun() = default;
 
 QString FlashRun::permissionHint(const QString& deviceFile)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(QFile::encodeName(deviceFile).constData(), &info) != 0)
         return QString();
     const group* owner = ::getgrgid(info.st_gid);

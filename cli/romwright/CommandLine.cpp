@@ -86,14 +86,15 @@ int CommandLine::exec(const QStringList& arguments)
     const QCommandLineOption helpOption(
         { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help and exit."));
     const QCommandLineOption versionOption(QStringLiteral("version"), tr("Show the version and exit."));
-    const QCommandLineOption modelOption(QStringLiteral("model"), tr("Microcontroller model (default Kamdel)."),
-        QStringLiteral("MODEL"), QStringLiteral("Kamdel"));
+    const QCommandLineOption modelOption(QStringLiteral("model"),
+        tr("Microcontroller model (default Kamdel)."), QStringLiteral("MODEL"), QStringLiteral("Kamdel"));
     const QCommandLineOption portOption(
         QStringLiteral("port"), tr("Serial port name or device path."), QStringLiteral("PORT"));
-    const QCommandLineOption baudOption(
-        QStringLiteral("baud"), tr("Line speed (default 57600)."), QStringLiteral("N"), QStringLiteral("57600"));
+    const QCommandLineOption baudOption(QStringLiteral("baud"), tr("Line speed (default 57600)."),
+        QStringLiteral("N"), QStringLiteral("57600"));
     parser.addOptions({ helpOption, versionOption, modelOption, portOption, baudOption });
-    parser.addPositionalArgument(QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
+    parser.addPositionalArgument(
+        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());

@@ -17,7 +17,8 @@ struct Result
 };
 
 // Runs the program to its end; `whileRunning` sees each standard-output line as it comes.
-Result romwright(const QStringList& arguments, const std::function<void(QProcess&, const QString&)>& whileRunning = {})
+Result romwright(
+    const QStringList& arguments, const std::function<void(QProcess&, const QString&)>& whileRunning = {})
 {
     QProcess process;
     process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
@@ -50,7 +51,8 @@ QList<sMemory> imageFor(const ModelRow& row)
 {
     QList<sMemory> image { { row.start, patterned(300, 1) }, { row.end - 15, patterned(16, 2) } };
     if (row.large)
-        image << sMemory { row.start2 + 0x100, patterned(100, 3) } << sMemory { row.end2 - 7, patterned(8, 4) };
+        image << sMemory { row.start2 + 0x100, patterned(100, 3) }
+              << sMemory { row.end2 - 7, patterned(8, 4) };
     return image;
 }
 
@@ -135,16 +137,19 @@ void tst_RomwrightCli::deviceFaults_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("engineLine");
     QTest::addColumn<bool>("erased");
-    QTest::addRow("no answer to the version") << QStringList { "--fault", "silent@1" } << "Error: (-1) Timeout" << false;
-    QTest::addRow("unsupported boot loader") << QStringList { "--version-answer", "b3" }
-                                             << "Error: (-4d) Invalid version" << false;
-    QTest::addRow("erase refused") << QStringList { "--fault", "answer=55@2" } << "Error: (55) Error in protocol"
-                                   << true;
-    QTest::addRow("write refused") << QStringList { "--fault", "answer=52@5" } << "Error: (52) Packet checksum error"
-                                   << true;
+    QTest::addRow("no answer to the version")
+        << QStringList { "--fault", "silent@1" } << "Error: (-1) Timeout" << false;
+    QTest::addRow("unsupported boot loader")
+        << QStringList { "--version-answer", "b3" } << "Error: (-4d) Invalid version" << false;
+    QTest::addRow("erase refused") << QStringList { "--fault", "answer=55@2" }
+                                   << "Error: (55) Error in protocol" << true;
+    QTest::addRow("write refused") << QStringList { "--fault", "answer=52@5" }
+                                   << "Error: (52) Packet checksum error" << true;
     QTest::addRow("write lost") << QStringList { "--fault", "silent@4" } << "Error: (-1) Timeout" << true;
-    QTest::addRow("garbled answer") << QStringList { "--fault", "corrupt@3" } << "Error: (5a) unknown" << true;
-    QTest::addRow("checksum word refused") << QStringList { "--fault", "answer=c5@8" } << "Error: (-3b) unknown" << true;
+    QTest::addRow("garbled answer") << QStringList { "--fault", "corrupt@3" } << "Error: (5a) unknown"
+                                    << true;
+    QTest::addRow("checksum word refused")
+        << QStringList { "--fault", "answer=c5@8" } << "Error: (-3b) unknown" << true;
     QTest::addRow("line closed") << QStringList { "--close-after", "4" } << "Error: (-1) Timeout" << true;
 }
 
@@ -178,8 +183,8 @@ void tst_RomwrightCli::refusedFileLeavesDeviceUntouched_data()
         << QByteArray(":020000040002F8\n:024000000102BB\n:00000001FF\n")
         << "Address 0x24000 lies outside the memory of the device (allowed: 0x4000-0xF7FF, 0x10000-0x23FF7).";
     QTest::addRow("bad value") << QByteArray("@6000\n01 1FF\nq\n") << "line 2: value 1FF is not a byte";
-    QTest::addRow("bad record checksum") << QByteArray(":0260000001029C\n:00000001FF\n")
-                                         << "line 1: checksum 9C should be 9B";
+    QTest::addRow("bad record checksum")
+        << QByteArray(":0260000001029C\n:00000001FF\n") << "line 1: checksum 9C should be 9B";
 }
 
 void tst_RomwrightCli::refusedFileLeavesDeviceUntouched()
@@ -211,20 +216,23 @@ void tst_RomwrightCli::interruptCancelsCleanly()
     QTemporaryDir dir;
     // Nine seconds on the paced line; the interrupt lands early in the write,
     // before the target's log could fill the pipe nobody reads during the run.
-    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x8000, 5) } }).toLatin1());
+    const QString firmware
+        = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x8000, 5) } }).toLatin1());
     BslTargetRunner target({ "--model", "Kamdel", "--baud", "57600" });
     QVERIFY(target.isReady());
-    const Result result = romwright({ "--port", target.link(), firmware }, [](QProcess& process, const QString& line) {
-        if (line == "Write device application code.") {
-            QThread::msleep(300);
-            ::kill(pid_t(process.processId()), SIGINT);
-        }
-    });
+    const Result result
+        = romwright({ "--port", target.link(), firmware }, [](QProcess& process, const QString& line) {
+              if (line == "Write device application code.") {
+                  QThread::msleep(300);
+                  ::kill(pid_t(process.processId()), SIGINT);
+              }
+          });
     target.finish();
     QVERIFY2(result.exitCode == 4, qPrintable(result.out.join(QLatin1Char('\n'))));
     QCOMPARE(result.out.mid(result.out.size() - 5),
         (QStringList { "Cannot flash device!", "Close serial port.", "Flashing canceled!",
-            "The device holds no valid application now.", "Its boot loader is still there: flash it again." }));
+            "The device holds no valid application now.",
+            "Its boot loader is still there: flash it again." }));
     QVERIFY(!target.applicationValid());
     QVERIFY(target.requestsMatching(" jump ").isEmpty());
 }
@@ -259,9 +267,13 @@ void tst_RomwrightCli::checkPrintsSegmentsAndChecksum()
     const Result result = romwright({ "check", "--model", row.name, firmware });
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out,
-        (QStringList { "segment 0x4400-0x443F 64 bytes", "segment 0x43FF0-0x43FF7 8 bytes", "total 72 bytes in 2 segments",
-            "memory MSP430FR5994 fits 0x4000-0xF7FF, 0x10000-0x43FF7",
-            QString("checksum %1 at 0x4000").arg(QString("0x%1").arg(expectedChecksum(row, image), 4, 16, QChar('0')).toUpper().replace("0X", "0x")) }));
+        (QStringList { "segment 0x4400-0x443F 64 bytes", "segment 0x43FF0-0x43FF7 8 bytes",
+            "total 72 bytes in 2 segments", "memory MSP430FR5994 fits 0x4000-0xF7FF, 0x10000-0x43FF7",
+            QString("checksum %1 at 0x4000")
+                .arg(QString("0x%1")
+                         .arg(expectedChecksum(row, image), 4, 16, QChar('0'))
+                         .toUpper()
+                         .replace("0X", "0x")) }));
 
     const Result outside = romwright({ "check", "--model", "MSP430FR2512", firmware });
     QCOMPARE(outside.exitCode, 2);

@@ -57,31 +57,33 @@ void tst_ImageReader::refusalNamesLineAndReason_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("error");
 
-    QTest::addRow("TI-TXT value above a byte") << QByteArray("@6000\n01 02\n03 1FF\nq\n")
-                                              << "line 3: value 1FF is not a byte";
-    QTest::addRow("TI-TXT not a number") << QByteArray("@6000\r\n01 ZZ\r\nq\r\n")
-                                        << "line 2: ZZ is not a hexadecimal number";
-    QTest::addRow("TI-TXT bad address") << QByteArray("@60G0\n01\nq\n")
-                                       << "line 1: address 60G0 is not a hexadecimal number";
-    QTest::addRow("TI-TXT address beyond 24 bits") << QByteArray("01\n@1000000\n01\nq\n")
-                                                  << "line 2: address 1000000 is beyond the 24-bit address space";
-    QTest::addRow("TI-TXT tab between values") << QByteArray("@6000\n01\t02\nq\n")
-                                              << "line 2: 01\t02 is not a hexadecimal number";
+    QTest::addRow("TI-TXT value above a byte")
+        << QByteArray("@6000\n01 02\n03 1FF\nq\n") << "line 3: value 1FF is not a byte";
+    QTest::addRow("TI-TXT not a number")
+        << QByteArray("@6000\r\n01 ZZ\r\nq\r\n") << "line 2: ZZ is not a hexadecimal number";
+    QTest::addRow("TI-TXT bad address")
+        << QByteArray("@60G0\n01\nq\n") << "line 1: address 60G0 is not a hexadecimal number";
+    QTest::addRow("TI-TXT address beyond 24 bits") << QByteArray(
+        "01\n@1000000\n01\nq\n") << "line 2: address 1000000 is beyond the 24-bit address space";
+    QTest::addRow("TI-TXT tab between values")
+        << QByteArray("@6000\n01\t02\nq\n") << "line 2: 01\t02 is not a hexadecimal number";
     QTest::addRow("HEX checksum") << QByteArray(":0260000001029B\n:0260020001029A\n:00000001FF\n")
                                   << "line 2: checksum 9A should be 99";
     QTest::addRow("HEX odd digits") << QByteArray(":0260000001029B0\n:00000001FF\n")
                                     << "line 1: record is too short or has an odd number of digits";
-    QTest::addRow("HEX length mismatch") << QByteArray(":0360000001029A\n:00000001FF\n")
-                                         << "line 1: length 3 does not match the record";
-    QTest::addRow("HEX no record mark") << QByteArray(":0260000001029B\n\n0260000001029B\n")
-                                        << "line 3: record does not start with ':'";
-    QTest::addRow("HEX not hex") << QByteArray(":02600000010G9B\n") << "line 1: 'G' is not a hexadecimal digit";
+    QTest::addRow("HEX length mismatch")
+        << QByteArray(":0360000001029A\n:00000001FF\n") << "line 1: length 3 does not match the record";
+    QTest::addRow("HEX no record mark")
+        << QByteArray(":0260000001029B\n\n0260000001029B\n") << "line 3: record does not start with ':'";
+    QTest::addRow("HEX not hex") << QByteArray(":02600000010G9B\n")
+                                 << "line 1: 'G' is not a hexadecimal digit";
     QTest::addRow("HEX record cut short") << QByteArray(":0260000001029B\n:02600200\n")
                                           << "line 2: record is too short or has an odd number of digits";
     QTest::addRow("HEX no end record") << QByteArray(":0260000001029B\n") << "line 2: no end-of-file record";
-    QTest::addRow("HEX data after end") << QByteArray(":00000001FF\n:0260000001029B\n")
-                                        << "line 2: record after the end-of-file record";
-    QTest::addRow("HEX unknown type") << QByteArray(":00000006FA\n:00000001FF\n") << "line 1: unknown record type 06";
+    QTest::addRow("HEX data after end")
+        << QByteArray(":00000001FF\n:0260000001029B\n") << "line 2: record after the end-of-file record";
+    QTest::addRow("HEX unknown type")
+        << QByteArray(":00000006FA\n:00000001FF\n") << "line 1: unknown record type 06";
     QTest::addRow("HEX beyond 24 bits") << QByteArray(":020000040100F9\n:0100000001FE\n:00000001FF\n")
                                         << "line 2: address 1000000 is beyond the 24-bit address space";
 }
@@ -110,7 +112,8 @@ void tst_ImageReader::intelHexMatchesTiTxt_data()
         << QList<sMemory> { { 0xE300, patterned(1, 6) }, { 0xE400, patterned(1000, 7) } }
         << QStringList { "-Intel", "-address-length=2", "-Output_Block_Size=32" };
     // A run across a 64 KiB boundary continues after a new address record.
-    QTest::addRow("across 64 KiB") << QList<sMemory> { { 0xFFE0, patterned(64, 8) } } << QStringList { "-Intel" };
+    QTest::addRow("across 64 KiB") << QList<sMemory> { { 0xFFE0, patterned(64, 8) } }
+                                   << QStringList { "-Intel" };
 }
 
 void tst_ImageReader::intelHexMatchesTiTxt()
@@ -125,7 +128,8 @@ void tst_ImageReader::intelHexMatchesTiTxt()
     tiTxt.close();
 
     QProcess srecCat;
-    srecCat.start("srec_cat", QStringList { tiTxt.fileName(), "-Texas_Instruments_TeXT", "-o", "-" } + hexOptions);
+    srecCat.start(
+        "srec_cat", QStringList { tiTxt.fileName(), "-Texas_Instruments_TeXT", "-o", "-" } + hexOptions);
     if (!srecCat.waitForStarted())
         QSKIP("srec_cat is not installed (tools/install-deps.sh installs it)");
     QVERIFY(srecCat.waitForFinished());
@@ -182,8 +186,10 @@ void tst_ImageReader::fitsMemory_data()
         << "MSP430FR5992" << QList<sMemory> { { 0x23FF0, patterned(9, 2) } } << 0x23FF8LL;
     QTest::addRow("small model has no second range")
         << "MSP430FR2512" << QList<sMemory> { { 0x10000, one } } << 0x10000LL;
-    QTest::addRow("small model, checksum word") << "MSP430FR5729" << QList<sMemory> { { 0xC200, one } } << -1LL;
-    QTest::addRow("small model, just below") << "MSP430FR5729" << QList<sMemory> { { 0xC1FF, one } } << 0xC1FFLL;
+    QTest::addRow("small model, checksum word")
+        << "MSP430FR5729" << QList<sMemory> { { 0xC200, one } } << -1LL;
+    QTest::addRow("small model, just below")
+        << "MSP430FR5729" << QList<sMemory> { { 0xC1FF, one } } << 0xC1FFLL;
     QTest::addRow("interrupt vectors") << "MSP430FR2512" << QList<sMemory> { { 0xFFFE, one } } << 0xFFFELL;
 }
 

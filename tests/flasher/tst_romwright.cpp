@@ -410,8 +410,8 @@ void tst_Romwright::imageRefusedBeforeTheDevice_data()
                                 << QStringList { invalid, "line 2: ZZ is not a hexadecimal number" };
     QTest::addRow("value above a byte")
         << "wide.txt" << QByteArray() << QStringList { invalid, "line 2: value 1FF is not a byte" };
-    QTest::addRow("Intel HEX checksum") << "bad.hex" << QByteArray()
-                                        << QStringList { invalid, "line 1: checksum 00 should be 9B" };
+    QTest::addRow("Intel HEX checksum")
+        << "bad.hex" << QByteArray() << QStringList { invalid, "line 1: checksum 00 should be 9B" };
     // Erasing the board for nothing and sealing the blank area would leave it
     // without firmware while reporting success.
     QTest::addRow("no bytes at all") << "empty.txt" << QByteArray()
@@ -689,7 +689,8 @@ void tst_Romwright::closeDuringRunAsks()
     QTest::mouseClick(window->findChild<QPushButton*>("flash"), Qt::LeftButton);
     answer.stop();
     QVERIFY(closed);
-    QCOMPARE(question, QString("Flashing is in progress. Stop it and leave the device without a valid application?"));
+    QCOMPARE(question,
+        QString("Flashing is in progress. Stop it and leave the device without a valid application?"));
     QVERIFY(!watch.isNull());
     const QStringList log = target.stop();
     if (stop) {
@@ -802,7 +803,8 @@ void tst_Romwright::permissionHintNamesTheGroup()
     QVERIFY(device.open(QIODevice::WriteOnly));
     const QString group = QFileInfo(device.fileName()).group();
     QCOMPARE(FlashRun::permissionHint(device.fileName()),
-        QString("You may need to be a member of the group \"%1\" that owns %2 (log in again after joining it).")
+        QString(
+            "You may need to be a member of the group \"%1\" that owns %2 (log in again after joining it).")
             .arg(group, device.fileName()));
     QCOMPARE(FlashRun::permissionHint(m_Dir->filePath("missing")), QString());
 }

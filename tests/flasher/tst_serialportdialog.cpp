@@ -312,9 +312,12 @@ void tst_SerialPortDialog::typedPortNameIsWritten_data()
     QTest::addColumn<QString>("written");
     QTest::addRow("stable by-id link") << "/dev/serial/by-id/usb-TI_MSP430-if00"
                                        << "/dev/serial/by-id/usb-TI_MSP430-if00";
-    QTest::addRow("virtual boot loader") << "/tmp/kamdel-bsl" << "/tmp/kamdel-bsl";
-    QTest::addRow("surrounding blanks dropped") << "  ttyUSB3 " << "ttyUSB3";
-    QTest::addRow("cleared: name kept") << "" << "COM1";
+    QTest::addRow("virtual boot loader") << "/tmp/kamdel-bsl"
+                                         << "/tmp/kamdel-bsl";
+    QTest::addRow("surrounding blanks dropped") << "  ttyUSB3 "
+                                                << "ttyUSB3";
+    QTest::addRow("cleared: name kept") << ""
+                                        << "COM1";
 }
 
 void tst_SerialPortDialog::typedPortNameIsWritten()
