@@ -2,6 +2,8 @@
 #include "SettingsStore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -10,10 +12,24 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
 
+    // The desktop passes the documents to open, as the file manager does on
+    // a double click.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Segmented LED panel editor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("files"), QStringLiteral("Documents to open."), QStringLiteral("[files...]"));
+    parser.process(app);
+
     int result = 0;
     {
         MainWindow window;
         window.show();
+        // Once the window is on screen, so that a message about a bad file
+        // is centred on it.
+        const QStringList files = parser.positionalArguments();
+        QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
         result = app.exec();
     }
     // The settings store outlives the window but not the application.
