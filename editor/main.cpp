@@ -5,9 +5,28 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <cstring>
+#include <memory>
+
+namespace {
+// --help and --version only print, and must work without a display.
+bool onlyPrints(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : { "-h", "--help", "--help-all", "-v", "--version" }) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
@@ -20,7 +39,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"), QStringLiteral("Documents to open."), QStringLiteral("[files...]"));
-    parser.process(app);
+    parser.process(*app);
 
     int result = 0;
     {
@@ -30,7 +49,7 @@ int main(int argc, char* argv[])
         // is centred on it.
         const QStringList files = parser.positionalArguments();
         QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
-        result = app.exec();
+        result = app->exec();
     }
     // The settings store outlives the window but not the application.
     SettingsStore::close();
