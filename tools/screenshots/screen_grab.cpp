@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
     QThread::msleep(parser.value(delayOption).toULong());
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
     if (!shot.save(parser.positionalArguments().first(), "PNG")) {
-        std::fprintf(stderr, "screen_grab: cannot write %s\n", qPrintable(parser.positionalArguments().first()));
+        std::fprintf(
+            stderr, "screen_grab: cannot write %s\n", qPrintable(parser.positionalArguments().first()));
         return 1;
     }
     return 0;
