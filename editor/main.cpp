@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstring>
@@ -30,6 +31,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+    if (qobject_cast<QApplication*>(app.get())) {
+        // Ties the window to the menu entry and its icon, once installed.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelEditor"));
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+    }
 
     // The desktop passes the documents to open, as the file manager does on
     // a double click.
