@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMetaObject>
 #include <QSaveFile>
@@ -35,6 +36,21 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+const QString DocumentFiles = QStringLiteral("Documents");
+
+// The folder holding the board picture `name`: beside the program first (a
+// build or a portable copy), then the installed data folder.
+QString boardPictureFolder(const QString& name)
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString installed = QDir::cleanPath(programDir.filePath(QStringLiteral(KAMDEL_DATA_FROM_BIN)));
+    for (const QString& folder : { programDir.path(), installed }) {
+        if (QFileInfo::exists(QStringLiteral("%1/%2_top.png").arg(folder, name)))
+            return folder;
+    }
+    return programDir.path();
+}
 
 } // namespace
 
@@ -111,13 +127,16 @@ QString KamdelDocument::openSaveFileDialogFilter() const
 
 QString KamdelDocument::askOpenFileName()
 {
-    return FileDialogs::getOpenFileName(nullptr, tr("Open"), fileDir(), openSaveFileDialogFilter());
+    return FileDialogs::getOpenFileName(
+        this, tr("Open"), DocumentFiles, openSaveFileDialogFilter(), QString());
 }
 
 QString KamdelDocument::askSaveFileName()
 {
-    return FileDialogs::getSaveFileName(nullptr, tr("Save as"), filePath().isEmpty() ? fileName() : filePath(),
-                                        openSaveFileDialogFilter());
+    // A saved document starts beside itself (an absolute name stays as it
+    // is), a new one where documents went last.
+    return FileDialogs::getSaveFileName(this, tr("Save as"), DocumentFiles, openSaveFileDialogFilter(),
+        filePath().isEmpty() ? fileName() : filePath());
 }
 
 QMessageBox::StandardButton KamdelDocument::askSaveChanges()
@@ -313,7 +332,7 @@ void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompi
 
 void KamdelDocument::installRingScene(const RingLayout& layout)
 {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString dir = boardPictureFolder(layout.picture);
     auto* ring = new LedPanelScene_Ring(device);
     ring->CenterX = layout.centerX;
     ring->CenterY = layout.centerY;

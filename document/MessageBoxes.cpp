@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "DialogParent.h"
+
 namespace {
 MessageBoxes::Handler& currentHandler()
 {
@@ -12,9 +14,10 @@ QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton)
 {
+    QWidget* owner = DialogParent::of(parent);
     if (const Handler& handler = currentHandler())
-        return handler(parent, Request { QMessageBox::Warning, title, text, buttons, defaultButton });
-    return QMessageBox::warning(parent, title, text, buttons, defaultButton);
+        return handler(owner, Request { QMessageBox::Warning, title, text, buttons, defaultButton });
+    return QMessageBox::warning(owner, title, text, buttons, defaultButton);
 }
 
 MessageBoxes::Handler MessageBoxes::setHandler(Handler handler)

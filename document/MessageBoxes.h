@@ -8,7 +8,9 @@
 #include <utility>
 
 // Every message box of the document library goes through here, so that a
-// test can answer it instead of a person and nothing blocks.
+// test can answer it instead of a person and nothing blocks. The box is
+// centred on the program's window (see DialogParent), and a handler gets
+// that window as the parent.
 class KAMDELDOCUMENT_EXPORT MessageBoxes
 {
 public:

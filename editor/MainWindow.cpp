@@ -3,6 +3,7 @@
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
+#include "FileDialogs.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
@@ -14,11 +15,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSerialPort>
+#include <QSettings>
 #include <QStatusBar>
 #include <QThread>
 
@@ -28,6 +31,7 @@ namespace {
 const QString PositionKey = QStringLiteral("MainWindow/Position");
 const QString SizeKey = QStringLiteral("MainWindow/Size");
 const QString PortNameKey = QStringLiteral("SerialPort/Name");
+const QString LastFolderKey = QStringLiteral("LastFolder/%1");
 const QRect DefaultGeometry(300, 200, 800, 600);
 
 constexpr int CommandPauseMs = 10;
@@ -46,8 +50,21 @@ MainWindow::MainWindow(QWidget* parent)
     updateWindowTitle();
 
     SettingsStore::open();
+    if (!SettingsStore::isWritable())
+        statusBar()->showMessage(tr("The settings cannot be saved: %1 is not writable.")
+                                     .arg(QDir::toNativeSeparators(SettingsStore::settings()->fileName())));
+    FileDialogs::setFolderStore(
+        { [](const QString& kind) { return SettingsStore::value(LastFolderKey.arg(kind)).toString(); },
+            [](const QString& kind, const QString& folder) {
+                SettingsStore::setValue(LastFolderKey.arg(kind), folder);
+            } });
     restoreGeometryFromSettings();
     recentFiles()->loadRecentFiles(SettingsStore::settings());
+    connect(recentFiles(), &RecentFiles::fileMissing, this, [this](const QString& path) {
+        statusBar()->showMessage(tr("%1 no longer exists; it was removed from the recent files.")
+                                     .arg(QDir::toNativeSeparators(path)),
+            5000);
+    });
 
     serialPort->setPortName(SettingsStore::value(PortNameKey, QStringLiteral("COM1")).toString());
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
@@ -183,6 +200,14 @@ void MainWindow::newDocument_KamdelPanel2()
 {
     if (!currentDocument || currentDocument->maybeSave())
         setCurrentDocument(KamdelPanel2::newDocument());
+}
+
+void MainWindow::openFiles(const QStringList& paths)
+{
+    // A relative name would leave a recent-files entry that only works from
+    // this folder.
+    for (const QString& path : paths)
+        openDocument(QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::openDocument()

@@ -37,6 +37,10 @@ public:
     // Hosts `document` (or none) and deletes the previous one at once.
     void setCurrentDocument(AbstractDocument* document);
 
+    // Opens the files named on the command line, one after the other, as
+    // Open does; names are taken relative to the current folder.
+    void openFiles(const QStringList& paths);
+
 private slots:
     void updateWindowTitle();
 

@@ -103,6 +103,7 @@ void RecentFiles::openRecentFile()
     }
     recentFiles.removeAll(path);
     updateActions();
+    emit fileMissing(path);
 }
 
 void RecentFiles::clearRecentFiles()

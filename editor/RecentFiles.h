@@ -30,6 +30,8 @@ public:
 
 signals:
     void openFile(QString filePath);
+    // A picked entry whose file is gone; it has been dropped.
+    void fileMissing(QString filePath);
 
 private slots:
     void updateActions();

@@ -1,11 +1,16 @@
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
 namespace {
+const QString FileName = QStringLiteral("KamdelEditor.ini");
+
 std::unique_ptr<QSettings>& store()
 {
     static std::unique_ptr<QSettings> settings;
@@ -22,8 +27,16 @@ QString& overriddenFileName()
 QSettings* SettingsStore::open()
 {
     store().reset();
-    store() = std::make_unique<QSettings>(fileName(), QSettings::IniFormat);
+    const QString name = fileName();
+    // QSettings would create the file but not the folders above it.
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    store() = std::make_unique<QSettings>(name, QSettings::IniFormat);
     return store().get();
+}
+
+bool SettingsStore::isWritable()
+{
+    return store() && store()->isWritable();
 }
 
 void SettingsStore::close()
@@ -59,7 +72,18 @@ QString SettingsStore::fileName()
 {
     if (!overriddenFileName().isEmpty())
         return overriddenFileName();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/KamdelEditor.ini");
+    return fileNameFor(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString SettingsStore::fileNameFor(const QString& programDir, const QString& configDir)
+{
+    const QString portable = QDir(programDir).filePath(FileName);
+    // An installed program's folder belongs to the system: settings written
+    // there would be lost or refused.
+    if (QFileInfo(portable).isFile() && QFileInfo(programDir).isWritable())
+        return portable;
+    return QDir(configDir).filePath(FileName);
 }
 
 void SettingsStore::setFileName(const QString& fileName)

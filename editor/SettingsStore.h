@@ -5,8 +5,8 @@
 
 class QSettings;
 
-// The editor's one settings store: an INI file beside the program. Reads
-// while no store is open yield the default, writes do nothing.
+// The editor's one settings store, an INI file. Reads while no store is open
+// yield the default, writes do nothing.
 class SettingsStore
 {
 public:
@@ -19,9 +19,17 @@ public:
     static void setValue(const QString& key, const QVariant& value);
     static void sync();
 
-    // The file the next open() uses: "KamdelEditor.ini" in the program's
-    // directory unless a test has pointed it elsewhere.
+    // False when the open store's file cannot be written, so every change
+    // would be lost.
+    static bool isWritable();
+
+    // The file the next open() uses, unless a test has pointed it elsewhere:
+    // see fileNameFor().
     static QString fileName();
-    // An empty name restores the file beside the program.
+    // An empty name restores the usual choice.
     static void setFileName(const QString& fileName);
+
+    // "KamdelEditor.ini" in `programDir` when that folder is writable and
+    // already holds one (a portable copy), otherwise in `configDir`.
+    static QString fileNameFor(const QString& programDir, const QString& configDir);
 };

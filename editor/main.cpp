@@ -2,19 +2,60 @@
 #include "SettingsStore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+// --help and --version only print, and must work without a display.
+bool onlyPrints(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : { "-h", "--help", "--help-all", "-v", "--version" }) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+    if (qobject_cast<QApplication*>(app.get())) {
+        // Ties the window to the menu entry and its icon, once installed.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelEditor"));
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+    }
+
+    // The desktop passes the documents to open, as the file manager does on
+    // a double click.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Segmented LED panel editor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("files"), QStringLiteral("Documents to open."), QStringLiteral("[files...]"));
+    parser.process(*app);
 
     int result = 0;
     {
         MainWindow window;
         window.show();
-        result = app.exec();
+        // Once the window is on screen, so that a message about a bad file
+        // is centred on it.
+        const QStringList files = parser.positionalArguments();
+        QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
+        result = app->exec();
     }
     // The settings store outlives the window but not the application.
     SettingsStore::close();

@@ -124,6 +124,9 @@ AbstractTreeItem* survivorFor(AbstractTreeItem* current, const QSet<const Abstra
     }
     return parent;
 }
+
+const QString SequenceFiles = QStringLiteral("Sequences");
+
 } // namespace
 
 CommandTreeView::CountQuestion CommandTreeView::setCountQuestion(CountQuestion question)
@@ -411,9 +414,8 @@ void CommandTreeView::importSequence()
     QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
     if (!holdsContainer(container) || !m_edits)
         return;
-    const QString fileName = FileDialogs::getOpenFileName(nullptr, tr("Import sequence"),
-                                                          QCoreApplication::applicationDirPath(),
-                                                          SequenceFile::fileDialogFilter());
+    const QString fileName = FileDialogs::getOpenFileName(
+        this, tr("Import sequence"), SequenceFiles, SequenceFile::fileDialogFilter(), QString());
     if (fileName.isEmpty())
         return;
     // The dialog ran an event loop: the list may have gone meanwhile.
@@ -441,9 +443,8 @@ void CommandTreeView::exportSequence()
     QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
     if (!holdsContainer(container))
         return;
-    const QString fileName = FileDialogs::getSaveFileName(nullptr, tr("Export sequence"),
-                                                          QCoreApplication::applicationDirPath(),
-                                                          SequenceFile::fileDialogFilter());
+    const QString fileName = FileDialogs::getSaveFileName(
+        this, tr("Export sequence"), SequenceFiles, SequenceFile::fileDialogFilter(), QString());
     if (fileName.isEmpty() || !holdsContainer(container))
         return;
 

@@ -174,7 +174,7 @@ bool LedPanelTableView::acceptSelection(const QModelIndexList& sorted, const QSt
 {
     if (isUniformSelection(sorted))
         return true;
-    MessageBoxes::warning(nullptr, tr("Error"), refusal, QMessageBox::Ok);
+    MessageBoxes::warning(window(), tr("Error"), refusal, QMessageBox::Ok);
     return false;
 }
 

@@ -40,6 +40,11 @@ private slots:
     void openDialogOfTheDocumentType();
     void openFromRecentFiles();
     void openVanishedRecentFile();
+    void openFilesFromCommandLine_data();
+    void openFilesFromCommandLine();
+    void brokenFileBoxOnWindow();
+    void dialogsStartInLastFolder_data();
+    void dialogsStartInLastFolder();
 
     void saveDocument();
     void saveGoesThroughSaveAs_data();
@@ -59,6 +64,7 @@ private:
 
     QTemporaryDir m_dir;
     QStringList m_libraryMessages;
+    QList<QWidget*> m_libraryMessageParents;
     QList<FileDialogs::Request> m_fileDialogs;
     QString m_fileDialogAnswer;
     MessageBoxes::Handler m_previousHandler;
@@ -72,10 +78,12 @@ void tst_DocumentCommands::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
     SettingsStore::setFileName(file(QStringLiteral("KamdelEditor.ini")));
-    m_previousHandler = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
-        m_libraryMessages << request.text;
-        return QMessageBox::Ok;
-    });
+    m_previousHandler
+        = MessageBoxes::setHandler([this](QWidget* parent, const MessageBoxes::Request& request) {
+              m_libraryMessages << request.text;
+              m_libraryMessageParents << parent;
+              return QMessageBox::Ok;
+          });
     m_previousFileDialogs = FileDialogs::setHandler([this](const FileDialogs::Request& request) {
         m_fileDialogs << request;
         return m_fileDialogAnswer;
@@ -91,8 +99,11 @@ void tst_DocumentCommands::cleanupTestCase()
 
 void tst_DocumentCommands::init()
 {
+    // Closing first, or the old store would write itself back.
+    SettingsStore::close();
     QFile::remove(file(QStringLiteral("KamdelEditor.ini")));
     m_libraryMessages.clear();
+    m_libraryMessageParents.clear();
     m_fileDialogs.clear();
     m_fileDialogAnswer.clear();
 }
@@ -318,6 +329,127 @@ void tst_DocumentCommands::openVanishedRecentFile()
     QCOMPARE(window.document(), hosted.data());
     QCOMPARE(window.recentFiles()->files(), QStringList { canonical(kept) });
     QVERIFY(window.warnings.isEmpty());
+    QCOMPARE(window.statusBar()->currentMessage(),
+        QStringLiteral("%1/vanish-gone.xml no longer exists; it was removed from the recent files.")
+            .arg(QFileInfo(kept).canonicalPath()));
+}
+
+void tst_DocumentCommands::openFilesFromCommandLine_data()
+{
+    QTest::addColumn<QStringList>("names"); // relative to the test folder
+    QTest::addColumn<QString>("hosted");
+    QTest::addColumn<QStringList>("warnings");
+    const QString good = QStringLiteral("cli-good.xml");
+    const QString bad = QStringLiteral("cli-bad.xml");
+    QTest::addRow("relative name") << QStringList { good } << good << QStringList();
+    QTest::addRow("bad file") << QStringList { bad } << QString() << QStringList { bad };
+    QTest::addRow("missing file") << QStringList { "cli-none.xml" } << QString()
+                                  << QStringList { "cli-none.xml" };
+    QTest::addRow("good after bad") << QStringList { bad, good } << good << QStringList { bad };
+}
+
+void tst_DocumentCommands::openFilesFromCommandLine()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, hosted);
+    QFETCH(QStringList, warnings);
+    QVERIFY(DocumentFiles::write(file(QStringLiteral("cli-good.xml")), DocumentFiles::document("2.0", {})));
+    QVERIFY(DocumentFiles::write(file(QStringLiteral("cli-bad.xml")), QStringLiteral("not a document")));
+
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    TestWindow window;
+    window.openFiles(names);
+    QVERIFY(QDir::setCurrent(before));
+
+    QStringList expectedWarnings;
+    for (const QString& name : warnings)
+        expectedWarnings << QStringLiteral("Unknown file %1!").arg(QDir(m_dir.path()).absoluteFilePath(name));
+    QCOMPARE(window.warnings, expectedWarnings);
+    if (hosted.isEmpty()) {
+        QVERIFY(!window.document());
+        QVERIFY(window.recentFiles()->files().isEmpty());
+    } else {
+        // Stored absolute, so that the entry works from any folder.
+        QCOMPARE(window.document()->filePath(), canonical(file(hosted)));
+        QCOMPARE(window.recentFiles()->files(), QStringList { canonical(file(hosted)) });
+    }
+}
+
+void tst_DocumentCommands::brokenFileBoxOnWindow()
+{
+    const QString path = file(QStringLiteral("broken.xml"));
+    QVERIFY(DocumentFiles::write(path,
+        QStringLiteral(
+            "<?xml version=\"1.0\"?><LedPanelDocument version=\"2.0\"><Commands><Program index=\"0\">")));
+
+    TestWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.openFiles({ path });
+
+    // The document is not in the window yet when it complains; the box still
+    // belongs to the window, not to a corner of the screen.
+    QCOMPARE(m_libraryMessages.size(), 1);
+    QVERIFY(m_libraryMessages.first().startsWith(QStringLiteral("Error occur while reading xml data")));
+    QCOMPARE(m_libraryMessageParents.first(), &window);
+}
+
+void tst_DocumentCommands::dialogsStartInLastFolder_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addRow("open") << false;
+    QTest::addRow("save as") << true;
+}
+
+void tst_DocumentCommands::dialogsStartInLastFolder()
+{
+    QFETCH(bool, save);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir(m_dir.path()).mkpath(QStringLiteral("chosen"));
+    const QString chosenFolder = QFileInfo(file(QStringLiteral("chosen"))).absoluteFilePath();
+    const QString chosen = chosenFolder + QStringLiteral("/last-folder.xml");
+    QVERIFY(DocumentFiles::write(chosen, DocumentFiles::document("1.0", {})));
+
+    const auto ask = [save](TestWindow& window) {
+        if (save) {
+            window.newDocument_KamdelPanel1();
+            window.saveAsDocument();
+        } else {
+            window.findChild<QAction*>(QStringLiteral("action_Open"))->trigger();
+        }
+    };
+    // Save as proposes a file name in the folder, Open only the folder.
+    const auto startFolder = [this, save] {
+        const QString start = m_fileDialogs.takeLast().start;
+        return save ? QFileInfo(start).path() : start;
+    };
+    {
+        TestWindow window;
+        window.documentOpenDialog = true;
+        m_fileDialogAnswer = chosen;
+        ask(window);
+        // Never the program's folder: installed, it is a system folder.
+        QCOMPARE(startFolder(), documents);
+        ask(window);
+        QCOMPARE(startFolder(), chosenFolder);
+        window.close();
+    }
+    {
+        // Kept across runs.
+        TestWindow window;
+        window.documentOpenDialog = true;
+        m_fileDialogAnswer.clear();
+        ask(window);
+        QCOMPARE(startFolder(), chosenFolder);
+        window.close();
+    }
+    QVERIFY(QDir(chosenFolder).removeRecursively());
+    TestWindow window;
+    window.documentOpenDialog = true;
+    ask(window);
+    QCOMPARE(startFolder(), documents);
+    window.close();
 }
 
 void tst_DocumentCommands::saveDocument()
@@ -439,7 +571,8 @@ void tst_DocumentCommands::saveAsLibraryDocument()
     QCOMPARE(window.saveDocument(), answered);
     QCOMPARE(m_fileDialogs.size(), 1);
     QCOMPARE(m_fileDialogs.first().mode, FileDialogs::Save);
-    QCOMPARE(m_fileDialogs.first().start, name);
+    QCOMPARE(m_fileDialogs.first().start,
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name));
     if (answered) {
         QVERIFY(KamdelPanel1::isValid_XML(path));
         QCOMPARE(window.document()->filePath(), canonical(path));

@@ -144,6 +144,8 @@ void tst_RecentFiles::pickEntry()
     RecentFiles menu;
     QSignalSpy spy(&menu, &RecentFiles::openFile);
     QVERIFY(spy.isValid());
+    QSignalSpy missing(&menu, &RecentFiles::fileMissing);
+    QVERIFY(missing.isValid());
     menu.addRecentFile(kept);
     menu.addRecentFile(picked);
     if (!fileExists)
@@ -153,10 +155,13 @@ void tst_RecentFiles::pickEntry()
 
     if (fileExists) {
         QCOMPARE(spy.count(), 1);
+        QCOMPARE(missing.count(), 0);
         QCOMPARE(spy.at(0).at(0).toString(), picked);
         QCOMPARE(menu.files(), QStringList({ picked, kept }));
     } else {
         QCOMPARE(spy.count(), 0);
+        QCOMPARE(missing.count(), 1);
+        QCOMPARE(missing.at(0).at(0).toString(), picked);
         QCOMPARE(menu.files(), QStringList { kept });
         QCOMPARE(visibleTexts(menu), QStringList { "&1  |  kept.xml" });
     }

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Draws the editor's tool-bar and menu icons and writes them as PNG files.
 
-Usage: tools/icons/make_icons.py [--out DIR] [--qrc FILE] [--sheet FILE]
+Usage: tools/icons/make_icons.py [--out DIR] [--qrc FILE] [--theme THEME] [--sheet FILE]
 
 Writes DIR/<name>_<size>.png (default editor/icons), the resource list FILE
-(default editor/icons.qrc, every image at the root ":/") and, with --sheet,
+(default editor/icons.qrc, every image at the root ":/"), the program's and
+its documents' icons in the hicolor theme layout under THEME (default
+packaging/icons) and, with --sheet,
 an enlarged contact sheet on a light and a dark background for review.
 The images are committed; run this again only to change them.
 
@@ -307,6 +309,54 @@ def draw_pcb(c):
     c.fill(circle(10, 8.8, 0.8), "#8a929c")
 
 
+def led_ring(c, cx, cy, radius, count, lit, led):
+    """A ring of LEDs, the first `lit` of them on, running clockwise from the top."""
+    for k in range(count):
+        a = math.radians(-90 + 360.0 * k / count)
+        x, y = cx + radius * math.cos(a), cy + radius * math.sin(a)
+        if k < lit:
+            c.fill(circle(x, y, led * 1.6), hex_colour("#ffd54a", 0.45))
+            c.fill(circle(x, y, led), "#ffc928")
+            c.fill(circle(x, y, led * 0.55), "#fff6c8")
+        else:
+            c.fill(circle(x, y, led), (0.05, 0.12, 0.07, 0.8))
+
+
+def draw_app(c):
+    # The panel itself: a round board with a ring of LEDs, some of them lit.
+    board = subtract(circle(12, 12, 11.2), circle(12, 12, 3.2))
+    c.outlined(board, PCB, PCB_DARK)
+    small = c.size < 32
+    led_ring(c, 12, 12, 7.3, 8 if small else 16, 3 if small else 6, 1.7 if small else 1.05)
+
+
+def draw_document(c):
+    # A panel document: a page with the LED ring on it.
+    page(c, 3, 1, 21, 23, fold=6)
+    small = c.size < 32
+    c.outlined(subtract(circle(12, 14, 6.8), circle(12, 14, 2.2)), PCB, PCB_DARK)
+    led_ring(c, 12, 14, 4.5, 6 if small else 12, 2 if small else 4, 1.2 if small else 0.75)
+
+
+# The program's and its documents' icons in the desktop's icon theme.
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+THEME_ICONS = {
+    ("apps", "org.kamdel.KamdelEditor"): draw_app,
+    ("mimetypes", "application-x-kamdel-panel"): draw_document,
+}
+
+
+def write_theme(theme_dir):
+    """Writes <theme_dir>/hicolor/<N>x<N>/<context>/<name>.png for every size."""
+    for (context, name), draw in THEME_ICONS.items():
+        for size in THEME_SIZES:
+            canvas = Canvas(size)
+            draw(canvas)
+            folder = os.path.join(theme_dir, "hicolor", "%dx%d" % (size, size), context)
+            os.makedirs(folder, exist_ok=True)
+            write_png(os.path.join(folder, name + ".png"), size, size, canvas.rgba_rows())
+
+
 # name -> (drawing, sizes). Cut, Copy and Paste come in the small size only,
 # as the menu bar asks for them.
 ICONS = {
@@ -378,7 +428,11 @@ def main():
     parser.add_argument("--out", default=os.path.join(root, "editor", "icons"), help="folder for the PNG files")
     parser.add_argument("--qrc", default=os.path.join(root, "editor", "icons.qrc"), help="resource list to write")
     parser.add_argument("--sheet", help="also write an enlarged contact sheet to this PNG file")
+    parser.add_argument("--theme", default=os.path.join(root, "packaging", "icons"),
+                        help="folder for the program's hicolor theme icons")
     args = parser.parse_args()
+
+    write_theme(args.theme)
 
     os.makedirs(args.out, exist_ok=True)
     images = {}

@@ -183,6 +183,7 @@ private slots:
     void cleanup();
     void menuReachesSlots_data();
     void menuReachesSlots();
+    void dialogsStartInLastFolder();
     void exportThroughView_data();
     void exportThroughView();
     void exportFailureWarns();
@@ -204,6 +205,27 @@ void tst_SequenceMenu::cleanup()
     QVERIFY(!QApplication::activePopupWidget());
 }
 
+// Import and export share the folder last chosen for a sequence, kept in the
+// store that the program gives.
+void tst_SequenceMenu::dialogsStartInLastFolder()
+{
+    QHash<QString, QString> kept;
+    FileDialogs::setFolderStore({ [&kept](const QString& kind) { return kept.value(kind); },
+        [&kept](const QString& kind, const QString& folder) { kept.insert(kind, folder); } });
+    QTemporaryDir other;
+    Document doc;
+    Dialogs dialogs(writeFile(other, "chosen.csv", sequence({ lit({ 1 }) })));
+    doc.setCurrent("program");
+    doc.tree->importSequence();
+    dialogs.answer.clear();
+    doc.tree->exportSequence();
+    FileDialogs::setFolderStore({});
+
+    QCOMPARE(dialogs.files.size(), 2);
+    QCOMPARE(dialogs.files.at(1).start, QFileInfo(other.path()).absoluteFilePath());
+    QCOMPARE(kept.keys(), QStringList { "Sequences" });
+}
+
 void tst_SequenceMenu::menuReachesSlots_data()
 {
     QTest::addColumn<QString>("item");
@@ -222,6 +244,7 @@ void tst_SequenceMenu::menuReachesSlots()
     QFETCH(QString, item);
     QFETCH(bool, import);
 
+    FileDialogs::setFolderStore({});
     Document doc;
     Dialogs dialogs;
     QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
@@ -238,7 +261,8 @@ void tst_SequenceMenu::menuReachesSlots()
     const FileDialogs::Request& request = dialogs.files.first();
     QCOMPARE(request.mode, import ? FileDialogs::Open : FileDialogs::Save);
     QCOMPARE(request.caption, import ? QStringLiteral("Import sequence") : QStringLiteral("Export sequence"));
-    QCOMPARE(request.start, QCoreApplication::applicationDirPath());
+    // Never the program's folder: installed, it is a system folder.
+    QCOMPARE(request.start, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QCOMPARE(request.filter, Filter);
     QVERIFY(!doc.document->isModified());
     QCOMPARE(doc.items[item]->childCount(), children);
