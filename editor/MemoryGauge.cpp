@@ -12,6 +12,7 @@ MemoryGauge::MemoryGauge(QWidget* parent)
     , m_bar(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("memoryGauge"));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_bar->setRange(0, PanelCommand::ProgramMemory);
     m_bar->setTextVisible(false);
     m_bar->setFixedWidth(100);
