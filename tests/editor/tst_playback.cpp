@@ -5,6 +5,7 @@
 #include "DocumentFiles.h"
 #include "KamdelDocument.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "MemoryGauge.h"
 #include "MessageBoxes.h"
@@ -35,6 +36,7 @@ private slots:
     void stepsSelectTheFramesItems();
     void playRunsToTheHold();
     void editWhilePlayingGoesOn();
+    void spacePlaysOnlyOnTheBoard();
     void exportsWriteFiles();
 
 private:
@@ -190,6 +192,24 @@ void tst_Playback::editWhilePlayingGoesOn()
     action("action_Step")->trigger();
     QCOMPARE(currentItem(), programItem(0));
     QCOMPARE(m_window->playback()->framesShown(), 4);
+}
+
+void tst_Playback::spacePlaysOnlyOnTheBoard()
+{
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }), DocumentFiles::reset() });
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    document()->commandTreeView()->setCurrentIndex(document()->treeModel()->indexOf(programItem(0)));
+    document()->commandTreeView()->setFocus();
+    QTest::keyClick(document()->commandTreeView(), Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
+    QWidget* board = document()->ledPanelView();
+    board->setFocus();
+    QVERIFY(board->hasFocus());
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(m_window->playback()->isPlaying());
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
 }
 
 void tst_Playback::exportsWriteFiles()
