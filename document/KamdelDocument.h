@@ -52,6 +52,7 @@ public:
     CommandTreeModel* treeModel() const { return model; }
     DocumentEdits* edits() const { return m_edits; }
     LedPanelScene_Ring* panelScene() const { return scene; }
+    Compiller* programCompiler() const { return compiler; }
 
 public slots:
     void cutData();

@@ -1,12 +1,16 @@
 #include "MainMenu.h"
 
 #include "KamdelDocument.h"
+#include "LedPanelView.h"
 #include "MainWindow.h"
+#include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QIcon>
 #include <QKeySequence>
@@ -116,6 +120,7 @@ void MainMenu::createActions()
 
     animateAction->setCheckable(true);
     animateAction->setChecked(false);
+    createPlaybackActions(windowSide);
 
     const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
     newPanel1Action->setIcon(newIcon);
@@ -127,6 +132,34 @@ void MainMenu::createActions()
     pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
     deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
     animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
+}
+
+void MainMenu::createPlaybackActions(QObject* windowSide)
+{
+    playAction = makeAction(windowSide, QStringLiteral("action_Play"), tr("Play"),
+        tr("Play the program in the editor as the panel would"));
+    playAction->setCheckable(true);
+    // Space only while the board has the focus (the document adds the action
+    // to its board); elsewhere it types and toggles as usual.
+    playAction->setShortcut(QKeySequence(Qt::Key_Space));
+    playAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    stepAction = makeAction(windowSide, QStringLiteral("action_Step"), tr("Step"), tr("Show the next frame"));
+    stopPlaybackAction = makeAction(windowSide, QStringLiteral("action_StopPlayback"), tr("Stop playback"),
+        tr("Stop and go back to the start"));
+    speedGroup = new QActionGroup(windowSide);
+    speedGroup->setExclusive(true);
+    for (int speed : PlaybackController::speeds()) {
+        QAction* action = makeAction(speedGroup, QStringLiteral("action_Speed%1").arg(speed),
+            speed == 100 ? tr("100 fps, the panel's Animate pace") : tr("%1 fps").arg(speed));
+        action->setCheckable(true);
+        action->setData(speed);
+        action->setChecked(speed == PlaybackController::DefaultFramesPerSecond);
+        speedGroup->addAction(action);
+    }
+    exportAnimationAction = makeAction(this, QStringLiteral("action_ExportAnimation"),
+        tr("Export animation..."), tr("Save the program as an animated GIF"));
+    exportFrameAction = makeAction(this, QStringLiteral("action_ExportFrame"), tr("Export frame as PNG..."),
+        tr("Save the frame shown as a PNG picture"));
 }
 
 void MainMenu::connectActions()
@@ -148,6 +181,14 @@ void MainMenu::connectActions()
     connect(updateFirmwareAction, &QAction::triggered, mainWindow, &MainWindow::updateFirmware);
     connect(recentFiles, &RecentFiles::openFile, mainWindow,
         QOverload<const QString&>::of(&MainWindow::openDocument));
+    connect(playAction, &QAction::triggered, mainWindow, &MainWindow::play);
+    connect(stepAction, &QAction::triggered, mainWindow, &MainWindow::stepPlayback);
+    connect(stopPlaybackAction, &QAction::triggered, mainWindow, &MainWindow::stopPlayback);
+    connect(speedGroup, &QActionGroup::triggered, mainWindow,
+        [this](QAction* action) { mainWindow->setPlaybackSpeed(action->data().toInt()); });
+    connect(mainWindow->playback(), &PlaybackController::playingChanged, playAction, &QAction::setChecked);
+    connect(exportAnimationAction, &QAction::triggered, mainWindow, &MainWindow::exportAnimation);
+    connect(exportFrameAction, &QAction::triggered, mainWindow, &MainWindow::exportFrame);
 }
 
 void MainMenu::createMenus()
@@ -162,6 +203,8 @@ void MainMenu::createMenus()
     fileMenu->addAction(saveAsAction);
     fileMenu->addAction(closeAction);
     fileMenu->addSeparator();
+    fileMenu->addAction(exportAnimationAction);
+    fileMenu->addAction(exportFrameAction);
     fileMenu->addSeparator();
     fileMenu->addMenu(recentFiles);
     fileMenu->addSeparator();
@@ -182,6 +225,13 @@ void MainMenu::createMenus()
     controlMenu->addAction(resetAction);
     controlMenu->addAction(nextAction);
     controlMenu->addAction(animateAction);
+    controlMenu->addSeparator();
+    controlMenu->addAction(playAction);
+    controlMenu->addAction(stepAction);
+    controlMenu->addAction(stopPlaybackAction);
+    QMenu* speedMenu = controlMenu->addMenu(tr("Playback speed"));
+    speedMenu->setObjectName(QStringLiteral("menu_PlaybackSpeed"));
+    speedMenu->addActions(speedGroup->actions());
 
     toolsMenu = addMenu(tr("&Tools"));
     toolsMenu->setObjectName(QStringLiteral("menu_Tools"));
@@ -212,6 +262,24 @@ void MainMenu::createToolBars()
     QToolBar* editToolBar = mainWindow->addToolBar(tr("Edit"));
     editToolBar->setObjectName(QStringLiteral("toolBar_Edit"));
     editToolBar->addAction(animateAction);
+
+    QToolBar* playToolBar = mainWindow->addToolBar(tr("Playback"));
+    playToolBar->setObjectName(QStringLiteral("toolBar_Playback"));
+    playToolBar->addAction(playAction);
+    playToolBar->addAction(stepAction);
+    playToolBar->addAction(stopPlaybackAction);
+    auto* speeds = new QComboBox(playToolBar);
+    speeds->setObjectName(QStringLiteral("comboBox_PlaybackSpeed"));
+    speeds->setToolTip(tr("Playback speed"));
+    for (QAction* action : speedGroup->actions())
+        speeds->addItem(tr("%1 fps").arg(action->data().toInt()), action->data());
+    speeds->setCurrentIndex(speeds->findData(PlaybackController::DefaultFramesPerSecond));
+    playToolBar->addWidget(speeds);
+    // The box and the menu's marks follow each other.
+    connect(speeds, QOverload<int>::of(&QComboBox::activated), speedGroup,
+        [this](int index) { speedGroup->actions().at(index)->trigger(); });
+    connect(speedGroup, &QActionGroup::triggered, speeds,
+        [speeds](QAction* action) { speeds->setCurrentIndex(speeds->findData(action->data())); });
 }
 
 QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* document)
@@ -222,6 +290,8 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
     if (!kamdelDocument)
         return {};
+    if (LedPanelView* board = kamdelDocument->ledPanelView())
+        board->addAction(playAction);
     return {
         connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
         connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),

@@ -9,6 +9,7 @@
 class AbstractDocument;
 class MainWindow;
 class QAction;
+class QActionGroup;
 class QMenu;
 class RecentFiles;
 class ToolbarTooltipFilter;
@@ -40,6 +41,7 @@ private:
     void connectActions();
     void createMenus();
     void createToolBars();
+    void createPlaybackActions(QObject* windowSide);
 
     MainWindow* mainWindow = nullptr;
     RecentFiles* recentFiles = nullptr;
@@ -66,6 +68,12 @@ private:
     QAction* serialPortSetupAction = nullptr;
     QAction* compileAndWriteAction = nullptr;
     QAction* updateFirmwareAction = nullptr;
+    QAction* playAction = nullptr;
+    QAction* stepAction = nullptr;
+    QAction* stopPlaybackAction = nullptr;
+    QActionGroup* speedGroup = nullptr;
+    QAction* exportAnimationAction = nullptr;
+    QAction* exportFrameAction = nullptr;
 
     // Without a Qt parent, as an application-wide event filter; it goes with
     // the menu bar, which lives as long as the program's window.

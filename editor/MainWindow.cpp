@@ -3,11 +3,19 @@
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
+#include "CommandTreeModel.h"
+#include "DocumentEdits.h"
+#include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "LedPanelScene_Ring.h"
+#include "LedStatesCommand.h"
 #include "MainMenu.h"
+#include "MemoryGauge.h"
+#include "PanelWriter.h"
+#include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
@@ -19,6 +27,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
@@ -34,20 +44,34 @@ const QString PortNameKey = QStringLiteral("SerialPort/Name");
 const QString LastFolderKey = QStringLiteral("LastFolder/%1");
 const QRect DefaultGeometry(300, 200, 800, 600);
 
-constexpr int CommandPauseMs = 10;
-constexpr int BlockPauseMs = 100;
-// A 36-byte block takes about 6 ms at 57600 baud; a port that has not taken
-// it after this long is gone.
-constexpr int WriteTimeoutMs = 2000;
+constexpr int CommandPauseMs = PanelWriter::CommandPauseMs;
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui_MainWindow>())
     , serialPort(std::make_unique<QSerialPort>())
+    , panelWriter(new PanelWriter(serialPort.get(), this))
+    , gauge(new MemoryGauge(this))
+    , writeProgress(new QProgressBar(this))
+    , cancelWrite(new QPushButton(tr("Cancel"), this))
+    , player(new PlaybackController(this))
 {
     ui->setupUi(this);
     updateWindowTitle();
+
+    writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
+    writeProgress->setFormat(tr("%v of %m blocks"));
+    writeProgress->setMaximumWidth(220);
+    cancelWrite->setObjectName(QStringLiteral("pushButton_CancelWrite"));
+    statusBar()->addPermanentWidget(writeProgress);
+    statusBar()->addPermanentWidget(cancelWrite);
+    statusBar()->addPermanentWidget(gauge);
+    writeProgress->hide();
+    cancelWrite->hide();
+    connect(cancelWrite, &QPushButton::clicked, panelWriter, &PanelWriter::cancel);
+    connect(panelWriter, &PanelWriter::progress, this, &MainWindow::showWriteProgress);
+    connect(player, &PlaybackController::message, statusBar(), &QStatusBar::showMessage);
 
     SettingsStore::open();
     if (!SettingsStore::isWritable())
@@ -174,6 +198,24 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     } else {
         setWindowModified(false);
     }
+    auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
+    player->setDocument(kamdelDocument);
+    if (kamdelDocument) {
+        // Only commands added or removed change the size; one compile of a
+        // full program takes well under a millisecond.
+        CommandTreeModel* model = kamdelDocument->treeModel();
+        documentConnections << connect(
+            kamdelDocument->edits(), &DocumentEdits::edited, this, &MainWindow::updateMemoryGauge);
+        documentConnections << connect(
+            model, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateMemoryGauge);
+        documentConnections << connect(
+            model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateMemoryGauge);
+        documentConnections << connect(
+            model, &QAbstractItemModel::layoutChanged, this, &MainWindow::updateMemoryGauge);
+        documentConnections << connect(
+            model, &QAbstractItemModel::modelReset, this, &MainWindow::updateMemoryGauge);
+    }
+    updateMemoryGauge();
 
     documentConnections << ui->menubar->connectDocument(document);
 }
@@ -296,6 +338,17 @@ void MainWindow::closeDocument(AbstractDocument* document)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The write runs inside this window's event processing: it is stopped
+    // first, and the window closes once it has returned.
+    if (programming) {
+        event->ignore();
+        if (askStopWriting()) {
+            closeAfterWrite = true;
+            panelWriter->cancel();
+        }
+        return;
+    }
+    player->stop();
     if (currentDocument) {
         if (!currentDocument->maybeSave()) {
             event->ignore();
@@ -331,6 +384,31 @@ int MainWindow::execAboutDialog(AboutDialog& dialog)
     return dialog.exec();
 }
 
+bool MainWindow::askStopWriting()
+{
+    return QMessageBox::question(this, tr("Application"),
+               tr("A program is being written to the panel.\nStop writing and close? The panel then holds an "
+                  "incomplete program."),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+bool MainWindow::askAnimationOptions(AnimationExport::Options& options)
+{
+    ExportAnimationDialog dialog(this);
+    dialog.setOptions(options);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.options();
+    return true;
+}
+
+QString MainWindow::askExportFileName(
+    const QString& caption, const QString& suggestion, const QString& filter)
+{
+    return FileDialogs::getSaveFileName(this, caption, suggestion, filter);
+}
+
 void MainWindow::showAbout()
 {
     AboutDialog dialog(nullptr);
@@ -339,25 +417,10 @@ void MainWindow::showAbout()
 
 // Panel link
 
-bool MainWindow::writeToPort(const QByteArray& bytes)
-{
-    if (!serialPort->isOpen() || serialPort->write(bytes) != bytes.size())
-        return false;
-    serialPort->flush();
-    if (serialPort->bytesToWrite() > 0)
-        serialPort->waitForBytesWritten(WriteTimeoutMs);
-    const QSerialPort::SerialPortError error = serialPort->error();
-    return serialPort->isOpen() && serialPort->bytesToWrite() == 0
-        && (error == QSerialPort::NoError || error == QSerialPort::TimeoutError);
-}
-
 void MainWindow::sendCommandWord(PanelCommand::Word word)
 {
-    const QByteArray bytes = PanelCommand::word(word);
     if (serialPort->isOpen()) {
-        writeToPort(bytes);
-        QCoreApplication::processEvents();
-        QThread::msleep(CommandPauseMs);
+        panelWriter->sendWord(word);
         return;
     }
 
@@ -366,22 +429,33 @@ void MainWindow::sendCommandWord(PanelCommand::Word word)
         showWarning(tr("Cannot connect to serial port %1!").arg(serialPort->portName()));
         return;
     }
-    writeToPort(bytes);
-    QCoreApplication::processEvents();
-    QThread::msleep(CommandPauseMs);
+    panelWriter->sendWord(word);
     serialPort->close();
+}
+
+void MainWindow::sayNoDocument(const QString& text)
+{
+    statusBar()->showMessage(text, 5000);
 }
 
 void MainWindow::resetPanel()
 {
-    if (!programming)
-        sendCommandWord(PanelCommand::Reset);
+    if (programming)
+        return;
+    // The panel may still hold a program written earlier, so the word goes
+    // out all the same.
+    if (!currentDocument)
+        sayNoDocument(tr("No document is open: Reset goes to the program the panel holds."));
+    sendCommandWord(PanelCommand::Reset);
 }
 
 void MainWindow::nextStep()
 {
-    if (!programming)
-        sendCommandWord(PanelCommand::Next);
+    if (programming)
+        return;
+    if (!currentDocument && !animationTimer.isActive())
+        sayNoDocument(tr("No document is open: Next goes to the program the panel holds."));
+    sendCommandWord(PanelCommand::Next);
 }
 
 void MainWindow::stopAnimation()
@@ -416,8 +490,10 @@ void MainWindow::compileAndWrite()
     stopAnimation();
 
     auto* document = qobject_cast<KamdelDocument*>(currentDocument);
-    if (!document)
+    if (!document) {
+        sayNoDocument(tr("No document is open: there is nothing to compile and write."));
         return;
+    }
 
     statusBar()->showMessage(tr("Program compiling..."), 5000);
     document->compile();
@@ -445,39 +521,138 @@ void MainWindow::compileAndWrite()
         return;
     }
 
-    statusBar()->showMessage(tr("Programming..."), 10000);
+    // The message stays until the write ends, however long it takes.
+    statusBar()->showMessage(tr("Programming..."));
     log(memoryUse);
 
     programming = true;
     ui->menubar->setPanelActionsEnabled(false);
-    const bool written = writeProgram(image);
+    writeProgress->show();
+    cancelWrite->show();
+    const PanelWriter::Result result = panelWriter->writeProgram(image);
+    writeProgress->hide();
+    cancelWrite->hide();
     ui->menubar->setPanelActionsEnabled(true);
     programming = false;
 
-    if (!written) {
+    switch (result) {
+    case PanelWriter::Result::Failed:
         reportWriteFailure();
         serialPort->close();
-        return;
+        break;
+    case PanelWriter::Result::Canceled: {
+        serialPort->close();
+        const QString text = tr("Writing canceled: the panel holds an incomplete program.");
+        log(text);
+        statusBar()->showMessage(text, 10000);
+        break;
     }
-    serialPort->close();
-    statusBar()->showMessage(tr("Programming finished!"), 5000);
+    case PanelWriter::Result::Finished:
+        serialPort->close();
+        statusBar()->showMessage(tr("Programming finished!"), 5000);
+        break;
+    }
+    if (closeAfterWrite) {
+        closeAfterWrite = false;
+        close();
+    }
 }
 
-bool MainWindow::writeProgram(const QByteArray& image)
+void MainWindow::showWriteProgress(int blocksSent, int blocksTotal)
 {
-    const int blocks = PanelCommand::blockCount(image.size());
-    for (int n = 0; n < blocks; ++n) {
-        if (!writeToPort(PanelCommand::block(image, n)))
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(BlockPauseMs);
-        QCoreApplication::processEvents();
+    writeProgress->setRange(0, blocksTotal);
+    writeProgress->setValue(blocksSent);
+}
+
+void MainWindow::updateMemoryGauge()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    if (!document) {
+        gauge->setBytes(-1);
+        return;
     }
-    if (!writeToPort(PanelCommand::word(PanelCommand::Reset)))
-        return false;
-    QCoreApplication::processEvents();
-    QThread::msleep(CommandPauseMs);
-    return true;
+    document->compile();
+    gauge->setBytes(document->createBinnary().size());
+}
+
+// Playback in the editor
+
+void MainWindow::play(bool playing)
+{
+    player->play(playing);
+}
+
+void MainWindow::stepPlayback()
+{
+    player->step();
+}
+
+void MainWindow::stopPlayback()
+{
+    player->stop();
+}
+
+void MainWindow::setPlaybackSpeed(int framesPerSecond)
+{
+    player->setFramesPerSecond(framesPerSecond);
+}
+
+// Export
+
+void MainWindow::exportAnimation()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    if (!document) {
+        sayNoDocument(tr("No document is open: there is nothing to export."));
+        return;
+    }
+    AnimationExport::Options options;
+    if (document->panelScene())
+        options.side = document->panelScene()->side();
+    if (!askAnimationOptions(options))
+        return;
+    const QString base = QFileInfo(document->fileName()).completeBaseName();
+    const QString fileName = askExportFileName(tr("Export animation"),
+        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(), tr("Animated GIF (*.gif)"));
+    if (fileName.isEmpty())
+        return;
+    document->compile();
+    QString error;
+    int frames = 0;
+    if (!AnimationExport::writeGif(document->createBinnary(), AnimationExport::variantOf(document), options,
+            fileName, &error, &frames)) {
+        showWarning(error);
+        return;
+    }
+    statusBar()->showMessage(tr("%1 frames exported to %2").arg(frames).arg(fileName), 5000);
+}
+
+void MainWindow::exportFrame()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    LedStatesCommand* frame
+        = document && document->panelScene() ? document->panelScene()->shownFrame() : nullptr;
+    if (!frame) {
+        sayNoDocument(document ? tr("No frame is shown: pick one in the tree.")
+                               : tr("No document is open: there is nothing to export."));
+        return;
+    }
+    AnimationExport::Leds leds;
+    for (int i = 0; i < qMin(frame->leds().size(), int(leds.size())); ++i)
+        leds[size_t(i)] = frame->leds().at(i)->value() > 0;
+    const QString fileName = askExportFileName(tr("Export frame as PNG"),
+        QFileInfo(
+            QDir(document->fileDir()), QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
+            .filePath(),
+        tr("PNG picture (*.png)"));
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    if (!AnimationExport::writePng(
+            leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName, &error))
+        showWarning(error);
+    else
+        statusBar()->showMessage(tr("Frame exported to %1").arg(fileName), 5000);
 }
 
 void MainWindow::reportWriteFailure()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnimationExport.h"
 #include "PanelCommand.h"
 
 #include <QList>
@@ -12,7 +13,12 @@
 class AboutDialog;
 class AbstractDocument;
 class MainMenu;
+class MemoryGauge;
+class PanelWriter;
+class PlaybackController;
 class QCloseEvent;
+class QProgressBar;
+class QPushButton;
 class QSerialPort;
 class RecentFiles;
 class Ui_MainWindow;
@@ -33,6 +39,11 @@ public:
     MainMenu* mainMenu() const;
     RecentFiles* recentFiles() const;
     bool isAnimating() const { return animationTimer.isActive(); }
+    bool isWriting() const { return programming; }
+    MemoryGauge* memoryGauge() const { return gauge; }
+    PlaybackController* playback() const { return player; }
+    QProgressBar* writeProgressBar() const { return writeProgress; }
+    QPushButton* cancelWriteButton() const { return cancelWrite; }
 
     // Hosts `document` (or none) and deletes the previous one at once.
     void setCurrentDocument(AbstractDocument* document);
@@ -68,6 +79,14 @@ public slots:
     void updateFirmware();
     void showAbout();
 
+    void play(bool playing);
+    void stepPlayback();
+    void stopPlayback();
+    void setPlaybackSpeed(int framesPerSecond);
+    void exportAnimation();
+    void exportFrame();
+    void updateMemoryGauge();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -77,6 +96,12 @@ protected:
     // A warning titled "Application" with a single Close button.
     virtual void showWarning(const QString& text);
     virtual int execAboutDialog(AboutDialog& dialog);
+    // Asked when the window is closed while a program is being written.
+    virtual bool askStopWriting();
+    // The export's options; false when the user cancels.
+    virtual bool askAnimationOptions(AnimationExport::Options& options);
+    virtual QString askExportFileName(
+        const QString& caption, const QString& suggestion, const QString& filter);
 
 private:
     void restoreGeometryFromSettings();
@@ -84,10 +109,9 @@ private:
     void replaceDocumentWith(AbstractDocument* document);
     void sendCommandWord(PanelCommand::Word word);
     void stopAnimation();
-    // Writes and waits until the bytes have left; false when the port failed.
-    bool writeToPort(const QByteArray& bytes);
-    bool writeProgram(const QByteArray& image);
     void reportWriteFailure();
+    void showWriteProgress(int blocksSent, int blocksTotal);
+    void sayNoDocument(const QString& text);
 
     std::unique_ptr<Ui_MainWindow> ui;
     AbstractDocument* currentDocument = nullptr;
@@ -97,4 +121,11 @@ private:
     // Set while a program goes out block by block; events are processed
     // between the blocks, so the panel handlers must not interleave.
     bool programming = false;
+    PanelWriter* panelWriter;
+    MemoryGauge* gauge;
+    QProgressBar* writeProgress;
+    QPushButton* cancelWrite;
+    PlaybackController* player;
+    // The window was closed during a write: it closes once the write stops.
+    bool closeAfterWrite = false;
 };

@@ -25,6 +25,11 @@ public:
     bool documentOpenDialog = false;
     std::function<int(AboutDialog&)> aboutHandler;
     int aboutShown = 0;
+    bool stopWritingAnswer = false;
+    int stopWritingQuestions = 0;
+    bool animationOptionsAnswer = true;
+    AnimationExport::Options animationOptions;
+    QString exportAnswer;
 
 protected:
     QString askOpenFileName() override
@@ -37,5 +42,19 @@ protected:
     {
         ++aboutShown;
         return aboutHandler ? aboutHandler(dialog) : 0;
+    }
+    bool askStopWriting() override
+    {
+        ++stopWritingQuestions;
+        return stopWritingAnswer;
+    }
+    bool askAnimationOptions(AnimationExport::Options& options) override
+    {
+        options = animationOptions;
+        return animationOptionsAnswer;
+    }
+    QString askExportFileName(const QString&, const QString&, const QString&) override
+    {
+        return exportAnswer;
     }
 };

@@ -554,15 +554,20 @@ void tst_MainWindow::menus()
     const auto menu
         = [&window](const char* name) { return window.mainMenu()->findChild<QMenu*>(QLatin1String(name)); };
     QCOMPARE(menuLayout(menu("menu_File")),
-        QStringList({ "&New", "Open...", "Save as...", "Close", "-", "-", "Recent Files", "-", "Exit" }));
+        QStringList({ "&New", "Open...", "Save as...", "Close", "-", "Export animation...",
+            "Export frame as PNG...", "-", "Recent Files", "-", "Exit" }));
     QCOMPARE(menuLayout(menu("menu_New")), QStringList({ "ZQ-RING-A", "ZQ-RING-B" }));
     QCOMPARE(menuLayout(menu("menu_Edit")), QStringList({ "Cu&t", "&Copy", "&Paste", "&Delete" }));
     QVERIFY(menu("menu_View")->actions().isEmpty());
-    QCOMPARE(menuLayout(menu("menu_Control")), QStringList({ "Reset", "Next", "Animate" }));
+    QCOMPARE(menuLayout(menu("menu_Control")),
+        QStringList({ "Reset", "Next", "Animate", "-", "Play", "Step", "Stop playback", "Playback speed" }));
+    QCOMPARE(menuLayout(menu("menu_PlaybackSpeed")),
+        QStringList({ "1 fps", "2 fps", "5 fps", "10 fps", "25 fps", "50 fps",
+            "100 fps, the panel's Animate pace" }));
     QCOMPARE(menuLayout(menu("menu_Tools")),
         QStringList({ "Serial port setup...", "Compile and Write...", "-", "Update firmware..." }));
     QCOMPARE(menuLayout(menu("menu_Help")), QStringList({ "About" }));
-    QCOMPARE(menu("menu_File")->actions().at(6)->menu(), window.recentFiles());
+    QCOMPARE(menu("menu_File")->actions().at(8)->menu(), window.recentFiles());
 
     QStringList recent = menuLayout(window.recentFiles());
     QCOMPARE(recent.size(), 12);
@@ -584,10 +589,11 @@ void tst_MainWindow::toolBars()
             names << item->objectName();
         contents << names;
     }
-    QCOMPARE(titles, QStringList({ "File", "Edit" }));
+    QCOMPARE(titles, QStringList({ "File", "Edit", "Playback" }));
     QCOMPARE(contents.at(0),
         QStringList({ "action_NewPanel1", "action_NewPanel2", "action_Open", "action_SaveAs" }));
     QCOMPARE(contents.at(1), QStringList({ "action_Animate" }));
+    QCOMPARE(contents.at(2).mid(0, 3), QStringList({ "action_Play", "action_Step", "action_StopPlayback" }));
 }
 
 void tst_MainWindow::functionKeys_data()

@@ -3,32 +3,49 @@
 #include "RingPanelWidget.h"
 #include "VirtualPanel.h"
 
+#include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
-PanelWindow::PanelWindow(VirtualPanel* panel, bool mirrored, QWidget* parent)
+PanelWindow::PanelWindow(VirtualPanel* panel, eLedPanelSide side, QWidget* parent)
     : QWidget(parent)
     , m_rings(new RingPanelWidget(this))
     , m_status(new QLabel(this))
     , m_log(new QPlainTextEdit(this))
+    , m_top(new QRadioButton(tr("Top"), this))
+    , m_bottom(new QRadioButton(tr("Bottom"), this))
+    , m_where(panel->linkPath().isEmpty() ? panel->devicePath() : panel->linkPath())
 {
-    const QString where = panel->linkPath().isEmpty() ? panel->devicePath() : panel->linkPath();
-    setWindowTitle(tr("Virtual panel - %1").arg(where));
-    m_rings->setMirrored(mirrored);
+    m_top->setObjectName(QStringLiteral("radioButton_Top"));
+    m_bottom->setObjectName(QStringLiteral("radioButton_Bottom"));
+    auto* sides = new QButtonGroup(this);
+    sides->addButton(m_top);
+    sides->addButton(m_bottom);
+    setSide(side);
+    connect(m_top, &QRadioButton::toggled, this, [this] { setSide(m_top->isChecked() ? Top : Bottom); });
     m_log->setReadOnly(true);
     m_log->setMaximumBlockCount(500);
     m_log->setFont(QFont(QStringLiteral("monospace")));
     m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_log->setMaximumHeight(140);
 
+    auto* sideRow = new QHBoxLayout;
+    sideRow->addWidget(new QLabel(tr("Seen from the side:"), this));
+    sideRow->addWidget(m_top);
+    sideRow->addWidget(m_bottom);
+    sideRow->addStretch(1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sideRow);
     layout->addWidget(m_rings, 1);
     layout->addWidget(m_status);
     layout->addWidget(m_log);
 
     m_imageText = tr("no program written yet");
-    setStatus(tr("Waiting on %1 (%2)").arg(where, panel->devicePath()));
+    setStatus(tr("Waiting on %1 (%2)").arg(m_where, panel->devicePath()));
 
     connect(panel, &VirtualPanel::lineReported, m_log, [this](const QString& line) {
         // Images and frames make long lines; the log keeps their heads.
@@ -51,6 +68,25 @@ PanelWindow::PanelWindow(VirtualPanel* panel, bool mirrored, QWidget* parent)
 }
 
 PanelWindow::~PanelWindow() = default;
+
+eLedPanelSide PanelWindow::side() const
+{
+    return m_rings->side();
+}
+
+void PanelWindow::setSide(eLedPanelSide side)
+{
+    m_rings->setSide(side);
+    m_top->setChecked(side == Top);
+    m_bottom->setChecked(side == Bottom);
+    updateTitle();
+}
+
+void PanelWindow::updateTitle()
+{
+    setWindowTitle(side() == Top ? tr("Virtual panel - %1 - top side").arg(m_where)
+                                 : tr("Virtual panel - %1 - bottom side").arg(m_where));
+}
 
 void PanelWindow::setStatus(const QString& text)
 {

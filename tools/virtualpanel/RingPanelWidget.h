@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LedPanelTypes.h"
 #include "PanelProgram.h"
 
 #include <QWidget>
@@ -8,20 +9,21 @@
 
 // The panel's face: four concentric rings of 48 LEDs, ring 0 innermost and
 // LED 0 of each ring at the top. Seen from the top side the LEDs follow each
-// other counter-clockwise, as on the board; mirrored shows the bottom side.
+// other counter-clockwise, from the bottom side clockwise, as in the editor.
 class RingPanelWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int Rings = 4;
+    static constexpr int LedCount = PanelProgram::LedCount;
     static constexpr int LedsPerRing = 48;
 
     explicit RingPanelWidget(QWidget* parent = nullptr);
     ~RingPanelWidget() override;
 
     void setLeds(const std::bitset<PanelProgram::LedCount>& leds);
-    void setMirrored(bool mirrored);
+    void setSide(eLedPanelSide side);
+    eLedPanelSide side() const { return m_side; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -30,5 +32,5 @@ protected:
 
 private:
     std::bitset<PanelProgram::LedCount> m_leds;
-    bool m_mirrored = false;
+    eLedPanelSide m_side = Bottom;
 };

@@ -3,7 +3,7 @@
 //
 // Usage:
 //   KamdelVirtualPanel [--link PATH] [--headless] [--variant auto|1|2]
-//                      [--mirror] [--gap MS] [--exit-after-silence SECONDS]
+//                      [--side top|bottom] [--gap MS] [--exit-after-silence SECONDS]
 //                      [--quiet]
 //
 // It opens a pseudo-terminal in raw mode and, with --link, makes PATH a
@@ -56,7 +56,10 @@
 //
 // Options:
 //   --headless   no window (needs no display); print the lines only
-//   --mirror     draw the board as seen from its bottom side
+//   --side       the side the board is seen from, as in the editor: bottom
+//                (the default, LEDs clockwise) or top (counter-clockwise);
+//                the window can switch it
+//   --mirror     the same as --side bottom, kept for older scripts
 //   --gap MS     silence that ends an incomplete word or block (default 50)
 //   --exit-after-silence SECONDS   quit when nothing arrived for so long
 //   --quiet      window mode: do not print the lines
@@ -153,8 +156,12 @@ int main(int argc, char** argv)
         QStringLiteral("Image variant: 1 (LED 0 = bit 0x01), 2 (four 0x00 bytes first, LED 0 = bit 0x80) "
                        "or auto (variant 2 when the image starts with four 0x00 bytes). Default auto."),
         QStringLiteral("auto|1|2"), QStringLiteral("auto"));
+    const QCommandLineOption sideOption(QStringLiteral("side"),
+        QStringLiteral("The side the board is seen from, as in the editor: bottom (LEDs clockwise) or top "
+                       "(counter-clockwise). Default bottom, as a new document shows it."),
+        QStringLiteral("top|bottom"), QStringLiteral("bottom"));
     const QCommandLineOption mirrorOption(
-        QStringLiteral("mirror"), QStringLiteral("Draw the board as seen from its bottom side."));
+        QStringLiteral("mirror"), QStringLiteral("The same as --side bottom."));
     const QCommandLineOption gapOption(QStringLiteral("gap"),
         QStringLiteral("Silence in ms that ends an incomplete word or block. Default 50."),
         QStringLiteral("ms"), QStringLiteral("50"));
@@ -163,8 +170,8 @@ int main(int argc, char** argv)
         QStringLiteral("seconds"), QStringLiteral("0"));
     const QCommandLineOption quietOption(
         QStringLiteral("quiet"), QStringLiteral("With the window: do not print the lines."));
-    parser.addOptions(
-        { linkOption, headlessOption, variantOption, mirrorOption, gapOption, silenceOption, quietOption });
+    parser.addOptions({ linkOption, headlessOption, variantOption, sideOption, mirrorOption, gapOption,
+        silenceOption, quietOption });
     parser.process(*app);
 
     const QString variantText = parser.value(variantOption);
@@ -179,6 +186,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "--variant takes auto, 1 or 2, not %s\n", qPrintable(variantText));
         return 2;
     }
+    const QString sideText = parser.isSet(mirrorOption) ? QStringLiteral("bottom") : parser.value(sideOption);
+    if (sideText != QLatin1String("top") && sideText != QLatin1String("bottom")) {
+        std::fprintf(stderr, "--side takes top or bottom, not %s\n", qPrintable(sideText));
+        return 2;
+    }
+    const eLedPanelSide side = sideText == QLatin1String("top") ? Top : Bottom;
     bool gapOk = false;
     bool silenceOk = false;
     const int gapMs = parser.value(gapOption).toInt(&gapOk);
@@ -203,7 +216,7 @@ int main(int argc, char** argv)
 
     std::unique_ptr<PanelWindow> window;
     if (!headless) {
-        window = std::make_unique<PanelWindow>(&panel, parser.isSet(mirrorOption));
+        window = std::make_unique<PanelWindow>(&panel, side);
         window->show();
     }
     return app->exec();

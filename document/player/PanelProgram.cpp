@@ -51,6 +51,25 @@ QByteArray PanelProgram::takeOverImage()
     return image;
 }
 
+void PanelProgram::load(const QByteArray& image)
+{
+    m_writing = false;
+    m_memory.fill('\0');
+    m_writeEnd = 0;
+    for (int n = 0; n * BlockSize < image.size(); ++n) {
+        QByteArray block = image.mid(n * BlockSize, BlockSize);
+        block.append(BlockSize - block.size(), '\0');
+        storeBlock(n, block);
+    }
+    takeOverImage();
+}
+
+void PanelProgram::continueAt(int offset)
+{
+    m_pc = offset;
+    m_stack.clear();
+}
+
 void PanelProgram::restart()
 {
     m_pc = startOffset();
@@ -148,4 +167,14 @@ QString PanelProgram::ledsToHex(const std::bitset<LedCount>& leds)
         hex.append(QLatin1Char(digits[value]));
     }
     return hex;
+}
+
+QString PanelProgram::ledsToBits(const std::bitset<LedCount>& leds)
+{
+    QString bits(LedCount, QLatin1Char('0'));
+    for (int i = 0; i < LedCount; ++i) {
+        if (leds[i])
+            bits[i] = QLatin1Char('1');
+    }
+    return bits;
 }

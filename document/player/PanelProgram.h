@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kamdeldocument_export.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QVector>
@@ -11,8 +13,9 @@
 // Blocks are stored at 32 x their number. A run of blocks is one write; the
 // image it leaves is taken over (and the program restarted) when the next
 // command word arrives. Stepping runs commands until an LED frame is shown
-// or the program holds; a held program stays where it is.
-class PanelProgram
+// or the program holds; a held program stays where it is. The virtual panel,
+// the editor's playback and the command line all run programs through it.
+class KAMDELDOCUMENT_EXPORT PanelProgram
 {
 public:
     static constexpr int MemorySize = 8000;
@@ -56,9 +59,16 @@ public:
     int expectedBlock() const { return m_expectedBlock; }
     bool writing() const { return m_writing; }
     QByteArray takeOverImage();
+    // Stores `image` as a write of its blocks would and takes it over.
+    void load(const QByteArray& image);
 
     void restart();
     Step next();
+    // Goes on from `offset` with the frames counted so far; open calls are
+    // forgotten. For a program replaced while it runs.
+    void continueAt(int offset);
+    int position() const { return m_pc; }
+    int frameCount() const { return m_frameCount; }
 
     int variantNumber() const { return m_msbFirst ? 2 : 1; }
     int startOffset() const { return m_msbFirst ? 4 : 0; }
@@ -68,10 +78,15 @@ public:
     // The 192 LEDs as 48 hex digits, LED 0 first and as the top bit of the
     // first digit, whatever the bit order of the image.
     static QString ledsToHex(const std::bitset<LedCount>& leds);
+    // The 192 LEDs as "0"/"1", LED 0 first.
+    static QString ledsToBits(const std::bitset<LedCount>& leds);
+
+    // Compiler addresses count from 2 at the first command.
+    int addressToOffset(int address) const { return m_msbFirst ? address + 2 : address - 2; }
+    int offsetToAddress(int offset) const { return m_msbFirst ? offset - 2 : offset + 2; }
 
 private:
     int byteAt(int offset) const { return static_cast<unsigned char>(m_memory.at(offset)); }
-    int addressToOffset(int address) const { return m_msbFirst ? address + 2 : address - 2; }
     Step hold(const QString& reason, int offset, QStringList notes) const;
 
     const Variant m_variant;

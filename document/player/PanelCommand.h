@@ -1,11 +1,13 @@
 #pragma once
 
+#include "kamdeldocument_export.h"
+
 #include <QByteArray>
 
 // The words and program blocks the editor sends to a running panel. Each
 // word is a 32-bit little-endian integer; a block word carries the block's
 // number in its last byte and is followed by 32 bytes of the program image.
-class PanelCommand
+class KAMDELDOCUMENT_EXPORT PanelCommand
 {
 public:
     enum Word : quint8

@@ -1,0 +1,422 @@
+#include "KamdelCli.h"
+
+#include "AnimationExport.h"
+#include "DeviceItem.h"
+#include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
+#include "MessageBoxes.h"
+#include "PanelCommand.h"
+#include "PanelProgram.h"
+#include "PanelWriter.h"
+#include "ProgramItem.h"
+#include "RingFrameImage.h"
+#include "SequenceFile.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSerialPort>
+
+#include <unistd.h>
+
+namespace {
+
+const char* const Commands = "Commands:\n"
+                             "  info FILE [--json]           panel model, frames, image size and capacity\n"
+                             "  compile FILE [-o OUT]        the image as Compile and Write sends it\n"
+                             "  play FILE [--steps N]        the frames the panel shows, one line per Next\n"
+                             "  write FILE --port PORT       write the image to the panel\n"
+                             "  reset --port PORT            send Reset\n"
+                             "  next --port PORT             send Next\n"
+                             "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
+                             "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
+                             "  csv import FILE IN.csv -o OUT.xml\n"
+                             "Exit status: 0 success, 1 the line or the panel failed, 2 a bad or too large\n"
+                             "input file, 3 the port cannot be opened, 64 wrong usage.";
+
+void countItems(const AbstractTreeItem* item, int* frames, int* collections)
+{
+    for (const AbstractTreeItem* child : item->children()) {
+        if (child->type() == AbstractTreeItem::LedStates)
+            ++*frames;
+        else if (child->type() == AbstractTreeItem::Function)
+            ++*collections;
+        countItems(child, frames, collections);
+    }
+}
+
+QString modelOf(const KamdelDocument* document)
+{
+    return qobject_cast<const KamdelPanel2*>(document) ? QStringLiteral("ZQ-RING-B")
+                                                       : QStringLiteral("ZQ-RING-A");
+}
+
+// Parses a whole number within limits; false when it is none.
+bool numberIn(const QString& text, int low, int high, int* value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok && *value >= low && *value <= high;
+}
+
+// The library reports through message boxes; while one of these lives they
+// are collected instead, to become the reason on standard error.
+class MessageCatcher
+{
+public:
+    MessageCatcher()
+        : m_previous(MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+            m_messages << request.text;
+            return QMessageBox::Ok;
+        }))
+    {
+    }
+    ~MessageCatcher() { MessageBoxes::setHandler(m_previous); }
+    MessageCatcher(const MessageCatcher&) = delete;
+    MessageCatcher& operator=(const MessageCatcher&) = delete;
+
+    QString text() const { return m_messages.join(QLatin1Char(' ')); }
+
+private:
+    QStringList m_messages;
+    MessageBoxes::Handler m_previous;
+};
+
+} // namespace
+
+KamdelCli::KamdelCli(std::FILE* out, std::FILE* err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+KamdelCli::~KamdelCli() = default;
+
+void KamdelCli::print(const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), m_out);
+    std::fputc('\n', m_out);
+}
+
+void KamdelCli::printError(const QString& text)
+{
+    std::fprintf(m_err, "kamdel: %s\n", text.toLocal8Bit().constData());
+}
+
+int KamdelCli::usage(const QString& message)
+{
+    printError(message);
+    std::fputs("Try 'kamdel --help'.\n", m_err);
+    return Usage;
+}
+
+int KamdelCli::run(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Compiles, plays, writes and exports Kamdel LED panel documents.\n")
+        + QLatin1String(Commands));
+    const QCommandLineOption helpOption(
+        { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
+    const QCommandLineOption versionOption(
+        { QStringLiteral("v"), QStringLiteral("version") }, tr("Show the version."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), tr("info: one JSON object."));
+    const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
+        tr("compile, csv import: the file to write."), QStringLiteral("file"));
+    const QCommandLineOption stepsOption(QStringLiteral("steps"),
+        tr("play: how many Next steps (default 100)."), QStringLiteral("n"), QStringLiteral("100"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), tr("write, reset, next: the serial port."), QStringLiteral("port"));
+    const QCommandLineOption framesOption(QStringLiteral("frames"),
+        tr("gif: frames to draw (default: until the program holds or repeats, at most 1000)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption delayOption(QStringLiteral("delay"),
+        tr("gif: milliseconds per frame, 20 or more (default 100)."), QStringLiteral("ms"),
+        QStringLiteral("100"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"),
+        tr("gif: width and height in pixels (default 256)."), QStringLiteral("px"), QStringLiteral("256"));
+    const QCommandLineOption sideOption(QStringLiteral("side"),
+        tr("gif: the side the board is seen from (default bottom, as the editor shows it)."),
+        QStringLiteral("top|bottom"), QStringLiteral("bottom"));
+    parser.addOptions({ helpOption, versionOption, jsonOption, outputOption, stepsOption, portOption,
+        framesOption, delayOption, sizeOption, sideOption });
+    parser.addPositionalArgument(
+        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif or csv."));
+    parser.addPositionalArgument(
+        QStringLiteral("arguments"), tr("The command's files."), QStringLiteral("[arguments...]"));
+
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), m_out);
+        return Success;
+    }
+    if (parser.isSet(versionOption)) {
+        print(QStringLiteral("kamdel %1").arg(QCoreApplication::applicationVersion()));
+        return Success;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.value(0);
+    const int files = args.size() - 1;
+    if (command.isEmpty())
+        return usage(tr("no command given"));
+    if (command == QLatin1String("info") && files == 1)
+        return info(args.at(1), parser.isSet(jsonOption));
+    if (command == QLatin1String("compile") && files == 1)
+        return compile(args.at(1), parser.value(outputOption));
+    if (command == QLatin1String("play") && files == 1) {
+        int steps = 0;
+        if (!numberIn(parser.value(stepsOption), 0, 10000000, &steps))
+            return usage(tr("--steps takes a number of steps"));
+        return play(args.at(1), steps);
+    }
+    if ((command == QLatin1String("write") && files == 1) || (command == QLatin1String("reset") && files == 0)
+        || (command == QLatin1String("next") && files == 0)) {
+        if (!parser.isSet(portOption))
+            return usage(tr("%1 needs --port").arg(command));
+        if (command == QLatin1String("write"))
+            return write(args.at(1), parser.value(portOption));
+        return sendWord(parser.value(portOption), command == QLatin1String("next"));
+    }
+    if (command == QLatin1String("gif") && files == 2)
+        return gif(args.at(1), args.at(2), parser);
+    if (command == QLatin1String("csv"))
+        return csv(args.mid(1), parser.value(outputOption));
+    return usage(tr("wrong use of '%1'").arg(command));
+}
+
+std::unique_ptr<KamdelDocument> KamdelCli::load(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) {
+        printError(tr("cannot read %1").arg(file));
+        return nullptr;
+    }
+    std::unique_ptr<KamdelDocument> document;
+    if (KamdelPanel1::isValid_XML(file))
+        document = std::make_unique<KamdelPanel1>();
+    else if (KamdelPanel2::isValid_XML(file))
+        document = std::make_unique<KamdelPanel2>();
+    else {
+        printError(tr("%1 is not a Kamdel document").arg(file));
+        return nullptr;
+    }
+    MessageCatcher problems;
+    const bool loaded = document->load(file);
+    if (!loaded || !problems.text().isEmpty()) {
+        printError(problems.text().isEmpty() ? tr("cannot load %1").arg(file) : problems.text());
+        return nullptr;
+    }
+    return document;
+}
+
+QByteArray KamdelCli::compiled(KamdelDocument* document)
+{
+    document->compile();
+    return document->createBinnary();
+}
+
+int KamdelCli::info(const QString& file, bool json)
+{
+    const std::unique_ptr<KamdelDocument> document = load(file);
+    if (!document)
+        return BadInput;
+    int frames = 0;
+    int collections = 0;
+    countItems(document->deviceItem(), &frames, &collections);
+    const int bytes = compiled(document.get()).size();
+    if (json) {
+        print(QStringLiteral("{\"model\": \"%1\", \"frames\": %2, \"collections\": %3, \"imageBytes\": %4, "
+                             "\"capacity\": %5}")
+                  .arg(modelOf(document.get()))
+                  .arg(frames)
+                  .arg(collections)
+                  .arg(bytes)
+                  .arg(PanelCommand::ProgramMemory));
+    } else {
+        print(tr("Model: %1").arg(modelOf(document.get())));
+        print(tr("Frames: %1").arg(frames));
+        print(tr("Collections: %1").arg(collections));
+        print(tr("Image: %1 of %2 bytes").arg(bytes).arg(PanelCommand::ProgramMemory));
+    }
+    return Success;
+}
+
+int KamdelCli::compile(const QString& file, const QString& output)
+{
+    const std::unique_ptr<KamdelDocument> document = load(file);
+    if (!document)
+        return BadInput;
+    const QByteArray image = compiled(document.get());
+    if (output.isEmpty()) {
+        for (int offset = 0; offset < image.size(); offset += PanelCommand::BlockSize)
+            print(QString::fromLatin1(image.mid(offset, PanelCommand::BlockSize).toHex()));
+        return Success;
+    }
+    QSaveFile out(output);
+    if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit()) {
+        printError(tr("cannot write %1: %2").arg(output, out.errorString()));
+        return LineFailed;
+    }
+    return Success;
+}
+
+int KamdelCli::play(const QString& file, int steps)
+{
+    const std::unique_ptr<KamdelDocument> document = load(file);
+    if (!document)
+        return BadInput;
+    PanelProgram program(AnimationExport::variantOf(document.get()));
+    program.load(compiled(document.get()));
+    for (int i = 0; i < steps; ++i) {
+        const PanelProgram::Step step = program.next();
+        if (step.kind == PanelProgram::Step::Hold) {
+            print(QStringLiteral("hold %1").arg(step.holdReason));
+            break;
+        }
+        print(QStringLiteral("frame %1 %2")
+                  .arg(step.frameNumber)
+                  .arg(PanelProgram::ledsToBits(program.leds())));
+    }
+    return Success;
+}
+
+int KamdelCli::write(const QString& file, const QString& portName)
+{
+    const std::unique_ptr<KamdelDocument> document = load(file);
+    if (!document)
+        return BadInput;
+    const QByteArray image = compiled(document.get());
+    // Block numbers are one byte: a larger image would overwrite the start
+    // of the program on the panel.
+    if (image.size() > PanelCommand::ProgramMemory) {
+        printError(tr("the program takes %1 bytes, more than the %2 bytes of the panel's program memory; "
+                      "nothing was written")
+                       .arg(image.size())
+                       .arg(PanelCommand::ProgramMemory));
+        return BadInput;
+    }
+    QSerialPort port(portName);
+    port.setBaudRate(QSerialPort::Baud57600);
+    if (!port.open(QIODevice::ReadWrite)) {
+        printError(tr("cannot connect to serial port %1 (%2)").arg(portName, port.errorString()));
+        return PortUnavailable;
+    }
+    print(tr("Memory use %1% (%2 of %3).")
+              .arg(image.size() / 80)
+              .arg(image.size())
+              .arg(PanelCommand::ProgramMemory));
+    PanelWriter writer(&port);
+    if (::isatty(fileno(m_err))) {
+        QObject::connect(&writer, &PanelWriter::progress, &writer, [this](int sent, int total) {
+            std::fprintf(m_err, "\rblock %d of %d", sent, total);
+            if (sent == total)
+                std::fputc('\n', m_err);
+            std::fflush(m_err);
+        });
+    }
+    const PanelWriter::Result result = writer.writeProgram(image);
+    port.close();
+    if (result != PanelWriter::Result::Finished) {
+        printError(tr("writing to serial port %1 failed (%2); the program on the panel is incomplete")
+                       .arg(portName, port.errorString()));
+        return LineFailed;
+    }
+    return Success;
+}
+
+int KamdelCli::sendWord(const QString& portName, bool next)
+{
+    QSerialPort port(portName);
+    port.setBaudRate(QSerialPort::Baud57600);
+    if (!port.open(QIODevice::ReadWrite)) {
+        printError(tr("cannot connect to serial port %1 (%2)").arg(portName, port.errorString()));
+        return PortUnavailable;
+    }
+    PanelWriter writer(&port);
+    const bool sent = writer.sendWord(next ? PanelCommand::Next : PanelCommand::Reset);
+    port.close();
+    if (!sent) {
+        printError(tr("writing to serial port %1 failed").arg(portName));
+        return LineFailed;
+    }
+    return Success;
+}
+
+int KamdelCli::gif(const QString& file, const QString& output, const QCommandLineParser& parser)
+{
+    AnimationExport::Options options;
+    const QString side = parser.value(QStringLiteral("side"));
+    if (!numberIn(parser.value(QStringLiteral("frames")), 0, AnimationExport::MaximumFrames, &options.frames))
+        return usage(tr("--frames takes 0 to %1").arg(AnimationExport::MaximumFrames));
+    if (!numberIn(
+            parser.value(QStringLiteral("delay")), AnimationExport::MinimumDelayMs, 655350, &options.delayMs))
+        return usage(tr("--delay takes %1 ms or more").arg(AnimationExport::MinimumDelayMs));
+    if (!numberIn(parser.value(QStringLiteral("size")), RingFrameImage::MinimumSize,
+            RingFrameImage::MaximumSize, &options.size))
+        return usage(tr("--size takes %1 to %2 pixels")
+                         .arg(RingFrameImage::MinimumSize)
+                         .arg(RingFrameImage::MaximumSize));
+    if (side != QLatin1String("top") && side != QLatin1String("bottom"))
+        return usage(tr("--side takes top or bottom"));
+    options.side = side == QLatin1String("top") ? Top : Bottom;
+
+    const std::unique_ptr<KamdelDocument> document = load(file);
+    if (!document)
+        return BadInput;
+    const QByteArray image = compiled(document.get());
+    const PanelProgram::Variant variant = AnimationExport::variantOf(document.get());
+    if (AnimationExport::frames(image, variant, 1).isEmpty()) {
+        printError(tr("%1: the program shows no frame").arg(file));
+        return BadInput;
+    }
+    QString error;
+    int written = 0;
+    if (!AnimationExport::writeGif(image, variant, options, output, &error, &written)) {
+        printError(error);
+        return LineFailed;
+    }
+    print(tr("%1 frames written to %2").arg(written).arg(output));
+    return Success;
+}
+
+int KamdelCli::csv(const QStringList& arguments, const QString& output)
+{
+    const QString what = arguments.value(0);
+    if (what == QLatin1String("export") && arguments.size() == 3) {
+        const std::unique_ptr<KamdelDocument> document = load(arguments.at(1));
+        if (!document)
+            return BadInput;
+        const DeviceItem* device = document->deviceItem();
+        QString error;
+        if (!SequenceFile::exportFrames(
+                SequenceFile::frames(device->program(0)), device->ledCount(), arguments.at(2), &error)) {
+            printError(error);
+            return LineFailed;
+        }
+        return Success;
+    }
+    if (what == QLatin1String("import") && arguments.size() == 3) {
+        if (output.isEmpty())
+            return usage(tr("csv import needs -o OUT.xml"));
+        const std::unique_ptr<KamdelDocument> document = load(arguments.at(1));
+        if (!document)
+            return BadInput;
+        DeviceItem* device = document->deviceItem();
+        QString error;
+        if (SequenceFile::importFrames(
+                device->program(0), device->ledCount(), arguments.at(2), document->edits(), &error)
+            < 0) {
+            printError(error);
+            return BadInput;
+        }
+        MessageCatcher problems;
+        if (!document->save(output)) {
+            printError(problems.text());
+            return LineFailed;
+        }
+        return Success;
+    }
+    return usage(tr("csv takes 'export FILE OUT.csv' or 'import FILE IN.csv -o OUT.xml'"));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+
+class KamdelDocument;
+class QCommandLineParser;
+
+// The `kamdel` program: loads a document and runs one of the editor's steps
+// on it (info, compile, play, write, reset, next, gif, csv) without a window.
+class KamdelCli
+{
+    Q_DECLARE_TR_FUNCTIONS(KamdelCli)
+
+public:
+    enum ExitStatus
+    {
+        Success = 0,
+        LineFailed = 1,
+        BadInput = 2,
+        PortUnavailable = 3,
+        Usage = 64
+    };
+
+    explicit KamdelCli(std::FILE* out = stdout, std::FILE* err = stderr);
+    ~KamdelCli();
+
+    int run(const QStringList& arguments);
+
+private:
+    int info(const QString& file, bool json);
+    int compile(const QString& file, const QString& output);
+    int play(const QString& file, int steps);
+    int write(const QString& file, const QString& port);
+    int sendWord(const QString& port, bool next);
+    int gif(const QString& file, const QString& output, const QCommandLineParser& parser);
+    int csv(const QStringList& arguments, const QString& output);
+
+    // The document in `file`, or none with the reason printed.
+    std::unique_ptr<KamdelDocument> load(const QString& file);
+    QByteArray compiled(KamdelDocument* document);
+    int usage(const QString& message);
+    void print(const QString& text);
+    void printError(const QString& text);
+
+    std::FILE* m_out;
+    std::FILE* m_err;
+};

@@ -1,0 +1,181 @@
+#include "PlaybackController.h"
+
+#include "AnimationExport.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "Compiller.h"
+#include "DocumentEdits.h"
+#include "KamdelDocument.h"
+#include "LedPanelScene_Ring.h"
+
+PlaybackController::PlaybackController(QObject* parent)
+    : QObject(parent)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(1000 / m_framesPerSecond);
+    connect(&m_timer, &QTimer::timeout, this, &PlaybackController::advance);
+}
+
+PlaybackController::~PlaybackController() = default;
+
+QList<int> PlaybackController::speeds()
+{
+    // 100 is the panel's own Animate pace: one Next every 10 ms.
+    return { 1, 2, 5, 10, 25, 50, 100 };
+}
+
+std::bitset<PanelProgram::LedCount> PlaybackController::leds() const
+{
+    return m_program ? m_program->leds() : std::bitset<PanelProgram::LedCount>();
+}
+
+void PlaybackController::setDocument(KamdelDocument* document)
+{
+    if (document == m_document)
+        return;
+    stop();
+    while (!m_documentConnections.isEmpty())
+        disconnect(m_documentConnections.takeFirst());
+    m_document = document;
+    if (document && document->edits())
+        m_documentConnections << connect(
+            document->edits(), &DocumentEdits::edited, this, &PlaybackController::recompile);
+}
+
+void PlaybackController::setFramesPerSecond(int framesPerSecond)
+{
+    m_framesPerSecond = qBound(1, framesPerSecond, 1000);
+    m_timer.setInterval(1000 / m_framesPerSecond);
+}
+
+bool PlaybackController::prepare()
+{
+    if (!m_document) {
+        emit message(tr("No document is open: there is nothing to play."), 5000);
+        return false;
+    }
+    m_framesShown = 0;
+    m_shownItem = nullptr;
+    m_program = std::make_unique<PanelProgram>(AnimationExport::variantOf(m_document));
+    recompileImage();
+    m_running = true;
+    showHints(false);
+    return true;
+}
+
+void PlaybackController::recompileImage()
+{
+    m_document->compile();
+    m_program->load(m_document->createBinnary());
+    m_itemAt.clear();
+    int continueAt = -1;
+    for (const CodeRecord& record : m_document->programCompiler()->codeRecords()) {
+        const int offset = m_program->addressToOffset(record.address);
+        m_itemAt.insert(offset, record.item);
+        if (record.item && record.item == m_shownItem)
+            continueAt = offset + record.code.size();
+    }
+    if (continueAt >= 0)
+        m_program->continueAt(continueAt);
+}
+
+void PlaybackController::recompile()
+{
+    // Past a hold or before the start there is no place to go on from.
+    if (m_running && m_document)
+        recompileImage();
+}
+
+void PlaybackController::play(bool playing)
+{
+    if (!playing) {
+        if (m_timer.isActive()) {
+            m_timer.stop();
+            emit playingChanged(false);
+        }
+        return;
+    }
+    if (m_timer.isActive())
+        return;
+    if (!m_running && !prepare()) {
+        emit playingChanged(false);
+        return;
+    }
+    m_timer.start();
+    emit playingChanged(true);
+    emit message(tr("Playing at %1 frames per second").arg(m_framesPerSecond), 0);
+}
+
+void PlaybackController::step()
+{
+    play(false);
+    if (!m_running && !prepare())
+        return;
+    advance();
+}
+
+void PlaybackController::advance()
+{
+    const PanelProgram::Step step = m_program->next();
+    if (step.kind == PanelProgram::Step::Hold) {
+        const QString text = holdText(step.holdReason);
+        leave();
+        emit message(text, 0);
+        return;
+    }
+    ++m_framesShown;
+    m_shownItem = m_itemAt.value(step.offset);
+    if (m_shownItem && m_document) {
+        CommandTreeView* tree = m_document->commandTreeView();
+        tree->setCurrentIndex(m_document->treeModel()->indexOf(m_shownItem));
+    }
+    emit frameShown(m_framesShown);
+}
+
+void PlaybackController::stop()
+{
+    if (!m_running && !m_timer.isActive())
+        return;
+    leave();
+    emit message(tr("Playback stopped."), 3000);
+}
+
+void PlaybackController::leave()
+{
+    const bool wasPlaying = m_timer.isActive();
+    m_timer.stop();
+    if (m_running)
+        showHints(true);
+    m_running = false;
+    if (wasPlaying)
+        emit playingChanged(false);
+}
+
+void PlaybackController::showHints(bool shown)
+{
+    // The neighbours' hints would make a played frame look like three.
+    LedPanelScene_Ring* scene = m_document ? m_document->panelScene() : nullptr;
+    if (!scene)
+        return;
+    if (!shown)
+        m_hintsWereShown = scene->adjacentShown();
+    scene->showAdjacent(shown && m_hintsWereShown);
+}
+
+QString PlaybackController::holdText(const QString& reason) const
+{
+    QString why;
+    if (reason == QLatin1String("STOP"))
+        why = tr("the program reached a Stop");
+    else if (reason == QLatin1String("RETURN"))
+        why = tr("a Return without a Call");
+    else if (reason == QLatin1String("END"))
+        why = tr("the program ran past the end of the panel's memory");
+    else if (reason == QLatin1String("LOOP"))
+        why = tr("the program loops without showing a frame");
+    else if (reason == QLatin1String("STACK"))
+        why = tr("calls nested too deep");
+    else
+        why = tr("an unknown command");
+    return tr("Playback held after %1 frames: %2 (%3).").arg(m_framesShown).arg(why, reason);
+}

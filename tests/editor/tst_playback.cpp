@@ -1,0 +1,236 @@
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "DocumentFiles.h"
+#include "KamdelDocument.h"
+#include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
+#include "LedStatesCommand.h"
+#include "MemoryGauge.h"
+#include "MessageBoxes.h"
+#include "PlaybackController.h"
+#include "ProgramItem.h"
+#include "SettingsStore.h"
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QImageReader>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Playback, the memory gauge and the exports in the editor window.
+class tst_Playback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void gaugeFollowsEdits_data();
+    void gaugeFollowsEdits();
+    void stepsSelectTheFramesItems_data();
+    void stepsSelectTheFramesItems();
+    void playRunsToTheHold();
+    void editWhilePlayingGoesOn();
+    void spacePlaysOnlyOnTheBoard();
+    void exportsWriteFiles();
+
+private:
+    void open(const QString& version, const QStringList& commands);
+    KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
+    AbstractTreeItem* programItem(int row) const { return document()->deviceItem()->program(0)->child(row); }
+    AbstractTreeItem* currentItem() const
+    {
+        return document()->treeModel()->itemFromIndex(document()->commandTreeView()->currentIndex());
+    }
+    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+    std::unique_ptr<TestWindow> m_window;
+    MessageBoxes::Handler m_previousHandler;
+};
+
+void tst_Playback::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
+    m_previousHandler = MessageBoxes::setHandler(
+        [](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; });
+}
+
+void tst_Playback::cleanupTestCase()
+{
+    MessageBoxes::setHandler(m_previousHandler);
+    SettingsStore::close();
+}
+
+void tst_Playback::init()
+{
+    m_window = std::make_unique<TestWindow>();
+    m_window->show();
+}
+
+void tst_Playback::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_Playback::open(const QString& version, const QStringList& commands)
+{
+    const QString path = m_dir.filePath(QStringLiteral("play-%1.xml").arg(++m_files));
+    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(version, commands)));
+    m_window->openDocument(path);
+    QVERIFY(document());
+}
+
+void tst_Playback::gaugeFollowsEdits_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("bytes");
+    QTest::addRow("first model") << "1.0" << 2 << 51;
+    QTest::addRow("second model") << "2.0" << 2 << 55;
+    QTest::addRow("just full") << "1.0" << 320 << 8001;
+    QTest::addRow("over") << "2.0" << 320 << 8005;
+}
+
+void tst_Playback::gaugeFollowsEdits()
+{
+    QFETCH(QString, version);
+    QFETCH(int, frames);
+    QFETCH(int, bytes);
+    MemoryGauge* gauge = m_window->memoryGauge();
+    QCOMPARE(gauge->bytes(), -1);
+    QStringList commands;
+    for (int i = 0; i < frames; ++i)
+        commands << DocumentFiles::frame({ i % 192 });
+    open(version, commands + QStringList { DocumentFiles::stop() });
+    QCOMPARE(gauge->bytes(), bytes);
+    QCOMPARE(gauge->text(), QStringLiteral("%1 of 8000 bytes").arg(bytes));
+    QCOMPARE(gauge->isOverCapacity(), bytes > 8000);
+    QCOMPARE(gauge->toolTip().contains(QLatin1String("cannot be written")), bytes > 8000);
+
+    // Removing the Stop and adding a frame are seen at once.
+    document()->edits()->removeItems({ programItem(frames) });
+    QCOMPARE(gauge->bytes(), bytes - 1);
+    document()->edits()->appendItem(new LedStatesCommand, document()->deviceItem()->program(0));
+    QCOMPARE(gauge->bytes(), bytes - 1 + 25);
+    m_window->closeDocument();
+    QCOMPARE(gauge->bytes(), -1);
+}
+
+void tst_Playback::stepsSelectTheFramesItems_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addRow("first model") << "1.0";
+    QTest::addRow("second model") << "2.0";
+}
+
+void tst_Playback::stepsSelectTheFramesItems()
+{
+    QFETCH(QString, version);
+    using namespace DocumentFiles;
+    // A Call the compiler leaves without a target is passed over.
+    open(version,
+        { frame({ 1 }), QStringLiteral("<Call/>"), frame({ 2 }), QStringLiteral("<Call/>"), frame({ 3 }),
+            stop() });
+    const QList<int> expectedRows { 0, 2, 4 };
+    for (int row : expectedRows) {
+        action("action_Step")->trigger();
+        QCOMPARE(currentItem(), programItem(row));
+        QCOMPARE(m_window->playback()->leds().count(), size_t(1));
+    }
+    // The neighbours' hints are off while a program plays.
+    QVERIFY(!document()->panelScene()->adjacentShown());
+    action("action_Step")->trigger();
+    QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("STOP")));
+    QVERIFY(document()->panelScene()->adjacentShown());
+    // After the hold a step starts over.
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(0));
+}
+
+void tst_Playback::playRunsToTheHold()
+{
+    using namespace DocumentFiles;
+    QStringList commands;
+    for (int i = 0; i < 40; ++i)
+        commands << frame({ i });
+    open(QStringLiteral("1.0"), commands + QStringList { QStringLiteral("<Return/>") });
+    QSignalSpy shown(m_window->playback(), &PlaybackController::frameShown);
+    QVERIFY(shown.isValid());
+    action("action_Speed100")->trigger();
+    QCOMPARE(m_window->playback()->framesPerSecond(), 100);
+    action("action_Play")->trigger();
+    QVERIFY(action("action_Play")->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->playback()->isPlaying(), 5000);
+    QCOMPARE(shown.size(), 40);
+    QCOMPARE(shown.last().at(0).toInt(), 40);
+    QVERIFY(!action("action_Play")->isChecked());
+    QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("RETURN")));
+}
+
+void tst_Playback::editWhilePlayingGoesOn()
+{
+    using namespace DocumentFiles;
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 2 }), frame({ 3 }), reset() });
+    action("action_Step")->trigger();
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(1));
+    // A frame put in after the one shown comes next; the one removed does not.
+    auto* added = new LedStatesCommand;
+    document()->edits()->insertItem(2, added, document()->deviceItem()->program(0));
+    document()->edits()->removeItems({ programItem(3) });
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), static_cast<AbstractTreeItem*>(added));
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(0));
+    QCOMPARE(m_window->playback()->framesShown(), 4);
+}
+
+void tst_Playback::spacePlaysOnlyOnTheBoard()
+{
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }), DocumentFiles::reset() });
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    document()->commandTreeView()->setCurrentIndex(document()->treeModel()->indexOf(programItem(0)));
+    document()->commandTreeView()->setFocus();
+    QTest::keyClick(document()->commandTreeView(), Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
+    QWidget* board = document()->ledPanelView();
+    board->setFocus();
+    QVERIFY(board->hasFocus());
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(m_window->playback()->isPlaying());
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
+}
+
+void tst_Playback::exportsWriteFiles()
+{
+    using namespace DocumentFiles;
+    open(QStringLiteral("2.0"), { frame({ 1 }), frame({ 2 }), frame({ 3 }), reset() });
+    m_window->animationOptions.size = 160;
+    m_window->exportAnswer = m_dir.filePath(QStringLiteral("export.gif"));
+    action("action_ExportAnimation")->trigger();
+    QImageReader gif(m_window->exportAnswer);
+    QCOMPARE(gif.imageCount(), 3);
+    QCOMPARE(gif.size(), QSize(160, 160));
+
+    m_window->exportAnswer = m_dir.filePath(QStringLiteral("frame.png"));
+    action("action_ExportFrame")->trigger();
+    QVERIFY(!QFile::exists(m_window->exportAnswer)); // no frame shown yet
+    action("action_Step")->trigger();
+    action("action_ExportFrame")->trigger();
+    QCOMPARE(QImage(m_window->exportAnswer).size(), QSize(256, 256));
+    QVERIFY(m_window->warnings.isEmpty());
+}
+
+QTEST_MAIN(tst_Playback)
+#include "tst_playback.moc"
