@@ -49,7 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
     restoreGeometryFromSettings();
     recentFiles()->loadRecentFiles(SettingsStore::settings());
 
-    serialPort->setPortName(SettingsStore::value(PortNameKey, QStringLiteral("COM1")).toString());
+    serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
     animationTimer.setInterval(10);
@@ -72,10 +72,8 @@ RecentFiles* MainWindow::recentFiles() const
 
 void MainWindow::restoreGeometryFromSettings()
 {
-    const QPoint position = SettingsStore::value(PositionKey, DefaultGeometry.topLeft()).toPoint();
-    QSize size = SettingsStore::value(SizeKey, DefaultGeometry.size()).toSize();
-    if (!size.isValid() || size.isEmpty())
-        size = DefaultGeometry.size();
+    const QPoint position = SettingsStore::point(PositionKey, DefaultGeometry.topLeft());
+    const QSize size = SettingsStore::size(SizeKey, DefaultGeometry.size());
 
     QRect screens;
     for (const QScreen* screen : QGuiApplication::screens())
