@@ -8,6 +8,7 @@
 #include "KamdelPanel2.h"
 #include "MainMenu.h"
 #include "RecentFiles.h"
+#include "RecoveryStore.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 #include "SettingsStore.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     ui->setupUi(this);
     updateWindowTitle();
+    recovery = new RecoveryStore(this);
 
     SettingsStore::open();
     restoreGeometryFromSettings();
@@ -157,6 +159,7 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     }
 
     documentConnections << ui->menubar->connectDocument(document);
+    recovery->setDocument(document);
 }
 
 void MainWindow::log(const QString& text)
@@ -170,6 +173,48 @@ void MainWindow::addToRecentFiles(const QString& path)
 }
 
 // Document commands
+
+void MainWindow::offerRecovery()
+{
+    for (const RecoveryStore::Leftover& leftover : recovery->leftovers()) {
+        const QMessageBox::StandardButton answer = askRecovery(leftover.name, leftover.time);
+        if (answer == QMessageBox::Discard
+            || (answer == QMessageBox::Yes && restoreRecoveryCopy(leftover.copyPath, leftover.name)))
+            RecoveryStore::discard(leftover);
+    }
+}
+
+QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
+{
+    return QMessageBox::question(
+        this, QCoreApplication::applicationName(),
+        tr("The editor did not end normally while %1 had unsaved changes.\n"
+           "Restore the copy kept at %2?")
+            .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
+        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+bool MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& name)
+{
+    if (currentDocument && !currentDocument->maybeSave())
+        return false;
+    std::unique_ptr<KamdelDocument> document;
+    if (KamdelPanel1::isValid_XML(copyPath))
+        document.reset(KamdelPanel1::newDocument());
+    else if (KamdelPanel2::isValid_XML(copyPath))
+        document.reset(KamdelPanel2::newDocument());
+    if (!document || !document->load(copyPath)) {
+        showWarning(tr("The recovery copy of %1 cannot be read.").arg(name));
+        return false;
+    }
+    // The copy is not the user's file: Save must ask where, and the work
+    // counts as unsaved until then.
+    document->setFilePath(QString());
+    document->setFileName(name);
+    QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
+    setCurrentDocument(document.release());
+    return true;
+}
 
 void MainWindow::newDocument_KamdelPanel1()
 {

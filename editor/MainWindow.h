@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QTimer>
 
@@ -15,6 +16,7 @@ class MainMenu;
 class QCloseEvent;
 class QSerialPort;
 class RecentFiles;
+class RecoveryStore;
 class Ui_MainWindow;
 
 // The editor's one window. It hosts at most one document, keeps the title
@@ -32,6 +34,7 @@ public:
     QSerialPort* panelPort() const { return serialPort.get(); }
     MainMenu* mainMenu() const;
     RecentFiles* recentFiles() const;
+    RecoveryStore* recoveryStore() const { return recovery; }
     bool isAnimating() const { return animationTimer.isActive(); }
 
     // Hosts `document` (or none) and deletes the previous one at once.
@@ -63,6 +66,8 @@ public slots:
     void setupSerialPort();
     void updateFirmware();
     void showAbout();
+    // Offers each recovery copy that a run which did not end normally left.
+    void offerRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,11 +77,15 @@ protected:
     virtual QString askOpenFileName();
     // A warning titled "Application" with a single Close button.
     virtual void showWarning(const QString& text);
+    // Yes restores the copy, Discard drops it, anything else keeps it for
+    // the next start.
+    virtual QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time);
     virtual int execAboutDialog(AboutDialog& dialog);
 
 private:
     void restoreGeometryFromSettings();
     void addToRecentFiles(const QString& path);
+    bool restoreRecoveryCopy(const QString& copyPath, const QString& name);
     void replaceDocumentWith(AbstractDocument* document);
     void sendCommandWord(PanelCommand::Word word);
     void stopAnimation();
@@ -90,6 +99,7 @@ private:
     QList<QMetaObject::Connection> documentConnections;
     QTimer animationTimer;
     std::unique_ptr<QSerialPort> serialPort;
+    RecoveryStore* recovery = nullptr;
     // Set while a program goes out block by block; events are processed
     // between the blocks, so the panel handlers must not interleave.
     bool programming = false;

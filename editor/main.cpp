@@ -2,6 +2,7 @@
 #include "SettingsStore.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     {
         MainWindow window;
         window.show();
+        QTimer::singleShot(0, &window, &MainWindow::offerRecovery);
         result = app.exec();
     }
     // The settings store outlives the window but not the application.
