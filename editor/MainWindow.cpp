@@ -189,7 +189,7 @@ QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const Q
     return QMessageBox::question(
         this, QCoreApplication::applicationName(),
         tr("The editor did not end normally while %1 had unsaved changes.\n"
-           "Restore the copy kept at %2?")
+           "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
             .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
         QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
 }
