@@ -28,4 +28,4 @@ run_suite build-asan -DKAMDEL_SANITIZE=ON -DKAMDEL_BUILD_BENCH=OFF
 # a minute in all: enough to catch a reader that crashes on its seeds or
 # close to them.
 echo "== Fuzz targets (short run) =="
-tools/run-fuzzers.sh 8
+tools/run-fuzzers.sh 7

@@ -33,7 +33,7 @@ public:
         QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this] { answer(); });
     }
 
-    // Each answer is a length byte (0 to 3) and that many bytes.
+    // Each answer is a length byte (0 to 3, 0 for silence) and that many bytes.
     void script(const QByteArray& answers)
     {
         m_answers = answers;
@@ -48,14 +48,15 @@ private:
     {
         char request[512];
         while (::read(m_master, request, sizeof request) > 0) { }
-        if (m_at >= m_answers.size()) {
-            port.close();
-            return;
+        QByteArray reply;
+        if (m_at < m_answers.size()) {
+            const int length = qMin(int(quint8(m_answers.at(m_at)) % 4), m_answers.size() - m_at - 1);
+            reply = m_answers.mid(m_at + 1, length);
+            m_at += 1 + length;
         }
-        const int length = qMin(int(quint8(m_answers.at(m_at)) % 4), m_answers.size() - m_at - 1);
-        const QByteArray reply = m_answers.mid(m_at + 1, length);
-        m_at += 1 + length;
-        if (!reply.isEmpty() && ::write(m_master, reply.constData(), size_t(reply.size())) < 0)
+        // Silence ends in the flasher's timeout; a closed line gives it the
+        // same answer at once.
+        if (reply.isEmpty() || ::write(m_master, reply.constData(), size_t(reply.size())) < 0)
             port.close();
     }
 
