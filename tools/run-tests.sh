@@ -24,8 +24,8 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 run_suite build-asan -DKAMDEL_SANITIZE=ON -DKAMDEL_BUILD_BENCH=OFF
 
-# Every fuzz target for a few seconds on its clang build (build-fuzz), under
+# Every fuzz target for six seconds on its clang build (build-fuzz), under
 # a minute in all: enough to catch a reader that crashes on its seeds or
 # close to them.
 echo "== Fuzz targets (short run) =="
-tools/run-fuzzers.sh 7
+tools/run-fuzzers.sh 6
