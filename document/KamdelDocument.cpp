@@ -10,11 +10,13 @@
 #include "LedPanelScene_Ring.h"
 #include "LedPanelTableView.h"
 #include "LedPanelView.h"
+#include "MarkupScanner.h"
 #include "MessageBoxes.h"
 #include "ProgramItem.h"
 #include "WidgetStack.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -207,6 +209,19 @@ bool KamdelDocument::save(const QString& fileName)
 
 bool KamdelDocument::readXML(QIODevice* ioDevice)
 {
+    if (!ioDevice)
+        return false;
+    // The markup is checked before the reader sees it; a stream that cannot
+    // go back is read into memory first.
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    if (ioDevice->isSequential()) {
+        whole = ioDevice->readAll();
+        buffer.open(QIODevice::ReadOnly);
+        ioDevice = &buffer;
+    }
+    if (!MarkupScanner::withinLimits(ioDevice))
+        return false;
     QXmlStreamReader reader(ioDevice);
     // Items are added straight into the tree, outside the model; the views
     // hear of it as one layout change, also when the file broke half-way.
@@ -217,6 +232,10 @@ bool KamdelDocument::readXML(QIODevice* ioDevice)
         ui.commandTreeView->expandAll();
     else
         reader.raiseError(QObject::tr("Invalid XML root element or version."));
+    // Whatever follows the root element must still be well-formed: a second
+    // root or stray text is as broken as a missing end tag.
+    while (!reader.atEnd() && !reader.hasError())
+        reader.readNext();
     return !reader.hasError();
 }
 
@@ -269,6 +288,8 @@ bool KamdelDocument::isValidDocumentFile(const QString& fileName, const QString&
         return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    if (!MarkupScanner::withinLimits(&file, true))
         return false;
     QXmlStreamReader reader(&file);
     if (!reader.readNextStartElement())

@@ -17,6 +17,7 @@
 #include "PanelWriter.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
+#include "RecoveryStore.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 #include "SettingsStore.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     ui->setupUi(this);
     updateWindowTitle();
+    recovery = new RecoveryStore(this);
 
     writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
     writeProgress->setFormat(tr("%v of %m blocks"));
@@ -90,7 +92,7 @@ MainWindow::MainWindow(QWidget* parent)
             5000);
     });
 
-    serialPort->setPortName(SettingsStore::value(PortNameKey, QStringLiteral("COM1")).toString());
+    serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
     animationTimer.setInterval(10);
@@ -113,10 +115,8 @@ RecentFiles* MainWindow::recentFiles() const
 
 void MainWindow::restoreGeometryFromSettings()
 {
-    const QPoint position = SettingsStore::value(PositionKey, DefaultGeometry.topLeft()).toPoint();
-    QSize size = SettingsStore::value(SizeKey, DefaultGeometry.size()).toSize();
-    if (!size.isValid() || size.isEmpty())
-        size = DefaultGeometry.size();
+    const QPoint position = SettingsStore::point(PositionKey, DefaultGeometry.topLeft());
+    const QSize size = SettingsStore::size(SizeKey, DefaultGeometry.size());
 
     QRect screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -218,6 +218,7 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     updateMemoryGauge();
 
     documentConnections << ui->menubar->connectDocument(document);
+    recovery->setDocument(document);
 }
 
 void MainWindow::log(const QString& text)
@@ -231,6 +232,48 @@ void MainWindow::addToRecentFiles(const QString& path)
 }
 
 // Document commands
+
+void MainWindow::offerRecovery()
+{
+    for (const RecoveryStore::Leftover& leftover : recovery->leftovers()) {
+        const QMessageBox::StandardButton answer = askRecovery(leftover.name, leftover.time);
+        if (answer == QMessageBox::Discard
+            || (answer == QMessageBox::Yes && restoreRecoveryCopy(leftover.copyPath, leftover.name)))
+            RecoveryStore::discard(leftover);
+    }
+}
+
+QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
+{
+    return QMessageBox::question(
+        this, QCoreApplication::applicationName(),
+        tr("The editor did not end normally while %1 had unsaved changes.\n"
+           "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
+            .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
+        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+bool MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& name)
+{
+    if (currentDocument && !currentDocument->maybeSave())
+        return false;
+    std::unique_ptr<KamdelDocument> document;
+    if (KamdelPanel1::isValid_XML(copyPath))
+        document.reset(KamdelPanel1::newDocument());
+    else if (KamdelPanel2::isValid_XML(copyPath))
+        document.reset(KamdelPanel2::newDocument());
+    if (!document || !document->load(copyPath)) {
+        showWarning(tr("The recovery copy of %1 cannot be read.").arg(name));
+        return false;
+    }
+    // The copy is not the user's file: Save must ask where, and the work
+    // counts as unsaved until then.
+    document->setFilePath(QString());
+    document->setFileName(name);
+    QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
+    setCurrentDocument(document.release());
+    return true;
+}
 
 void MainWindow::newDocument_KamdelPanel1()
 {

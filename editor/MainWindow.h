@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QTimer>
 
@@ -21,6 +22,7 @@ class QProgressBar;
 class QPushButton;
 class QSerialPort;
 class RecentFiles;
+class RecoveryStore;
 class Ui_MainWindow;
 
 // The editor's one window. It hosts at most one document, keeps the title
@@ -38,6 +40,7 @@ public:
     QSerialPort* panelPort() const { return serialPort.get(); }
     MainMenu* mainMenu() const;
     RecentFiles* recentFiles() const;
+    RecoveryStore* recoveryStore() const { return recovery; }
     bool isAnimating() const { return animationTimer.isActive(); }
     bool isWriting() const { return programming; }
     MemoryGauge* memoryGauge() const { return gauge; }
@@ -78,6 +81,8 @@ public slots:
     void setupSerialPort();
     void updateFirmware();
     void showAbout();
+    // Offers each recovery copy that a run which did not end normally left.
+    void offerRecovery();
 
     void play(bool playing);
     void stepPlayback();
@@ -95,6 +100,9 @@ protected:
     virtual QString askOpenFileName();
     // A warning titled "Application" with a single Close button.
     virtual void showWarning(const QString& text);
+    // Yes restores the copy, Discard drops it, anything else keeps it for
+    // the next start.
+    virtual QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time);
     virtual int execAboutDialog(AboutDialog& dialog);
     // Asked when the window is closed while a program is being written.
     virtual bool askStopWriting();
@@ -106,6 +114,7 @@ protected:
 private:
     void restoreGeometryFromSettings();
     void addToRecentFiles(const QString& path);
+    bool restoreRecoveryCopy(const QString& copyPath, const QString& name);
     void replaceDocumentWith(AbstractDocument* document);
     void sendCommandWord(PanelCommand::Word word);
     void stopAnimation();
@@ -118,6 +127,7 @@ private:
     QList<QMetaObject::Connection> documentConnections;
     QTimer animationTimer;
     std::unique_ptr<QSerialPort> serialPort;
+    RecoveryStore* recovery = nullptr;
     // Set while a program goes out block by block; events are processed
     // between the blocks, so the panel handlers must not interleave.
     bool programming = false;

@@ -33,7 +33,9 @@ void RecentFiles::loadRecentFiles(QSettings* settings)
 {
     recentFiles.clear();
     if (settings) {
-        const int count = settings->beginReadArray(ArrayName);
+        // The stored size is only a claim: a damaged file saying two billion
+        // would keep the window from appearing. The menu shows ten at most.
+        const int count = qMin(settings->beginReadArray(ArrayName), int(MaxEntries));
         for (int i = 0; i < count; ++i) {
             settings->setArrayIndex(i);
             const QString path = settings->value(FileKey).toString();

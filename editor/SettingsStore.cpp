@@ -17,6 +17,14 @@ std::unique_ptr<QSettings>& store()
     return settings;
 }
 
+// Well beyond any desktop, well within int arithmetic on the geometry.
+constexpr int MaxCoordinate = 1 << 20;
+
+bool inRange(int value, int low)
+{
+    return value >= low && value <= MaxCoordinate;
+}
+
 QString& overriddenFileName()
 {
     static QString name;
@@ -54,6 +62,30 @@ QVariant SettingsStore::value(const QString& key, const QVariant& defaultValue)
     if (!store())
         return defaultValue;
     return store()->value(key, defaultValue);
+}
+
+QPoint SettingsStore::point(const QString& key, const QPoint& defaultValue)
+{
+    const QVariant stored = value(key, defaultValue);
+    if (stored.type() != QVariant::Point)
+        return defaultValue;
+    const QPoint point = stored.toPoint();
+    return inRange(point.x(), -MaxCoordinate) && inRange(point.y(), -MaxCoordinate) ? point : defaultValue;
+}
+
+QSize SettingsStore::size(const QString& key, const QSize& defaultValue)
+{
+    const QVariant stored = value(key, defaultValue);
+    if (stored.type() != QVariant::Size)
+        return defaultValue;
+    const QSize size = stored.toSize();
+    return inRange(size.width(), 1) && inRange(size.height(), 1) ? size : defaultValue;
+}
+
+QString SettingsStore::string(const QString& key, const QString& defaultValue)
+{
+    const QVariant stored = value(key, defaultValue);
+    return stored.type() == QVariant::String ? stored.toString() : defaultValue;
 }
 
 void SettingsStore::setValue(const QString& key, const QVariant& value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QVariant>
 
@@ -16,6 +18,12 @@ public:
     static QSettings* settings();
 
     static QVariant value(const QString& key, const QVariant& defaultValue = QVariant());
+    // Typed reads: a stored value of another type, or one outside what a
+    // screen can show, yields the default, so a damaged file cannot place
+    // the window beyond reach or overflow its geometry.
+    static QPoint point(const QString& key, const QPoint& defaultValue);
+    static QSize size(const QString& key, const QSize& defaultValue);
+    static QString string(const QString& key, const QString& defaultValue);
     static void setValue(const QString& key, const QVariant& value);
     static void sync();
 

@@ -52,9 +52,13 @@ int main(int argc, char* argv[])
         MainWindow window;
         window.show();
         // Once the window is on screen, so that a message about a bad file
-        // is centred on it.
+        // is centred on it; copies left by a crash are offered first, since
+        // a file named on the command line would replace a restored one.
         const QStringList files = parser.positionalArguments();
-        QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
+        QTimer::singleShot(0, &window, [&window, files] {
+            window.offerRecovery();
+            window.openFiles(files);
+        });
         result = app->exec();
     }
     // The settings store outlives the window but not the application.

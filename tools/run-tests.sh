@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the project twice (plain, then with AddressSanitizer and
 # UndefinedBehaviorSanitizer) with warnings as errors, and runs the whole
-# test suite on each build.
+# test suite on each build; then runs every fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +23,9 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 run_suite build-asan -DKAMDEL_SANITIZE=ON -DKAMDEL_BUILD_BENCH=OFF
+
+# Every fuzz target for six seconds on its clang build (build-fuzz), under
+# a minute in all: enough to catch a reader that crashes on its seeds or
+# close to them.
+echo "== Fuzz targets (short run) =="
+tools/run-fuzzers.sh 6

@@ -25,6 +25,8 @@ CsvModel::CsvModel(const CsvModel& other, QObject* parent)
     , m_withHeader(other.m_withHeader)
     , m_separator(other.m_separator)
     , m_codec(other.m_codec)
+    , m_maxColumns(other.m_maxColumns)
+    , m_maxRows(other.m_maxRows)
     , m_header(other.m_header)
     , m_cells(other.m_cells)
 {
@@ -215,7 +217,7 @@ void CsvModel::resize(int rows, int columns)
     emit layoutChanged();
 }
 
-QStringList CsvModel::splitLine(const QString& line, int quoteMode, QChar separator)
+QStringList CsvModel::splitLine(const QString& line, int quoteMode, QChar separator, int maxFields)
 {
     const bool singleQuotes = quoteMode & QuoteSingle;
     const bool doubleQuotes = quoteMode & QuoteDouble;
@@ -250,6 +252,8 @@ QStringList CsvModel::splitLine(const QString& line, int quoteMode, QChar separa
         } else if (c == separator) {
             fields.append(field);
             field.clear();
+            if (maxFields >= 0 && fields.size() > maxFields)
+                return fields;
         } else if (c.isSpace() && field.isEmpty()) {
             // Leading blanks of a field vanish.
         } else {
@@ -262,44 +266,57 @@ QStringList CsvModel::splitLine(const QString& line, int quoteMode, QChar separa
 
 bool CsvModel::read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec)
 {
+    m_readError = NoReadError;
     {
         const QSignalBlocker blocker(this);
-        const bool expectHeader = headerOnly || m_withHeader;
         removeAll();
         if (!device || (!device->isOpen() && !device->open(QIODevice::ReadOnly))) {
             // Nothing to read: the table stays empty.
         } else {
-            QTextStream stream(device);
-            if (codec)
-                stream.setCodec(codec);
-            else
-                stream.setAutoDetectUnicode(true);
-            bool first = true;
-            QString line;
-            while (stream.readLineInto(&line)) {
-                if (line.isEmpty())
-                    continue;
-                const QStringList fields = splitLine(line, m_quoteMode, separator);
-                if (first) {
-                    first = false;
-                    m_header = QVector<QString>(fields.size()).toList();
-                    if (expectHeader) {
-                        m_header = fields;
-                        if (headerOnly)
-                            break;
-                        continue;
-                    }
-                }
-                QStringList row = fields.mid(0, m_header.size());
-                while (row.size() < m_header.size())
-                    row.append(QString());
-                m_cells.append(row);
-            }
+            m_readError = readLines(device, headerOnly || m_withHeader, headerOnly, separator, codec);
             device->close();
+            if (m_readError != NoReadError)
+                removeAll();
         }
     }
     emit layoutChanged();
-    return true;
+    return m_readError == NoReadError;
+}
+
+CsvModel::ReadError CsvModel::readLines(QIODevice* device, bool expectHeader, bool headerOnly, QChar separator,
+                                        QTextCodec* codec)
+{
+    QTextStream stream(device);
+    if (codec)
+        stream.setCodec(codec);
+    else
+        stream.setAutoDetectUnicode(true);
+    bool first = true;
+    QString line;
+    while (stream.readLineInto(&line)) {
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = splitLine(line, m_quoteMode, separator, m_maxColumns);
+        if (fields.size() > m_maxColumns)
+            return TooManyColumns;
+        if (first) {
+            first = false;
+            m_header = QVector<QString>(fields.size()).toList();
+            if (expectHeader) {
+                m_header = fields;
+                if (headerOnly)
+                    break;
+                continue;
+            }
+        }
+        if (m_cells.size() >= m_maxRows)
+            return TooManyRows;
+        QStringList row = fields.mid(0, m_header.size());
+        while (row.size() < m_header.size())
+            row.append(QString());
+        m_cells.append(row);
+    }
+    return NoReadError;
 }
 
 bool CsvModel::readCsv(QIODevice* device)

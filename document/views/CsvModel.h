@@ -14,6 +14,18 @@ class KAMDELDOCUMENT_EXPORT CsvModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // Why the last read stopped short; the table is empty then.
+    enum ReadError {
+        NoReadError,
+        TooManyColumns,
+        TooManyRows,
+    };
+
+    // A table padded to its widest line takes a pointer per cell, so a short
+    // file of long lines could fill the memory without bounds.
+    static constexpr int DefaultMaxColumns = 512;
+    static constexpr int DefaultMaxRows = 16384;
+
     enum QuoteFlag {
         QuoteSingle = 1,
         QuoteDouble = 2,
@@ -35,6 +47,12 @@ public:
     void setSeparator(QChar separator) { m_separator = separator; }
     QTextCodec* codec() const { return m_codec; }
     void setCodec(QTextCodec* codec) { m_codec = codec; }
+    // Reading refuses a line with more fields, or more data lines, than these.
+    int maxColumns() const { return m_maxColumns; }
+    void setMaxColumns(int columns) { m_maxColumns = columns; }
+    int maxRows() const { return m_maxRows; }
+    void setMaxRows(int rows) { m_maxRows = rows; }
+    ReadError readError() const { return m_readError; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -58,6 +76,8 @@ public:
     void clear();
     void resize(int rows, int columns);
 
+    // The read functions return false, with the table empty and readError()
+    // set, as soon as a line passes maxColumns() or the rows pass maxRows().
     bool readCsv(QIODevice* device);
     bool readCsv(const QString& fileName);
     bool readHeader(QIODevice* device);
@@ -70,11 +90,13 @@ public:
 
     static QString quotedField(int quoteMode, const QString& field, QChar separator);
 
-    // One line split into fields by the reading rules.
-    static QStringList splitLine(const QString& line, int quoteMode, QChar separator);
+    // One line split into fields by the reading rules. With `maxFields` at 0
+    // or more, splitting stops once the line has proved to hold more fields.
+    static QStringList splitLine(const QString& line, int quoteMode, QChar separator, int maxFields = -1);
 
 private:
     bool read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec);
+    ReadError readLines(QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec);
     bool contains(int row, int column) const;
     void removeAll();
 
@@ -82,6 +104,9 @@ private:
     bool m_withHeader = false;
     QChar m_separator = QLatin1Char(',');
     QTextCodec* m_codec = nullptr;
+    int m_maxColumns = DefaultMaxColumns;
+    int m_maxRows = DefaultMaxRows;
+    ReadError m_readError = NoReadError;
     QStringList m_header;
     QList<QStringList> m_cells;
 };

@@ -15,6 +15,12 @@ namespace {
 
 // As many frames as one document file may hold.
 constexpr int MaxFrames = XmlHelpers::ReadBudget::MaxFrames;
+// One column per LED, with room for a few extra columns (a trailing comma,
+// a spreadsheet's row label) but never for a table that is not a sequence.
+constexpr int MaxColumns = LedStatesCommand::LedCount + 64;
+// Room for every frame written with the widest numbers; anything longer
+// would be refused by the bounds above once read.
+constexpr qint64 MaxFileSize = qint64(MaxFrames + 1) * MaxColumns * 12;
 
 void setError(QString* error, const QString& text)
 {
@@ -93,6 +99,13 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
         return -1;
     }
     const QString notSequence = tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName));
+    const QString tooManyFrames = tr("%1 holds more than %2 LED frames.")
+                                      .arg(QDir::toNativeSeparators(fileName))
+                                      .arg(MaxFrames);
+    if (file.size() > MaxFileSize) {
+        setError(error, tooManyFrames);
+        return -1;
+    }
     // A NUL byte never stands in a text table, unless the text is UTF-16 or
     // UTF-32 (a spreadsheet's "Unicode text"), which the reader recognises by
     // its byte order mark; reading a binary file would overwrite the frames
@@ -104,18 +117,18 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
     // Double quotes are honoured on reading: spreadsheets and scripts quote
     // numbers freely, and reading "1" as text would turn every LED off.
     CsvModel csv(CsvModel::QuoteDouble, true, QLatin1Char(','), nullptr);
-    csv.readCsv(&file);
+    // Every frame takes kilobytes: a long file of short lines would exhaust
+    // the memory long before the panel could hold the frames, so the bounds
+    // stop the read at the first line past them.
+    csv.setMaxColumns(MaxColumns);
+    csv.setMaxRows(MaxFrames);
+    if (!csv.readCsv(&file)) {
+        setError(error, csv.readError() == CsvModel::TooManyRows ? tooManyFrames : notSequence);
+        return -1;
+    }
     const int rows = csv.rowCount();
     if (rows == 0 || !container)
         return 0;
-    // Every frame takes kilobytes: a long file of short lines would exhaust
-    // the memory long before the panel could hold the frames.
-    if (rows > MaxFrames) {
-        setError(error, tr("%1 holds more than %2 LED frames.")
-                            .arg(QDir::toNativeSeparators(fileName))
-                            .arg(MaxFrames));
-        return -1;
-    }
 
     QList<LedStatesCommand*> targets = frames(container);
     const int cells = targets.isEmpty() ? ledCount : targets.first()->leds().size();

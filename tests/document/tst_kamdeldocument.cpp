@@ -9,6 +9,7 @@
 #include "LedStatesCommand.h"
 #include "MessageBoxes.h"
 #include "ProgramItem.h"
+#include "ResourceGuard.h"
 #include "StopCommand.h"
 
 #include <QClipboard>
@@ -61,6 +62,21 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
+// `count` distinct attributes, each as a document writes them.
+QByteArray attributes(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += "a" + QByteArray::number(i) + "=\"" + QByteArray::number(i) + "\" ";
+    return text;
+}
+
+QByteArray document(const QByteArray& programBody)
+{
+    return "<?xml version=\"1.0\"?>\n<LedPanelDocument version=\"1.0\"><Commands><Program>" + programBody
+        + "</Program></Commands></LedPanelDocument>\n";
+}
+
 QStringList childNames(const AbstractTreeItem* item)
 {
     QStringList names;
@@ -87,6 +103,8 @@ private slots:
     void typesRejectEachOther();
     void loadFailures_data();
     void loadFailures();
+    void oversizedMarkupIsRefusedQuickly_data();
+    void oversizedMarkupIsRefusedQuickly();
     void brokenFileIsNotOverwritten();
     void saveFailureKeepsOldFile();
     void editsMarkModified();
@@ -231,6 +249,14 @@ void tst_KamdelDocument::typesRejectEachOther_data()
     QTest::addRow("other root") << QByteArray("<Board version=\"1.0\"/>") << false << false;
     QTest::addRow("not XML") << QByteArray("just text") << false << false;
     QTest::addRow("empty") << QByteArray() << false << false;
+    // Markup around the root that looks like attributes is not counted.
+    const QByteArray equals = QByteArray("a=\"1\" ").repeated(40);
+    QTest::addRow("comment, declaration and instruction before the root")
+        << "<!DOCTYPE x [<!ENTITY e '" + equals + "'>]><!-- " + equals + " --><?pi " + equals
+            + "?><LedPanelDocument version=\"1.0\"/>"
+        << true << false;
+    QTest::addRow("32 attributes") << "<LedPanelDocument version=\"1.0\" " + attributes(31) + "/>" << true << false;
+    QTest::addRow("33 attributes") << "<LedPanelDocument version=\"1.0\" " + attributes(32) + "/>" << false << false;
 }
 
 void tst_KamdelDocument::typesRejectEachOther()
@@ -256,6 +282,13 @@ void tst_KamdelDocument::loadFailures_data()
                                                    "<Stop/><Reset/><LedStates><Led index=\"3\"><sta")
                                      << QStringList { "Stop", "Reset", "Leds" };
     QTest::addRow("not XML") << QByteArray("\x01\x02 binary") << QStringList();
+    QTest::addRow("text after the root") << document("<Stop/>") + "garbage" << QStringList { "Stop" };
+    QTest::addRow("second root") << document("<Stop/>") + "<LedPanelDocument version=\"1.0\"/>"
+                                 << QStringList { "Stop" };
+    // Refused before the reader starts, so nothing is read.
+    QTest::addRow("element with 33 attributes") << document("<Stop/><Stop " + attributes(33) + "/>") << QStringList();
+    QTest::addRow("elements 65 deep") << document("<Stop/>" + QByteArray("<x>").repeated(62) + QByteArray("</x>").repeated(62))
+                                     << QStringList();
 }
 
 void tst_KamdelDocument::loadFailures()
@@ -273,6 +306,44 @@ void tst_KamdelDocument::loadFailures()
     // What was read stays, but the document is not tied to the broken file.
     QVERIFY(document->filePath().isEmpty());
     QVERIFY(document->isModified());
+}
+
+void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("validHead");
+    // The reader checks attributes for duplicates in quadratic time: these
+    // once froze Open for 14 and 86 seconds.
+    QTest::addRow("root with 50,000 attributes")
+        << "<LedPanelDocument version=\"1.0\" " + attributes(50000) + "><Commands/></LedPanelDocument>" << false;
+    QTest::addRow("root with 200,000 attributes")
+        << "<LedPanelDocument version=\"1.0\" " + attributes(200000) + "/>" << false;
+    QTest::addRow("frame with 50,000 attributes")
+        << document("<LedStates><Led index=\"0\" " + attributes(50000) + "/></LedStates>") << true;
+    QTest::addRow("elements 200,000 deep")
+        << document(QByteArray("<p:x xmlns:p=\"u\">").repeated(200000) + QByteArray("</p:x>").repeated(200000))
+        << true;
+}
+
+void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, validHead);
+    const QString path = writeFile(m_dir.filePath("oversized.xml"), bytes);
+    bytes.clear();
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    const ResourceGuard guard;
+    // As the editor opens a file: both types asked, then the load.
+    QCOMPARE(KamdelPanel1::isValid_XML(path), validHead);
+    QVERIFY(!KamdelPanel2::isValid_XML(path));
+    if (validHead) {
+        QVERIFY(document->load(path));
+        QCOMPARE(messages.texts, QStringList { QStringLiteral("Error occur while reading xml data of %1.")
+                                                   .arg(QDir::toNativeSeparators(path)) });
+    }
+    QVERIFY2(guard.elapsedMs() < ReaderTimeGuardMs, qPrintable(QString::number(guard.elapsedMs())));
+    QVERIFY2(guard.peakGrowthMb() < ReaderMemoryGuardMb, qPrintable(QString::number(guard.peakGrowthMb())));
 }
 
 void tst_KamdelDocument::brokenFileIsNotOverwritten()

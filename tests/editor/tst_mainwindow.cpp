@@ -60,6 +60,22 @@ QString shownTitle(const QWidget& window)
 }
 } // namespace
 
+// The default rectangle (300, 200) 800 x 600, kept inside the screens.
+QRect defaultGeometry()
+{
+    const QRect screens = screensRect();
+    QRect expected(300, 200, 800, 600);
+    if (!screens.contains(expected)) {
+        const int right = std::min(expected.right(), screens.right() - 1);
+        const int bottom = std::min(expected.bottom(), screens.bottom() - 1);
+        expected.setLeft(std::max(screens.left(), right - 800 + 1));
+        expected.setTop(std::max(screens.top(), bottom - 600 + 1));
+        expected.setRight(right);
+        expected.setBottom(bottom);
+    }
+    return expected;
+}
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -70,6 +86,8 @@ private slots:
     void cleanup();
 
     void firstStart();
+    void damagedSettingsFallBack_data();
+    void damagedSettingsFallBack();
     void restoreGeometry_data();
     void restoreGeometry();
     void settingsWrittenOnClose();
@@ -154,19 +172,34 @@ void tst_MainWindow::firstStart()
     QVERIFY(!window.document());
     QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
 
-    // The default rectangle (300, 200) 800 x 600, kept inside the screens.
-    const QRect screens = screensRect();
-    QRect expected(300, 200, 800, 600);
-    if (!screens.contains(expected)) {
-        const int right = std::min(expected.right(), screens.right() - 1);
-        const int bottom = std::min(expected.bottom(), screens.bottom() - 1);
-        expected.setLeft(std::max(screens.left(), right - 800 + 1));
-        expected.setTop(std::max(screens.top(), bottom - 600 + 1));
-        expected.setRight(right);
-        expected.setBottom(bottom);
-    }
-    QCOMPARE(QRect(window.pos(), window.size()), expected);
+    QCOMPARE(QRect(window.pos(), window.size()), defaultGeometry());
     QVERIFY(!QFile::exists(iniPath()));
+}
+
+void tst_MainWindow::damagedSettingsFallBack_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addRow("position as text") << QByteArray("[MainWindow]\nPosition=abc\n");
+    QTest::addRow("size as text") << QByteArray("[MainWindow]\nSize=abc\n");
+    QTest::addRow("size as a point") << QByteArray("[MainWindow]\nSize=@Point(500 400)\n");
+    QTest::addRow("empty size") << QByteArray("[MainWindow]\nSize=@Size(0 0)\n");
+    // Such numbers would overflow the geometry's arithmetic.
+    QTest::addRow("far position") << QByteArray("[MainWindow]\nPosition=@Point(2147483647 2147483647)\n");
+    QTest::addRow("huge size") << QByteArray("[MainWindow]\nSize=@Size(2000000000 2000000000)\n");
+    QTest::addRow("port name as a point") << QByteArray("[SerialPort]\nName=@Point(1 2)\n");
+    QTest::addRow("not an INI file") << QByteArray("\x01\x02\xff[[[=\n=\n[MainWindow\nSize=@Size(\n");
+}
+
+void tst_MainWindow::damagedSettingsFallBack()
+{
+    QFETCH(QByteArray, ini);
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ini);
+    file.close();
+    TestWindow window;
+    QCOMPARE(QRect(window.pos(), window.size()), defaultGeometry());
+    QCOMPARE(window.panelPort()->portName(), QStringLiteral("COM1"));
 }
 
 void tst_MainWindow::restoreGeometry_data()

@@ -20,6 +20,7 @@ private slots:
     void pickEntry();
     void clearDisables();
     void loadDropsVanishedFiles();
+    void loadReadsTenEntriesAtMost();
     void saveAndLoadRoundTrip_data();
     void saveAndLoadRoundTrip();
 
@@ -201,6 +202,30 @@ void tst_RecentFiles::loadDropsVanishedFiles()
     menu.loadRecentFiles(&settings);
     QCOMPARE(menu.files(), QStringList({ first, second }));
     QCOMPARE(visibleTexts(menu), QStringList({ "&1  |  first.xml", "&2  |  second.xml" }));
+}
+
+// The stored size is a claim the reading must not trust: two billion kept
+// the window from appearing for minutes.
+void tst_RecentFiles::loadReadsTenEntriesAtMost()
+{
+    const QString iniPath = m_dir.filePath(QStringLiteral("claims.ini"));
+    QStringList stored;
+    {
+        QFile file(iniPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[RecentFiles]\nsize=2000000000\n");
+        for (int i = 1; i <= 12; ++i) {
+            stored << existingFile(QStringLiteral("f%1.xml").arg(i));
+            file.write(QStringLiteral("%1\\file=%2\n").arg(i).arg(stored.last()).toUtf8());
+        }
+    }
+    QSettings settings(iniPath, QSettings::IniFormat);
+    RecentFiles menu;
+    QElapsedTimer timer;
+    timer.start();
+    menu.loadRecentFiles(&settings);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(menu.files(), stored.mid(0, 10));
 }
 
 void tst_RecentFiles::saveAndLoadRoundTrip_data()

@@ -18,6 +18,8 @@ private slots:
     void readCsv_data();
     void readCsv();
     void readHeaderStopsAfterFirstLine();
+    void readStopsAtTheBounds_data();
+    void readStopsAtTheBounds();
     void writeCsvLineEnds();
     void roundTrip_data();
     void roundTrip();
@@ -149,6 +151,50 @@ void tst_CsvModel::readHeaderStopsAfterFirstLine()
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(model.findColumn("B", Qt::CaseInsensitive), 1);
     QCOMPARE(model.findColumn("B", Qt::CaseSensitive), -1);
+}
+
+void tst_CsvModel::readStopsAtTheBounds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("withHeader");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("rows");
+    // Bounds of 4 columns and 3 rows.
+    QTest::addRow("at both bounds") << QByteArray("a,b,c,d\n1\n2\n3\n") << true << int(CsvModel::NoReadError) << 3;
+    QTest::addRow("wide header") << QByteArray("a,b,c,d,e\n1\n") << true << int(CsvModel::TooManyColumns) << 0;
+    QTest::addRow("separator at the end") << QByteArray("a,b,c,d,\n") << true << int(CsvModel::TooManyColumns) << 0;
+    QTest::addRow("wide last row") << QByteArray("a\n1\n2\n1,2,3,4,5\n") << true << int(CsvModel::TooManyColumns)
+                                   << 0;
+    QTest::addRow("quoted separators count once") << QByteArray("\"a,b,c,d,e\"\n1\n") << true
+                                                  << int(CsvModel::NoReadError) << 1;
+    QTest::addRow("fourth row") << QByteArray("a\n1\n2\n3\n4\n") << true << int(CsvModel::TooManyRows) << 0;
+    QTest::addRow("fourth row without header") << QByteArray("1\n2\n3\n4\n") << false << int(CsvModel::TooManyRows)
+                                               << 0;
+    QTest::addRow("blank lines are no rows") << QByteArray("a\n\n1\n\n2\n\n\n3\n") << true
+                                             << int(CsvModel::NoReadError) << 3;
+}
+
+void tst_CsvModel::readStopsAtTheBounds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, withHeader);
+    QFETCH(int, error);
+    QFETCH(int, rows);
+    QBuffer buffer(&bytes);
+    CsvModel model(CsvModel::QuoteDouble, withHeader, QLatin1Char(','), nullptr);
+    model.setMaxColumns(4);
+    model.setMaxRows(3);
+    const CsvModel copy(model, nullptr);
+    QSignalSpy layout(&model, &CsvModel::layoutChanged);
+    QCOMPARE(model.readCsv(&buffer), error == CsvModel::NoReadError);
+    QCOMPARE(int(model.readError()), error);
+    QCOMPARE(model.rowCount(), rows);
+    QCOMPARE(layout.count(), 1);
+    if (error != CsvModel::NoReadError)
+        QCOMPARE(model.columnCount(), 0);
+    // The bounds travel with a copy.
+    QCOMPARE(copy.maxColumns(), 4);
+    QCOMPARE(copy.maxRows(), 3);
 }
 
 void tst_CsvModel::writeCsvLineEnds()

@@ -2,6 +2,7 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "LedStatesCommand.h"
+#include "ResourceGuard.h"
 #include "ProgramItem.h"
 #include "ResetCommand.h"
 #include "SequenceFile.h"
@@ -92,7 +93,9 @@ private slots:
     void importFewerRowsKeepsTheRest();
     void badInputChangesNothing_data();
     void badInputChangesNothing();
-    void longLines();
+    void oversizedFilesAreRefusedQuickly_data();
+    void oversizedFilesAreRefusedQuickly();
+    void extraColumnsWithinTheBound();
     void importWideText_data();
     void importWideText();
     void importAtTheLimit();
@@ -270,20 +273,51 @@ void tst_SequenceFile::badInputChangesNothing()
     QCOMPARE(edited.count(), 0);
 }
 
-void tst_SequenceFile::longLines()
+void tst_SequenceFile::oversizedFilesAreRefusedQuickly_data()
 {
-    QByteArray header;
-    QByteArray row;
-    for (int k = 0; k < 100000; ++k) {
-        header += QByteArray::number(k) + ',';
-        row += (k % 2 ? "0," : "1,");
-    }
-    const QString path = writeFile(m_dir, "wide.csv", header + '\n' + row + '\n');
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray header = QByteArray("0,").repeated(191) + "191\n";
+    const QByteArray row = QByteArray("1,").repeated(191) + "1\n";
+    // Padding every row to the header's width once took gigabytes.
+    QTest::addRow("200,000-comma header, 20,000 lines")
+        << QByteArray(200000, ',') + "\n" + QByteArray("1\n").repeated(20000) << "not a sequence";
+    QTest::addRow("a million short lines") << QByteArray("0\n") + QByteArray("1\n").repeated(1000000)
+                                           << "more than 20000";
+    QTest::addRow("100,000-column header")
+        << QByteArray("0,").repeated(100000) + "\n" + row << "not a sequence";
+    QTest::addRow("one data row of 100,000 values")
+        << header + row + QByteArray("1,").repeated(100000) + "\n" << "not a sequence";
+    QTest::addRow("larger than any sequence") << QByteArray(70 << 20, '\n') << "more than 20000";
+}
+
+void tst_SequenceFile::oversizedFilesAreRefusedQuickly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString path = writeFile(m_dir, QStringLiteral("oversized.csv"), bytes);
+    bytes.clear();
+    Tree tree;
+    QString error;
+    const ResourceGuard guard;
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error), -1);
+    QVERIFY2(guard.elapsedMs() < ReaderTimeGuardMs, qPrintable(QString::number(guard.elapsedMs())));
+    QVERIFY2(guard.peakGrowthMb() < ReaderMemoryGuardMb, qPrintable(QString::number(guard.peakGrowthMb())));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(tree.program->childCount(), 4);
+}
+
+// A trailing comma or a label column stays within the bound; only the LED
+// columns are taken.
+void tst_SequenceFile::extraColumnsWithinTheBound()
+{
+    QByteArray row = QByteArray("1,0,").repeated(96);
+    row += QByteArray("9,").repeated(63);
+    const QString path = writeFile(m_dir, "extra.csv", QByteArray("x,").repeated(255) + "x\n" + row + "9\n");
     Tree tree;
     QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
     QCOMPARE(tree.first->leds()[0]->value(), 1);
     QCOMPARE(tree.first->leds()[191]->value(), 0);
-    QCOMPARE(tree.first->leds()[190]->value(), 1);
 }
 
 void tst_SequenceFile::importWideText_data()

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+
+#include <QtGlobal>
+
+class QIODevice;
+
+// A quick pass over XML bytes, before the XML reader sees them, that refuses
+// markup no document holds: the reader checks an element's attributes for
+// duplicates in quadratic time and looks namespaces up through every open
+// element, so a small file with one wide or very deep element would stall it
+// for minutes. The pass counts attributes and open elements only; it does not
+// check that the text is well-formed, which is the reader's job.
+class KAMDELDOCUMENT_EXPORT MarkupScanner
+{
+public:
+    // Far beyond what any element of a document needs (two attributes, five
+    // levels), far below where the reader's work becomes noticeable.
+    static constexpr int MaxAttributes = 32;
+    static constexpr int MaxDepth = 64;
+
+    // With `headOnly`, scanning finishes at the end of the first start tag.
+    explicit MarkupScanner(bool headOnly = false);
+
+    // Scans the next bytes; false once the markup has passed a bound.
+    bool feed(const char* data, qint64 size);
+    bool exceeded() const { return m_exceeded; }
+    bool finished() const { return m_finished; }
+
+    // Scans the device from its position to its end (or the first start tag
+    // with `headOnly`) and puts the position back; a sequential device cannot
+    // be put back, so callers give it a buffer. True when within the bounds.
+    static bool withinLimits(QIODevice* device, bool headOnly = false);
+
+private:
+    enum class State {
+        Text,
+        TagOpen,
+        Bang,
+        Comment,
+        CData,
+        Declaration,
+        Instruction,
+        EndTag,
+        StartTag,
+        Quoted,
+    };
+
+    void step(char c);
+    void enter(State state);
+    void startTagEnds();
+
+    bool m_headOnly;
+    State m_state = State::Text;
+    bool m_exceeded = false;
+    bool m_finished = false;
+    int m_depth = 0;
+    int m_attributes = 0;
+    int m_bracketDepth = 0;
+    int m_bangLength = 0;
+    char m_quote = 0;
+    char m_lastMark = 0;
+    char m_previous = 0;
+    char m_beforePrevious = 0;
+};
