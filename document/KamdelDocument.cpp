@@ -21,6 +21,7 @@
 #include <QMetaObject>
 #include <QSaveFile>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -76,6 +77,7 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     connect(ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack,
             &WidgetStack::setTableEditor);
     connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
+    connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
 }
 
 KamdelDocument::~KamdelDocument()
@@ -151,10 +153,16 @@ bool KamdelDocument::load(const QString& fileName)
                                   .arg(QDir::toNativeSeparators(fileName)));
         // What was read stays, but the document is not tied to the broken
         // file: a later Save must ask for a name instead of overwriting it.
+        // No step of the history leads back to an unmodified state.
+        m_edits->undoStack()->clear();
+        m_edits->undoStack()->resetClean();
         setModified(true);
         return true;
     }
     setFilePath(fileName);
+    // The history of the document before the file was read does not apply
+    // to what the file holds.
+    m_edits->undoStack()->clear();
     setModified(false);
     return true;
 }
@@ -181,6 +189,7 @@ bool KamdelDocument::save(const QString& fileName)
         MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
         return false;
     }
+    m_edits->undoStack()->setClean();
     setModified(false);
     setFilePath(fileName);
     return true;
@@ -300,7 +309,8 @@ LedPanelTableView* KamdelDocument::focusedTable() const
 
 void KamdelDocument::markEdited()
 {
-    setModified(true);
+    // Modified exactly when the history stands away from the saved state.
+    setModified(!m_edits->undoStack()->isClean());
 }
 
 void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompiler)

@@ -1,5 +1,6 @@
 #include "MainMenu.h"
 
+#include "DocumentEdits.h"
 #include "KamdelDocument.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
@@ -12,6 +13,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 // The icons are compiled into this static library; without a reference
 // the linker would leave them out of the program.
@@ -52,6 +55,7 @@ MainMenu::MainMenu(QWidget* parent)
 {
     initIconResources();
     createActions();
+    createHistoryActions();
     connectActions();
     createMenus();
     createToolBars();
@@ -77,9 +81,11 @@ void MainMenu::createActions()
     openAction
         = makeAction(this, QStringLiteral("action_Open"), tr("Open..."), tr("Open an existing document"));
     openAction->setShortcuts(QKeySequence::Open);
+    saveAction = makeAction(this, QStringLiteral("action_Save"), tr("Save"), tr("Save the document"));
+    saveAction->setShortcuts(QKeySequence::Save);
     saveAsAction = makeAction(
         this, QStringLiteral("action_SaveAs"), tr("Save as..."), tr("Save the document under a new name"));
-    saveAsAction->setShortcuts(QKeySequence::Save);
+    saveAsAction->setShortcuts(QKeySequence::SaveAs);
     closeAction = makeAction(this, QStringLiteral("action_Close"), tr("Close"), tr("Close the document"));
     closeAction->setShortcuts(QKeySequence::Close);
 
@@ -121,7 +127,8 @@ void MainMenu::createActions()
     newPanel1Action->setIcon(newIcon);
     newPanel2Action->setIcon(newIcon);
     openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
-    saveAsAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAsAction->setIcon(saveAction->icon());
     cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
     copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
     pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
@@ -136,6 +143,7 @@ void MainMenu::connectActions()
     connect(newPanel1Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel1);
     connect(newPanel2Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel2);
     connect(openAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::openDocument));
+    connect(saveAction, &QAction::triggered, mainWindow, &MainWindow::saveDocument);
     connect(saveAsAction, &QAction::triggered, mainWindow, &MainWindow::saveAsDocument);
     connect(closeAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::closeDocument));
     connect(exitAction, &QAction::triggered, mainWindow, &QWidget::close);
@@ -159,6 +167,7 @@ void MainMenu::createMenus()
     newMenu->addAction(newPanel1Action);
     newMenu->addAction(newPanel2Action);
     fileMenu->addAction(openAction);
+    fileMenu->addAction(saveAction);
     fileMenu->addAction(saveAsAction);
     fileMenu->addAction(closeAction);
     fileMenu->addSeparator();
@@ -169,6 +178,9 @@ void MainMenu::createMenus()
 
     editMenu = addMenu(tr("&Edit"));
     editMenu->setObjectName(QStringLiteral("menu_Edit"));
+    editMenu->addAction(undoAction);
+    editMenu->addAction(redoAction);
+    editMenu->addSeparator();
     editMenu->addAction(cutAction);
     editMenu->addAction(copyAction);
     editMenu->addAction(pasteAction);
@@ -207,19 +219,43 @@ void MainMenu::createToolBars()
     fileToolBar->addAction(newPanel1Action);
     fileToolBar->addAction(newPanel2Action);
     fileToolBar->addAction(openAction);
-    fileToolBar->addAction(saveAsAction);
+    fileToolBar->addAction(saveAction);
 
     QToolBar* editToolBar = mainWindow->addToolBar(tr("Edit"));
     editToolBar->setObjectName(QStringLiteral("toolBar_Edit"));
+    editToolBar->addAction(undoAction);
+    editToolBar->addAction(redoAction);
     editToolBar->addAction(animateAction);
+}
+
+void MainMenu::createHistoryActions()
+{
+    // The group's actions follow its active stack: their texts name the
+    // step, and they are off when there is nothing to undo or redo.
+    undoGroup = new QUndoGroup(this);
+    undoAction = undoGroup->createUndoAction(this, tr("Undo"));
+    undoAction->setObjectName(QStringLiteral("action_Undo"));
+    undoAction->setShortcuts(QKeySequence::Undo);
+    undoAction->setIcon(makeIcon(QStringLiteral(":/undo_24.png"), QStringLiteral(":/undo_36.png")));
+    undoAction->setStatusTip(tr("Undo the last edit"));
+    redoAction = undoGroup->createRedoAction(this, tr("Redo"));
+    redoAction->setObjectName(QStringLiteral("action_Redo"));
+    redoAction->setShortcuts(QKeySequence::Redo);
+    redoAction->setIcon(makeIcon(QStringLiteral(":/redo_24.png"), QStringLiteral(":/redo_36.png")));
+    redoAction->setStatusTip(tr("Redo the last undone edit"));
 }
 
 QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* document)
 {
+    saveAction->setEnabled(document != nullptr);
     saveAsAction->setEnabled(document != nullptr);
     closeAction->setEnabled(document != nullptr);
 
     auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
+    QUndoStack* stack = kamdelDocument ? kamdelDocument->edits()->undoStack() : nullptr;
+    if (stack && !undoGroup->stacks().contains(stack))
+        undoGroup->addStack(stack);
+    undoGroup->setActiveStack(stack);
     if (!kamdelDocument)
         return {};
     return {

@@ -10,6 +10,7 @@ class AbstractDocument;
 class MainWindow;
 class QAction;
 class QMenu;
+class QUndoGroup;
 class RecentFiles;
 class ToolbarTooltipFilter;
 
@@ -40,6 +41,10 @@ private:
     void connectActions();
     void createMenus();
     void createToolBars();
+    void createHistoryActions();
+
+    // The history of whichever document is hosted.
+    QUndoGroup* undoGroup = nullptr;
 
     MainWindow* mainWindow = nullptr;
     RecentFiles* recentFiles = nullptr;
@@ -52,7 +57,10 @@ private:
     QAction* newPanel1Action = nullptr;
     QAction* newPanel2Action = nullptr;
     QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
     QAction* closeAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;

@@ -301,12 +301,14 @@ void CommandTreeView::addFrames(bool insert)
     AbstractTreeItem* parent = insert ? at->parentItem() : at;
     const int row = insert ? at->row() : -1;
     AbstractTreeItem* last = nullptr;
+    m_edits->beginStep((insert ? tr("Insert %1 Frames") : tr("Append %1 Frames")).arg(count));
     for (int i = 0; i < count; ++i) {
         AbstractTreeItem* added = place(make<LedStatesCommand>(), parent, row);
         if (!added)
             break;
         last = added;
     }
+    m_edits->endStep();
     // Only the last frame ends up current; making each one current in turn
     // would redraw the board a thousand times for nothing.
     if (last)

@@ -1,7 +1,11 @@
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
 #include "KamdelPanel1.h"
+#include "LedCell.h"
+#include "LedStatesCommand.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
@@ -49,6 +53,7 @@ private slots:
     void saveAsLibraryDocument_data();
     void saveAsLibraryDocument();
     void libraryDocumentMarksWindow();
+    void historyFollowsDocument();
 
     void closeDocument_data();
     void closeDocument();
@@ -477,6 +482,44 @@ void tst_DocumentCommands::libraryDocumentMarksWindow()
     QCOMPARE(m_libraryMessages.size(), 1);
     QVERIFY(m_libraryMessages.first().startsWith(QStringLiteral("renamed.xml has been modified.")));
     QVERIFY(!guard.isNull());
+}
+
+void tst_DocumentCommands::historyFollowsDocument()
+{
+    TestWindow window;
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("action_Undo"));
+    QAction* redo = window.findChild<QAction*>(QStringLiteral("action_Redo"));
+    QAction* save = window.findChild<QAction*>(QStringLiteral("action_Save"));
+    QVERIFY(!undo->isEnabled());
+    window.newDocument_KamdelPanel1();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    const QString path = file(QStringLiteral("history.xml"));
+    QVERIFY(document->save(path));
+    const int dialogs = m_fileDialogs.size();
+
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, document->deviceItem()->child(0));
+    document->edits()->setLedValue(frame->leds().at(3), 1);
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Undo Set LED"));
+    QVERIFY(window.isWindowModified());
+
+    // Save writes to the document's own file without asking, and the
+    // history's clean point moves there.
+    save->trigger();
+    QCOMPARE(m_fileDialogs.size(), dialogs);
+    QVERIFY(!window.isWindowModified());
+    undo->trigger();
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(frame->leds().at(3)->value(), 0);
+    QVERIFY(redo->isEnabled());
+    QCOMPARE(redo->text(), QStringLiteral("Redo Set LED"));
+    redo->trigger();
+    QVERIFY(!window.isWindowModified());
+
+    window.setCurrentDocument(nullptr);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
 }
 
 void tst_DocumentCommands::closeDocument_data()
