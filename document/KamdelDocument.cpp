@@ -7,6 +7,8 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
+#include "LedPanelContextMenu.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelTableView.h"
 #include "LedPanelView.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMetaObject>
 #include <QSaveFile>
 #include <QSplitter>
@@ -68,6 +71,7 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     ui.commandTreeView->setModel(model);
     ui.commandTreeView->setEdits(m_edits);
     ui.widgetStack->setEdits(m_edits);
+    m_frameEditor = new FrameEditor(m_edits, ui.commandTreeView, this);
 
     // The document's only program; built before anyone watches the model.
     new ProgramItem(device);
@@ -341,4 +345,8 @@ void KamdelDocument::installRingScene(const RingLayout& layout)
     ring->setEdits(m_edits);
     scene = ring;
     ledPanelView()->setScene(scene);
+    m_frameEditor->setScene(scene);
+    QMenu* frameMenu = ledPanelView()->contextMenu()->addMenu(tr("Frame"));
+    frameMenu->setObjectName(QStringLiteral("menu_BoardFrame"));
+    frameMenu->addActions(m_frameEditor->createActions(frameMenu, false));
 }

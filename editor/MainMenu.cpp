@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "DocumentEdits.h"
+#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
@@ -186,6 +187,8 @@ void MainMenu::createMenus()
     editMenu->addAction(pasteAction);
     editMenu->addAction(deleteAction);
 
+    createFrameMenu();
+
     viewMenu = addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("menu_View"));
 
@@ -245,6 +248,41 @@ void MainMenu::createHistoryActions()
     redoAction->setStatusTip(tr("Redo the last undone edit"));
 }
 
+void MainMenu::createFrameMenu()
+{
+    frameMenu = addMenu(tr("F&rame"));
+    frameMenu->setObjectName(QStringLiteral("menu_Frame"));
+    // Window-wide keys, bound to whichever document is hosted.
+    QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
+    for (const FrameEditor::Tool& tool : FrameEditor::tools()) {
+        auto* action = new QAction(windowSide);
+        if (tool.slot) {
+            action->setObjectName(QLatin1String(tool.objectName));
+            action->setText(FrameEditor::tr(tool.text));
+            action->setShortcut(tool.shortcut);
+        } else {
+            action->setSeparator(true);
+        }
+        frameActions.append(action);
+        frameMenu->addAction(action);
+    }
+}
+
+QList<QMetaObject::Connection> MainMenu::connectFrameActions(KamdelDocument* document)
+{
+    QList<QMetaObject::Connection> connections;
+    const QVector<FrameEditor::Tool>& tools = FrameEditor::tools();
+    for (int i = 0; i < tools.size() && i < frameActions.size(); ++i) {
+        QAction* action = frameActions.at(i);
+        if (!tools.at(i).slot)
+            continue;
+        action->setEnabled(document != nullptr);
+        if (document)
+            connections << connect(action, &QAction::triggered, document->frameEditor(), tools.at(i).slot);
+    }
+    return connections;
+}
+
 QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* document)
 {
     saveAction->setEnabled(document != nullptr);
@@ -256,9 +294,10 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     if (stack && !undoGroup->stacks().contains(stack))
         undoGroup->addStack(stack);
     undoGroup->setActiveStack(stack);
+    QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
     if (!kamdelDocument)
-        return {};
-    return {
+        return connections;
+    return connections + QList<QMetaObject::Connection> {
         connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
         connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
         connect(pasteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::pasteData),

@@ -7,6 +7,7 @@
 #include <memory>
 
 class AbstractDocument;
+class KamdelDocument;
 class MainWindow;
 class QAction;
 class QMenu;
@@ -42,6 +43,8 @@ private:
     void createMenus();
     void createToolBars();
     void createHistoryActions();
+    void createFrameMenu();
+    QList<QMetaObject::Connection> connectFrameActions(KamdelDocument* document);
 
     // The history of whichever document is hosted.
     QUndoGroup* undoGroup = nullptr;
@@ -50,6 +53,7 @@ private:
     RecentFiles* recentFiles = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
+    QMenu* frameMenu = nullptr;
     QMenu* viewMenu = nullptr;
     QMenu* controlMenu = nullptr;
     QMenu* toolsMenu = nullptr;
@@ -61,6 +65,8 @@ private:
     QAction* saveAsAction = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
+    // In the order of FrameEditor::tools(), separators included.
+    QList<QAction*> frameActions;
     QAction* closeAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;

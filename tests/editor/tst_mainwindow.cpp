@@ -556,7 +556,7 @@ void tst_MainWindow::menus()
     QStringList titles;
     for (const QAction* item : window.mainMenu()->actions())
         titles << item->text();
-    QCOMPARE(titles, QStringList({ "&File", "&Edit", "&View", "&Control", "&Tools", "&Help" }));
+    QCOMPARE(titles, QStringList({ "&File", "&Edit", "F&rame", "&View", "&Control", "&Tools", "&Help" }));
 
     const auto menu
         = [&window](const char* name) { return window.mainMenu()->findChild<QMenu*>(QLatin1String(name)); };
