@@ -3,15 +3,18 @@
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
 #include "KamdelDocument.h"
+#include "LedPanelScene_Ring.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QToolBar>
 #include <QUndoGroup>
@@ -229,6 +232,8 @@ void MainMenu::createToolBars()
     editToolBar->addAction(undoAction);
     editToolBar->addAction(redoAction);
     editToolBar->addAction(animateAction);
+
+    createSymmetryToolBar();
 }
 
 void MainMenu::createHistoryActions()
@@ -246,6 +251,33 @@ void MainMenu::createHistoryActions()
     redoAction->setShortcuts(QKeySequence::Redo);
     redoAction->setIcon(makeIcon(QStringLiteral(":/redo_24.png"), QStringLiteral(":/redo_36.png")));
     redoAction->setStatusTip(tr("Redo the last undone edit"));
+}
+
+void MainMenu::createSymmetryToolBar()
+{
+    QToolBar* bar = mainWindow->addToolBar(tr("Symmetry"));
+    bar->setObjectName(QStringLiteral("toolBar_Symmetry"));
+    bar->addWidget(new QLabel(tr("Symmetry:"), bar));
+    symmetryBox = new QComboBox(bar);
+    symmetryBox->setObjectName(QStringLiteral("comboBox_Symmetry"));
+    symmetryBox->setStatusTip(tr("Set every LED a click sets, turned by 360 / order degrees"));
+    symmetryBox->addItem(tr("Off"), 1);
+    for (int order : { 2, 3, 4, 6, 8, 12, 16, 24, 48 })
+        symmetryBox->addItem(QString::number(order), order);
+    bar->addWidget(symmetryBox);
+    mirrorAction = makeAction(
+        this, QStringLiteral("action_Mirror"), tr("Mirror"), tr("Also set the mirror images across the vertical axis"));
+    mirrorAction->setCheckable(true);
+    bar->addAction(mirrorAction);
+    connect(symmetryBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainMenu::applySymmetry);
+    connect(mirrorAction, &QAction::toggled, this, &MainMenu::applySymmetry);
+}
+
+void MainMenu::applySymmetry()
+{
+    if (!hostedDocument || !hostedDocument->panelScene() || !symmetryBox)
+        return;
+    hostedDocument->panelScene()->setSymmetry(symmetryBox->currentData().toInt(), mirrorAction->isChecked());
 }
 
 void MainMenu::createFrameMenu()
@@ -295,6 +327,8 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
         undoGroup->addStack(stack);
     undoGroup->setActiveStack(stack);
     QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
+    hostedDocument = kamdelDocument;
+    applySymmetry();
     if (!kamdelDocument)
         return connections;
     return connections + QList<QMetaObject::Connection> {

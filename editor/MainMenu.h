@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -10,6 +11,7 @@ class AbstractDocument;
 class KamdelDocument;
 class MainWindow;
 class QAction;
+class QComboBox;
 class QMenu;
 class QUndoGroup;
 class RecentFiles;
@@ -44,6 +46,8 @@ private:
     void createToolBars();
     void createHistoryActions();
     void createFrameMenu();
+    void createSymmetryToolBar();
+    void applySymmetry();
     QList<QMetaObject::Connection> connectFrameActions(KamdelDocument* document);
 
     // The history of whichever document is hosted.
@@ -67,6 +71,9 @@ private:
     QAction* redoAction = nullptr;
     // In the order of FrameEditor::tools(), separators included.
     QList<QAction*> frameActions;
+    QComboBox* symmetryBox = nullptr;
+    QAction* mirrorAction = nullptr;
+    QPointer<KamdelDocument> hostedDocument;
     QAction* closeAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;

@@ -5,6 +5,7 @@
 #include "DocumentEdits.h"
 #include "KamdelPanel1.h"
 #include "LedCell.h"
+#include "LedPanelScene_Ring.h"
 #include "LedStatesCommand.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
@@ -13,6 +14,7 @@
 #include "TestWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -54,6 +56,7 @@ private slots:
     void saveAsLibraryDocument();
     void libraryDocumentMarksWindow();
     void historyFollowsDocument();
+    void drawingToolsFollowDocument();
 
     void closeDocument_data();
     void closeDocument();
@@ -520,6 +523,35 @@ void tst_DocumentCommands::historyFollowsDocument()
     window.setCurrentDocument(nullptr);
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
+}
+
+void tst_DocumentCommands::drawingToolsFollowDocument()
+{
+    TestWindow window;
+    auto* symmetry = window.findChild<QComboBox*>(QStringLiteral("comboBox_Symmetry"));
+    QAction* mirror = window.findChild<QAction*>(QStringLiteral("action_Mirror"));
+    QAction* fill = window.findChild<QAction*>(QStringLiteral("action_FrameFill"));
+    QVERIFY(symmetry && mirror && fill);
+    QVERIFY(!fill->isEnabled());
+
+    window.newDocument_KamdelPanel1();
+    symmetry->setCurrentText(QStringLiteral("6"));
+    mirror->setChecked(true);
+    QCOMPARE(qobject_cast<KamdelDocument*>(window.document())->panelScene()->symmetryOrder(), 6);
+
+    // The next document draws with the same choice, and the Frame menu
+    // reaches it, not the one before.
+    window.newDocument_KamdelPanel2();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    QCOMPARE(document->panelScene()->symmetryOrder(), 6);
+    QVERIFY(document->panelScene()->symmetryMirror());
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, document->deviceItem()->child(0));
+    document->panelScene()->ledFrame(frame);
+    QVERIFY(fill->isEnabled());
+    fill->trigger();
+    QCOMPARE(frame->leds().at(191)->value(), 1);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(), QStringLiteral("Undo Fill"));
 }
 
 void tst_DocumentCommands::closeDocument_data()

@@ -592,7 +592,7 @@ void tst_MainWindow::toolBars()
             names << item->objectName();
         contents << names;
     }
-    QCOMPARE(titles, QStringList({ "File", "Edit" }));
+    QCOMPARE(titles, QStringList({ "File", "Edit", "Symmetry" }));
     QCOMPARE(contents.at(0),
         QStringList({ "action_NewPanel1", "action_NewPanel2", "action_Open", "action_Save" }));
     QCOMPARE(contents.at(1), QStringList({ "action_Undo", "action_Redo", "action_Animate" }));
