@@ -82,6 +82,9 @@ KamdelDocument::KamdelDocument(QWidget* parent)
             &WidgetStack::setTableEditor);
     connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
     connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
+    // The tree's frame pictures follow the LEDs.
+    connect(m_edits, &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
+            QOverload<>::of(&QWidget::update));
 }
 
 KamdelDocument::~KamdelDocument()

@@ -7,6 +7,7 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FileDialogs.h"
+#include "FrameNumberDelegate.h"
 #include "FunctionItem.h"
 #include "LedStatesCommand.h"
 #include "MessageBoxes.h"
@@ -140,6 +141,8 @@ CommandTreeView::CommandTreeView(QWidget* parent)
     connect(this, &QWidget::customContextMenuRequested, this, &CommandTreeView::customMenuRequested);
     connect(header(), &QHeaderView::sectionClicked, this, &CommandTreeView::sectionClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setItemDelegate(new FrameNumberDelegate(this));
+    setIconSize(QSize(CommandTreeModel::FramePictureSize, CommandTreeModel::FramePictureSize));
 }
 
 CommandTreeView::~CommandTreeView() = default;
