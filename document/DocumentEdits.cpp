@@ -149,8 +149,12 @@ void DocumentEdits::record(std::unique_ptr<QUndoCommand> command)
 
 void DocumentEdits::applyCells(const QVector<CellChange>& changes)
 {
-    for (const CellChange& change : changes)
+    if (!m_cellsChanged)
+        m_changedCells.clear();
+    for (const CellChange& change : changes) {
         change.first->setValue(change.second);
+        m_changedCells.insert(change.first);
+    }
     m_cellsChanged = true;
     m_changed = true;
 }
@@ -158,6 +162,7 @@ void DocumentEdits::applyCells(const QVector<CellChange>& changes)
 void DocumentEdits::attach(AbstractTreeItem* item, AbstractTreeItem* parent, int row)
 {
     m_model->insertItem(row, item, parent);
+    m_structureChanged = true;
     m_changed = true;
 }
 
@@ -170,6 +175,7 @@ QVector<DocumentEdits::Place> DocumentEdits::detach(const QList<AbstractTreeItem
         places.append({ item, item->parentItem(), item->row() });
         m_model->removeItem(item);
     }
+    m_structureChanged = true;
     m_changed = true;
     return places;
 }
@@ -178,6 +184,8 @@ void DocumentEdits::flush()
 {
     if (std::exchange(m_cellsChanged, false))
         emit ledValuesChanged();
+    if (std::exchange(m_structureChanged, false))
+        emit structureChanged();
     if (std::exchange(m_changed, false))
         emit edited();
 }

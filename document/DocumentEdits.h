@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -69,9 +70,15 @@ public:
     // True when `item` is one of `roots` or lies below one of them.
     static bool isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots);
 
+    // The cells the last step changed (done or undone), for views that
+    // repaint only what changed.
+    const QSet<LedCell*>& changedCells() const { return m_changedCells; }
+
 signals:
     void edited();
     void ledValuesChanged();
+    // Items were placed or taken out; emitted before edited().
+    void structureChanged();
     void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& items);
 
 private:
@@ -98,5 +105,7 @@ private:
     int m_stepDepth = 0;
     int m_lastStroke = 0;
     bool m_cellsChanged = false;
+    bool m_structureChanged = false;
+    QSet<LedCell*> m_changedCells;
     bool m_changed = false;
 };

@@ -42,7 +42,8 @@ void AbstractLedPanelScene::setEdits(DocumentEdits* edits)
     m_edits = edits;
     if (!edits)
         return;
-    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this, [this] { update(); })
+    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this,
+                                  &AbstractLedPanelScene::repaintChangedLeds)
                        << connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this,
                               &AbstractLedPanelScene::itemsAboutToBeRemoved);
 }
@@ -67,6 +68,22 @@ void AbstractLedPanelScene::setLedValue(LedCell* cell, int value)
 LedStatesCommand* AbstractLedPanelScene::shownFrame() const
 {
     return m_frame;
+}
+
+void AbstractLedPanelScene::repaintChangedLeds()
+{
+    // A stroke changes a few cells at a time: repainting only their LEDs
+    // spares the board picture below the rest.
+    const QSet<LedCell*>& changed = m_edits ? m_edits->changedCells() : QSet<LedCell*>();
+    if (changed.isEmpty() || changed.size() > 64) {
+        update();
+        return;
+    }
+    for (LedItem* item : qAsConst(m_ledItems)) {
+        if (changed.contains(item->current()) || changed.contains(item->previous())
+            || changed.contains(item->next()))
+            item->update();
+    }
 }
 
 void AbstractLedPanelScene::setSymmetry(int order, bool mirror)

@@ -102,6 +102,7 @@ protected:
 
 private:
     void paintLed(LedItem* item);
+    void repaintChangedLeds();
     void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& roots);
     void watchFrames();
     void mirrorLeds();
