@@ -306,6 +306,8 @@ void KamdelDocument::deleteData()
 {
     if (LedPanelTableView* table = focusedTable())
         table->deleteData();
+    else if (ui.commandTreeView && ui.commandTreeView->hasFocus())
+        ui.commandTreeView->removeItem();
 }
 
 LedPanelTableView* KamdelDocument::focusedTable() const

@@ -1,5 +1,6 @@
 #include "MainMenu.h"
 
+#include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
 #include "KamdelDocument.h"
@@ -16,6 +17,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -331,6 +333,10 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     applySymmetry();
     if (!kamdelDocument)
         return connections;
+    // Counts of imported and exported frames, and the tree's other notes.
+    if (mainWindow)
+        connections << connect(kamdelDocument->commandTreeView(), &CommandTreeView::showMessage,
+                               mainWindow->statusBar(), &QStatusBar::showMessage);
     return connections + QList<QMetaObject::Connection> {
         connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
         connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
