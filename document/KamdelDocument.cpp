@@ -89,6 +89,10 @@ KamdelDocument::KamdelDocument(QWidget* parent)
 
 KamdelDocument::~KamdelDocument()
 {
+    // The history goes with the edit path after this body, and a closing
+    // stack still reports its clean state: not to a half-destroyed document.
+    disconnect(m_edits->undoStack(), nullptr, this, nullptr);
+    disconnect(m_edits, nullptr, this, nullptr);
     // The views hold pointers into the scene and the tree: take them down
     // first, while both still exist.
     delete ui.splitter;
