@@ -3,51 +3,74 @@
 #include "AbstractTreeItem.h"
 #include "CommandTreeModel.h"
 #include "LedCell.h"
+#include "LedValuesEdit.h"
+#include "PlaceItemEdit.h"
+#include "RemoveItemsEdit.h"
 
+#include <QHash>
 #include <QSet>
+#include <QUndoStack>
+
+#include <algorithm>
 
 DocumentEdits::DocumentEdits(CommandTreeModel* model, QObject* parent)
     : QObject(parent)
     , m_model(model)
+    , m_undoStack(new QUndoStack(this))
 {
+    // Undo and redo run the commands from the stack's side.
+    connect(m_undoStack, &QUndoStack::indexChanged, this, &DocumentEdits::flush);
 }
 
 DocumentEdits::~DocumentEdits() = default;
 
 void DocumentEdits::setLedValue(LedCell* cell, int value)
 {
-    setLedValues({ CellChange(cell, value) });
+    setLedValues({ CellChange(cell, value) }, tr("Set LED"));
 }
 
-void DocumentEdits::setLedValues(const QVector<CellChange>& changes)
+int DocumentEdits::newStroke()
 {
-    bool changed = false;
+    return ++m_lastStroke;
+}
+
+void DocumentEdits::setLedValues(const QVector<CellChange>& changes, const QString& text, int stroke)
+{
+    // A cell named twice keeps its first old value and its last new one.
+    QVector<LedValuesEdit::Change> effective;
+    QHash<LedCell*, int> at;
     for (const CellChange& change : changes) {
-        if (change.first && change.first->value() != change.second) {
-            change.first->setValue(change.second);
-            changed = true;
+        if (!change.first)
+            continue;
+        const auto found = at.constFind(change.first);
+        if (found != at.constEnd()) {
+            effective[found.value()].after = change.second;
+            continue;
         }
+        at.insert(change.first, effective.size());
+        effective.append({ change.first, change.first->value(), change.second });
     }
-    if (!changed)
+    effective.erase(std::remove_if(effective.begin(), effective.end(),
+                                   [](const LedValuesEdit::Change& c) { return c.before == c.after; }),
+                    effective.end());
+    if (effective.isEmpty())
         return;
-    emit ledValuesChanged();
-    emit edited();
+    record(std::make_unique<LedValuesEdit>(this, std::move(effective), text.isEmpty() ? tr("Edit LEDs") : text,
+                                           stroke, stepParent()));
 }
 
 void DocumentEdits::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
 {
-    if (!m_model->canInsert(item, parent))
-        return;
-    m_model->appendItem(item, parent);
-    emit edited();
+    insertItem(-1, item, parent);
 }
 
 void DocumentEdits::insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
 {
-    if (!m_model->canInsert(item, parent))
+    if (!m_model->canInsert(item, parent) || item->parentItem())
         return;
-    m_model->insertItem(row, item, parent);
-    emit edited();
+    if (!parent)
+        parent = m_model->root();
+    record(std::make_unique<PlaceItemEdit>(this, item, parent, row, stepParent()));
 }
 
 bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots)
@@ -62,7 +85,7 @@ bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractT
 bool DocumentEdits::isRemovable(const AbstractTreeItem* item) const
 {
     // The Device stays for the document's whole life (the document and its
-    // compiler hold it), and items of another tree are not ours to free.
+    // compiler hold it), and items of another tree are not ours to take.
     return item && item->parentItem() && item->parentItem() != m_model->root() && m_model->contains(item);
 }
 
@@ -88,11 +111,81 @@ void DocumentEdits::removeItems(const QList<AbstractTreeItem*>& items)
     }
     if (roots.isEmpty())
         return;
+    record(std::make_unique<RemoveItemsEdit>(this, roots, stepParent()));
+}
 
-    emit itemsAboutToBeRemoved(roots);
-    for (AbstractTreeItem* item : qAsConst(roots)) {
-        m_model->removeItem(item);
-        delete item;
+void DocumentEdits::beginStep(const QString& text)
+{
+    if (m_stepDepth++ == 0)
+        m_step = std::make_unique<QUndoCommand>(text);
+}
+
+void DocumentEdits::endStep()
+{
+    if (m_stepDepth == 0 || --m_stepDepth > 0)
+        return;
+    std::unique_ptr<QUndoCommand> step = std::move(m_step);
+    if (step->childCount() > 0)
+        m_undoStack->push(step.release()); // its parts ran already: redo is a no-op
+    flush();
+}
+
+QUndoCommand* DocumentEdits::stepParent() const
+{
+    return m_step.get();
+}
+
+void DocumentEdits::record(std::unique_ptr<QUndoCommand> command)
+{
+    if (m_step) {
+        // A part of the open step: the step holds it already.
+        QUndoCommand* part = command.release();
+        part->redo();
+    } else {
+        m_undoStack->push(command.release());
     }
-    emit edited();
+    flush();
+}
+
+void DocumentEdits::applyCells(const QVector<CellChange>& changes)
+{
+    if (!m_cellsChanged)
+        m_changedCells.clear();
+    for (const CellChange& change : changes) {
+        change.first->setValue(change.second);
+        m_changedCells.insert(change.first);
+    }
+    m_cellsChanged = true;
+    m_changed = true;
+}
+
+void DocumentEdits::attach(AbstractTreeItem* item, AbstractTreeItem* parent, int row)
+{
+    m_model->insertItem(row, item, parent);
+    m_structureChanged = true;
+    m_changed = true;
+}
+
+QVector<DocumentEdits::Place> DocumentEdits::detach(const QList<AbstractTreeItem*>& roots)
+{
+    emit itemsAboutToBeRemoved(roots);
+    QVector<Place> places;
+    places.reserve(roots.size());
+    for (AbstractTreeItem* item : roots) {
+        places.append({ item, item->parentItem(), item->row() });
+        m_model->removeItem(item);
+    }
+    m_structureChanged = true;
+    m_changed = true;
+    return places;
+}
+
+void DocumentEdits::flush()
+{
+    if (std::exchange(m_cellsChanged, false))
+        emit ledValuesChanged();
+    if (std::exchange(m_structureChanged, false))
+        emit structureChanged();
+    if (std::exchange(m_changed, false))
+        emit edited();
 }

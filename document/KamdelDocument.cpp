@@ -7,6 +7,8 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
+#include "LedPanelContextMenu.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelTableView.h"
 #include "LedPanelView.h"
@@ -21,9 +23,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMetaObject>
 #include <QSaveFile>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -85,6 +89,7 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     ui.commandTreeView->setModel(model);
     ui.commandTreeView->setEdits(m_edits);
     ui.widgetStack->setEdits(m_edits);
+    m_frameEditor = new FrameEditor(m_edits, ui.commandTreeView, this);
 
     // The document's only program; built before anyone watches the model.
     new ProgramItem(device);
@@ -94,10 +99,18 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     connect(ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack,
             &WidgetStack::setTableEditor);
     connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
+    connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
+    // The tree's frame pictures follow the LEDs.
+    connect(m_edits, &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
+            QOverload<>::of(&QWidget::update));
 }
 
 KamdelDocument::~KamdelDocument()
 {
+    // The history goes with the edit path after this body, and a closing
+    // stack still reports its clean state: not to a half-destroyed document.
+    disconnect(m_edits->undoStack(), nullptr, this, nullptr);
+    disconnect(m_edits, nullptr, this, nullptr);
     // The views hold pointers into the scene and the tree: take them down
     // first, while both still exist.
     delete ui.splitter;
@@ -172,10 +185,16 @@ bool KamdelDocument::load(const QString& fileName)
                                   .arg(QDir::toNativeSeparators(fileName)));
         // What was read stays, but the document is not tied to the broken
         // file: a later Save must ask for a name instead of overwriting it.
+        // No step of the history leads back to an unmodified state.
+        m_edits->undoStack()->clear();
+        m_edits->undoStack()->resetClean();
         setModified(true);
         return true;
     }
     setFilePath(fileName);
+    // The history of the document before the file was read does not apply
+    // to what the file holds.
+    m_edits->undoStack()->clear();
     setModified(false);
     return true;
 }
@@ -202,6 +221,7 @@ bool KamdelDocument::save(const QString& fileName)
         MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
         return false;
     }
+    m_edits->undoStack()->setClean();
     setModified(false);
     setFilePath(fileName);
     return true;
@@ -330,6 +350,8 @@ void KamdelDocument::deleteData()
 {
     if (LedPanelTableView* table = focusedTable())
         table->deleteData();
+    else if (ui.commandTreeView && ui.commandTreeView->hasFocus())
+        ui.commandTreeView->removeItem();
 }
 
 LedPanelTableView* KamdelDocument::focusedTable() const
@@ -340,7 +362,8 @@ LedPanelTableView* KamdelDocument::focusedTable() const
 
 void KamdelDocument::markEdited()
 {
-    setModified(true);
+    // Modified exactly when the history stands away from the saved state.
+    setModified(!m_edits->undoStack()->isClean());
 }
 
 void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompiler)
@@ -371,4 +394,8 @@ void KamdelDocument::installRingScene(const RingLayout& layout)
     ring->setEdits(m_edits);
     scene = ring;
     ledPanelView()->setScene(scene);
+    m_frameEditor->setScene(scene);
+    QMenu* frameMenu = ledPanelView()->contextMenu()->addMenu(tr("Frame"));
+    frameMenu->setObjectName(QStringLiteral("menu_BoardFrame"));
+    frameMenu->addActions(m_frameEditor->createActions(frameMenu, false));
 }

@@ -10,6 +10,7 @@ class CommandTreeView;
 class Compiller;
 class DeviceItem;
 class DocumentEdits;
+class FrameEditor;
 class LedPanelScene_Ring;
 class LedPanelTableView;
 class LedPanelView;
@@ -51,6 +52,7 @@ public:
     DeviceItem* deviceItem() const { return device; }
     CommandTreeModel* treeModel() const { return model; }
     DocumentEdits* edits() const { return m_edits; }
+    FrameEditor* frameEditor() const { return m_frameEditor; }
     LedPanelScene_Ring* panelScene() const { return scene; }
     Compiller* programCompiler() const { return compiler; }
 
@@ -104,4 +106,5 @@ private:
     LedPanelTableView* focusedTable() const;
 
     DocumentEdits* m_edits = nullptr;
+    FrameEditor* m_frameEditor = nullptr;
 };

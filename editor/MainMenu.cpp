@@ -1,7 +1,11 @@
 #include "MainMenu.h"
 
+#include "CommandTreeView.h"
+#include "DocumentEdits.h"
+#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "LedPanelView.h"
+#include "LedPanelScene_Ring.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
@@ -14,8 +18,12 @@
 #include <QFile>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 // The icons are compiled into this static library; without a reference
 // the linker would leave them out of the program.
@@ -56,6 +64,7 @@ MainMenu::MainMenu(QWidget* parent)
 {
     initIconResources();
     createActions();
+    createHistoryActions();
     connectActions();
     createMenus();
     createToolBars();
@@ -81,9 +90,11 @@ void MainMenu::createActions()
     openAction
         = makeAction(this, QStringLiteral("action_Open"), tr("Open..."), tr("Open an existing document"));
     openAction->setShortcuts(QKeySequence::Open);
+    saveAction = makeAction(this, QStringLiteral("action_Save"), tr("Save"), tr("Save the document"));
+    saveAction->setShortcuts(QKeySequence::Save);
     saveAsAction = makeAction(
         this, QStringLiteral("action_SaveAs"), tr("Save as..."), tr("Save the document under a new name"));
-    saveAsAction->setShortcuts(QKeySequence::Save);
+    saveAsAction->setShortcuts(QKeySequence::SaveAs);
     closeAction = makeAction(this, QStringLiteral("action_Close"), tr("Close"), tr("Close the document"));
     closeAction->setShortcuts(QKeySequence::Close);
 
@@ -126,7 +137,8 @@ void MainMenu::createActions()
     newPanel1Action->setIcon(newIcon);
     newPanel2Action->setIcon(newIcon);
     openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
-    saveAsAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAsAction->setIcon(saveAction->icon());
     cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
     copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
     pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
@@ -169,6 +181,7 @@ void MainMenu::connectActions()
     connect(newPanel1Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel1);
     connect(newPanel2Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel2);
     connect(openAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::openDocument));
+    connect(saveAction, &QAction::triggered, mainWindow, &MainWindow::saveDocument);
     connect(saveAsAction, &QAction::triggered, mainWindow, &MainWindow::saveAsDocument);
     connect(closeAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::closeDocument));
     connect(exitAction, &QAction::triggered, mainWindow, &QWidget::close);
@@ -200,6 +213,7 @@ void MainMenu::createMenus()
     newMenu->addAction(newPanel1Action);
     newMenu->addAction(newPanel2Action);
     fileMenu->addAction(openAction);
+    fileMenu->addAction(saveAction);
     fileMenu->addAction(saveAsAction);
     fileMenu->addAction(closeAction);
     fileMenu->addSeparator();
@@ -212,10 +226,15 @@ void MainMenu::createMenus()
 
     editMenu = addMenu(tr("&Edit"));
     editMenu->setObjectName(QStringLiteral("menu_Edit"));
+    editMenu->addAction(undoAction);
+    editMenu->addAction(redoAction);
+    editMenu->addSeparator();
     editMenu->addAction(cutAction);
     editMenu->addAction(copyAction);
     editMenu->addAction(pasteAction);
     editMenu->addAction(deleteAction);
+
+    createFrameMenu();
 
     viewMenu = addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("menu_View"));
@@ -257,10 +276,12 @@ void MainMenu::createToolBars()
     fileToolBar->addAction(newPanel1Action);
     fileToolBar->addAction(newPanel2Action);
     fileToolBar->addAction(openAction);
-    fileToolBar->addAction(saveAsAction);
+    fileToolBar->addAction(saveAction);
 
     QToolBar* editToolBar = mainWindow->addToolBar(tr("Edit"));
     editToolBar->setObjectName(QStringLiteral("toolBar_Edit"));
+    editToolBar->addAction(undoAction);
+    editToolBar->addAction(redoAction);
     editToolBar->addAction(animateAction);
 
     QToolBar* playToolBar = mainWindow->addToolBar(tr("Playback"));
@@ -280,19 +301,111 @@ void MainMenu::createToolBars()
         [this](int index) { speedGroup->actions().at(index)->trigger(); });
     connect(speedGroup, &QActionGroup::triggered, speeds,
         [speeds](QAction* action) { speeds->setCurrentIndex(speeds->findData(action->data())); });
+    createSymmetryToolBar();
+}
+
+void MainMenu::createHistoryActions()
+{
+    // The group's actions follow its active stack: their texts name the
+    // step, and they are off when there is nothing to undo or redo.
+    undoGroup = new QUndoGroup(this);
+    undoAction = undoGroup->createUndoAction(this, tr("Undo"));
+    undoAction->setObjectName(QStringLiteral("action_Undo"));
+    undoAction->setShortcuts(QKeySequence::Undo);
+    undoAction->setIcon(makeIcon(QStringLiteral(":/undo_24.png"), QStringLiteral(":/undo_36.png")));
+    undoAction->setStatusTip(tr("Undo the last edit"));
+    redoAction = undoGroup->createRedoAction(this, tr("Redo"));
+    redoAction->setObjectName(QStringLiteral("action_Redo"));
+    redoAction->setShortcuts(QKeySequence::Redo);
+    redoAction->setIcon(makeIcon(QStringLiteral(":/redo_24.png"), QStringLiteral(":/redo_36.png")));
+    redoAction->setStatusTip(tr("Redo the last undone edit"));
+}
+
+void MainMenu::createSymmetryToolBar()
+{
+    QToolBar* bar = mainWindow->addToolBar(tr("Symmetry"));
+    bar->setObjectName(QStringLiteral("toolBar_Symmetry"));
+    bar->addWidget(new QLabel(tr("Symmetry:"), bar));
+    symmetryBox = new QComboBox(bar);
+    symmetryBox->setObjectName(QStringLiteral("comboBox_Symmetry"));
+    symmetryBox->setStatusTip(tr("Set every LED a click sets, turned by 360 / order degrees"));
+    symmetryBox->addItem(tr("Off"), 1);
+    for (int order : { 2, 3, 4, 6, 8, 12, 16, 24, 48 })
+        symmetryBox->addItem(QString::number(order), order);
+    bar->addWidget(symmetryBox);
+    mirrorAction = makeAction(
+        this, QStringLiteral("action_Mirror"), tr("Mirror"), tr("Also set the mirror images across the vertical axis"));
+    mirrorAction->setCheckable(true);
+    bar->addAction(mirrorAction);
+    connect(symmetryBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainMenu::applySymmetry);
+    connect(mirrorAction, &QAction::toggled, this, &MainMenu::applySymmetry);
+}
+
+void MainMenu::applySymmetry()
+{
+    if (!hostedDocument || !hostedDocument->panelScene() || !symmetryBox)
+        return;
+    hostedDocument->panelScene()->setSymmetry(symmetryBox->currentData().toInt(), mirrorAction->isChecked());
+}
+
+void MainMenu::createFrameMenu()
+{
+    frameMenu = addMenu(tr("F&rame"));
+    frameMenu->setObjectName(QStringLiteral("menu_Frame"));
+    // Window-wide keys, bound to whichever document is hosted.
+    QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
+    for (const FrameEditor::Tool& tool : FrameEditor::tools()) {
+        auto* action = new QAction(windowSide);
+        if (tool.slot) {
+            action->setObjectName(QLatin1String(tool.objectName));
+            action->setText(FrameEditor::tr(tool.text));
+            action->setShortcut(tool.shortcut);
+        } else {
+            action->setSeparator(true);
+        }
+        frameActions.append(action);
+        frameMenu->addAction(action);
+    }
+}
+
+QList<QMetaObject::Connection> MainMenu::connectFrameActions(KamdelDocument* document)
+{
+    QList<QMetaObject::Connection> connections;
+    const QVector<FrameEditor::Tool>& tools = FrameEditor::tools();
+    for (int i = 0; i < tools.size() && i < frameActions.size(); ++i) {
+        QAction* action = frameActions.at(i);
+        if (!tools.at(i).slot)
+            continue;
+        action->setEnabled(document != nullptr);
+        if (document)
+            connections << connect(action, &QAction::triggered, document->frameEditor(), tools.at(i).slot);
+    }
+    return connections;
 }
 
 QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* document)
 {
+    saveAction->setEnabled(document != nullptr);
     saveAsAction->setEnabled(document != nullptr);
     closeAction->setEnabled(document != nullptr);
 
     auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
+    QUndoStack* stack = kamdelDocument ? kamdelDocument->edits()->undoStack() : nullptr;
+    if (stack && !undoGroup->stacks().contains(stack))
+        undoGroup->addStack(stack);
+    undoGroup->setActiveStack(stack);
+    QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
+    hostedDocument = kamdelDocument;
+    applySymmetry();
     if (!kamdelDocument)
-        return {};
+        return connections;
     if (LedPanelView* board = kamdelDocument->ledPanelView())
         board->addAction(playAction);
-    return {
+    // Counts of imported and exported frames, and the tree's other notes.
+    if (mainWindow)
+        connections << connect(kamdelDocument->commandTreeView(), &CommandTreeView::showMessage,
+                               mainWindow->statusBar(), &QStatusBar::showMessage);
+    return connections + QList<QMetaObject::Connection> {
         connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
         connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
         connect(pasteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::pasteData),

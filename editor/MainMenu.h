@@ -3,14 +3,18 @@
 #include <QList>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QPointer>
 
 #include <memory>
 
 class AbstractDocument;
+class KamdelDocument;
 class MainWindow;
 class QAction;
 class QActionGroup;
+class QComboBox;
 class QMenu;
+class QUndoGroup;
 class RecentFiles;
 class ToolbarTooltipFilter;
 
@@ -42,11 +46,20 @@ private:
     void createMenus();
     void createToolBars();
     void createPlaybackActions(QObject* windowSide);
+    void createHistoryActions();
+    void createFrameMenu();
+    void createSymmetryToolBar();
+    void applySymmetry();
+    QList<QMetaObject::Connection> connectFrameActions(KamdelDocument* document);
+
+    // The history of whichever document is hosted.
+    QUndoGroup* undoGroup = nullptr;
 
     MainWindow* mainWindow = nullptr;
     RecentFiles* recentFiles = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
+    QMenu* frameMenu = nullptr;
     QMenu* viewMenu = nullptr;
     QMenu* controlMenu = nullptr;
     QMenu* toolsMenu = nullptr;
@@ -54,7 +67,15 @@ private:
     QAction* newPanel1Action = nullptr;
     QAction* newPanel2Action = nullptr;
     QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    // In the order of FrameEditor::tools(), separators included.
+    QList<QAction*> frameActions;
+    QComboBox* symmetryBox = nullptr;
+    QAction* mirrorAction = nullptr;
+    QPointer<KamdelDocument> hostedDocument;
     QAction* closeAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;

@@ -1,6 +1,8 @@
 #include "CommandTreeModel.h"
 
 #include "DeviceItem.h"
+#include "FramePicture.h"
+#include "LedStatesCommand.h"
 
 CommandTreeModel::CommandTreeModel(DeviceItem* device, QObject* parent)
     : QAbstractItemModel(parent)
@@ -54,10 +56,19 @@ QVariant CommandTreeModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return QVariant();
+    AbstractTreeItem* item = itemFromIndex(index);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return itemFromIndex(index)->data(index.column());
+        return item->data(index.column());
+    case FrameNumberRole:
+        if (item->type() == AbstractTreeItem::LedStates)
+            return frameNumber(item);
+        return QVariant();
+    case Qt::DecorationRole:
+        if (item->type() == AbstractTreeItem::LedStates)
+            return FramePicture::render(static_cast<LedStatesCommand*>(item), FramePictureSize);
+        return QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -75,6 +86,18 @@ bool CommandTreeModel::setData(const QModelIndex& index, const QVariant& value, 
 Qt::ItemFlags CommandTreeModel::flags(const QModelIndex& index) const
 {
     return QAbstractItemModel::flags(index);
+}
+
+int CommandTreeModel::frameNumber(const AbstractTreeItem* frame)
+{
+    int number = 0;
+    for (const AbstractTreeItem* sibling : frame->parentItem()->children()) {
+        if (sibling->type() == AbstractTreeItem::LedStates)
+            ++number;
+        if (sibling == frame)
+            break;
+    }
+    return number;
 }
 
 QModelIndex CommandTreeModel::indexOf(AbstractTreeItem* item) const

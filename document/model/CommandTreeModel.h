@@ -14,6 +14,10 @@ class KAMDELDOCUMENT_EXPORT CommandTreeModel : public QAbstractItemModel
     Q_OBJECT
 
 public:
+    // A frame's 1-based number among the frames of its list. The views show
+    // it beside the name (the display text stays the item's name).
+    static constexpr int FrameNumberRole = Qt::UserRole + 1;
+
     explicit CommandTreeModel(DeviceItem* device, QObject* parent = nullptr);
     ~CommandTreeModel() override;
 
@@ -28,6 +32,9 @@ public:
     AbstractTreeItem* root() const { return rootItem; }
     AbstractTreeItem* itemFromIndex(const QModelIndex& index) const;
     QModelIndex indexOf(AbstractTreeItem* item) const;
+
+    static int frameNumber(const AbstractTreeItem* frame);
+    static constexpr int FramePictureSize = 24;
 
     // True when `item` lies in this model's tree (the root included).
     bool contains(const AbstractTreeItem* item) const;

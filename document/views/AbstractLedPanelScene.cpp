@@ -2,10 +2,14 @@
 
 #include "AbstractTreeItem.h"
 #include "DocumentEdits.h"
+#include "FrameTools.h"
+#include "LedCell.h"
 #include "LedItem.h"
 #include "LedPanelScene_Rectangle.h"
 #include "LedPanelScene_Ring.h"
 #include "LedStatesCommand.h"
+
+#include <QGraphicsSceneMouseEvent>
 
 #include <utility>
 
@@ -38,7 +42,8 @@ void AbstractLedPanelScene::setEdits(DocumentEdits* edits)
     m_edits = edits;
     if (!edits)
         return;
-    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this, [this] { update(); })
+    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this,
+                                  &AbstractLedPanelScene::repaintChangedLeds)
                        << connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this,
                               &AbstractLedPanelScene::itemsAboutToBeRemoved);
 }
@@ -65,6 +70,80 @@ LedStatesCommand* AbstractLedPanelScene::shownFrame() const
     return m_frame;
 }
 
+void AbstractLedPanelScene::repaintChangedLeds()
+{
+    // A stroke changes a few cells at a time: repainting only their LEDs
+    // spares the board picture below the rest.
+    const QSet<LedCell*>& changed = m_edits ? m_edits->changedCells() : QSet<LedCell*>();
+    if (changed.isEmpty() || changed.size() > 64) {
+        update();
+        return;
+    }
+    for (LedItem* item : qAsConst(m_ledItems)) {
+        if (changed.contains(item->current()) || changed.contains(item->previous())
+            || changed.contains(item->next()))
+            item->update();
+    }
+}
+
+void AbstractLedPanelScene::setSymmetry(int order, bool mirror)
+{
+    m_symmetryOrder = order;
+    m_symmetryMirror = mirror;
+}
+
+void AbstractLedPanelScene::beginStroke(LedItem* item)
+{
+    if (!item || !item->current())
+        return;
+    m_painting = true;
+    m_stroke = m_edits ? m_edits->newStroke() : 0;
+    m_strokeValue = item->current()->value() == 0 ? 1 : 0;
+    m_strokeLeds.clear();
+    paintLed(item);
+}
+
+void AbstractLedPanelScene::paintLed(LedItem* item)
+{
+    m_strokeLeds.insert(item);
+    const int led = m_ledItems.indexOf(item);
+    QVector<DocumentEdits::CellChange> changes;
+    for (int image : FrameTools::symmetryImages(led, m_symmetryOrder, m_symmetryMirror)) {
+        if (LedCell* cell = image < m_ledItems.size() ? m_ledItems.at(image)->current() : nullptr)
+            changes.append({ cell, m_strokeValue });
+    }
+    if (m_edits) {
+        m_edits->setLedValues(changes, tr("Paint"), m_stroke);
+        return;
+    }
+    for (const DocumentEdits::CellChange& change : qAsConst(changes))
+        change.first->setValue(change.second);
+    update();
+}
+
+void AbstractLedPanelScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (m_painting && (event->buttons() & Qt::LeftButton)) {
+        for (QGraphicsItem* under : items(event->scenePos())) {
+            auto* led = qgraphicsitem_cast<LedItem*>(under);
+            if (led && led->current() && !m_strokeLeds.contains(led)) {
+                paintLed(led);
+                break;
+            }
+        }
+    }
+    QGraphicsScene::mouseMoveEvent(event);
+}
+
+void AbstractLedPanelScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_painting = false;
+        m_strokeLeds.clear();
+    }
+    QGraphicsScene::mouseReleaseEvent(event);
+}
+
 void AbstractLedPanelScene::ledFrame(LedStatesCommand* set)
 {
     if (!set) {
@@ -76,6 +155,10 @@ void AbstractLedPanelScene::ledFrame(LedStatesCommand* set)
             return nullptr;
         return qobject_cast<LedStatesCommand*>(item);
     };
+    if (set != m_frame) {
+        m_painting = false;
+        m_strokeLeds.clear();
+    }
     LedStatesCommand* previousFrame = neighbour(set->previousItem());
     LedStatesCommand* nextFrame = neighbour(set->nextItem());
 
@@ -101,6 +184,9 @@ void AbstractLedPanelScene::ledFrame(LedStatesCommand* set)
 
 void AbstractLedPanelScene::clearFrame()
 {
+    // A stroke never reaches into the next frame shown.
+    m_painting = false;
+    m_strokeLeds.clear();
     for (LedItem* item : qAsConst(m_ledItems))
         item->setCells(nullptr, nullptr, nullptr);
     m_frame.clear();

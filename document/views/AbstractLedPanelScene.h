@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
+#include <QSet>
 
 #include <memory>
 
@@ -57,6 +58,16 @@ public:
 
     LedStatesCommand* shownFrame() const;
 
+    // Drawing: a press on an LED toggles it and starts a stroke; every LED
+    // the pointer then passes with the button held takes the same value.
+    // A stroke is one step of the history.
+    void beginStroke(LedItem* item);
+    // Rotational order (a divisor of 48; 1 for none) and mirror of every
+    // click and stroke.
+    void setSymmetry(int order, bool mirror);
+    int symmetryOrder() const { return m_symmetryOrder; }
+    bool symmetryMirror() const { return m_symmetryMirror; }
+
     // Radius of one LED in scene units; the layout's constructor sets it.
     double LedSize = 1.0;
 
@@ -74,6 +85,9 @@ public slots:
     void clearFrame();
 
 protected:
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+
     // Adds an item the scene then owns.
     template <typename T> T* adopt(std::unique_ptr<T> item)
     {
@@ -87,6 +101,8 @@ protected:
     void appendBottomImage(QGraphicsItem* item) { m_bottomImageItems.append(item); }
 
 private:
+    void paintLed(LedItem* item);
+    void repaintChangedLeds();
     void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& roots);
     void watchFrames();
     void mirrorLeds();
@@ -100,6 +116,15 @@ private:
     QList<QGraphicsItem*> m_bottomImageItems;
     bool m_adjacentShown = true;
     QList<LedItem*> m_ledItems;
+
+    int m_symmetryOrder = 1;
+    bool m_symmetryMirror = false;
+    // The stroke under way: its history id (0 without a document), the
+    // value it paints and the LEDs it passed.
+    bool m_painting = false;
+    int m_stroke = 0;
+    int m_strokeValue = 0;
+    QSet<LedItem*> m_strokeLeds;
 
     QPointer<DocumentEdits> m_edits;
     QList<QMetaObject::Connection> m_editsConnections;

@@ -7,6 +7,7 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FileDialogs.h"
+#include "FrameNumberDelegate.h"
 #include "FunctionItem.h"
 #include "LedStatesCommand.h"
 #include "MessageBoxes.h"
@@ -143,6 +144,8 @@ CommandTreeView::CommandTreeView(QWidget* parent)
     connect(this, &QWidget::customContextMenuRequested, this, &CommandTreeView::customMenuRequested);
     connect(header(), &QHeaderView::sectionClicked, this, &CommandTreeView::sectionClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setItemDelegate(new FrameNumberDelegate(this));
+    setIconSize(QSize(CommandTreeModel::FramePictureSize, CommandTreeModel::FramePictureSize));
 }
 
 CommandTreeView::~CommandTreeView() = default;
@@ -304,12 +307,14 @@ void CommandTreeView::addFrames(bool insert)
     AbstractTreeItem* parent = insert ? at->parentItem() : at;
     const int row = insert ? at->row() : -1;
     AbstractTreeItem* last = nullptr;
+    m_edits->beginStep((insert ? tr("Insert %1 Frames") : tr("Append %1 Frames")).arg(count));
     for (int i = 0; i < count; ++i) {
         AbstractTreeItem* added = place(make<LedStatesCommand>(), parent, row);
         if (!added)
             break;
         last = added;
     }
+    m_edits->endStep();
     // Only the last frame ends up current; making each one current in turn
     // would redraw the board a thousand times for nothing.
     if (last)

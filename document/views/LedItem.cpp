@@ -93,11 +93,10 @@ void LedItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*
 void LedItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_current) {
-        const int value = m_current->value() == 0 ? 1 : 0;
         if (AbstractLedPanelScene* panel = panelScene())
-            panel->setLedValue(m_current, value);
+            panel->beginStroke(this);
         else
-            m_current->setValue(value);
+            m_current->setValue(m_current->value() == 0 ? 1 : 0);
         // The base handler selects the item again, which repaints it.
         setSelected(false);
         update();

@@ -50,6 +50,8 @@ void LedPanelView::scrollToCenter()
 
 void LedPanelView::applyZoom(double factor)
 {
+    // The user chose a scale: resizing keeps it from now on.
+    m_fitting = false;
     if (m_zoom * factor > MaximumZoom)
         factor = MaximumZoom / m_zoom;
     if (m_zoom * factor < MinimumZoom)
@@ -95,7 +97,7 @@ void LedPanelView::resizeEvent(QResizeEvent* event)
 
 void LedPanelView::fitOnFirstShow()
 {
-    if (m_fittedOnce || !isVisible() || !ledPanelScene() || width() <= 0 || height() <= 0)
+    if ((m_fittedOnce && !m_fitting) || !isVisible() || !ledPanelScene() || width() <= 0 || height() <= 0)
         return;
     m_fittedOnce = true;
     zoomFit();
@@ -107,6 +109,7 @@ void LedPanelView::zoomFit()
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
     const double fitted = 0.95 * qMin(width() / rect.width(), height() / rect.height());
+    m_fitting = true;
     scale(fitted / m_zoom, fitted / m_zoom);
     m_zoom = fitted;
     scrollToCenter();
@@ -151,6 +154,7 @@ void LedPanelView::mousePressEvent(QMouseEvent* event)
     }
     // The view pans on a left press in hand-drag mode; turn the middle
     // press into one, with the items kept out of it.
+    m_fitting = false;
     setDragMode(ScrollHandDrag);
     setInteractive(false);
     QGraphicsView::mousePressEvent(event);

@@ -49,8 +49,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A board seen at 1:1 shows only a corner of its picture, so the first
-    // time the view is on screen with a scene it fits the board in.
+    // A board seen at 1:1 shows only a corner of its picture, so the view
+    // fits the board in when first shown and, while fitting, on resize.
     void fitOnFirstShow();
 
     // Scales by `factor`, cut so that the zoom stays within its limits.
@@ -61,4 +61,7 @@ private:
     LedPanelContextMenu* menu;
     double m_zoom = 1.0;
     bool m_fittedOnce = false;
+    // Fits the board on every resize until the user zooms or pans;
+    // "Fin in view" brings it back.
+    bool m_fitting = true;
 };

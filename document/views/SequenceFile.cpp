@@ -138,6 +138,9 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
         setError(error, notSequence);
         return -1;
     }
+    // The added frames and their values are one step of the history.
+    if (edits)
+        edits->beginStep(tr("Import Sequence"));
     while (targets.size() < rows) {
         auto frame = std::make_unique<LedStatesCommand>();
         if (edits)
@@ -161,6 +164,7 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
     }
     if (edits) {
         edits->setLedValues(changes);
+        edits->endStep();
     } else {
         for (const auto& change : qAsConst(changes))
             change.first->setValue(change.second);

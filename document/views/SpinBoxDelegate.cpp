@@ -1,7 +1,10 @@
 #include "SpinBoxDelegate.h"
 
+#include "LedPanelTableModel.h"
+
 #include <QBrush>
 #include <QColor>
+#include <QPainter>
 #include <QSpinBox>
 
 namespace {
@@ -32,6 +35,9 @@ QWidget* SpinBoxDelegate::createEditor(
     auto* spinBox = new QSpinBox(parent);
     m_editor = spinBox;
     spinBox->setFrame(false);
+    // The cells are narrow: arrows would cover the digit being typed. The
+    // arrow keys still step the value.
+    spinBox->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spinBox->setMinimum(0);
     spinBox->setMaximum(1);
 
@@ -52,6 +58,20 @@ QWidget* SpinBoxDelegate::createEditor(
         palette.setBrush(spinBox->backgroundRole(), QBrush(color));
     spinBox->setPalette(palette);
     return spinBox;
+}
+
+void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    // A stronger line where one frame's rows end and the next frame's begin.
+    const auto* table = qobject_cast<const LedPanelTableModel*>(index.model());
+    const int rows = table ? table->rowsPerFrame() : 0;
+    if (rows <= 0 || (index.row() + 1) % rows != 0 || index.row() + 1 >= table->rowCount())
+        return;
+    painter->save();
+    painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2));
+    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+    painter->restore();
 }
 
 void SpinBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

@@ -74,6 +74,7 @@ void WidgetStack::setEdits(DocumentEdits* edits)
     if (!edits)
         return;
     connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this, &WidgetStack::itemsAboutToBeRemoved);
+    connect(edits, &DocumentEdits::structureChanged, this, [this] { m_structurePending = true; });
     connect(edits, &DocumentEdits::edited, this, &WidgetStack::edited);
 }
 
@@ -211,6 +212,9 @@ void WidgetStack::itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& items)
 
 void WidgetStack::edited()
 {
+    // LED values alone leave the board's frames where they are.
+    if (!std::exchange(m_structurePending, false))
+        return;
     if (!std::exchange(m_removalPending, false)) {
         // Frames may have been added beside the shown one (an append, an
         // insert, an imported sequence): its neighbour hints follow at once.

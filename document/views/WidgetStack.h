@@ -88,4 +88,5 @@ private:
     // LEDs never hold cells of a frame that may be freed meanwhile.
     bool m_boardBlank = true;
     bool m_removalPending = false;
+    bool m_structurePending = false;
 };

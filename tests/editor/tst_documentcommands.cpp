@@ -1,7 +1,12 @@
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
 #include "KamdelPanel1.h"
+#include "LedCell.h"
+#include "LedPanelScene_Ring.h"
+#include "LedStatesCommand.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
@@ -9,6 +14,7 @@
 #include "TestWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -54,6 +60,8 @@ private slots:
     void saveAsLibraryDocument_data();
     void saveAsLibraryDocument();
     void libraryDocumentMarksWindow();
+    void historyFollowsDocument();
+    void drawingToolsFollowDocument();
 
     void closeDocument_data();
     void closeDocument();
@@ -610,6 +618,73 @@ void tst_DocumentCommands::libraryDocumentMarksWindow()
     QCOMPARE(m_libraryMessages.size(), 1);
     QVERIFY(m_libraryMessages.first().startsWith(QStringLiteral("renamed.xml has been modified.")));
     QVERIFY(!guard.isNull());
+}
+
+void tst_DocumentCommands::historyFollowsDocument()
+{
+    TestWindow window;
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("action_Undo"));
+    QAction* redo = window.findChild<QAction*>(QStringLiteral("action_Redo"));
+    QAction* save = window.findChild<QAction*>(QStringLiteral("action_Save"));
+    QVERIFY(!undo->isEnabled());
+    window.newDocument_KamdelPanel1();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    const QString path = file(QStringLiteral("history.xml"));
+    QVERIFY(document->save(path));
+    const int dialogs = m_fileDialogs.size();
+
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, document->deviceItem()->child(0));
+    document->edits()->setLedValue(frame->leds().at(3), 1);
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Undo Set LED"));
+    QVERIFY(window.isWindowModified());
+
+    // Save writes to the document's own file without asking, and the
+    // history's clean point moves there.
+    save->trigger();
+    QCOMPARE(m_fileDialogs.size(), dialogs);
+    QVERIFY(!window.isWindowModified());
+    undo->trigger();
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(frame->leds().at(3)->value(), 0);
+    QVERIFY(redo->isEnabled());
+    QCOMPARE(redo->text(), QStringLiteral("Redo Set LED"));
+    redo->trigger();
+    QVERIFY(!window.isWindowModified());
+
+    window.setCurrentDocument(nullptr);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+}
+
+void tst_DocumentCommands::drawingToolsFollowDocument()
+{
+    TestWindow window;
+    auto* symmetry = window.findChild<QComboBox*>(QStringLiteral("comboBox_Symmetry"));
+    QAction* mirror = window.findChild<QAction*>(QStringLiteral("action_Mirror"));
+    QAction* fill = window.findChild<QAction*>(QStringLiteral("action_FrameFill"));
+    QVERIFY(symmetry && mirror && fill);
+    QVERIFY(!fill->isEnabled());
+
+    window.newDocument_KamdelPanel1();
+    symmetry->setCurrentText(QStringLiteral("6"));
+    mirror->setChecked(true);
+    QCOMPARE(qobject_cast<KamdelDocument*>(window.document())->panelScene()->symmetryOrder(), 6);
+
+    // The next document draws with the same choice, and the Frame menu
+    // reaches it, not the one before.
+    window.newDocument_KamdelPanel2();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    QCOMPARE(document->panelScene()->symmetryOrder(), 6);
+    QVERIFY(document->panelScene()->symmetryMirror());
+    auto* frame = new LedStatesCommand;
+    document->edits()->appendItem(frame, document->deviceItem()->child(0));
+    document->panelScene()->ledFrame(frame);
+    QVERIFY(fill->isEnabled());
+    fill->trigger();
+    QCOMPARE(frame->leds().at(191)->value(), 1);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(), QStringLiteral("Undo Fill"));
 }
 
 void tst_DocumentCommands::closeDocument_data()

@@ -467,9 +467,15 @@ void tst_MainWindow::actions_data()
     QTest::addRow("open") << "action_Open"
                           << "Open..." << keys(QKeySequence::Open) << "Open an existing document" << both
                           << false;
+    QTest::addRow("save") << "action_Save"
+                          << "Save" << keys(QKeySequence::Save) << "Save the document" << both << false;
     QTest::addRow("save as") << "action_SaveAs"
-                             << "Save as..." << keys(QKeySequence::Save)
+                             << "Save as..." << keys(QKeySequence::SaveAs)
                              << "Save the document under a new name" << both << false;
+    QTest::addRow("undo") << "action_Undo"
+                          << "Undo" << keys(QKeySequence::Undo) << "Undo the last edit" << both << false;
+    QTest::addRow("redo") << "action_Redo"
+                          << "Redo" << keys(QKeySequence::Redo) << "Redo the last undone edit" << both << false;
     QTest::addRow("close") << "action_Close"
                            << "Close" << keys(QKeySequence::Close) << "Close the document" << none << false;
     QTest::addRow("exit") << "action_Exit"
@@ -551,6 +557,7 @@ void tst_MainWindow::actionHandlers_data()
     QTest::addRow("new A") << "action_NewPanel1" << probe(&MainWindow::newDocument_KamdelPanel1);
     QTest::addRow("new B") << "action_NewPanel2" << probe(&MainWindow::newDocument_KamdelPanel2);
     QTest::addRow("open") << "action_Open" << probe(QOverload<>::of(&MainWindow::openDocument));
+    QTest::addRow("save") << "action_Save" << probe(&MainWindow::saveDocument);
     QTest::addRow("save as") << "action_SaveAs" << probe(&MainWindow::saveAsDocument);
     QTest::addRow("close") << "action_Close" << probe(QOverload<>::of(&MainWindow::closeDocument));
     QTest::addRow("exit") << "action_Exit" << probe(&QWidget::close);
@@ -582,15 +589,16 @@ void tst_MainWindow::menus()
     QStringList titles;
     for (const QAction* item : window.mainMenu()->actions())
         titles << item->text();
-    QCOMPARE(titles, QStringList({ "&File", "&Edit", "&View", "&Control", "&Tools", "&Help" }));
+    QCOMPARE(titles, QStringList({ "&File", "&Edit", "F&rame", "&View", "&Control", "&Tools", "&Help" }));
 
     const auto menu
         = [&window](const char* name) { return window.mainMenu()->findChild<QMenu*>(QLatin1String(name)); };
     QCOMPARE(menuLayout(menu("menu_File")),
-        QStringList({ "&New", "Open...", "Save as...", "Close", "-", "Export animation...",
+        QStringList({ "&New", "Open...", "Save", "Save as...", "Close", "-", "Export animation...",
             "Export frame as PNG...", "-", "Recent Files", "-", "Exit" }));
     QCOMPARE(menuLayout(menu("menu_New")), QStringList({ "ZQ-RING-A", "ZQ-RING-B" }));
-    QCOMPARE(menuLayout(menu("menu_Edit")), QStringList({ "Cu&t", "&Copy", "&Paste", "&Delete" }));
+    QCOMPARE(menuLayout(menu("menu_Edit")),
+        QStringList({ "Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete" }));
     QVERIFY(menu("menu_View")->actions().isEmpty());
     QCOMPARE(menuLayout(menu("menu_Control")),
         QStringList({ "Reset", "Next", "Animate", "-", "Play", "Step", "Stop playback", "Playback speed" }));
@@ -600,7 +608,7 @@ void tst_MainWindow::menus()
     QCOMPARE(menuLayout(menu("menu_Tools")),
         QStringList({ "Serial port setup...", "Compile and Write...", "-", "Update firmware..." }));
     QCOMPARE(menuLayout(menu("menu_Help")), QStringList({ "About" }));
-    QCOMPARE(menu("menu_File")->actions().at(8)->menu(), window.recentFiles());
+    QCOMPARE(menu("menu_File")->actions().at(9)->menu(), window.recentFiles());
 
     QStringList recent = menuLayout(window.recentFiles());
     QCOMPARE(recent.size(), 12);
@@ -622,10 +630,10 @@ void tst_MainWindow::toolBars()
             names << item->objectName();
         contents << names;
     }
-    QCOMPARE(titles, QStringList({ "File", "Edit", "Playback" }));
+    QCOMPARE(titles, QStringList({ "File", "Edit", "Playback", "Symmetry" }));
     QCOMPARE(contents.at(0),
-        QStringList({ "action_NewPanel1", "action_NewPanel2", "action_Open", "action_SaveAs" }));
-    QCOMPARE(contents.at(1), QStringList({ "action_Animate" }));
+        QStringList({ "action_NewPanel1", "action_NewPanel2", "action_Open", "action_Save" }));
+    QCOMPARE(contents.at(1), QStringList({ "action_Undo", "action_Redo", "action_Animate" }));
     QCOMPARE(contents.at(2).mid(0, 3), QStringList({ "action_Play", "action_Step", "action_StopPlayback" }));
 }
 

@@ -2,6 +2,7 @@
 #include "CommandTreeModel.h"
 #include "DeviceItem.h"
 #include "FunctionItem.h"
+#include "LedCell.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
 #include "ResetCommand.h"
@@ -9,6 +10,7 @@
 #include "StopCommand.h"
 
 #include <QAbstractItemModelTester>
+#include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -27,13 +29,13 @@ struct Tree
     CommandTreeModel* model = new CommandTreeModel(device, document.get());
 };
 
-// Every row as "path: name", walked through the model only.
+// Every row as "path/name", walked through the model only.
 QStringList print(const QAbstractItemModel& model, const QModelIndex& parent = {}, const QString& path = {})
 {
     QStringList lines;
     for (int row = 0; row < model.rowCount(parent); ++row) {
         const QModelIndex index = model.index(row, 0, parent);
-        const QString name = path + index.data().toString();
+        const QString name = path + index.data(Qt::EditRole).toString();
         lines << name;
         lines << print(model, index, name + QLatin1Char('/'));
     }
@@ -55,6 +57,7 @@ private slots:
     void roles_data();
     void roles();
     void setDataRenames();
+    void framesHaveNumberAndPicture();
     void indexOfRoundTrips();
     void edits_data();
     void edits();
@@ -62,6 +65,47 @@ private slots:
     void rootDiesWithTheDocument();
     void parentlessModelOwnsItsTree();
 };
+
+void tst_CommandTreeModel::framesHaveNumberAndPicture()
+{
+    Tree tree;
+    auto* first = new LedStatesCommand(tree.program);
+    new StopCommand(tree.program);
+    auto* second = new LedStatesCommand(tree.program);
+    auto* function = new FunctionItem(tree.device);
+    new LedStatesCommand(function);
+    second->leds().at(0)->setValue(1); // ring 0, position 0: the top
+
+    const auto number = [&tree](AbstractTreeItem* item) {
+        return tree.model->data(tree.model->indexOf(item), CommandTreeModel::FrameNumberRole);
+    };
+    // Numbered among the frames of their own list; commands between them
+    // take no number.
+    QCOMPARE(number(first), QVariant(1));
+    QCOMPARE(number(second), QVariant(2));
+    QCOMPARE(number(function->child(0)), QVariant(1));
+    QVERIFY(!number(function).isValid());
+    QVERIFY(!tree.model->data(tree.model->indexOf(function), Qt::DecorationRole).isValid());
+
+    const auto picture = [&tree](AbstractTreeItem* item) {
+        return tree.model->data(tree.model->indexOf(item), Qt::DecorationRole).value<QImage>();
+    };
+    const QImage lit = picture(second);
+    const QImage dark = picture(first);
+    QCOMPARE(lit.size(), QSize(24, 24));
+    // A dot above the centre where the lit LED is, none on the dark frame.
+    const int size = lit.width();
+    const auto yellowAbove = [size](const QImage& image) {
+        for (int y = 0; y < size / 2; ++y) {
+            const QColor c = image.pixelColor(size / 2, y);
+            if (c.red() > 200 && c.green() > 200 && c.blue() < 100)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(yellowAbove(lit));
+    QVERIFY(!yellowAbove(dark));
+}
 
 void tst_CommandTreeModel::shape()
 {

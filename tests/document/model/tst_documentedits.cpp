@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -228,9 +229,28 @@ void tst_DocumentEdits::removeItems()
     QCOMPARE(heard, announced);
     QCOMPARE(order, announced.isEmpty() ? QStringList() : QStringList({ "about", "edited" }));
     QCOMPARE(print(doc.device), remaining);
+    // Whatever left the tree is out of every view's reach, but kept alive
+    // for undo, descendants included.
+    for (const QString& key : announced) {
+        QVERIFY2(guards.value(key), qPrintable(key));
+        QVERIFY2(!doc.model->contains(guards.value(key)), qPrintable(key));
+    }
+
+    const QStringList before = print(doc.device);
+    doc.edits->undoStack()->undo();
+    QCOMPARE(print(doc.device), QStringList({ "Program", "Program/Leds", "Program/Stop", "Function",
+                                    "Function/Leds", "Function/Return" }));
+    for (auto it = guards.cbegin(); it != guards.cend(); ++it) {
+        if (it.key() != "foreign")
+            QVERIFY2(doc.model->contains(it.value()), qPrintable(it.key()));
+    }
+    doc.edits->undoStack()->redo();
+    QCOMPARE(print(doc.device), before);
+
+    // The step leaving the history frees what it held.
+    doc.edits->undoStack()->clear();
     for (const QString& key : announced)
         QVERIFY2(guards.value(key).isNull(), qPrintable(key));
-    // Whatever left the tree was freed with it, descendants included.
     for (auto it = guards.cbegin(); it != guards.cend(); ++it) {
         if (it.value() && it.key() != "foreign")
             QVERIFY2(doc.model->contains(it.value()), qPrintable(it.key()));

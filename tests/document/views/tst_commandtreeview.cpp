@@ -4,6 +4,7 @@
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
+#include "FrameNumberDelegate.h"
 #include "FunctionItem.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
@@ -15,6 +16,7 @@
 #include <QInputDialog>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <algorithm>
@@ -133,6 +135,7 @@ class tst_CommandTreeView : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void framesShowTheirNumber();
     void menuEntries_data();
     void menuEntries();
     void menuNotOnEmptySpace();
@@ -518,8 +521,10 @@ void tst_CommandTreeView::remove()
     tree.view->removeItem();
 
     QCOMPARE(edited.count(), removed.isEmpty() ? 0 : 1);
+    // Removed items leave the tree but live on in the undo history until
+    // their step leaves it.
     for (auto it = guards.cbegin(); it != guards.cend(); ++it)
-        QVERIFY2(it.value().isNull() == removed.contains(it.key()), qPrintable(it.key()));
+        QVERIFY2(!tree.model->contains(it.value()) == removed.contains(it.key()), qPrintable(it.key()));
     QCOMPARE(tree.view->currentItem(), tree[newCurrent]);
     if (newCurrent != current) {
         // One step, straight to the survivor.
@@ -527,6 +532,9 @@ void tst_CommandTreeView::remove()
     }
     if (!removed.isEmpty())
         QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { tree[newCurrent] });
+    tree.edits->undoStack()->clear();
+    for (auto it = guards.cbegin(); it != guards.cend(); ++it)
+        QVERIFY2(it.value().isNull() == removed.contains(it.key()), qPrintable(it.key()));
 }
 
 void tst_CommandTreeView::tableEdit_data()
@@ -585,6 +593,33 @@ void tst_CommandTreeView::statusTexts()
     QCOMPARE(messages.at(0), (QVariantList { "Left button mouse click at (table) index (1,0).", 2000 }));
     QCOMPARE(messages.at(1), (QVariantList { "Left button mouse click at (table) index (-1,-1).", 2000 }));
     QCOMPARE(messages.at(2), (QVariantList { "Left button mouse click at (header) row 0.", 2000 }));
+}
+
+namespace {
+struct NumberProbe : FrameNumberDelegate
+{
+    using FrameNumberDelegate::initStyleOption;
+};
+} // namespace
+
+void tst_CommandTreeView::framesShowTheirNumber()
+{
+    auto* device = new DeviceItem;
+    auto* program = new ProgramItem(device);
+    new LedStatesCommand(program);
+    new StopCommand(program);
+    auto* second = new LedStatesCommand(program);
+    CommandTreeModel model(device);
+    NumberProbe delegate;
+    const auto shown = [&](AbstractTreeItem* item) {
+        QStyleOptionViewItem option;
+        delegate.initStyleOption(&option, model.indexOf(item));
+        return option.text;
+    };
+    QCOMPARE(shown(second), QStringLiteral("#2 Leds"));
+    QCOMPARE(shown(program->child(1)), QStringLiteral("Stop"));
+    // The name the editor and the file see is unchanged.
+    QCOMPARE(second->name(), QStringLiteral("Leds"));
 }
 
 QTEST_MAIN(tst_CommandTreeView)

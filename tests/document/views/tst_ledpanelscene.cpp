@@ -12,6 +12,7 @@
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QUndoStack>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -108,6 +109,33 @@ void mousePress(QGraphicsScene& scene, const QPointF& pos, Qt::MouseButton butto
     QApplication::sendEvent(&scene, &release);
 }
 
+// Press on the first LED, move across the others with the button held,
+// release over the last.
+void drag(AbstractLedPanelScene& scene, const QVector<int>& leds)
+{
+    const auto send = [&scene](QEvent::Type type, int led, Qt::MouseButtons buttons) {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(scene.ledItems().at(led)->pos());
+        event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+        event.setButtons(buttons);
+        QApplication::sendEvent(&scene, &event);
+    };
+    send(QEvent::GraphicsSceneMousePress, leds.first(), Qt::LeftButton);
+    for (int led : leds.mid(1))
+        send(QEvent::GraphicsSceneMouseMove, led, Qt::LeftButton);
+    send(QEvent::GraphicsSceneMouseRelease, leds.last(), Qt::NoButton);
+}
+
+QVector<int> litOf(const LedStatesCommand* frame)
+{
+    QVector<int> on;
+    for (int k = 0; k < frame->leds().size(); ++k) {
+        if (frame->leds().at(k)->value())
+            on << k;
+    }
+    return on;
+}
+
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -149,6 +177,8 @@ private slots:
     void neighbourHints();
     void click_data();
     void click();
+    void stroke_data();
+    void stroke();
     void clickWithoutEdits();
     void removal_data();
     void removal();
@@ -442,6 +472,57 @@ void tst_LedPanelScene::click()
     // Only the clicked LED changes.
     QCOMPARE(frame->leds().at(99)->value(), 0);
     QCOMPARE(frame->leds().at(101)->value(), 0);
+}
+
+void tst_LedPanelScene::stroke_data()
+{
+    QTest::addColumn<QVector<int>>("lit");
+    QTest::addColumn<QVector<int>>("path");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<bool>("mirror");
+    QTest::addColumn<QVector<int>>("expected");
+
+    QTest::addRow("drag lights every LED passed")
+        << QVector<int> { 101 } << QVector<int> { 100, 101, 102, 150 } << 1 << false
+        << QVector<int> { 100, 101, 102, 150 };
+    QTest::addRow("drag from a lit LED clears")
+        << QVector<int> { 5, 100, 102 } << QVector<int> { 100, 101, 102 } << 1 << false << QVector<int> { 5 };
+    QTest::addRow("passing an LED twice keeps the stroke's value")
+        << QVector<int> {} << QVector<int> { 3, 4, 3 } << 1 << false << QVector<int> { 3, 4 };
+    QTest::addRow("six-fold click") << QVector<int> {} << QVector<int> { 50 } << 6 << false
+                                    << QVector<int> { 50, 58, 66, 74, 82, 90 };
+    QTest::addRow("two-fold mirrored drag")
+        << QVector<int> {} << QVector<int> { 1, 2 } << 2 << true << QVector<int> { 1, 2, 22, 23, 25, 26, 46, 47 };
+}
+
+void tst_LedPanelScene::stroke()
+{
+    QFETCH(QVector<int>, lit);
+    QFETCH(QVector<int>, path);
+    QFETCH(int, order);
+    QFETCH(bool, mirror);
+    QFETCH(QVector<int>, expected);
+
+    Tree tree;
+    LedStatesCommand* frame = tree.frame();
+    for (int k : lit)
+        frame->leds().at(k)->setValue(1);
+    LedPanelScene_Ring scene(tree.device);
+    scene.setEdits(&tree.edits);
+    scene.setSymmetry(order, mirror);
+    scene.ledFrame(frame);
+
+    drag(scene, path);
+    QCOMPARE(litOf(frame), expected);
+    // One step for the stroke, also for the LEDs symmetry added.
+    QCOMPARE(tree.edits.undoStack()->count(), 1);
+    tree.edits.undoStack()->undo();
+    QCOMPARE(litOf(frame), lit);
+
+    // A second stroke is a step of its own.
+    tree.edits.undoStack()->redo();
+    drag(scene, { path.first() });
+    QCOMPARE(tree.edits.undoStack()->count(), 2);
 }
 
 void tst_LedPanelScene::clickWithoutEdits()

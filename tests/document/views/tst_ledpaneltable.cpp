@@ -128,6 +128,7 @@ class tst_LedPanelTable : public QObject
     Q_OBJECT
 
 private slots:
+    void framesAreSeparated();
     void initTestCase();
     void cleanupTestCase();
     void init();
@@ -829,6 +830,30 @@ void tst_LedPanelTable::removedFramesAreDropped()
     QCOMPARE(edited.count(), expected.isEmpty() ? 0 : 2);
     for (const LedStatesCommand* frame : qAsConst(expected))
         QCOMPARE(frame->leds().at(0)->value(), 1);
+}
+
+void tst_LedPanelTable::framesAreSeparated()
+{
+    Table table(2);
+    table.fill(0);
+    table.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table.view));
+    const QImage shot = table.view.viewport()->grab().toImage();
+    const auto lineUnder = [&](int row) {
+        const QRect rect = table.view.visualRect(table.view.model()->index(row, 1));
+        return shot.pixelColor(rect.center().x(), rect.bottom()).lightness();
+    };
+    // The line under a frame's last row is darker than the grid between its
+    // own rows.
+    QVERIFY2(lineUnder(3) + 60 < lineUnder(2), qPrintable(QStringLiteral("%1 %2").arg(lineUnder(3)).arg(lineUnder(2))));
+
+    // The cell editor leaves the whole cell to the digit.
+    const QModelIndex index = table.view.model()->index(1, 1);
+    table.view.setCurrentIndex(index);
+    table.view.edit(index);
+    QSpinBox* editor = qobject_cast<SpinBoxDelegate*>(table.view.itemDelegate())->currentEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->buttonSymbols(), QAbstractSpinBox::NoButtons);
 }
 
 QTEST_MAIN(tst_LedPanelTable)

@@ -389,9 +389,12 @@ void tst_LedPanelView::adjacentHints()
     f.view.contextMenu()->zoomOutAction()->trigger();
     QCOMPARE(f.view.zoom(), fitted);
     f.view.resize(400, 300);
-    QCOMPARE(f.view.zoom(), fitted); // only the first showing fits
+    QCOMPARE(f.view.zoom(), fitted); // the user zoomed: a resize keeps the zoom
     f.view.contextMenu()->fitAction()->trigger();
     QCOMPARE(f.view.zoom(), 0.95 * 300.0 / 400.0);
+    // Fitting again, the board follows the view's size.
+    f.view.resize(800, 600);
+    QCOMPARE(f.view.zoom(), 0.95 * 600.0 / 400.0);
 }
 
 void tst_LedPanelView::rightClickOpensMenu()

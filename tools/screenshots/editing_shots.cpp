@@ -1,0 +1,140 @@
+// editing_shots: grabs PNG screenshots of the editing tools for review: the
+// board with a 6-fold pattern drawn under the Symmetry tool bar, the tree with
+// numbered frames and their ring pictures, the Frame menu, and the Edit menu
+// naming the step it undoes.
+//
+// Usage:
+//   editing_shots [output folder]        (default: the current folder)
+//
+// Needs the board pictures beside this program and a display: run it under
+// `xvfb-run -a` or with -platform offscreen. Writes editing_symmetry.png,
+// editing_tree.png, editing_frame_menu.png and editing_edit_menu.png.
+
+#include "AbstractLedPanelScene.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "KamdelDocument.h"
+#include "LedCell.h"
+#include "LedItem.h"
+#include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
+#include "LedStatesCommand.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "SettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QGraphicsSceneMouseEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int ms = 200)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(const QPixmap& pixmap, const QDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    const bool ok = !pixmap.isNull() && pixmap.save(path, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+QPixmap composite(QWidget& window, QWidget* popup)
+{
+    const QRect area = window.frameGeometry().united(popup->geometry());
+    QPixmap canvas(area.size());
+    canvas.fill(QColor(0x50, 0x50, 0x50));
+    QPainter painter(&canvas);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    return canvas;
+}
+
+// Press on the first LED, drag across the others, release.
+void drag(AbstractLedPanelScene* scene, const QVector<int>& leds)
+{
+    const auto send = [scene](QEvent::Type type, int led) {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(scene->ledItems().at(led)->pos());
+        event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+        event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : Qt::LeftButton);
+        QApplication::sendEvent(scene, &event);
+    };
+    send(QEvent::GraphicsSceneMousePress, leds.first());
+    for (int led : leds.mid(1))
+        send(QEvent::GraphicsSceneMouseMove, led);
+    send(QEvent::GraphicsSceneMouseRelease, leds.last());
+}
+
+QMenu* openMenu(MainWindow& window, const char* name)
+{
+    MainMenu* bar = window.mainMenu();
+    auto* menu = bar->findChild<QMenu*>(QLatin1String(name));
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+    settle();
+    return menu;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tollmark"));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QTemporaryDir settings;
+    SettingsStore::setFileName(settings.filePath(QStringLiteral("KamdelEditor.ini")));
+
+    MainWindow window;
+    window.resize(1100, 760);
+    window.show();
+    window.newDocument_KamdelPanel1();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    AbstractTreeItem* program = document->deviceItem()->child(0);
+    for (int i = 0; i < 8; ++i) {
+        auto* frame = new LedStatesCommand;
+        for (int ring = 0; ring < 4; ++ring)
+            frame->leds().at(ring * 48 + (i * 6 + ring * 3) % 48)->setValue(1);
+        document->edits()->appendItem(frame, program);
+    }
+    CommandTreeView* tree = document->commandTreeView();
+    tree->expandAll();
+    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(2)));
+    settle();
+    document->ledPanelView()->zoomFit();
+
+    window.findChild<QComboBox*>(QStringLiteral("comboBox_Symmetry"))->setCurrentText(QStringLiteral("6"));
+    AbstractLedPanelScene* scene = document->panelScene();
+    drag(scene, { 100, 101, 102, 150, 151 });
+    drag(scene, { 10 });
+    settle();
+    bool ok = save(window.grab(), out, QStringLiteral("editing_symmetry.png"));
+    ok &= save(tree->grab(), out, QStringLiteral("editing_tree.png"));
+
+    QMenu* frameMenu = openMenu(window, "menu_Frame");
+    ok &= save(composite(window, frameMenu), out, QStringLiteral("editing_frame_menu.png"));
+    frameMenu->hide();
+
+    window.findChild<QAction*>(QStringLiteral("action_FrameRotateClockwise"))->trigger();
+    settle();
+    QMenu* editMenu = openMenu(window, "menu_Edit");
+    ok &= save(composite(window, editMenu), out, QStringLiteral("editing_edit_menu.png"));
+    editMenu->hide();
+    return ok ? 0 : 1;
+}
