@@ -7,11 +7,13 @@ cd "$(dirname "$0")/.."
 
 tools/install-deps.sh srecord
 jobs=$(nproc 2>/dev/null || echo 2)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # run_suite DIR [CMAKE OPTIONS...]; CTEST_ARGS adds arguments to ctest.
 run_suite() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAMDEL_WERROR=ON "$@" >/dev/null
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAMDEL_WERROR=ON "${launcher[@]}" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
     (cd "$dir" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-})
 }
