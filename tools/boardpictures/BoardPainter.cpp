@@ -288,13 +288,14 @@ void BoardPainter::drawSilkscreen(QPainter& painter) const
             painter.drawEllipse(m_board.ledPosition(ring, position), 1.05 * s, 1.05 * s);
     }
 
-    // Position marks outside the outer ring, ring marks between the rings.
+    // Position marks outside the outer ring, ring marks between the rings,
+    // counted from 1 as the LED table heads its columns and rows.
     // A mark keeps the same gap to its LED's outline whichever way it faces:
     // wide numbers at the sides sit further out than those at top and bottom.
     const qreal markHeight = 0.7 * s;
     const qreal outline = m_board.ringRadius(m_board.rings - 1) + 1.05 * s + 0.03 * s;
     for (int position = 0; position < m_board.positions; ++position) {
-        const QString text = QString::number(position);
+        const QString text = QString::number(position + 1);
         const QSizeF box = StrokeFont::path(text, markHeight).boundingRect().size()
             + QSizeF(1, 1) * StrokeFont::penWidth(markHeight);
         const double a = m_board.angle(position) * 0.017453292519943295;
@@ -307,7 +308,7 @@ void BoardPainter::drawSilkscreen(QPainter& painter) const
         const qreal r = m_board.ringRadius(ring) - 0.5 * m_board.radialStep;
         for (double a : { 0.0, 180.0 })
             label(painter, m_board.polar(r, a - HalfStep * m_board.angularStep),
-                QStringLiteral("R%1").arg(ring), markHeight, Silkscreen);
+                QStringLiteral("R%1").arg(ring + 1), markHeight, Silkscreen);
     }
     // Board marking in the inner band: model above, board and side below.
     const qreal band = innerBandEnd() - innerBandStart();
