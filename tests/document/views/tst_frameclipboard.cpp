@@ -1,3 +1,4 @@
+#include "CommandTreeMenu.h"
 #include "CommandTreeModel.h"
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
@@ -9,6 +10,7 @@
 #include "SequenceFile.h"
 #include "StopCommand.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -158,7 +160,7 @@ void tst_FrameClipboard::copyPaste()
     Document doc;
     const QByteArray before = doc.xml();
     doc.select(copied, copied.first());
-    doc.tree->copyFrames();
+    doc.tree->menu()->copyFramesAction()->trigger();
     QCOMPARE(doc.xml(), before);
     QCOMPARE(doc.document->edits()->undoStack()->count(), 0);
     if (spreadsheet) {
@@ -167,7 +169,7 @@ void tst_FrameClipboard::copyPaste()
     }
 
     doc.select({}, target);
-    doc.tree->pasteFrames();
+    doc.tree->menu()->pasteFramesAction()->trigger();
 
     QCOMPARE(Document::contents(doc.item(container)), pasted);
     QVERIFY(doc.oneStepBackTo(before));
@@ -195,13 +197,13 @@ void tst_FrameClipboard::cut()
     Document doc;
     const QByteArray before = doc.xml();
     doc.select(selected, selected.first());
-    doc.tree->cutFrames();
+    doc.tree->menu()->cutFramesAction()->trigger();
 
     QCOMPARE(Document::contents(doc.program), left);
     QVERIFY(doc.oneStepBackTo(before));
 
     doc.select({}, QStringLiteral("program"));
-    doc.tree->pasteFrames();
+    doc.tree->menu()->pasteFramesAction()->trigger();
     QCOMPARE(Document::contents(doc.program), pastedBack);
 }
 
@@ -226,7 +228,7 @@ void tst_FrameClipboard::badTextRefused()
     QGuiApplication::clipboard()->setText(text);
     QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
     doc.select({}, QStringLiteral("program/0"));
-    doc.tree->pasteFrames();
+    doc.tree->menu()->pasteFramesAction()->trigger();
 
     QCOMPARE(doc.xml(), before);
     QCOMPARE(doc.document->edits()->undoStack()->count(), 0);
