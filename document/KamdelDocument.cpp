@@ -332,18 +332,24 @@ void KamdelDocument::cutData()
 {
     if (LedPanelTableView* table = focusedTable())
         table->cutData();
+    else if (ui.commandTreeView && ui.commandTreeView->hasFocus())
+        ui.commandTreeView->cutFrames();
 }
 
 void KamdelDocument::copyData()
 {
     if (LedPanelTableView* table = focusedTable())
         table->copyData();
+    else if (ui.commandTreeView && ui.commandTreeView->hasFocus())
+        ui.commandTreeView->copyFrames();
 }
 
 void KamdelDocument::pasteData()
 {
     if (LedPanelTableView* table = focusedTable())
         table->pasteData();
+    else if (ui.commandTreeView && ui.commandTreeView->hasFocus())
+        ui.commandTreeView->pasteFrames();
 }
 
 void KamdelDocument::deleteData()
@@ -369,6 +375,7 @@ void KamdelDocument::markEdited()
 void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompiler)
 {
     device->setDeviceName(modelLabel);
+    m_panelModel = modelLabel;
     device->setDescription(QStringLiteral("Segmented ring LED panel"));
     compiler = panelCompiler;
     ui.commandTreeView->menu()->setResetAllowed(true);

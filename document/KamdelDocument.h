@@ -22,7 +22,8 @@ class QXmlStreamWriter;
 class WidgetStack;
 
 // One open LED panel program: the command tree beside the stack of editors,
-// with loading, saving, compiling and the LED table's clipboard commands.
+// with loading, saving, compiling and the clipboard commands of the LED table
+// and of the tree's frames.
 class KAMDELDOCUMENT_EXPORT KamdelDocument : public AbstractDocument
 {
     Q_OBJECT
@@ -55,6 +56,8 @@ public:
     FrameEditor* frameEditor() const { return m_frameEditor; }
     LedPanelScene_Ring* panelScene() const { return scene; }
     Compiller* programCompiler() const { return compiler; }
+    // The panel model's label; the file may rename the device, not the model.
+    QString panelModel() const { return m_panelModel; }
 
 public slots:
     void cutData();
@@ -107,4 +110,5 @@ private:
 
     DocumentEdits* m_edits = nullptr;
     FrameEditor* m_frameEditor = nullptr;
+    QString m_panelModel;
 };

@@ -43,6 +43,7 @@ const QString PositionKey = QStringLiteral("MainWindow/Position");
 const QString SizeKey = QStringLiteral("MainWindow/Size");
 const QString PortNameKey = QStringLiteral("SerialPort/Name");
 const QString LastFolderKey = QStringLiteral("LastFolder/%1");
+const QString BoardSideKey = QStringLiteral("Board/%1/Side");
 const QRect DefaultGeometry(300, 200, 800, 600);
 
 constexpr int CommandPauseMs = PanelWriter::CommandPauseMs;
@@ -216,9 +217,25 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
             model, &QAbstractItemModel::modelReset, this, &MainWindow::updateMemoryGauge);
     }
     updateMemoryGauge();
+    if (kamdelDocument && kamdelDocument->panelScene())
+        followBoardSide(kamdelDocument);
 
     documentConnections << ui->menubar->connectDocument(document);
     recovery->setDocument(document);
+}
+
+void MainWindow::followBoardSide(KamdelDocument* document)
+{
+    // Designers keep looking at the side they soldered or probe on, so each
+    // panel model shows the side last chosen for it.
+    LedPanelScene_Ring* scene = document->panelScene();
+    const QString key = BoardSideKey.arg(document->panelModel());
+    bool ok = false;
+    const int stored = SettingsStore::value(key).toInt(&ok);
+    if (ok && (stored == Top || stored == Bottom))
+        scene->setSide(eLedPanelSide(stored));
+    documentConnections << connect(scene, &AbstractLedPanelScene::sideChanged, this,
+                                   [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
 }
 
 void MainWindow::log(const QString& text)

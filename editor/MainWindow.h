@@ -13,6 +13,7 @@
 
 class AboutDialog;
 class AbstractDocument;
+class KamdelDocument;
 class MainMenu;
 class MemoryGauge;
 class PanelWriter;
@@ -121,6 +122,9 @@ private:
     void reportWriteFailure();
     void showWriteProgress(int blocksSent, int blocksTotal);
     void sayNoDocument(const QString& text);
+    // Shows the side remembered for the document's panel model and
+    // remembers the side the user picks.
+    void followBoardSide(KamdelDocument* document);
 
     std::unique_ptr<Ui_MainWindow> ui;
     AbstractDocument* currentDocument = nullptr;

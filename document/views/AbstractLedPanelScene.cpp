@@ -242,11 +242,14 @@ void AbstractLedPanelScene::setBackground(eLedPanelBackground background)
 void AbstractLedPanelScene::setPanel(eLedPanelSide side, eLedPanelBackground background)
 {
     m_background = background;
-    if (side != m_side) {
+    const bool turned = side != m_side;
+    if (turned) {
         m_side = side;
         mirrorLeds();
     }
     applyVisibility();
+    if (turned)
+        emit sideChanged(side);
 }
 
 void AbstractLedPanelScene::mirrorLeds()

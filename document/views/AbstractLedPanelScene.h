@@ -84,6 +84,9 @@ public slots:
     // take no clicks until the next ledFrame().
     void clearFrame();
 
+signals:
+    void sideChanged(eLedPanelSide side);
+
 protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;

@@ -33,6 +33,12 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
     connect(m_removeAction, &QAction::triggered, m_view, &CommandTreeView::removeItem);
     m_tableEditAction = addAction(tr("TableEdit"));
     connect(m_tableEditAction, &QAction::triggered, m_view, &CommandTreeView::tableEdit);
+    m_cutFramesAction = addAction(tr("Cut Frames"));
+    connect(m_cutFramesAction, &QAction::triggered, m_view, &CommandTreeView::cutFrames);
+    m_copyFramesAction = addAction(tr("Copy Frames"));
+    connect(m_copyFramesAction, &QAction::triggered, m_view, &CommandTreeView::copyFrames);
+    m_pasteFramesAction = addAction(tr("Paste Frames"));
+    connect(m_pasteFramesAction, &QAction::triggered, m_view, &CommandTreeView::pasteFrames);
 
     m_sequenceSeparator = addSeparator();
     m_importSequenceAction = addAction(tr("Import sequence..."));
@@ -122,6 +128,10 @@ void CommandTreeMenu::prepare(const AbstractTreeItem* item)
     showCommands(m_insertActions, frames && type != AbstractTreeItem::Program, false);
     m_removeAction->setVisible(removable);
     m_tableEditAction->setVisible(true);
+    m_cutFramesAction->setVisible(type == AbstractTreeItem::LedStates);
+    m_copyFramesAction->setVisible(type == AbstractTreeItem::LedStates);
+    // Frames paste wherever commands can be appended.
+    m_pasteFramesAction->setVisible(appendShown);
     m_sequenceSeparator->setVisible(sequences);
     m_importSequenceAction->setVisible(sequences);
     m_exportSequenceAction->setVisible(sequences);

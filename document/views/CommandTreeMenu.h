@@ -29,6 +29,9 @@ public:
     QAction* insertAction(Command command) const;
     QAction* tableEditAction() const { return m_tableEditAction; }
     QAction* removeAction() const { return m_removeAction; }
+    QAction* cutFramesAction() const { return m_cutFramesAction; }
+    QAction* copyFramesAction() const { return m_copyFramesAction; }
+    QAction* pasteFramesAction() const { return m_pasteFramesAction; }
     QAction* importSequenceAction() const { return m_importSequenceAction; }
     QAction* exportSequenceAction() const { return m_exportSequenceAction; }
 
@@ -50,6 +53,9 @@ private:
     QAction* m_insertActions[CommandCount] = {};
     QAction* m_tableEditAction = nullptr;
     QAction* m_removeAction = nullptr;
+    QAction* m_cutFramesAction = nullptr;
+    QAction* m_copyFramesAction = nullptr;
+    QAction* m_pasteFramesAction = nullptr;
     QAction* m_sequenceSeparator = nullptr;
     QAction* m_importSequenceAction = nullptr;
     QAction* m_exportSequenceAction = nullptr;

@@ -16,12 +16,17 @@
 #include "SequenceFile.h"
 #include "StopCommand.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 CommandTreeView::CountQuestion& countQuestion()
@@ -382,17 +387,20 @@ void CommandTreeView::removeItem()
     if (!m_edits || !treeModel())
         return;
     QList<AbstractTreeItem*> items;
-    QSet<const AbstractTreeItem*> doomed;
     const QModelIndexList rows = selectionModel()->selectedRows(0);
     for (const QModelIndex& index : rows) {
         AbstractTreeItem* item = itemAt(index);
-        if (!isRemovable(item))
-            continue;
-        items.append(item);
-        doomed.insert(item);
+        if (isRemovable(item))
+            items.append(item);
     }
+    removeItems(items, QString());
+}
+
+void CommandTreeView::removeItems(const QList<AbstractTreeItem*>& items, const QString& text)
+{
     if (items.isEmpty())
         return;
+    const QSet<const AbstractTreeItem*> doomed(items.begin(), items.end());
 
     // Settle the current row and drop the selection before the rows go:
     // otherwise the current row would hop from one doomed row to the next
@@ -402,7 +410,11 @@ void CommandTreeView::removeItem()
     if (current != currentItem())
         selectionModel()->setCurrentIndex(treeModel()->indexOf(current), QItemSelectionModel::NoUpdate);
 
+    if (!text.isEmpty())
+        m_edits->beginStep(text);
     m_edits->removeItems(items);
+    if (!text.isEmpty())
+        m_edits->endStep();
 
     const QModelIndex currentRow = currentIndex();
     if (currentRow.isValid())
@@ -473,4 +485,89 @@ void CommandTreeView::tableEdit()
     }
     if (!frames.isEmpty())
         emit setLedPanelTable(frames);
+}
+
+QList<LedStatesCommand*> CommandTreeView::selectedFrames() const
+{
+    // The rows from the top down to each frame give the order the tree
+    // shows them in; the selection keeps the order of the clicks.
+    QList<QPair<QVector<int>, LedStatesCommand*>> frames;
+    const QModelIndexList rows = selectionModel()->selectedRows(0);
+    for (const QModelIndex& index : rows) {
+        auto* frame = qobject_cast<LedStatesCommand*>(itemAt(index));
+        if (!frame)
+            continue;
+        QVector<int> path;
+        for (const AbstractTreeItem* item = frame; item->parentItem(); item = item->parentItem())
+            path.prepend(item->row());
+        frames.append({ path, frame });
+    }
+    std::sort(frames.begin(), frames.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<LedStatesCommand*> result;
+    for (const auto& frame : qAsConst(frames))
+        result.append(frame.second);
+    return result;
+}
+
+void CommandTreeView::copyFrames()
+{
+    const QList<LedStatesCommand*> frames = selectedFrames();
+    if (frames.isEmpty()) {
+        emit showMessage(tr("Select the LED frames to copy."), 5000);
+        return;
+    }
+    auto data = std::make_unique<QMimeData>();
+    const QString text = SequenceFile::framesText(frames, ledCountFor(frames.first()));
+    data->setText(text);
+    data->setData(QStringLiteral("text/csv"), text.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data.release());
+    emit showMessage(tr("Copied %1 LED frames.").arg(frames.size()), 5000);
+}
+
+void CommandTreeView::cutFrames()
+{
+    if (!m_edits || !treeModel())
+        return;
+    const QList<LedStatesCommand*> frames = selectedFrames();
+    copyFrames();
+    if (!frames.isEmpty())
+        removeItems({ frames.begin(), frames.end() }, tr("Cut %1 Frames").arg(frames.size()));
+}
+
+void CommandTreeView::pasteFrames()
+{
+    AbstractTreeItem* current = currentItem();
+    AbstractTreeItem* container = commandContainer(current);
+    if (!container || !m_edits)
+        return;
+    const int ledCount = ledCountFor(container);
+    QVector<QVector<int>> values;
+    if (!SequenceFile::readFramesText(QGuiApplication::clipboard()->text(), ledCount, &values)) {
+        emit showMessage(tr("The clipboard holds no LED frames."), 5000);
+        return;
+    }
+    int row = isCommand(current) ? current->row() + 1 : container->childCount();
+    AbstractTreeItem* last = nullptr;
+    int pasted = 0;
+    m_edits->beginStep(tr("Paste %1 Frames").arg(values.size()));
+    for (const QVector<int>& leds : qAsConst(values)) {
+        // The frame takes its values before it enters the tree: the step
+        // then only has to hold the placement.
+        auto frame = std::make_unique<LedStatesCommand>();
+        const auto& cells = frame->leds();
+        for (int k = 0; k < cells.size() && k < leds.size(); ++k)
+            cells.at(k)->setValue(leds.at(k));
+        AbstractTreeItem* added = place(std::move(frame), container, row++);
+        if (!added)
+            break;
+        last = added;
+        ++pasted;
+    }
+    m_edits->endStep();
+    if (!last)
+        return;
+    expand(treeModel()->indexOf(container));
+    makeCurrent(last);
+    emit showMessage(tr("Pasted %1 LED frames.").arg(pasted), 5000);
 }

@@ -81,6 +81,12 @@ public slots:
     void importSequence();
     void exportSequence();
     void tableEdit();
+    // Whole frames through the clipboard, as sequence-file text. Paste puts
+    // the frames after the current command, or at the end of the current
+    // program or collection; each of Cut and Paste is one step of the history.
+    void copyFrames();
+    void cutFrames();
+    void pasteFrames();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -97,6 +103,11 @@ private:
     // null when the tree refuses it.
     AbstractTreeItem* place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row = -1);
     void makeCurrent(AbstractTreeItem* item);
+    // The selected frames in the order the tree shows them.
+    QList<LedStatesCommand*> selectedFrames() const;
+    // Takes the items out as one step named `text`, moving the current row
+    // to a survivor first.
+    void removeItems(const QList<AbstractTreeItem*>& items, const QString& text);
     // Whether the item is alive and still one of this tree's rows.
     bool holdsContainer(const QPointer<AbstractTreeItem>& container) const;
 

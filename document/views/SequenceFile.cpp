@@ -5,6 +5,7 @@
 #include "LedStatesCommand.h"
 #include "XmlHelpers.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QVector>
@@ -48,6 +49,20 @@ bool holdsNumber(const CsvModel& csv, int columns)
     return false;
 }
 
+// A header line of LED numbers, then one line per frame.
+void fillTable(CsvModel& csv, const QList<LedStatesCommand*>& frames, int ledCount)
+{
+    const int columns = frames.isEmpty() ? ledCount : frames.first()->leds().size();
+    csv.resize(frames.size(), columns);
+    for (int k = 0; k < columns; ++k)
+        csv.setHeaderText(k, QString::number(k));
+    for (int r = 0; r < frames.size(); ++r) {
+        const auto& leds = frames.at(r)->leds();
+        for (int k = 0; k < columns && k < leds.size(); ++k)
+            csv.setText(r, k, QString::number(leds.at(k)->value()));
+    }
+}
+
 } // namespace
 
 QString SequenceFile::fileDialogFilter()
@@ -70,22 +85,66 @@ QList<LedStatesCommand*> SequenceFile::frames(const AbstractTreeItem* container)
 bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledCount, const QString& fileName,
                                 QString* error)
 {
-    const int columns = frames.isEmpty() ? ledCount : frames.first()->leds().size();
     CsvModel csv(0, true, QLatin1Char(','), nullptr);
-    csv.resize(frames.size(), columns);
-    for (int k = 0; k < columns; ++k)
-        csv.setHeaderText(k, QString::number(k));
-    for (int r = 0; r < frames.size(); ++r) {
-        const auto& leds = frames.at(r)->leds();
-        for (int k = 0; k < columns && k < leds.size(); ++k)
-            csv.setText(r, k, QString::number(leds.at(k)->value()));
-    }
+    fillTable(csv, frames, ledCount);
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !csv.writeCsv(&file)) {
         setError(error, tr("Cannot write file %1:\n%2.")
                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
+    return true;
+}
+
+QString SequenceFile::framesText(const QList<LedStatesCommand*>& frames, int ledCount)
+{
+    CsvModel csv(0, true, QLatin1Char(','), nullptr);
+    fillTable(csv, frames, ledCount);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    csv.writeCsv(&buffer);
+    return QString::fromUtf8(buffer.data());
+}
+
+bool SequenceFile::readFramesText(const QString& text, int ledCount, QVector<QVector<int>>* frames)
+{
+    // A spreadsheet copies its cells separated by tabs.
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    const QChar separator = firstLine.contains(QLatin1Char('\t')) && !firstLine.contains(QLatin1Char(','))
+        ? QLatin1Char('\t')
+        : QLatin1Char(',');
+    CsvModel csv(CsvModel::QuoteDouble, true, separator, nullptr);
+    csv.setMaxColumns(MaxColumns);
+    csv.setMaxRows(MaxFrames);
+    QByteArray bytes = text.toUtf8();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (!csv.readCsv(&buffer) || csv.rowCount() == 0)
+        return false;
+    // Only LED numbers over columns of whole numbers make a sequence: prose
+    // or another table would otherwise paste as frames of zeros.
+    const int columns = qMin(ledCount, csv.columnCount());
+    auto isNumberOrEmpty = [](const QString& cell) {
+        bool ok = false;
+        cell.trimmed().toInt(&ok);
+        return ok || cell.trimmed().isEmpty();
+    };
+    for (int k = 0; k < columns; ++k) {
+        if (!isNumberOrEmpty(csv.headerData(k, Qt::Horizontal).toString()))
+            return false;
+    }
+    QVector<QVector<int>> rows(csv.rowCount(), QVector<int>(ledCount, 0));
+    for (int r = 0; r < csv.rowCount(); ++r) {
+        for (int k = 0; k < columns; ++k) {
+            const QString cell = csv.text(r, k);
+            if (!isNumberOrEmpty(cell))
+                return false;
+            rows[r][k] = cell.trimmed().toInt();
+        }
+    }
+    if (!holdsNumber(csv, columns))
+        return false;
+    *frames = std::move(rows);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class AbstractTreeItem;
 class DocumentEdits;
@@ -26,6 +27,15 @@ public:
     // Returns false with `error` set when the file cannot be written.
     static bool exportFrames(const QList<LedStatesCommand*>& frames, int ledCount, const QString& fileName,
                              QString* error = nullptr);
+
+    // The frames as a sequence file holds them, for the clipboard.
+    static QString framesText(const QList<LedStatesCommand*>& frames, int ledCount);
+    // The LED values of every frame in clipboard text: a sequence file's
+    // text, or the same table copied from a spreadsheet (tab separated).
+    // False, leaving `frames` alone, unless the text holds at least one frame
+    // and every LED number of the header and every LED value is a whole
+    // number or empty.
+    static bool readFramesText(const QString& text, int ledCount, QVector<QVector<int>>* frames);
 
     // Overwrites the container's frames in order with the file's rows and
     // appends a frame at the container's end for every further row. Returns

@@ -10,6 +10,7 @@
 #include "MessageBoxes.h"
 #include "ProgramItem.h"
 #include "ResourceGuard.h"
+#include "SequenceFile.h"
 #include "StopCommand.h"
 
 #include <QClipboard>
@@ -110,7 +111,8 @@ private slots:
     void editsMarkModified();
     void imageBeforeAndAfterCompile_data();
     void imageBeforeAndAfterCompile();
-    void clipboardSlotsNeedTheTable();
+    void clipboardFollowsFocus_data();
+    void clipboardFollowsFocus();
 
 private:
     QTemporaryDir m_dir;
@@ -440,22 +442,42 @@ void tst_KamdelDocument::imageBeforeAndAfterCompile()
     QCOMPARE(document->createBinnary(), after);
 }
 
-void tst_KamdelDocument::clipboardSlotsNeedTheTable()
+void tst_KamdelDocument::clipboardFollowsFocus_data()
 {
+    QTest::addColumn<bool>("treeFocused");
+    QTest::addRow("tree: its frames") << true;
+    QTest::addRow("no view focused: nothing") << false;
+}
+
+void tst_KamdelDocument::clipboardFollowsFocus()
+{
+    QFETCH(bool, treeFocused);
     auto document = newDocument(1);
     ProgramItem* program = document->deviceItem()->program(0);
     auto* frame = new LedStatesCommand;
     document->edits()->appendItem(frame, program);
     frame->leds()[0]->setValue(1);
+    const QString frameText = SequenceFile::framesText({ frame }, LedStatesCommand::LedCount);
+    CommandTreeView* tree = document->commandTreeView();
+    tree->expandAll();
+    tree->selectionModel()->setCurrentIndex(tree->treeModel()->indexOf(frame),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     document->show();
-    document->commandTreeView()->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(document.get()));
+    if (treeFocused)
+        tree->setFocus();
+    else
+        document->setFocus();
     const QString before = QStringLiteral("untouched");
     QGuiApplication::clipboard()->setText(before);
-    document->cutData();
+
     document->copyData();
-    document->deleteData();
-    QCOMPARE(QGuiApplication::clipboard()->text(), before);
-    QCOMPARE(frame->leds()[0]->value(), 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), treeFocused ? frameText : before);
+    document->cutData();
+    QCOMPARE(program->childCount(), treeFocused ? 0 : 1);
+    document->pasteData();
+    document->pasteData();
+    QCOMPARE(program->childCount(), treeFocused ? 2 : 1);
 }
 
 QTEST_MAIN(tst_KamdelDocument)

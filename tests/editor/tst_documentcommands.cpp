@@ -6,6 +6,7 @@
 #include "KamdelPanel1.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
@@ -62,6 +63,8 @@ private slots:
     void libraryDocumentMarksWindow();
     void historyFollowsDocument();
     void drawingToolsFollowDocument();
+    void boardSideRemembered_data();
+    void boardSideRemembered();
 
     void closeDocument_data();
     void closeDocument();
@@ -685,6 +688,39 @@ void tst_DocumentCommands::drawingToolsFollowDocument()
     fill->trigger();
     QCOMPARE(frame->leds().at(191)->value(), 1);
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(), QStringLiteral("Undo Fill"));
+}
+
+void tst_DocumentCommands::boardSideRemembered_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::addRow("new document") << false;
+    QTest::addRow("opened document") << true;
+}
+
+void tst_DocumentCommands::boardSideRemembered()
+{
+    QFETCH(bool, opened);
+    const QString path = file(QStringLiteral("side.xml"));
+    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
+    const auto sideOf = [](const TestWindow& window) {
+        return qobject_cast<KamdelDocument*>(window.document())->panelScene()->side();
+    };
+    {
+        TestWindow first;
+        first.newDocument_KamdelPanel1();
+        QCOMPARE(sideOf(first), Bottom);
+        qobject_cast<KamdelDocument*>(first.document())->ledPanelView()->setSide(Top);
+        first.close();
+    }
+    TestWindow second;
+    if (opened)
+        second.openDocument(path);
+    else
+        second.newDocument_KamdelPanel1();
+    QCOMPARE(sideOf(second), Top);
+    // The other model keeps its own side.
+    second.newDocument_KamdelPanel2();
+    QCOMPARE(sideOf(second), Bottom);
 }
 
 void tst_DocumentCommands::closeDocument_data()

@@ -1,16 +1,18 @@
 // editing_shots: grabs PNG screenshots of the editing tools for review: the
 // board with a 6-fold pattern drawn under the Symmetry tool bar, the tree with
 // numbered frames and their ring pictures, the Frame menu, and the Edit menu
-// naming the step it undoes.
+// naming the step it undoes, and the tree's menu after a paste of frames.
 //
 // Usage:
 //   editing_shots [output folder]        (default: the current folder)
 //
 // Needs the board pictures beside this program and a display: run it under
 // `xvfb-run -a` or with -platform offscreen. Writes editing_symmetry.png,
-// editing_tree.png, editing_frame_menu.png and editing_edit_menu.png.
+// editing_tree.png, editing_frame_menu.png, editing_edit_menu.png and
+// editing_tree_clipboard.png (frames pasted, the tree's menu open).
 
 #include "AbstractLedPanelScene.h"
+#include "CommandTreeMenu.h"
 #include "CommandTreeModel.h"
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
@@ -31,6 +33,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QGraphicsSceneMouseEvent>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -136,5 +139,20 @@ int main(int argc, char* argv[])
     QMenu* editMenu = openMenu(window, "menu_Edit");
     ok &= save(composite(window, editMenu), out, QStringLiteral("editing_edit_menu.png"));
     editMenu->hide();
+
+    // Two frames copied and pasted after the third, then the tree's menu on
+    // a frame.
+    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(0)));
+    tree->selectionModel()->select(document->treeModel()->indexOf(program->child(1)),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    tree->copyFrames();
+    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(2)));
+    tree->pasteFrames();
+    settle();
+    const QRect row = tree->visualRect(document->treeModel()->indexOf(program->child(3)));
+    emit tree->customContextMenuRequested(row.center());
+    settle();
+    ok &= save(composite(window, tree->menu()), out, QStringLiteral("editing_tree_clipboard.png"));
+    tree->menu()->hide();
     return ok ? 0 : 1;
 }

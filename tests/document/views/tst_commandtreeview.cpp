@@ -178,21 +178,25 @@ void tst_CommandTreeView::menuEntries_data()
     const QStringList frames { "LedState", "LedStates" };
     const QStringList framesAndReset { "LedState", "LedStates", "Reset" };
     const QStringList all { "Append", "Insert", "Remove Item", "TableEdit" };
+    // Frames are cut and copied one by one, and pasted wherever commands go.
+    const QStringList paste { "Paste Frames" };
+    const QStringList clipboard { "Cut Frames", "Copy Frames", "Paste Frames" };
     // Sequence files stand for the frames of a program or collection.
     const QStringList sequences { "Import sequence...", "Export sequence..." };
-    const QStringList program = QStringList { "Append", "TableEdit" } + sequences;
+    const QStringList program = QStringList { "Append", "TableEdit" } + paste + sequences;
+    const QStringList frame = all + clipboard + sequences;
 
     QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList() << QStringList();
     QTest::addRow("program") << "program" << true << program << framesAndReset << QStringList();
     QTest::addRow("program, no reset") << "program" << false << program << frames << QStringList();
-    QTest::addRow("frame") << "frame0" << true << all + sequences << framesAndReset << frames;
-    QTest::addRow("frame, no reset") << "frame0" << false << all + sequences << frames << frames;
-    QTest::addRow("frame in collection") << "frame2" << true << all + sequences << framesAndReset << frames;
-    QTest::addRow("reset") << "reset" << true << all << framesAndReset << frames;
-    QTest::addRow("function") << "function" << true << all + sequences << QStringList() << QStringList();
-    QTest::addRow("call") << "call" << true << all << QStringList() << QStringList();
-    QTest::addRow("return") << "return" << true << all << QStringList() << QStringList();
-    QTest::addRow("stop") << "stop" << true << all << QStringList() << QStringList();
+    QTest::addRow("frame") << "frame0" << true << frame << framesAndReset << frames;
+    QTest::addRow("frame, no reset") << "frame0" << false << frame << frames << frames;
+    QTest::addRow("frame in collection") << "frame2" << true << frame << framesAndReset << frames;
+    QTest::addRow("reset") << "reset" << true << all + paste << framesAndReset << frames;
+    QTest::addRow("function") << "function" << true << all + paste + sequences << QStringList() << QStringList();
+    QTest::addRow("call") << "call" << true << all + paste << QStringList() << QStringList();
+    QTest::addRow("return") << "return" << true << all + paste << QStringList() << QStringList();
+    QTest::addRow("stop") << "stop" << true << all + paste << QStringList() << QStringList();
 }
 
 void tst_CommandTreeView::menuEntries()
