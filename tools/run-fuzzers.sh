@@ -37,6 +37,7 @@ dictionary_of() {
         document_*|items) echo tests/fuzz/dict/xml.dict ;;
         sequence) echo tests/fuzz/dict/sequence.dict ;;
         titxt) echo tests/fuzz/dict/titxt.dict ;;
+        intelhex) echo tests/fuzz/dict/intelhex.dict ;;
     esac
 }
 
