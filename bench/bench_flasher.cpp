@@ -4,12 +4,11 @@
 
 #include "MspFlasher.h"
 #include "MspFlasher_large.h"
+#include "PacedTarget.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSerialPort>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -43,23 +42,14 @@ bool load(MspFlasher& flasher, QString text)
 
 int flashBenchmark()
 {
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("ttyBSL"));
-    QProcess target;
-    target.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    target.start(QStringLiteral(KAMDEL_TOOLS_DIR "/bsltarget"),
-        { QStringLiteral("--baud"),
-            qEnvironmentVariableIsSet("BENCH_BAUD") ? qEnvironmentVariable("BENCH_BAUD")
-                                                    : QString::number(Baud),
-            QStringLiteral("--model"), QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump"),
-            QStringLiteral("--headless"), link });
-    QByteArray output;
-    while (!output.contains("ready ") && target.waitForReadyRead(5000))
-        output += target.readAll();
-    if (!output.contains("ready ")) {
+    PacedTarget target;
+    if (!target.start({ QStringLiteral("--baud"),
+            qEnvironmentVariableIsSet("BENCH_BAUD") ? qEnvironmentVariable("BENCH_BAUD") : QString::number(Baud),
+            QStringLiteral("--model"), QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
         std::fprintf(stderr, "bsltarget did not start\n");
         return 1;
     }
+    const QString link = target.link();
 
     QSerialPort port(link);
     port.setBaudRate(Baud);
@@ -84,13 +74,12 @@ int flashBenchmark()
     const double totalSeconds = total.nsecsElapsed() / 1e9;
     port.close();
 
-    target.waitForFinished(10000);
-    output += target.readAll();
-    const bool valid = output.contains("verdict app=valid");
+    const bool valid = target.finishedValid();
 
-    // Every write of n data bytes is n + 9 bytes out and one byte back.
+    // Every write of n data bytes is n + 8 bytes out (header, length, command,
+    // three address bytes, the data, two checksum bytes) and one byte back.
     const int blocks = ImageSize / 16;
-    const double wireBytes = blocks * (16 + 9 + 1) + (2 + 9 + 1);
+    const double wireBytes = blocks * (16 + 8 + 1) + (2 + 8 + 1);
     const double wireSeconds = wireBytes * 10 / Baud;
     std::printf("flash 64 KiB at %d baud: %s, target application check %s\n", Baud, flashed ? "ok" : "FAILED",
         valid ? "valid" : "INVALID");

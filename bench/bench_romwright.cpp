@@ -2,15 +2,18 @@
 // target paced at 57,600 baud, and compares the time with what the line
 // allows: 25 bytes on the wire per 16-byte block (24 sent, 1 answer).
 
+#include "PacedTarget.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -41,55 +44,73 @@ QByteArray imageText()
     return text + "\nq\n";
 }
 
-} // namespace
 
-int main(int argc, char* argv[])
+struct Run
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("ttyBSL"));
-    const QString firmware = dir.filePath(QStringLiteral("app.txt"));
-    QFile file(firmware);
-    if (!file.open(QIODevice::WriteOnly) || file.write(imageText()) < 0)
-        return 1;
-    file.close();
+    int exitCode = -1;
+    bool valid = false;
+    double seconds = 0;
+};
 
-    QProcess target;
-    QByteArray log;
-    target.start(QStringLiteral(KAMDEL_TOOLS_DIR "/bsltarget"),
-        { QStringLiteral("--baud"), QString::number(Baud), QStringLiteral("--model"),
-            QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump"), QStringLiteral("--headless"),
-            link });
-    while (!log.contains("ready ") && target.waitForReadyRead(5000))
-        log += target.readAll();
-    if (!log.contains("ready ")) {
+Run flashOnce(const QString& firmware)
+{
+    Run run;
+    PacedTarget target;
+    if (!target.start({ QStringLiteral("--baud"), QString::number(Baud), QStringLiteral("--model"),
+            QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
         std::fprintf(stderr, "bsltarget did not start\n");
-        return 1;
+        return run;
     }
-    // The target logs every request; keep its pipe drained during the run.
-    QObject::connect(&target, &QProcess::readyReadStandardOutput, &target, [&] { log += target.readAll(); });
 
     QProcess romwright;
-    romwright.setProcessChannelMode(QProcess::ForwardedChannels);
+    romwright.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    romwright.setStandardOutputFile(QProcess::nullDevice());
     QEventLoop loop;
     QObject::connect(
         &romwright, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
     romwright.start(
-        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { QStringLiteral("--port"), link, firmware });
+        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { QStringLiteral("--port"), target.link(), firmware });
     loop.exec();
-    const double seconds = timer.nsecsElapsed() / 1e9;
+    run.seconds = timer.nsecsElapsed() / 1e9;
 
-    target.waitForFinished(10000);
-    log += target.readAll();
-    const bool valid = log.contains("verdict app=valid");
+    run.valid = target.finishedValid();
+    run.exitCode = romwright.exitCode();
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString firmware = dir.filePath(QStringLiteral("app.txt"));
+    QFile file(firmware);
+    if (!file.open(QIODevice::WriteOnly) || file.write(imageText()) < 0)
+        return 1;
+    file.close();
+
     const int blocks = 65536 / 16;
     // The checksum word is one more, shorter request.
     const double wireSeconds = double(blocks * BlockWireBytes + 2 + 8 + 1) * BitsPerByte / Baud;
-    std::printf("romwright 64 KiB at %d baud: exit %d, target application check %s\n", Baud,
-        romwright.exitCode(), valid ? "valid" : "INVALID");
-    std::printf("  whole program run %.3f s, wire limit of the writes %.3f s, fraction %.3f\n", seconds,
-        wireSeconds, wireSeconds / seconds);
-    return romwright.exitCode() == 0 && valid ? 0 : 1;
+    // A shared machine wakes processes late now and then; the median of a few
+    // runs is the figure, each run is shown.
+    constexpr int Runs = 3;
+    std::vector<double> fractions;
+    bool ok = true;
+    for (int i = 0; i < Runs; ++i) {
+        const Run run = flashOnce(firmware);
+        std::printf("romwright 64 KiB at %d baud, run %d: exit %d, target application check %s, %.3f s, "
+                    "fraction %.3f\n",
+            Baud, i + 1, run.exitCode, run.valid ? "valid" : "INVALID", run.seconds,
+            wireSeconds / run.seconds);
+        ok = ok && run.exitCode == 0 && run.valid;
+        fractions.push_back(wireSeconds / run.seconds);
+    }
+    std::sort(fractions.begin(), fractions.end());
+    std::printf("  wire limit of the writes %.3f s, median fraction of the wire limit %.3f\n", wireSeconds,
+        fractions[Runs / 2]);
+    return ok ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer (AddressSanitizer and
-# UndefinedBehaviorSanitizer on) in build-fuzz, and runs each in turn.
+# UndefinedBehaviorSanitizer on) in build-san, and runs each in turn.
 # Usage: tools/run-fuzzers.sh [seconds per target] [target names...]
 # Every target runs for the given time (default 600); new coverage is kept
-# in build-fuzz/corpus/<name>, crashes land in build-fuzz/crashes/<name>.
+# in build-san/corpus/<name>, crashes land in build-san/crashes/<name>.
 # Copy a crash that you have mended to tests/fuzz/regressions/<name>/ so
 # that the ordinary suite replays it from then on.
 set -euo pipefail
@@ -13,7 +13,7 @@ seconds=${1:-600}
 shift || true
 
 tools/install-deps.sh clang libclang-rt-14-dev
-dir=build-fuzz
+dir=build-san
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

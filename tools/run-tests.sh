@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the project twice (plain, then with AddressSanitizer and
-# UndefinedBehaviorSanitizer) with warnings as errors, and runs the whole
-# test suite on each build; then runs every fuzz target briefly.
+# Builds the project twice (plain with g++, then with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer) with warnings as errors,
+# and runs the whole test suite on each build; then runs every fuzz target
+# briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,16 +22,20 @@ run_suite() {
 echo "== Plain build =="
 run_suite build
 
-echo "== Sanitizer build (address, undefined) =="
+# One clang build serves both the sanitized suite and the fuzz targets
+# (build-san): everything under AddressSanitizer and UndefinedBehaviorSanitizer,
+# instrumented for libFuzzer's coverage. In it the fuzz targets take the place
+# of the tests that replay their seeds.
+echo "== Sanitizer build (clang: address, undefined) =="
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 # The package is checked once, on the plain build: packing sanitized
 # programs tells nothing more.
-CTEST_ARGS="-LE package" run_suite build-asan -DKAMDEL_SANITIZE=ON -DKAMDEL_BUILD_BENCH=OFF
+CTEST_ARGS="-LE package" run_suite build-san -DCMAKE_CXX_COMPILER=clang++ -DKAMDEL_FUZZ=ON \
+    -DKAMDEL_BUILD_BENCH=OFF
 
-# Every fuzz target for six seconds on its clang build (build-fuzz), under
-# a minute in all: enough to catch a reader that crashes on its seeds or
-# close to them.
+# Every fuzz target for six seconds, under a minute in all: enough to catch
+# a reader that crashes on its seeds or close to them.
 echo "== Fuzz targets (short run) =="
 tools/run-fuzzers.sh 6

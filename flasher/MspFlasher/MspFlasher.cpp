@@ -270,9 +270,10 @@ char MspFlasher::getResponse(int timeOut)
 
 // A late answer to an earlier, timed-out request must not be taken for the
 // answer to the next one: drop whatever is buffered, here and in the driver.
+// Events are left to the wait for the answer, when the line is busy anyway;
+// serving them here would delay every request.
 void MspFlasher::drainInput()
 {
-    QCoreApplication::processEvents();
     if (m_pSerialPort->isOpen()) {
         m_pSerialPort->readAll();
         m_pSerialPort->clear(QSerialPort::Input);

@@ -144,9 +144,17 @@ void SerialPortDialog::refresh()
     std::sort(names.begin(), names.end(), naturalLess);
 
     const QString selected = ui->comboBox_Port->currentText();
+    // A detected port that went away gives way to the first one left; a typed
+    // path or the port in use was never detected and stays chosen.
+    const bool chosenByHand = !selected.trimmed().isEmpty() && !m_DetectedNames.contains(selected);
+    m_DetectedNames = names;
     ui->comboBox_Port->clear();
     ui->comboBox_Port->addItems(names);
-    const int index = ui->comboBox_Port->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = ui->comboBox_Port->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0 && chosenByHand) {
+        ui->comboBox_Port->insertItem(0, selected);
+        index = 0;
+    }
     ui->comboBox_Port->setCurrentIndex(index >= 0 ? index : (names.isEmpty() ? -1 : 0));
 }
 

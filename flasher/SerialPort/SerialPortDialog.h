@@ -43,4 +43,6 @@ private:
 
     std::unique_ptr<Ui_SerialPortDialog> ui;
     QSerialPort* m_pSerialPort;
+    // The names the last refresh found, to tell them from a typed path.
+    QStringList m_DetectedNames;
 };

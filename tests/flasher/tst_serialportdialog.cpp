@@ -101,6 +101,7 @@ private slots:
     void refreshKeepsSelection_data();
     void refreshKeepsSelection();
     void refreshButtonRereadsPorts();
+    void refreshKeepsUndetectedPortInUse();
     void showLoadsPortSettings_data();
     void showLoadsPortSettings();
     void speedNotInListKeepsPreviousSelection();
@@ -168,6 +169,10 @@ void tst_SerialPortDialog::refreshKeepsSelection_data()
     QTest::addRow("match is case-sensitive")
         << QStringList { "COM1", "COM3" } << "COM1" << QStringList { "com1", "ACM0" } << "ACM0";
     QTest::addRow("no ports left") << QStringList { "COM1" } << "COM1" << QStringList {} << "";
+    QTest::addRow("typed path stays") << QStringList { "COM1" } << "/dev/serial/by-id/usb-panel"
+                                      << QStringList { "COM2" } << "/dev/serial/by-id/usb-panel";
+    QTest::addRow("typed path stays with no ports")
+        << QStringList {} << "/tmp/ttyBSL" << QStringList {} << "/tmp/ttyBSL";
 }
 
 void tst_SerialPortDialog::refreshKeepsSelection()
@@ -189,6 +194,9 @@ void tst_SerialPortDialog::refreshKeepsSelection()
     dialog.refresh();
     QCOMPARE(box->currentText(), expected);
     QCOMPARE(box->currentIndex() < 0, expected.isEmpty());
+    // A second refresh must not lose it either.
+    dialog.refresh();
+    QCOMPARE(box->currentText(), expected);
 }
 
 void tst_SerialPortDialog::refreshButtonRereadsPorts()
@@ -201,6 +209,19 @@ void tst_SerialPortDialog::refreshButtonRereadsPorts()
     // The buttons act on press, before any release.
     QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_Refresh"), Qt::LeftButton);
     QCOMPARE(entries(dialog.findChild<QComboBox*>("comboBox_Port")), (QStringList { "COM3", "COM12" }));
+    dialog.reject();
+}
+
+void tst_SerialPortDialog::refreshKeepsUndetectedPortInUse()
+{
+    QSerialPort port(QStringLiteral("/tmp/ttyBSL"));
+    ListedPortsDialog dialog(&port, nullptr);
+    dialog.ports = QStringList { "COM1" };
+    dialog.show();
+    QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_Refresh"), Qt::LeftButton);
+    auto* box = dialog.findChild<QComboBox*>("comboBox_Port");
+    QCOMPARE(entries(box), (QStringList { "/tmp/ttyBSL", "COM1" }));
+    QCOMPARE(box->currentText(), QStringLiteral("/tmp/ttyBSL"));
     dialog.reject();
 }
 

@@ -82,12 +82,18 @@ int64_t nowNs()
     return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
+// A timer on a shared machine often wakes 100 us or more late, which a real
+// UART never adds to an answer: sleep to just before the deadline, then wait
+// out the rest awake.
 void sleepUntil(int64_t deadlineNs)
 {
+    constexpr int64_t AwakeNs = 200000;
+    const int64_t wake = deadlineNs - AwakeNs;
     timespec ts {};
-    ts.tv_sec = deadlineNs / 1000000000;
-    ts.tv_nsec = deadlineNs % 1000000000;
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) { }
+    ts.tv_sec = wake / 1000000000;
+    ts.tv_nsec = wake % 1000000000;
+    while (nowNs() < wake && clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) { }
+    while (nowNs() < deadlineNs) { }
 }
 
 class Log

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
+
+// The virtual boot-loader target behind a pseudo-terminal, its log going to a
+// file: reading the log takes no time from the processes being measured.
+class PacedTarget
+{
+public:
+    // Starts the target at the link in a folder of its own; false if it never
+    // said it was ready.
+    bool start(const QStringList& arguments)
+    {
+        m_Process.setStandardOutputFile(m_Dir.filePath(QStringLiteral("target.log")));
+        m_Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_Process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/bsltarget"),
+            QStringList(arguments) << QStringLiteral("--headless") << link());
+        QElapsedTimer waited;
+        waited.start();
+        while (!log().contains("ready ") && waited.elapsed() < 5000)
+            QThread::msleep(10);
+        return log().contains("ready ");
+    }
+
+    QString link() const { return m_Dir.filePath(QStringLiteral("ttyBSL")); }
+
+    QByteArray log() const
+    {
+        QFile file(m_Dir.filePath(QStringLiteral("target.log")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Waits for the target to end after the jump and tells whether the
+    // application it holds passes its check.
+    bool finishedValid()
+    {
+        m_Process.waitForFinished(10000);
+        return log().contains("verdict app=valid");
+    }
+
+private:
+    QTemporaryDir m_Dir;
+    QProcess m_Process;
+};
