@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     const double wireSeconds = double(blocks * BlockWireBytes + 2 + 8 + 1) * BitsPerByte / Baud;
     // A shared machine wakes processes late now and then; the median of a few
     // runs is the figure, each run is shown.
-    constexpr int Runs = 3;
+    constexpr int Runs = 5;
     std::vector<double> fractions;
     bool ok = true;
     for (int i = 0; i < Runs; ++i) {

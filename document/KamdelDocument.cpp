@@ -399,6 +399,9 @@ void KamdelDocument::installRingScene(const RingLayout& layout)
     ring->createLayout();
     ring->setPanel(Bottom, Image);
     ring->setEdits(m_edits);
+    // The tree's frame pictures are seen from the side the board shows.
+    model->setPictureSide(ring->side());
+    connect(ring, &AbstractLedPanelScene::sideChanged, model, &CommandTreeModel::setPictureSide);
     scene = ring;
     ledPanelView()->setScene(scene);
     m_frameEditor->setScene(scene);

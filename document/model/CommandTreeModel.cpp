@@ -67,7 +67,7 @@ QVariant CommandTreeModel::data(const QModelIndex& index, int role) const
         return QVariant();
     case Qt::DecorationRole:
         if (item->type() == AbstractTreeItem::LedStates)
-            return FramePicture::render(static_cast<LedStatesCommand*>(item), FramePictureSize);
+            return FramePicture::render(static_cast<LedStatesCommand*>(item), FramePictureSize, m_pictureSide);
         return QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -86,6 +86,24 @@ bool CommandTreeModel::setData(const QModelIndex& index, const QVariant& value, 
 Qt::ItemFlags CommandTreeModel::flags(const QModelIndex& index) const
 {
     return QAbstractItemModel::flags(index);
+}
+
+void CommandTreeModel::setPictureSide(eLedPanelSide side)
+{
+    if (side == m_pictureSide)
+        return;
+    m_pictureSide = side;
+    picturesChanged(QModelIndex());
+}
+
+void CommandTreeModel::picturesChanged(const QModelIndex& parent)
+{
+    const int rows = rowCount(parent);
+    if (rows == 0)
+        return;
+    emit dataChanged(index(0, 0, parent), index(rows - 1, 0, parent), { Qt::DecorationRole });
+    for (int row = 0; row < rows; ++row)
+        picturesChanged(index(row, 0, parent));
 }
 
 int CommandTreeModel::frameNumber(const AbstractTreeItem* frame)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LedPanelTypes.h"
 #include "kamdeldocument_export.h"
 
 #include <QAbstractItemModel>
@@ -35,6 +36,9 @@ public:
 
     static int frameNumber(const AbstractTreeItem* frame);
     static constexpr int FramePictureSize = 24;
+    // The side the frame pictures are seen from, that of the board shown.
+    eLedPanelSide pictureSide() const { return m_pictureSide; }
+    void setPictureSide(eLedPanelSide side);
 
     // True when `item` lies in this model's tree (the root included).
     bool contains(const AbstractTreeItem* item) const;
@@ -50,5 +54,8 @@ public:
     void removeItem(AbstractTreeItem* item);
 
 private:
+    void picturesChanged(const QModelIndex& parent);
+
     AbstractTreeItem* rootItem;
+    eLedPanelSide m_pictureSide = Top;
 };

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-QImage FramePicture::render(const LedStatesCommand* frame, int size)
+QImage FramePicture::render(const LedStatesCommand* frame, int size, eLedPanelSide side)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -24,13 +24,13 @@ QImage FramePicture::render(const LedStatesCommand* frame, int size)
     const double innerRadius = size * 0.18;
     const double ringStep = (centre - dot - innerRadius) / 3.0;
     painter.setBrush(Qt::yellow);
+    const double step = side == Bottom ? 7.5 : -7.5;
     const QVector<LedCell*>& cells = frame->leds();
     for (int k = 0; k < cells.size(); ++k) {
         if (cells.at(k)->value() == 0)
             continue;
-        // Positions run counter-clockwise from the top, as on the board's top side.
         const double radius = innerRadius + (k / 48) * ringStep;
-        const double theta = (-90.0 - 7.5 * (k % 48)) * M_PI / 180.0;
+        const double theta = (-90.0 + step * (k % 48)) * M_PI / 180.0;
         painter.drawEllipse(QPointF(centre + radius * std::cos(theta), centre + radius * std::sin(theta)), dot / 2,
                             dot / 2);
     }

@@ -1,15 +1,7 @@
-#include "DocumentFiles.h"
+#include "EditorFixture.h"
 #include "FakeDocument.h"
-#include "MessageBoxes.h"
-#include "SettingsStore.h"
-#include "TestWindow.h"
-#include "VirtualPanelProcess.h"
 
-#include <QAction>
-#include <QSerialPort>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTextEdit>
 #include <QtTest>
 
 #include <csignal>
@@ -54,7 +46,7 @@ QString blockLines(int count)
 }
 } // namespace
 
-class tst_PanelLink : public QObject
+class tst_PanelLink : public QObject, protected EditorFixture
 {
     Q_OBJECT
 
@@ -77,64 +69,33 @@ private slots:
     void writeFailsWhenPanelVanishes();
     void nothingInterleavesWithBlocks();
 
-private:
-    QString documentFile(const QString& version, const QStringList& commands);
-    QString reportText() const
-    {
-        return m_window->findChild<QTextEdit*>(QStringLiteral("textEdit"))->toPlainText();
-    }
-    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
-
-    QTemporaryDir m_dir;
-    MessageBoxes::Handler m_previousHandler;
-    std::unique_ptr<VirtualPanelProcess> m_panel;
-    std::unique_ptr<TestWindow> m_window;
-    int m_files = 0;
 };
 
 void tst_PanelLink::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
     QVERIFY2(
         QFile::exists(QStringLiteral(KAMDEL_TOOLS_DIR "/KamdelVirtualPanel")), "virtual panel not built");
-    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
-    SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
-    m_previousHandler = MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request& request) {
+    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request& request) {
         qWarning("unexpected message from the document library: %s", qPrintable(request.text));
         return QMessageBox::Ok;
-    });
+    }));
 }
 
 void tst_PanelLink::cleanupTestCase()
 {
-    MessageBoxes::setHandler(m_previousHandler);
-    SettingsStore::close();
+    tearDownEditor();
 }
 
 void tst_PanelLink::init()
 {
-    m_panel = std::make_unique<VirtualPanelProcess>();
-    // The port's lock file is named after the link, so the name is unique
-    // to this process: tests running side by side never share it.
-    const QString link = m_dir.filePath(
-        QStringLiteral("editor-panel-%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_files));
-    QVERIFY(m_panel->start(link));
-    m_window = std::make_unique<TestWindow>();
-    m_window->panelPort()->setPortName(link);
+    QVERIFY(openWindow(true));
 }
 
 void tst_PanelLink::cleanup()
 {
-    m_window.reset();
-    m_panel.reset();
-}
-
-QString tst_PanelLink::documentFile(const QString& version, const QStringList& commands)
-{
-    const QString path = m_dir.filePath(QStringLiteral("program-%1.xml").arg(++m_files));
-    return DocumentFiles::write(path, DocumentFiles::document(version, commands)) ? path : QString();
+    closeWindow();
 }
 
 void tst_PanelLink::commandWord_data()

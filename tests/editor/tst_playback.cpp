@@ -2,26 +2,21 @@
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
-#include "DocumentFiles.h"
+#include "EditorFixture.h"
 #include "KamdelDocument.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "MemoryGauge.h"
-#include "MessageBoxes.h"
 #include "PlaybackController.h"
 #include "ProgramItem.h"
-#include "SettingsStore.h"
-#include "TestWindow.h"
 
-#include <QAction>
 #include <QImageReader>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Playback, the memory gauge and the exports in the editor window.
-class tst_Playback : public QObject
+class tst_Playback : public QObject, protected EditorFixture
 {
     Q_OBJECT
 
@@ -47,44 +42,33 @@ private:
     {
         return document()->treeModel()->itemFromIndex(document()->commandTreeView()->currentIndex());
     }
-    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
-
-    QTemporaryDir m_dir;
-    int m_files = 0;
-    std::unique_ptr<TestWindow> m_window;
-    MessageBoxes::Handler m_previousHandler;
 };
 
 void tst_Playback::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
-    m_previousHandler = MessageBoxes::setHandler(
-        [](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; });
+    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
 }
 
 void tst_Playback::cleanupTestCase()
 {
-    MessageBoxes::setHandler(m_previousHandler);
-    SettingsStore::close();
+    tearDownEditor();
 }
 
 void tst_Playback::init()
 {
-    m_window = std::make_unique<TestWindow>();
+    QVERIFY(openWindow(false));
     m_window->show();
 }
 
 void tst_Playback::cleanup()
 {
-    m_window.reset();
+    closeWindow();
 }
 
 void tst_Playback::open(const QString& version, const QStringList& commands)
 {
-    const QString path = m_dir.filePath(QStringLiteral("play-%1.xml").arg(++m_files));
-    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(version, commands)));
+    const QString path = documentFile(version, commands);
+    QVERIFY(!path.isEmpty());
     m_window->openDocument(path);
     QVERIFY(document());
 }

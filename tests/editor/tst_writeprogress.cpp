@@ -1,21 +1,13 @@
-#include "DocumentFiles.h"
-#include "MessageBoxes.h"
-#include "SettingsStore.h"
-#include "TestWindow.h"
-#include "VirtualPanelProcess.h"
+#include "EditorFixture.h"
 
-#include <QAction>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSerialPort>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTextEdit>
 #include <QtTest>
 
 // Compile and Write against the virtual panel: progress, Cancel, and
 // closing the window while blocks are going out.
-class tst_WriteProgress : public QObject
+class tst_WriteProgress : public QObject, protected EditorFixture
 {
     Q_OBJECT
 
@@ -34,49 +26,27 @@ private slots:
 
 private:
     void openFrames(int count);
-    QString report() const
-    {
-        return m_window->findChild<QTextEdit*>(QStringLiteral("textEdit"))->toPlainText();
-    }
-    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
-
-    QTemporaryDir m_dir;
-    int m_files = 0;
-    std::unique_ptr<VirtualPanelProcess> m_panel;
-    std::unique_ptr<TestWindow> m_window;
-    MessageBoxes::Handler m_previousHandler;
 };
 
 void tst_WriteProgress::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
-    m_previousHandler = MessageBoxes::setHandler(
-        [](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; });
+    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
 }
 
 void tst_WriteProgress::cleanupTestCase()
 {
-    MessageBoxes::setHandler(m_previousHandler);
-    SettingsStore::close();
+    tearDownEditor();
 }
 
 void tst_WriteProgress::init()
 {
-    m_panel = std::make_unique<VirtualPanelProcess>();
-    const QString link = m_dir.filePath(
-        QStringLiteral("write-panel-%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_files));
-    QVERIFY(m_panel->start(link));
-    m_window = std::make_unique<TestWindow>();
-    m_window->panelPort()->setPortName(link);
+    QVERIFY(openWindow(true));
     m_window->show();
 }
 
 void tst_WriteProgress::cleanup()
 {
-    m_window.reset();
-    m_panel.reset();
+    closeWindow();
 }
 
 void tst_WriteProgress::openFrames(int count)
@@ -84,8 +54,8 @@ void tst_WriteProgress::openFrames(int count)
     QStringList frames;
     for (int i = 0; i < count; ++i)
         frames << DocumentFiles::frame({ i % 192 });
-    const QString path = m_dir.filePath(QStringLiteral("frames-%1.xml").arg(++m_files));
-    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(QStringLiteral("1.0"), frames)));
+    const QString path = documentFile(QStringLiteral("1.0"), frames);
+    QVERIFY(!path.isEmpty());
     m_window->openDocument(path);
     QVERIFY(m_window->document());
 }
@@ -136,8 +106,8 @@ void tst_WriteProgress::cancelStopsAfterTheCurrentBlock()
     QVERIFY2(received.size() <= cancelAt + 2, qPrintable(received.join(QLatin1Char(','))));
     QVERIFY(!received.contains(QStringLiteral("RX RESET")));
     QVERIFY(!m_window->panelPort()->isOpen());
-    QVERIFY(report().endsWith(QStringLiteral("Writing canceled: the panel holds an incomplete program.")));
-    QVERIFY(!report().contains(QStringLiteral("finished")));
+    QVERIFY(reportText().endsWith(QStringLiteral("Writing canceled: the panel holds an incomplete program.")));
+    QVERIFY(!reportText().contains(QStringLiteral("finished")));
     QVERIFY(action("action_CompileAndWrite")->isEnabled());
     QVERIFY(!m_window->isWriting());
 }
@@ -165,7 +135,7 @@ void tst_WriteProgress::closeDuringWrite()
     m_panel->settle();
     QCOMPARE(m_panel->received().contains(QStringLiteral("RX BLOCK 4 32")), !answer);
     QCOMPARE(m_panel->received().contains(QStringLiteral("RX RESET")), !answer);
-    QCOMPARE(report().contains(QStringLiteral("Writing canceled")), answer);
+    QCOMPARE(reportText().contains(QStringLiteral("Writing canceled")), answer);
     // The document closed with the window, not under the running write.
     QCOMPARE(m_window->document() == nullptr, answer);
 }

@@ -18,6 +18,7 @@
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
+#include "ShotFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,8 @@
 #include <memory>
 
 namespace {
+
+using namespace ShotFiles;
 
 struct Model
 {
@@ -44,14 +47,6 @@ void light(LedStatesCommand* frame, std::initializer_list<int> leds)
 {
     for (int k : leds)
         frame->leds().at(k)->setValue(1);
-}
-
-bool save(QWidget* widget, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = widget->grab().save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
 #include "WidgetStack.h"
+#include "ShotFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +39,8 @@
 
 namespace {
 
+using namespace ShotFiles;
+
 struct Model
 {
     const char* label;
@@ -48,21 +51,6 @@ const Model Models[] = {
     { "zq-ring-a", &KamdelPanel1::newDocument },
     { "zq-ring-b", &KamdelPanel2::newDocument },
 };
-
-void settle(int ms = 200)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(QWidget* widget, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = widget->grab().save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
-}
 
 ProgramItem* programOf(KamdelDocument& document)
 {

@@ -26,6 +26,7 @@
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
+#include "ShotFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,31 +44,7 @@
 
 namespace {
 
-void settle(int ms = 200)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(const QPixmap& pixmap, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = !pixmap.isNull() && pixmap.save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
-}
-
-QPixmap composite(QWidget& window, QWidget* popup)
-{
-    const QRect area = window.frameGeometry().united(popup->geometry());
-    QPixmap canvas(area.size());
-    canvas.fill(QColor(0x50, 0x50, 0x50));
-    QPainter painter(&canvas);
-    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
-    painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
-    return canvas;
-}
+using namespace ShotFiles;
 
 // Press on the first LED, drag across the others, release.
 void drag(AbstractLedPanelScene* scene, const QVector<int>& leds)
@@ -131,13 +108,13 @@ int main(int argc, char* argv[])
     ok &= save(tree->grab(), out, QStringLiteral("editing_tree.png"));
 
     QMenu* frameMenu = openMenu(window, "menu_Frame");
-    ok &= save(composite(window, frameMenu), out, QStringLiteral("editing_frame_menu.png"));
+    ok &= save(composite(window, { frameMenu }), out, QStringLiteral("editing_frame_menu.png"));
     frameMenu->hide();
 
     window.findChild<QAction*>(QStringLiteral("action_FrameRotateClockwise"))->trigger();
     settle();
     QMenu* editMenu = openMenu(window, "menu_Edit");
-    ok &= save(composite(window, editMenu), out, QStringLiteral("editing_edit_menu.png"));
+    ok &= save(composite(window, { editMenu }), out, QStringLiteral("editing_edit_menu.png"));
     editMenu->hide();
 
     // Two frames copied and pasted after the third, then the tree's menu on
@@ -152,7 +129,7 @@ int main(int argc, char* argv[])
     const QRect row = tree->visualRect(document->treeModel()->indexOf(program->child(3)));
     emit tree->customContextMenuRequested(row.center());
     settle();
-    ok &= save(composite(window, tree->menu()), out, QStringLiteral("editing_tree_clipboard.png"));
+    ok &= save(composite(window, { tree->menu() }), out, QStringLiteral("editing_tree_clipboard.png"));
     tree->menu()->hide();
     return ok ? 0 : 1;
 }

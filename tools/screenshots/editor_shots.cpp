@@ -20,6 +20,7 @@
 #include "MainWindow.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
+#include "ShotFiles.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -37,20 +38,7 @@
 
 namespace {
 
-void settle(int ms = 200)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(const QPixmap& pixmap, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = !pixmap.isNull() && pixmap.save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
-}
+using namespace ShotFiles;
 
 QString frame(std::initializer_list<int> leds)
 {
@@ -96,21 +84,6 @@ void selectFrame(MainWindow& window)
     settle();
     if (LedPanelView* board = document->ledPanelView())
         board->zoomFit();
-}
-
-// The window with its open menus painted where they stand on the screen.
-QPixmap composite(QWidget& window, const QList<QWidget*>& popups)
-{
-    QRect area = window.frameGeometry();
-    for (const QWidget* popup : popups)
-        area = area.united(popup->geometry());
-    QPixmap canvas(area.size());
-    canvas.fill(QColor(0x50, 0x50, 0x50));
-    QPainter painter(&canvas);
-    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
-    for (QWidget* popup : popups)
-        painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
-    return canvas;
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include "Romwright.h"
 #include "SerialPortDialog.h"
+#include "ShotFiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,8 @@
 
 namespace {
 
+using namespace ShotFiles;
+
 QString writeImage(const QString& path, int size)
 {
     QFile file(path);
@@ -44,14 +47,6 @@ QString writeImage(const QString& path, int size)
         out << QString::asprintf("%02X", (i * 7 + 3) & 0xFF) << (i % 16 == 15 ? '\n' : ' ');
     out << "\n@10000\n31 40 00 24\nq\n";
     return path;
-}
-
-bool save(QWidget* widget, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = widget->grab().save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
 }
 
 class Target

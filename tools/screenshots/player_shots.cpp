@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "SettingsStore.h"
+#include "ShotFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,20 +30,7 @@
 
 namespace {
 
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(const QPixmap& pixmap, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = !pixmap.isNull() && pixmap.save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
-}
+using namespace ShotFiles;
 
 // A hand sweeping round: frame k lights LEDs 0 to 4k of the outer ring and
 // LED k of the inner ring, so the direction of the rings shows.

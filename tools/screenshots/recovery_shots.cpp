@@ -16,6 +16,7 @@
 #include "ProgramItem.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
+#include "ShotFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,13 +30,7 @@
 
 namespace {
 
-bool save(QWidget* widget, const QDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    const bool ok = widget && widget->grab().save(path, "PNG");
-    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
-    return ok;
-}
+using namespace ShotFiles;
 
 // A copy as a killed editor leaves it: a folder without a live lock.
 bool leaveCopy(const QString& folder)

@@ -58,6 +58,8 @@ private slots:
     void roles();
     void setDataRenames();
     void framesHaveNumberAndPicture();
+    void pictureFollowsBoardSide_data();
+    void pictureFollowsBoardSide();
     void indexOfRoundTrips();
     void edits_data();
     void edits();
@@ -105,6 +107,53 @@ void tst_CommandTreeModel::framesHaveNumberAndPicture()
     };
     QVERIFY(yellowAbove(lit));
     QVERIFY(!yellowAbove(dark));
+}
+
+void tst_CommandTreeModel::pictureFollowsBoardSide_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("dotOnTheLeft");
+    // A quarter turn from the top: counter-clockwise seen from the top,
+    // clockwise seen from the bottom, as on the board.
+    QTest::addRow("top, 12") << int(Top) << 12 << true;
+    QTest::addRow("bottom, 12") << int(Bottom) << 12 << false;
+    QTest::addRow("top, 36") << int(Top) << 36 << false;
+    QTest::addRow("bottom, 36") << int(Bottom) << 36 << true;
+}
+
+void tst_CommandTreeModel::pictureFollowsBoardSide()
+{
+    QFETCH(int, side);
+    QFETCH(int, position);
+    QFETCH(bool, dotOnTheLeft);
+
+    Tree tree;
+    auto* frame = new LedStatesCommand(tree.program);
+    frame->leds().at(3 * 48 + position)->setValue(1); // outer ring
+    const QModelIndex index = tree.model->indexOf(frame);
+    QSignalSpy changed(tree.model, &QAbstractItemModel::dataChanged);
+    tree.model->setPictureSide(eLedPanelSide(side));
+    // Only a turn repaints: the views must learn of it, for this frame too.
+    const bool turned = side != int(Top);
+    bool frameTold = false;
+    for (const QList<QVariant>& args : changed)
+        frameTold |= args.at(0).toModelIndex().parent() == index.parent()
+            && args.at(2).value<QVector<int>>().contains(Qt::DecorationRole);
+    QCOMPARE(frameTold, turned);
+
+    const QImage picture = tree.model->data(index, Qt::DecorationRole).value<QImage>();
+    const int size = picture.width();
+    const auto yellowIn = [&picture, size](int from, int to) {
+        for (int x = from; x < to; ++x) {
+            const QColor c = picture.pixelColor(x, size / 2);
+            if (c.red() > 200 && c.green() > 200 && c.blue() < 100)
+                return true;
+        }
+        return false;
+    };
+    QCOMPARE(yellowIn(0, size / 2), dotOnTheLeft);
+    QCOMPARE(yellowIn(size / 2, size), !dotOnTheLeft);
 }
 
 void tst_CommandTreeModel::shape()
