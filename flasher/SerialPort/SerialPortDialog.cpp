@@ -160,6 +160,9 @@ void SerialPortDialog::refresh()
 
 void SerialPortDialog::show()
 {
+    // A path typed at an earlier opening and canceled is not offered again.
+    ui->comboBox_Port->setCurrentIndex(-1);
+    ui->comboBox_Port->clearEditText();
     refresh();
 
     // A port that is not detected (a symbolic link, a virtual boot loader)

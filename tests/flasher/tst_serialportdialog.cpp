@@ -222,6 +222,13 @@ void tst_SerialPortDialog::refreshKeepsUndetectedPortInUse()
     auto* box = dialog.findChild<QComboBox*>("comboBox_Port");
     QCOMPARE(entries(box), (QStringList { "/tmp/ttyBSL", "COM1" }));
     QCOMPARE(box->currentText(), QStringLiteral("/tmp/ttyBSL"));
+
+    // A path typed and canceled is gone at the next opening.
+    box->setEditText(QStringLiteral("/dev/ttyUSB7"));
+    dialog.reject();
+    dialog.show();
+    QCOMPARE(entries(box), (QStringList { "/tmp/ttyBSL", "COM1" }));
+    QCOMPARE(box->currentText(), QStringLiteral("/tmp/ttyBSL"));
     dialog.reject();
 }
 
