@@ -1,4 +1,5 @@
 #include "IntelHexReader.h"
+#include "FirmwareFile.h"
 #include "MspFlasher.h"
 
 #include <QCoreApplication>
@@ -43,9 +44,17 @@ bool IntelHexReader::recognise(const QByteArray& text)
     return false;
 }
 
+// Bounded like a firmware file: a device or pipe that never ends must not
+// fill the memory.
 bool IntelHexReader::read(QIODevice* device)
 {
-    return read(device->readAll());
+    const QByteArray text = device->read(FirmwareFile::MaxSize + 1);
+    if (text.size() > FirmwareFile::MaxSize) {
+        m_Segments.clear();
+        m_ErrorLine = 0;
+        return refuse(tr("more than 16 MiB of text"));
+    }
+    return read(text);
 }
 
 bool IntelHexReader::read(const QByteArray& text)

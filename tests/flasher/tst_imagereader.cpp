@@ -3,6 +3,7 @@
 #include "IntelHexReader.h"
 #include "MspFlasher.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -54,6 +55,7 @@ private slots:
     void fitsMemory();
     void firmwareFileRefused_data();
     void firmwareFileRefused();
+    void readerFromADeviceIsBounded();
 };
 
 void tst_ImageReader::refusalNamesLineAndReason_data()
@@ -293,6 +295,21 @@ void tst_ImageReader::firmwareFileRefused()
     QCOMPARE(FirmwareFile::read(path, &content, &error), reason.isEmpty());
     QCOMPARE(error, reason);
     QCOMPARE(content.size(), reason.isEmpty() ? int(FirmwareFile::MaxSize) : 0);
+}
+
+void tst_ImageReader::readerFromADeviceIsBounded()
+{
+    IntelHexReader reader;
+    QFile endless("/dev/zero");
+    QVERIFY(endless.open(QIODevice::ReadOnly));
+    QVERIFY(!reader.read(&endless));
+    QCOMPARE(reader.errorReason(), QString("more than 16 MiB of text"));
+
+    QBuffer buffer;
+    buffer.setData(":0260000001029B\n:00000001FF\n");
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QVERIFY(reader.read(&buffer));
+    QCOMPARE(reader.segments().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ImageReader)
