@@ -197,8 +197,11 @@ FlashRun::Outcome FlashRun::runDevice(const QString& imagePath)
     if (m_pMspFlasher->canceled())
         return Canceled;
     emit report(tr("Erase device."));
-    m_EraseSent = !m_pMspFlasher->canceled();
-    if (!m_pMspFlasher->eraseDevice())
+    // Only an erase request that went out can have left the device empty.
+    const int sent = m_pMspFlasher->requestsSent();
+    const bool erased = m_pMspFlasher->eraseDevice();
+    m_EraseSent = m_pMspFlasher->requestsSent() > sent;
+    if (!erased)
         return failed(tr("Cannot erase device!"));
     emit report(tr("Write device application code."));
     if (!m_pMspFlasher->flashDevice())

@@ -399,6 +399,7 @@ void MspFlasher::sendPacket(const tBSLPacket& packet)
     // One write keeps the line busy without gaps between the bytes.
     m_pSerialPort->write(wire);
     m_pSerialPort->flush();
+    ++m_RequestsSent;
 }
 
 // A canceled operation ends without a message: its failure is the user's

@@ -87,6 +87,9 @@ public:
     // request is refused as after cancel(), even before the event loop could
     // deliver the news. init() does not clear it.
     void watchCancelFlag(const volatile std::sig_atomic_t* flag) { m_pCancelFlag = flag; }
+    // Request packets put on the line so far: whether a step reached the
+    // device at all, when it fails or is canceled.
+    int requestsSent() const { return m_RequestsSent; }
 
     virtual bool verifyDevice() = 0;
     virtual bool eraseDevice() = 0;
@@ -136,5 +139,6 @@ protected:
 private:
     uint16_t packetCRC(tBSLPacket& packet);
     const volatile std::sig_atomic_t* m_pCancelFlag = nullptr;
+    int m_RequestsSent = 0;
     void drainInput();
 };
