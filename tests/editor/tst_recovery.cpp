@@ -122,6 +122,8 @@ private slots:
     void runningEditorsCopyIsNotOffered();
     void copyIsWrittenSoonAfterEdits_data();
     void copyIsWrittenSoonAfterEdits();
+    void copyHoldsWhatTheDocumentWrites_data();
+    void copyHoldsWhatTheDocumentWrites();
     void restoredDocumentKeepsItsPath_data();
     void restoredDocumentKeepsItsPath();
     void copyLastsUntilSavedOrDiscarded_data();
@@ -320,6 +322,48 @@ void tst_Recovery::copyIsWrittenSoonAfterEdits()
         edit(document);
         QTRY_COMPARE(readAll(copy), documentXml(document));
     }
+}
+
+void tst_Recovery::copyHoldsWhatTheDocumentWrites_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("seed");
+    for (int seed = 1; seed <= 4; ++seed)
+        QTest::addRow("random tree %d", seed) << (seed % 2 ? "1.0" : "2.0") << seed;
+}
+
+void tst_Recovery::copyHoldsWhatTheDocumentWrites()
+{
+    QFETCH(QString, version);
+    QFETCH(int, seed);
+    QRandomGenerator random { quint32(seed) };
+    QStringList parts[2];
+    for (QStringList& commands : parts) {
+        for (int i = random.bounded(1, 30); i > 0; --i) {
+            const int kind = random.bounded(4);
+            QVector<int> on;
+            for (int led = random.bounded(8); led > 0; --led)
+                on << random.bounded(192);
+            commands << (kind == 0 ? DocumentFiles::reset()
+                    : kind == 1    ? DocumentFiles::stop()
+                    : kind == 2    ? QStringLiteral("<Call/>")
+                                   : DocumentFiles::frame(on));
+        }
+    }
+    QString xml = DocumentFiles::document(version, parts[0]);
+    xml.replace(QStringLiteral("</Program>"),
+        QStringLiteral("</Program><Function>%1<Return/></Function>").arg(parts[1].join(QString())));
+    const QString path = m_dir.filePath(QStringLiteral("random-%1.xml").arg(seed));
+    QVERIFY(DocumentFiles::write(path, xml));
+    RecoveryWindow window;
+    window.openDocument(path);
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    QVERIFY(document);
+    edit(document);
+    QVERIFY(documentXml(document).contains("<Function>"));
+    window.recoveryStore()->writeNow();
+    window.recoveryStore()->waitForWrites();
+    QCOMPARE(readAll(window.recoveryStore()->copyPath()), documentXml(document));
 }
 
 void tst_Recovery::restoredDocumentKeepsItsPath_data()
