@@ -270,9 +270,9 @@ void RecoveryStore::removeCopy()
     m_quietTimer.stop();
     m_longestTimer.stop();
     m_pending = false;
-    // A write still on its way would bring the copy back after it went.
-    m_writer->discardPending();
-    removeOwnFiles(m_folder);
+    // After the write under way, if any, which would bring the copy back.
+    const QString folder = m_folder;
+    m_writer->dropPendingThen([folder] { removeOwnFiles(folder); });
     m_namesWritten = false;
 }
 

@@ -31,16 +31,16 @@ void RecoveryWriter::write(const QString& path, std::function<QByteArray()> make
     if (!m_jobs.isEmpty() && m_jobs.last().path == path)
         m_jobs.last().make = std::move(make);
     else
-        m_jobs.enqueue({ path, std::move(make) });
+        m_jobs.enqueue({ path, std::move(make), nullptr });
     m_changed.wakeAll();
 }
 
-void RecoveryWriter::discardPending()
+void RecoveryWriter::dropPendingThen(std::function<void()> task)
 {
     QMutexLocker locker(&m_mutex);
     m_jobs.clear();
-    while (m_busy)
-        m_changed.wait(&m_mutex);
+    m_jobs.enqueue({ QString(), nullptr, std::move(task) });
+    m_changed.wakeAll();
 }
 
 void RecoveryWriter::waitForIdle()
@@ -61,14 +61,18 @@ void RecoveryWriter::run()
         Job job = m_jobs.dequeue();
         m_busy = true;
         locker.unlock();
-        const QByteArray bytes = job.make();
+        if (job.task) {
+            job.task();
+        } else {
+            const QByteArray bytes = job.make();
+            // The commit syncs the data before the rename, so a copy on disk
+            // is always whole: the old one or the new one.
+            QSaveFile file(job.path);
+            if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                file.commit();
+        }
         // What made the bytes goes here, on this thread.
-        job.make = nullptr;
-        // The commit syncs the data before the rename, so a copy on disk is
-        // always whole: the old one or the new one.
-        QSaveFile file(job.path);
-        const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-        emit written(job.path, ok);
+        job = Job();
         locker.relock();
         m_busy = false;
         m_changed.wakeAll();

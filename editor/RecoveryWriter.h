@@ -10,8 +10,8 @@
 #include <functional>
 
 // Writes files on a thread of its own, one after the other in the order
-// asked, so that writing and syncing a large recovery copy never holds up
-// the window. A write of a file still waiting in line is replaced by a newer
+// asked, so that making, writing and syncing a large recovery copy never
+// holds up the window. A write still waiting in line is replaced by a newer
 // write of the same file.
 class RecoveryWriter : public QThread
 {
@@ -25,16 +25,11 @@ public:
     void write(const QString& path, const QByteArray& bytes);
     // `make` runs on the writer's thread and gives the bytes to write.
     void write(const QString& path, std::function<QByteArray()> make);
-    // Drops the writes not yet started and waits for the one under way, so
-    // that nothing asked before reaches the disk after this returns.
-    void discardPending();
-    // Waits until every write asked so far is on disk or has failed.
+    // Drops what has not started; `task` runs on the writer's thread once
+    // the work under way is done, so nothing asked before comes after it.
+    void dropPendingThen(std::function<void()> task);
+    // Waits until everything asked so far is done.
     void waitForIdle();
-
-signals:
-    // From the writer's thread; `ok` is false when the file could not be
-    // written.
-    void written(const QString& path, bool ok);
 
 protected:
     void run() override;
@@ -42,8 +37,9 @@ protected:
 private:
     struct Job
     {
-        QString path;
+        QString path; // empty for a task
         std::function<QByteArray()> make;
+        std::function<void()> task;
     };
 
     QMutex m_mutex;

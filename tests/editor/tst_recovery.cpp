@@ -250,6 +250,7 @@ void tst_Recovery::copyFollowsTheDocument()
     } else {
         window.setCurrentDocument(KamdelPanel2::newDocument());
     }
+    store->waitForWrites();
     QVERIFY(!QFileInfo::exists(store->copyPath()));
     QTest::qWait(60);
     QVERIFY(!QFileInfo::exists(store->copyPath()));
