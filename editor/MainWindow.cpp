@@ -62,6 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     updateWindowTitle();
     recovery = new RecoveryStore(this);
+    connect(recovery, &RecoveryStore::recoveredChanged, this, &MainWindow::updateWindowTitle);
 
     writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
     writeProgress->setFormat(tr("%v of %m blocks"));
@@ -148,13 +149,18 @@ void MainWindow::restoreGeometryFromSettings()
 
 void MainWindow::updateWindowTitle()
 {
-    if (!currentDocument)
+    if (!currentDocument) {
         setWindowTitle(tr("Segmented LED panel editor"));
-    else if (currentDocument->filePath().isEmpty())
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]").arg(currentDocument->fileName()));
+        return;
+    }
+    QString name = currentDocument->fileName() + QStringLiteral("[*]");
+    // Restored work is marked until it is saved.
+    if (recovery && recovery->isRecovered(currentDocument))
+        name += tr(" (recovered)");
+    if (currentDocument->filePath().isEmpty())
+        setWindowTitle(tr("Segmented LED panel editor  -  %1").arg(name));
     else
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]  (%2)")
-                           .arg(currentDocument->fileName(), currentDocument->filePath()));
+        setWindowTitle(tr("Segmented LED panel editor  -  %1  (%2)").arg(name, currentDocument->filePath()));
 }
 
 void MainWindow::setCurrentDocument(AbstractDocument* document)
@@ -252,11 +258,12 @@ void MainWindow::addToRecentFiles(const QString& path)
 
 void MainWindow::offerRecovery()
 {
-    for (const RecoveryStore::Leftover& leftover : recovery->leftovers()) {
+    for (const RecoveryStore::Leftover& leftover : recovery->claimLeftovers()) {
         const QMessageBox::StandardButton answer = askRecovery(leftover.name, leftover.time);
-        if (answer == QMessageBox::Discard
-            || (answer == QMessageBox::Yes && restoreRecoveryCopy(leftover.copyPath, leftover.name)))
-            RecoveryStore::discard(leftover);
+        if (answer == QMessageBox::Discard)
+            recovery->discard(leftover);
+        else if (answer == QMessageBox::Yes && (!currentDocument || currentDocument->maybeSave()))
+            restoreRecoveryCopy(leftover);
     }
 }
 
@@ -270,26 +277,25 @@ QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const Q
         QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
-bool MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& name)
+void MainWindow::restoreRecoveryCopy(const RecoveryStore::Leftover& leftover)
 {
-    if (currentDocument && !currentDocument->maybeSave())
-        return false;
-    std::unique_ptr<KamdelDocument> document;
-    if (KamdelPanel1::isValid_XML(copyPath))
-        document.reset(KamdelPanel1::newDocument());
-    else if (KamdelPanel2::isValid_XML(copyPath))
-        document.reset(KamdelPanel2::newDocument());
-    if (!document || !document->load(copyPath)) {
-        showWarning(tr("The recovery copy of %1 cannot be read.").arg(name));
-        return false;
+    // The copy stays until the work is saved or discarded, and always when
+    // it could not be read in full.
+    bool complete = false;
+    std::unique_ptr<KamdelDocument> document = recovery->read(leftover, complete);
+    const QString where = QDir::toNativeSeparators(leftover.copyPath);
+    if (!document) {
+        showWarning(
+            tr("The recovery copy of %1 cannot be read. It is kept at %2.").arg(leftover.name, where));
+        return;
     }
-    // The copy is not the user's file: Save must ask where, and the work
-    // counts as unsaved until then.
-    document->setFilePath(QString());
-    document->setFileName(name);
-    QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
-    setCurrentDocument(document.release());
-    return true;
+    if (!complete)
+        showWarning(tr("The recovery copy of %1 could be read only in part; what was read is shown. "
+                       "The copy is kept at %2.")
+                        .arg(leftover.name, where));
+    AbstractDocument* restored = document.release();
+    setCurrentDocument(restored);
+    recovery->adopt(leftover, restored, !complete);
 }
 
 void MainWindow::newDocument_KamdelPanel1()

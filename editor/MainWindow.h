@@ -2,6 +2,7 @@
 
 #include "AnimationExport.h"
 #include "PanelCommand.h"
+#include "RecoveryStore.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -23,7 +24,6 @@ class QProgressBar;
 class QPushButton;
 class QSerialPort;
 class RecentFiles;
-class RecoveryStore;
 class Ui_MainWindow;
 
 // The editor's one window. It hosts at most one document, keeps the title
@@ -115,7 +115,7 @@ protected:
 private:
     void restoreGeometryFromSettings();
     void addToRecentFiles(const QString& path);
-    bool restoreRecoveryCopy(const QString& copyPath, const QString& name);
+    void restoreRecoveryCopy(const RecoveryStore::Leftover& leftover);
     void replaceDocumentWith(AbstractDocument* document);
     void sendCommandWord(PanelCommand::Word word);
     void stopAnimation();
