@@ -113,8 +113,8 @@ struct Editor
         const QModelIndex from = document->treeModel()->indexOf(program->child(first));
         const QModelIndex to = document->treeModel()->indexOf(program->child(last));
         tree->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
-        tree->selectionModel()->select(QItemSelection(from, to),
-                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        tree->selectionModel()->select(
+            QItemSelection(from, to), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 };
 
@@ -184,9 +184,11 @@ bool benchRotate()
 
 bool benchSpin()
 {
-    const FrameEditor::SpinQuestion before
-        = FrameEditor::setSpinQuestion([](QWidget*, FrameEditor::SpinRequest* request) {
-              *request = { 1, 0xF };
+    const FrameEditor::GenerateQuestion before
+        = FrameEditor::setGenerateQuestion([](QWidget*, FrameEditor::GenerateRequest* request) {
+              request->effect.kind = EffectRequest::Spin;
+              request->effect.step = 1;
+              request->effect.ringMask = 0xF;
               return true;
           });
     std::vector<Sample> samples;
@@ -197,12 +199,12 @@ bool benchSpin()
         editor.document->panelScene()->ledFrame(editor.frame(0));
         settle();
         Stopwatch timer;
-        editor.document->frameEditor()->generateSpin();
+        editor.document->frameEditor()->generate();
         settle();
         samples.push_back(timer.take());
         added = editor.program->childCount() - 1;
     }
-    FrameEditor::setSpinQuestion(before);
+    FrameEditor::setGenerateQuestion(before);
     bool ok = added == 47;
     report(QStringLiteral("Generate spin (%1 frames)").arg(added), Stopwatch::median(samples), 50, &ok);
     return ok;
@@ -212,7 +214,8 @@ bool benchStroke()
 {
     Editor editor(3);
     AbstractLedPanelScene* scene = editor.document->panelScene();
-    editor.document->commandTreeView()->setCurrentIndex(editor.document->treeModel()->indexOf(editor.frame(1)));
+    editor.document->commandTreeView()->setCurrentIndex(
+        editor.document->treeModel()->indexOf(editor.frame(1)));
     settle();
     LedPanelView* view = editor.document->ledPanelView();
     const auto send = [scene](QEvent::Type type, int led) {
@@ -238,10 +241,11 @@ bool benchStroke()
     Sample sample = timer.take();
     sample.wall /= 100;
     sample.cpu /= 100;
-    bool ok = editor.document->edits()->undoStack()->count() == 1 && editor.frame(1)->leds().at(99)->value() == 1
-        && paints >= 100;
-    report(QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
-           sample, 5, &ok);
+    bool ok = editor.document->edits()->undoStack()->count() == 1
+        && editor.frame(1)->leds().at(99)->value() == 1 && paints >= 100;
+    report(
+        QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
+        sample, 5, &ok);
     return ok;
 }
 
