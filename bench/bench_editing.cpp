@@ -196,7 +196,9 @@ bool benchSpin()
     for (int run = 0; run < Runs; ++run) {
         Editor editor(1);
         editor.frame(0)->leds().at(5)->setValue(1);
-        editor.document->panelScene()->ledFrame(editor.frame(0));
+        // Picked in the tree, as a user does: the board shows it.
+        editor.document->commandTreeView()->setCurrentIndex(
+            editor.document->treeModel()->indexOf(editor.frame(0)));
         settle();
         Stopwatch timer;
         editor.document->frameEditor()->generate();
