@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <vector>
+
 namespace {
 
 constexpr int PreviewSize = 240;
@@ -45,14 +47,14 @@ GenerateDialog::GenerateDialog(QWidget* parent)
         &GenerateDialog::kindChanged);
     // Any parameter changed: new frames, new preview.
     for (QSpinBox* box : findChildren<QSpinBox*>())
-        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GenerateDialog::update);
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GenerateDialog::regenerate);
     for (QCheckBox* box : findChildren<QCheckBox*>())
-        connect(box, &QCheckBox::toggled, this, &GenerateDialog::update);
+        connect(box, &QCheckBox::toggled, this, &GenerateDialog::regenerate);
     for (QComboBox* box : { ui->chaseHeadsComboBox, ui->rippleDirectionComboBox })
-        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &GenerateDialog::update);
+        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &GenerateDialog::regenerate);
     connect(m_timer, &QTimer::timeout, this, &GenerateDialog::showNextFrame);
     m_timer->start(PreviewInterval);
-    update();
+    regenerate();
 }
 
 GenerateDialog::~GenerateDialog() = default;
@@ -65,7 +67,7 @@ void GenerateDialog::setSide(eLedPanelSide side)
     m_side = side;
     m_painter = std::make_unique<RingFrameImage>(PreviewSize, side);
     writePage(current);
-    update();
+    regenerate();
 }
 
 int GenerateDialog::clockwiseSign() const
@@ -81,7 +83,7 @@ void GenerateDialog::setRequest(const EffectRequest& request)
     m_requests[request.kind] = request;
     if (request.kind == m_kind) {
         writePage(request);
-        update();
+        regenerate();
     }
 }
 
@@ -105,7 +107,7 @@ void GenerateDialog::kindChanged(int index)
     m_kind = EffectRequest::Kind(index);
     ui->pageStack->setCurrentIndex(index);
     writePage(m_requests.at(m_kind));
-    update();
+    regenerate();
 }
 
 void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) const
@@ -159,12 +161,12 @@ void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) 
 
 void GenerateDialog::writePage(const EffectRequest& request)
 {
-    // One update for the whole page, not one per field.
-    const QSignalBlocker blockUpdates(this);
+    // One regeneration for the whole page, not one per field.
     const QList<QWidget*> fields = findChildren<QWidget*>();
-    QVector<std::shared_ptr<QSignalBlocker>> blockers;
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(fields.size());
     for (QWidget* field : fields)
-        blockers.append(std::make_shared<QSignalBlocker>(field));
+        blockers.emplace_back(field);
 
     QCheckBox* rings[] = { ui->ring0CheckBox, ui->ring1CheckBox, ui->ring2CheckBox, ui->ring3CheckBox };
     const bool usesRings = request.kind == EffectRequest::Spin || request.kind == EffectRequest::Chase
@@ -224,7 +226,7 @@ void GenerateDialog::setFrames(const QList<QVector<int>>& frames, int shownNumbe
     ui->dissolveToSpinBox->setRange(1, qMax(1, frames.size()));
     // The next frame, or the first after the last: playback goes round.
     ui->dissolveToSpinBox->setValue(m_shownNumber % qMax(1, frames.size()) + 1);
-    update();
+    regenerate();
 }
 
 int GenerateDialog::toFrame() const
@@ -236,7 +238,7 @@ void GenerateDialog::setImageBytes(int bytes, int bytesPerFrame)
 {
     m_bytes = bytes;
     m_bytesPerFrame = bytesPerFrame;
-    update();
+    regenerate();
 }
 
 int GenerateDialog::weighedBytes() const
@@ -256,7 +258,7 @@ QString GenerateDialog::problem() const
     return Effects::problem(request(), shown, to);
 }
 
-void GenerateDialog::update()
+void GenerateDialog::regenerate()
 {
     if (m_kind == EffectRequest::Chase) {
         const QSignalBlocker blocker(ui->chaseLengthSpinBox);

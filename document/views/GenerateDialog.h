@@ -55,7 +55,8 @@ private:
     void kindChanged(int index);
     void readPage(EffectRequest::Kind kind, EffectRequest* request) const;
     void writePage(const EffectRequest& request);
-    void update();
+    // New frames, weight and preview for the parameters shown.
+    void regenerate();
     void showFrame(int index);
     // +1 when clockwise as seen is rising position numbers, -1 otherwise.
     int clockwiseSign() const;
