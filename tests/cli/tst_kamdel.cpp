@@ -441,6 +441,9 @@ void tst_Kamdel::generateErrors()
         QStringLiteral("chase"), QStringLiteral("-o"), out });
     QCOMPARE(missing.status, 2);
     QVERIFY(!QFileInfo::exists(out));
+    const Run help = kamdel({ QStringLiteral("generate"), QStringLiteral("--help") });
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.contains("--per-frame") && help.out.contains("--then-empty"));
     // A new Program starts with the frames.
     QCOMPARE(
         kamdel({ QStringLiteral("generate"), empty, QStringLiteral("ripple"), QStringLiteral("-o"), out })
