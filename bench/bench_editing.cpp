@@ -113,8 +113,8 @@ struct Editor
         const QModelIndex from = document->treeModel()->indexOf(program->child(first));
         const QModelIndex to = document->treeModel()->indexOf(program->child(last));
         tree->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
-        tree->selectionModel()->select(
-            QItemSelection(from, to), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        tree->selectionModel()->select(QItemSelection(from, to),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 };
 
@@ -216,8 +216,7 @@ bool benchStroke()
 {
     Editor editor(3);
     AbstractLedPanelScene* scene = editor.document->panelScene();
-    editor.document->commandTreeView()->setCurrentIndex(
-        editor.document->treeModel()->indexOf(editor.frame(1)));
+    editor.document->commandTreeView()->setCurrentIndex(editor.document->treeModel()->indexOf(editor.frame(1)));
     settle();
     LedPanelView* view = editor.document->ledPanelView();
     const auto send = [scene](QEvent::Type type, int led) {
@@ -243,11 +242,10 @@ bool benchStroke()
     Sample sample = timer.take();
     sample.wall /= 100;
     sample.cpu /= 100;
-    bool ok = editor.document->edits()->undoStack()->count() == 1
-        && editor.frame(1)->leds().at(99)->value() == 1 && paints >= 100;
-    report(
-        QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
-        sample, 5, &ok);
+    bool ok = editor.document->edits()->undoStack()->count() == 1 && editor.frame(1)->leds().at(99)->value() == 1
+        && paints >= 100;
+    report(QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
+           sample, 5, &ok);
     return ok;
 }
 

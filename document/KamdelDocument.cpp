@@ -95,14 +95,14 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     new ProgramItem(device);
 
     connect(ui.commandTreeView, &CommandTreeView::currentItemChanged, ui.widgetStack,
-        &WidgetStack::setCurrentItem);
-    connect(
-        ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack, &WidgetStack::setTableEditor);
+            &WidgetStack::setCurrentItem);
+    connect(ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack,
+            &WidgetStack::setTableEditor);
     connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
     connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
     // The tree's frame pictures follow the LEDs.
     connect(m_edits, &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
-        QOverload<>::of(&QWidget::update));
+            QOverload<>::of(&QWidget::update));
 }
 
 KamdelDocument::~KamdelDocument()
@@ -157,8 +157,9 @@ QString KamdelDocument::askSaveFileName()
 QMessageBox::StandardButton KamdelDocument::askSaveChanges()
 {
     return MessageBoxes::warning(this, QCoreApplication::applicationName(),
-        tr("%1 has been modified.\nDo you want to save changes?").arg(fileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+                                 tr("%1 has been modified.\nDo you want to save changes?").arg(fileName()),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::NoButton);
 }
 
 bool KamdelDocument::load(const QString& fileName)
@@ -168,7 +169,7 @@ bool KamdelDocument::load(const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         MessageBoxes::warning(this, QCoreApplication::applicationName(),
-            tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+                              tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
         return false;
     }
 
@@ -180,7 +181,8 @@ bool KamdelDocument::load(const QString& fileName)
     file.close();
     if (!read) {
         MessageBoxes::warning(this, QCoreApplication::applicationName(),
-            tr("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(fileName)));
+                              tr("Error occur while reading xml data of %1.")
+                                  .arg(QDir::toNativeSeparators(fileName)));
         // What was read stays, but the document is not tied to the broken
         // file: a later Save must ask for a name instead of overwriting it.
         // No step of the history leads back to an unmodified state.
@@ -360,8 +362,7 @@ void KamdelDocument::deleteData()
 
 LedPanelTableView* KamdelDocument::focusedTable() const
 {
-    auto* table
-        = ui.widgetStack ? qobject_cast<LedPanelTableView*>(ui.widgetStack->currentWidget()) : nullptr;
+    auto* table = ui.widgetStack ? qobject_cast<LedPanelTableView*>(ui.widgetStack->currentWidget()) : nullptr;
     return table && table->hasFocus() ? table : nullptr;
 }
 

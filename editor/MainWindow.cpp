@@ -239,7 +239,7 @@ void MainWindow::followBoardSide(KamdelDocument* document)
     if (ok && (stored == Top || stored == Bottom))
         scene->setSide(eLedPanelSide(stored));
     documentConnections << connect(scene, &AbstractLedPanelScene::sideChanged, this,
-        [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
+                                   [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
 }
 
 void MainWindow::log(const QString& text)
@@ -266,7 +266,8 @@ void MainWindow::offerRecovery()
 
 QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
 {
-    return QMessageBox::question(this, QCoreApplication::applicationName(),
+    return QMessageBox::question(
+        this, QCoreApplication::applicationName(),
         tr("The editor did not end normally while %1 had unsaved changes.\n"
            "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
             .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
@@ -676,8 +677,7 @@ void MainWindow::exportAnimation()
         return;
     const QString base = QFileInfo(document->fileName()).completeBaseName();
     const QString fileName = askExportFileName(tr("Export animation"),
-        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(),
-        tr("Animated GIF (*.gif)"));
+        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(), tr("Animated GIF (*.gif)"));
     if (fileName.isEmpty())
         return;
     document->compile();
@@ -705,8 +705,8 @@ void MainWindow::exportFrame()
     for (int i = 0; i < qMin(frame->leds().size(), int(leds.size())); ++i)
         leds[size_t(i)] = frame->leds().at(i)->value() > 0;
     const QString fileName = askExportFileName(tr("Export frame as PNG"),
-        QFileInfo(QDir(document->fileDir()),
-            QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
+        QFileInfo(
+            QDir(document->fileDir()), QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
             .filePath(),
         tr("PNG picture (*.png)"));
     if (fileName.isEmpty())
