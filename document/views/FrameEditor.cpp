@@ -145,7 +145,7 @@ LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 }
 
 void collectFrames(const AbstractTreeItem* item, const QSet<const AbstractTreeItem*>& selected,
-    QList<LedStatesCommand*>* frames)
+                   QList<LedStatesCommand*>* frames)
 {
     for (AbstractTreeItem* child : item->children()) {
         if (child->type() == AbstractTreeItem::LedStates && selected.contains(child))
@@ -160,27 +160,27 @@ const QVector<FrameEditor::Tool>& FrameEditor::tools()
 {
     static const QVector<Tool> list {
         { "action_FrameClear", QT_TR_NOOP("Clear"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-            &FrameEditor::clearFrames },
+          &FrameEditor::clearFrames },
         { "action_FrameFill", QT_TR_NOOP("Fill"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-            &FrameEditor::fillFrames },
+          &FrameEditor::fillFrames },
         { "action_FrameInvert", QT_TR_NOOP("Invert"), QKeySequence(Qt::CTRL | Qt::Key_I),
-            &FrameEditor::invertFrames },
+          &FrameEditor::invertFrames },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameRotateClockwise", QT_TR_NOOP("Rotate clockwise"),
-            QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
+          QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
         { "action_FrameRotateCounterClockwise", QT_TR_NOOP("Rotate counter-clockwise"),
-            QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
+          QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
         { "action_FrameMirrorLeftRight", QT_TR_NOOP("Mirror left-right"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
         { "action_FrameMirrorTopBottom", QT_TR_NOOP("Mirror top-bottom"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
-        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), &FrameEditor::ringsOutward },
-        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), &FrameEditor::ringsInward },
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
+        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+          &FrameEditor::ringsOutward },
+        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+          &FrameEditor::ringsInward },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameDuplicate", QT_TR_NOOP("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
-            &FrameEditor::duplicateFrames },
+          &FrameEditor::duplicateFrames },
         { "action_FrameGenerate", QT_TR_NOOP("Generate..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
             &FrameEditor::generate },
     };
@@ -321,26 +321,22 @@ void FrameEditor::rotateCounterClockwise()
 
 void FrameEditor::mirrorLeftRight()
 {
-    transform(
-        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
+    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); }); });
 }
 
 void FrameEditor::mirrorTopBottom()
 {
-    transform(
-        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
+    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); }); });
 }
 
 void FrameEditor::ringsOutward()
 {
-    transform(
-        tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
+    transform(tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); }); });
 }
 
 void FrameEditor::ringsInward()
 {
-    transform(
-        tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
+    transform(tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); }); });
 }
 
 void FrameEditor::duplicateFrames()

@@ -54,7 +54,7 @@ struct Document
         selection->clearSelection();
         for (int row : rows)
             selection->select(document.treeModel()->indexOf(frame(row)),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     Lit lit() const
@@ -109,18 +109,16 @@ void tst_FrameEditor::tools_data()
     QTest::addRow("clockwise on the bottom side")
         << "rotateClockwise" << int(Bottom) << QVector<int> { 0 } << -1 << Lit { { 1, 51 }, { 5 }, {} };
     QTest::addRow("counter-clockwise on the bottom side")
-        << "rotateCounterClockwise" << int(Bottom) << QVector<int> { 0, 1 } << -1
-        << Lit { { 47, 49 }, { 4 }, {} };
+        << "rotateCounterClockwise" << int(Bottom) << QVector<int> { 0, 1 } << -1 << Lit { { 47, 49 }, { 4 }, {} };
     QTest::addRow("shown frame when none is selected")
         << "clearFrames" << int(Top) << QVector<int> {} << 1 << Lit { { 0, 50 }, {}, {} };
     QTest::addRow("selection wins over the shown frame")
         << "mirrorLeftRight" << int(Top) << QVector<int> { 1 } << 0 << Lit { { 0, 50 }, { 43 }, {} };
     QTest::addRow("mirror top-bottom")
         << "mirrorTopBottom" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 24, 70 }, { 5 }, {} };
-    QTest::addRow("rings outward") << "ringsOutward" << int(Top) << QVector<int> { 0, 1 } << -1
-                                   << Lit { { 48, 98 }, { 53 }, {} };
-    QTest::addRow("rings inward") << "ringsInward" << int(Top) << QVector<int> { 0 } << -1
-                                  << Lit { { 2 }, { 5 }, {} };
+    QTest::addRow("rings outward")
+        << "ringsOutward" << int(Top) << QVector<int> { 0, 1 } << -1 << Lit { { 48, 98 }, { 53 }, {} };
+    QTest::addRow("rings inward") << "ringsInward" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 2 }, { 5 }, {} };
     QTest::addRow("fill") << "fillFrames" << int(Top) << QVector<int> { 2 } << -1 << [] {
         QVector<int> all;
         for (int k = 0; k < 192; ++k)
@@ -129,8 +127,7 @@ void tst_FrameEditor::tools_data()
     }();
     QTest::addRow("clearing an empty frame changes nothing")
         << "clearFrames" << int(Top) << QVector<int> { 2 } << -1 << start;
-    QTest::addRow("nothing selected or shown")
-        << "invertFrames" << int(Top) << QVector<int> {} << -1 << start;
+    QTest::addRow("nothing selected or shown") << "invertFrames" << int(Top) << QVector<int> {} << -1 << start;
 }
 
 void tst_FrameEditor::tools()
