@@ -321,22 +321,22 @@ void FrameEditor::rotateCounterClockwise()
 
 void FrameEditor::mirrorLeftRight()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); }); });
+    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
 }
 
 void FrameEditor::mirrorTopBottom()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); }); });
+    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
 }
 
 void FrameEditor::ringsOutward()
 {
-    transform(tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); }); });
+    transform(tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
 }
 
 void FrameEditor::ringsInward()
 {
-    transform(tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); }); });
+    transform(tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
 }
 
 void FrameEditor::duplicateFrames()
