@@ -61,25 +61,28 @@ QString rippleProblem(int width)
     return QString();
 }
 
-QString frameProblem(const QVector<int>& frame, const QString& which)
+// Effects take whole frames of the panel; `start` is set for the frame an
+// effect starts from, clear for the one it ends at.
+QString frameProblem(const QVector<int>& frame, bool start)
 {
-    if (frame.size() != Leds)
-        return tr("There is no %1 frame of 192 LEDs.").arg(which);
-    return QString();
+    if (frame.size() == Leds)
+        return QString();
+    return start ? tr("There is no frame to start from: show one on the board.")
+                 : tr("There is no frame to end at.");
 }
 
 QString blinkProblem(const QVector<int>& frame, int times)
 {
     if (times < 1 || times > MaxFrames / 2)
         return tr("The number of blinks must lie between 1 and %1.").arg(MaxFrames / 2);
-    return frameProblem(frame, tr("shown"));
+    return frameProblem(frame, true);
 }
 
 QString dissolveProblem(const QVector<int>& from, const QVector<int>& to, int count)
 {
-    QString problem = frameProblem(from, tr("shown"));
+    QString problem = frameProblem(from, true);
     if (problem.isEmpty())
-        problem = frameProblem(to, tr("target"));
+        problem = frameProblem(to, false);
     return problem.isEmpty() ? countProblem(count) : problem;
 }
 
@@ -242,7 +245,7 @@ QString problem(const EffectRequest& request, const QVector<int>& shown, const Q
     const EffectRequest& r = request;
     switch (r.kind) {
     case EffectRequest::Spin: {
-        const QString problem = frameProblem(shown, tr("shown"));
+        const QString problem = frameProblem(shown, true);
         if (!problem.isEmpty())
             return problem;
         if (FrameTools::spin(shown, r.step, r.ringMask).isEmpty())
