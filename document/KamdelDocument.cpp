@@ -378,6 +378,7 @@ void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompi
     m_panelModel = modelLabel;
     device->setDescription(QStringLiteral("Segmented ring LED panel"));
     compiler = panelCompiler;
+    m_frameEditor->setCompiler(panelCompiler);
     ui.commandTreeView->menu()->setResetAllowed(true);
 }
 

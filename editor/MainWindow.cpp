@@ -7,6 +7,7 @@
 #include "DocumentEdits.h"
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
@@ -225,6 +226,9 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     updateMemoryGauge();
     if (kamdelDocument && kamdelDocument->panelScene())
         followBoardSide(kamdelDocument);
+    // Generate offers the parameters last used for each effect.
+    if (kamdelDocument)
+        kamdelDocument->frameEditor()->setSettings(SettingsStore::settings());
 
     documentConnections << ui->menubar->connectDocument(document);
     recovery->setDocument(document);

@@ -2,6 +2,7 @@
 
 #include "AnimationExport.h"
 #include "DeviceItem.h"
+#include "GenerateCommand.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
@@ -31,6 +32,8 @@ const char* const Commands = "Commands:\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
                              "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
+                             "  generate FILE KIND -o OUT.xml [options]\n"
+                             "                               add an effect's frames (generate --help)\n"
                              "Exit status: 0 success, 1 the line or the panel failed, 2 a bad or too large\n"
                              "input file, 3 the port cannot be opened, 64 wrong usage.";
 
@@ -112,6 +115,11 @@ int KamdelCli::usage(const QString& message)
 
 int KamdelCli::run(const QStringList& arguments)
 {
+    // Effects take options of their own.
+    if (arguments.value(1) == QLatin1String("generate"))
+        return GenerateCommand(m_out, m_err, [this](const QString& file) {
+            return load(file);
+        }).run(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Compiles, plays, writes and exports Kamdel LED panel documents.\n")

@@ -1,6 +1,11 @@
+#include "DeviceItem.h"
 #include "DocumentFiles.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "LedCell.h"
+#include "LedStatesCommand.h"
+#include "ProgramItem.h"
+#include "SequenceFile.h"
 #include "VirtualPanelProcess.h"
 
 #include <QImageReader>
@@ -98,6 +103,9 @@ private slots:
     void playShowsWhatThePanelShows();
     void gifHasTheFrames();
     void csvRoundTrip();
+    void generate_data();
+    void generate();
+    void generateErrors();
 
 private:
     QString file(const QString& name, const QString& version, const QStringList& commands);
@@ -312,6 +320,136 @@ void tst_Kamdel::csvRoundTrip()
     const Run after = kamdel({ QStringLiteral("play"), out });
     // The target takes the frames, not the Stop: it runs on into the fill.
     QCOMPARE(after.out, before.out);
+}
+
+using Lit = QList<QVector<int>>;
+
+// The LEDs first .. last, and more.
+QVector<int> leds(int first, int last, const QVector<int>& more = {})
+{
+    QVector<int> on;
+    for (int k = first; k <= last; ++k)
+        on << k;
+    on += more;
+    std::sort(on.begin(), on.end());
+    return on;
+}
+
+void tst_Kamdel::generate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<Lit>("frames"); // the Program's frames after, when written
+
+    QTest::addRow("chase on the outer and inner rings")
+        << QStringList { "chase", "--rings", "1,4", "--length", "2", "--step", "-1", "--count", "2" } << 0
+        << QString() << Lit { { 3 }, {}, { 0, 1, 144, 145 }, { 0, 47, 144, 191 } };
+    QTest::addRow("fill backwards after frame 1") << QStringList {
+        "fill", "--rings", "2", "--per-frame", "24", "--start", "12", "--direction", "-1", "--after", "1"
+    } << 0 << QString() << Lit { { 3 }, leds(48, 60, leds(85, 95)), leds(48, 95), {} };
+    QTest::addRow("fill then empty") << QStringList { "fill", "--rings", "1", "--per-frame", "48",
+        "--then-empty" } << 0 << QString()
+                                     << Lit { { 3 }, {}, leds(0, 47), {} };
+    QTest::addRow("ripple inward at the start") << QStringList { "ripple", "--inward", "--width", "3",
+        "--after", "0" } << 0 << QString() << Lit { leds(48, 191), leds(0, 143), { 3 }, {} };
+    QTest::addRow("ripple bouncing") << QStringList { "ripple", "--width", "2", "--bounce" } << 0 << QString()
+                                     << Lit { { 3 }, {}, leds(0, 95), leds(48, 143), leds(96, 191),
+                                            leds(48, 143) };
+    QTest::addRow("blink inverted") << QStringList { "blink", "--frame", "1", "--times", "1", "--invert" }
+                                    << 0 << QString() << Lit { { 3 }, {}, { 3 }, leds(0, 2, leds(4, 191)) };
+    QTest::addRow("dissolve to the next frame by default") << QStringList { "dissolve", "--frame", "1",
+        "--count", "1" } << 0 << QString() << Lit { { 3 }, {}, {} };
+    QTest::addRow("spin of one ring") << QStringList { "spin", "--frame", "1", "--step", "12", "--rings",
+        "1" } << 0 << QString() << Lit { { 3 }, {}, { 15 }, { 27 }, { 39 } };
+    QTest::addRow("twinkle always on ring 3") << QStringList {
+        "twinkle", "--rings", "3", "--density", "100", "--count", "2", "--seed", "4000000000"
+    } << 0 << QString() << Lit { { 3 }, {}, leds(96, 143), leds(96, 143) };
+
+    const auto wrong = [](const char* name, const QStringList& arguments, const char* reason) {
+        QTest::addRow("%s", name) << arguments << 64 << QString::fromLatin1(reason) << Lit();
+    };
+    wrong("unknown effect", { "sparkle" }, "unknown effect 'sparkle'");
+    wrong("heads not dividing 48", { "chase", "--heads", "5" }, "divide 48");
+    wrong("length past the period", { "chase", "--heads", "4", "--length", "13" }, "length");
+    wrong("too many frames", { "chase", "--count", "2001" }, "2000");
+    wrong("no frames", { "twinkle", "--count", "0" }, "between 1 and 2000");
+    wrong("no LEDs per frame", { "fill", "--per-frame", "0" }, "LEDs per frame");
+    wrong("direction 2", { "fill", "--direction", "2" }, "direction");
+    wrong("width 5", { "ripple", "--width", "5" }, "width");
+    wrong("both ripple senses", { "ripple", "--inward", "--outward" }, "exclude");
+    wrong("density past 100", { "twinkle", "--density", "101" }, "density");
+    wrong("no blinks", { "blink", "--times", "0" }, "blinks");
+    wrong("ring 5", { "chase", "--rings", "1,5" }, "--rings");
+    wrong("ring not a number", { "chase", "--rings", "x" }, "--rings");
+    wrong("step not a number", { "chase", "--step", "1.5" }, "--step takes a whole number");
+    wrong("negative seed", { "twinkle", "--seed", "-1" }, "--seed");
+    wrong("after past the last frame", { "chase", "--after", "3" }, "--after");
+    wrong("frame 0", { "blink", "--frame", "0" }, "--frame");
+    wrong("target past the last frame", { "dissolve", "--to", "9" }, "--to");
+    wrong("a spin that changes nothing", { "spin", "--frame", "2" }, "no frames");
+    wrong("unknown option", { "chase", "--colour", "red" }, "colour");
+}
+
+void tst_Kamdel::generate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    QFETCH(Lit, frames);
+
+    const QString source = file(QStringLiteral("effects.xml"), PanelA,
+        { DocumentFiles::frame({ 3 }), DocumentFiles::frame({}), DocumentFiles::stop() });
+    const QString out = dir.filePath(QStringLiteral("%1.xml").arg(QTest::currentDataTag()));
+    const Run run = kamdel(QStringList { QStringLiteral("generate"), source } + arguments
+        + QStringList { QStringLiteral("-o"), out });
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromLocal8Bit(run.err).contains(reason), run.err.constData());
+    QCOMPARE(QFileInfo::exists(out), status == 0);
+    if (status != 0)
+        return;
+
+    KamdelPanel1 document;
+    QVERIFY(document.load(out));
+    ProgramItem* program = document.deviceItem()->program(0);
+    Lit lit;
+    for (LedStatesCommand* frame : SequenceFile::frames(program)) {
+        QVector<int> on;
+        for (int k = 0; k < frame->leds().size(); ++k) {
+            if (frame->leds().at(k)->value())
+                on << k;
+        }
+        lit << on;
+    }
+    QCOMPARE(lit, frames);
+    // The Stop stays last, behind every frame added.
+    QCOMPARE(program->child(program->childCount() - 1)->type(), int(AbstractTreeItem::Stop));
+}
+
+void tst_Kamdel::generateErrors()
+{
+    const QString empty = file(QStringLiteral("empty.xml"), PanelB, { DocumentFiles::stop() });
+    const QString out = dir.filePath(QStringLiteral("never.xml"));
+    const Run noFrame
+        = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("blink"), QStringLiteral("-o"), out });
+    QCOMPARE(noFrame.status, 64);
+    QVERIFY2(noFrame.err.contains("has none"), noFrame.err.constData());
+    const Run noOutput = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("chase") });
+    QCOMPARE(noOutput.status, 64);
+    QVERIFY(noOutput.err.contains("-o"));
+    const Run missing = kamdel({ QStringLiteral("generate"), dir.filePath(QStringLiteral("none.xml")),
+        QStringLiteral("chase"), QStringLiteral("-o"), out });
+    QCOMPARE(missing.status, 2);
+    QVERIFY(!QFileInfo::exists(out));
+    const Run help = kamdel({ QStringLiteral("generate"), QStringLiteral("--help") });
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.contains("--per-frame") && help.out.contains("--then-empty"));
+    // A new Program starts with the frames.
+    QCOMPARE(
+        kamdel({ QStringLiteral("generate"), empty, QStringLiteral("ripple"), QStringLiteral("-o"), out })
+            .status,
+        0);
+    QCOMPARE(kamdel({ QStringLiteral("info"), out }).out.contains("Frames: 4"), true);
 }
 
 QTEST_MAIN(tst_Kamdel)

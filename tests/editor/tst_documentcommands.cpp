@@ -1,6 +1,7 @@
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "KamdelPanel1.h"
@@ -65,6 +66,7 @@ private slots:
     void drawingToolsFollowDocument();
     void boardSideRemembered_data();
     void boardSideRemembered();
+    void generateFromFrameMenu();
 
     void closeDocument_data();
     void closeDocument();
@@ -721,6 +723,41 @@ void tst_DocumentCommands::boardSideRemembered()
     // The other model keeps its own side.
     second.newDocument_KamdelPanel2();
     QCOMPARE(sideOf(second), Bottom);
+}
+
+void tst_DocumentCommands::generateFromFrameMenu()
+{
+    EffectRequest offered;
+    const FrameEditor::GenerateQuestion before
+        = FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+              offered = request->effect;
+              request->effect.kind = EffectRequest::Chase;
+              request->effect.count = 5;
+              request->effect.heads = 4;
+              return true;
+          });
+    {
+        TestWindow window;
+        window.newDocument_KamdelPanel1();
+        QAction* generate = window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"));
+        QVERIFY(generate);
+        QCOMPARE(generate->text(), QStringLiteral("Generate..."));
+        generate->trigger();
+        auto* document = qobject_cast<KamdelDocument*>(window.document());
+        QCOMPARE(document->deviceItem()->child(0)->childCount(), 5);
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(),
+            QStringLiteral("Undo Generate Chase"));
+        QVERIFY(window.isWindowModified());
+        window.close();
+    }
+    // The next session offers the effect and the parameters last used.
+    TestWindow window;
+    window.newDocument_KamdelPanel1();
+    window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();
+    FrameEditor::setGenerateQuestion(before);
+    QCOMPARE(offered.kind, EffectRequest::Chase);
+    QCOMPARE(offered.count, 5);
+    QCOMPARE(offered.heads, 4);
 }
 
 void tst_DocumentCommands::closeDocument_data()
