@@ -228,18 +228,16 @@ void AbstractLedPanelScene::placeFocusMark()
         return;
     }
     if (!m_focusMark) {
-        // A ring drawn in two colours shows on the dark LEDs, the lit ones
-        // and the board picture alike.
+        // A bright cyan ring, a colour neither the LEDs nor the neighbour
+        // hints nor the green board use.
         auto mark = std::make_unique<QGraphicsEllipseItem>();
         mark->setZValue(10);
         mark->setBrush(Qt::NoBrush);
         mark->setAcceptedMouseButtons(Qt::NoButton);
         m_focusMark = adopt(std::move(mark));
     }
-    const double r = 1.15 * LedSize;
-    QPen pen(Qt::cyan, 0.18 * LedSize, Qt::DashLine);
-    pen.setDashPattern({ 2.0, 1.0 });
-    m_focusMark->setPen(pen);
+    const double r = 1.25 * LedSize;
+    m_focusMark->setPen(QPen(QColor(0, 229, 255), 0.3 * LedSize));
     m_focusMark->setRect(-r, -r, 2 * r, 2 * r);
     m_focusMark->setPos(m_ledItems.at(m_focusedLed)->scenePos());
     m_focusMark->show();
