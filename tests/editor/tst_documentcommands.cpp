@@ -681,9 +681,10 @@ void tst_DocumentCommands::drawingToolsFollowDocument()
     auto* document = qobject_cast<KamdelDocument*>(window.document());
     QCOMPARE(document->panelScene()->symmetryOrder(), 6);
     QVERIFY(document->panelScene()->symmetryMirror());
-    auto* frame = new LedStatesCommand;
-    document->edits()->appendItem(frame, document->deviceItem()->child(0));
-    document->panelScene()->ledFrame(frame);
+    // The frame a new document starts with, current and shown.
+    auto* frame = qobject_cast<LedStatesCommand*>(document->deviceItem()->child(0)->child(0));
+    QVERIFY(frame);
+    QCOMPARE(document->panelScene()->shownFrame(), frame);
     QVERIFY(fill->isEnabled());
     fill->trigger();
     QCOMPARE(frame->leds().at(191)->value(), 1);
