@@ -157,7 +157,8 @@ void MainMenu::createPlaybackActions(QObject* windowSide)
         tr("Play the program in the editor as the panel would"));
     playAction->setCheckable(true);
     // Space only while the board has the focus (the document adds the action
-    // to its board); elsewhere it types and toggles as usual.
+    // to its board) and shows no keyboard focus mark, on whose LED Space
+    // switches instead; elsewhere it types and toggles as usual.
     playAction->setShortcut(QKeySequence(Qt::Key_Space));
     playAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     stepAction = makeAction(windowSide, QStringLiteral("action_Step"), tr("Step"), tr("Show the next frame"));

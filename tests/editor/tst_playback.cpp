@@ -200,6 +200,21 @@ void tst_Playback::spacePlaysOnlyOnTheBoard()
     QVERIFY(m_window->playback()->isPlaying());
     QTest::keyClick(board, Qt::Key_Space);
     QVERIFY(!m_window->playback()->isPlaying());
+
+    // With the keyboard's focus mark shown, Space switches its LED; Escape
+    // takes the mark away and Space plays again.
+    action("action_StopPlayback")->trigger();
+    document()->commandTreeView()->setCurrentItem(programItem(0));
+    board->setFocus();
+    auto* frame = qobject_cast<LedStatesCommand*>(programItem(0));
+    QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
+    QCOMPARE(frame->leds().at(0)->value(), 1);
+    QVERIFY(document()->isModified());
+    QTest::keyClick(board, Qt::Key_Escape);
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(m_window->playback()->isPlaying());
 }
 
 void tst_Playback::endOfProgramSaysSo_data()
