@@ -167,6 +167,7 @@ class tst_LedPanelScene : public QObject
 private slots:
     void fastStroke_data();
     void fastStroke();
+    void randomFastStrokes();
     void ringGeometry_data();
     void ringGeometry();
     void toolTips_data();
@@ -595,6 +596,50 @@ void tst_LedPanelScene::fastStroke()
     QCOMPARE(tree.edits.undoStack()->count(), 1);
     tree.edits.undoStack()->undo();
     QVERIFY(litOf(frame).isEmpty());
+}
+
+void tst_LedPanelScene::randomFastStrokes()
+{
+    // Random drags along a ring, up to three LEDs between two events: the
+    // LEDs lit are exactly those from the first position to the last.
+    QRandomGenerator random(1812);
+    Tree tree;
+    LedStatesCommand* frame = tree.frame();
+    LedPanelScene_Ring scene(tree.device);
+    configure(scene, Panel1);
+    scene.setEdits(&tree.edits);
+    scene.ledFrame(frame);
+    LedPanelView view;
+    view.setScene(&scene);
+    view.resize(900, 900);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QWidget* viewport = view.viewport();
+    for (int round = 0; round < 40; ++round) {
+        const int ring = random.bounded(4);
+        const int direction = random.bounded(2) ? 1 : -1;
+        int position = random.bounded(48);
+        const auto at = [&](int p) {
+            return view.mapFromScene(scene.ledItems().at(ring * 48 + (p + 48) % 48)->scenePos());
+        };
+        QVector<int> expected { ring * 48 + (position + 48) % 48 };
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
+        for (int events = random.bounded(1, 6); events > 0; --events) {
+            const int next = position + direction * random.bounded(1, 4);
+            for (int p = position + direction; p != next + direction; p += direction)
+                expected << ring * 48 + (p + 96) % 48;
+            position = next;
+            QMouseEvent move(QEvent::MouseMove, at(position), viewport->mapToGlobal(at(position)),
+                Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
+        std::sort(expected.begin(), expected.end());
+        expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+        QCOMPARE(litOf(frame), expected);
+        tree.edits.undoStack()->undo();
+        QVERIFY(litOf(frame).isEmpty());
+    }
 }
 
 void tst_LedPanelScene::clickWithoutEdits()
