@@ -1,14 +1,14 @@
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
-#include "KamdelPanel2.h"
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
@@ -702,7 +702,8 @@ void tst_DocumentCommands::boardSideRemembered()
 {
     QFETCH(bool, opened);
     const QString path = file(QStringLiteral("side.xml"));
-    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
+    QVERIFY(DocumentFiles::write(
+        path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
     const auto sideOf = [](const TestWindow& window) {
         return qobject_cast<KamdelDocument*>(window.document())->panelScene()->side();
     };

@@ -147,7 +147,7 @@ void tst_Recovery::killedEditorIsRestored()
     const QString expectedPath = m_dir.filePath(QStringLiteral("expected.xml"));
     QProcess editor;
     editor.start(QCoreApplication::applicationFilePath(),
-                 { EditAndWait, expectedPath, m_dir.filePath(QStringLiteral("child.ini")) });
+        { EditAndWait, expectedPath, m_dir.filePath(QStringLiteral("child.ini")) });
     QVERIFY(editor.waitForStarted());
     const auto stop = qScopeGuard([&editor] {
         editor.kill();
@@ -264,7 +264,8 @@ void tst_Recovery::runningEditorsCopyIsNotOffered()
 int main(int argc, char** argv)
 {
     if (argc == 4 && qstrcmp(argv[1], EditAndWait) == 0)
-        return runEditorToBeKilled(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return runEditorToBeKilled(
+            argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     // The child and this test share one data folder of their own.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
