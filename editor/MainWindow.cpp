@@ -4,6 +4,7 @@
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
 #include "CommandTreeModel.h"
+#include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
@@ -12,6 +13,7 @@
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
@@ -22,6 +24,7 @@
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 #include "SettingsStore.h"
+#include "SplitterMemory.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -34,8 +37,10 @@
 #include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QThread>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -45,7 +50,10 @@ const QString SizeKey = QStringLiteral("MainWindow/Size");
 const QString PortNameKey = QStringLiteral("SerialPort/Name");
 const QString LastFolderKey = QStringLiteral("LastFolder/%1");
 const QString BoardSideKey = QStringLiteral("Board/%1/Side");
-const QRect DefaultGeometry(300, 200, 800, 600);
+const QString WindowSplitterKey = QStringLiteral("MainWindow/Splitter");
+const QString DocumentSplitterKey = QStringLiteral("Document/Splitter");
+// A first start takes two thirds of the screen, but never less than this.
+const QSize SmallestFirstSize(1024, 700);
 
 constexpr int CommandPauseMs = PanelWriter::CommandPauseMs;
 } // namespace
@@ -98,8 +106,13 @@ MainWindow::MainWindow(QWidget* parent)
     serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
-    animationTimer.setInterval(10);
+    // Animate runs at the playback speed chosen, so that a show can be
+    // watched on the panel at the pace it plays in the editor.
+    animationTimer.setInterval(1000 / player->framesPerSecond());
+    connect(player, &PlaybackController::framesPerSecondChanged, this,
+        [this](int framesPerSecond) { animationTimer.setInterval(1000 / framesPerSecond); });
     connect(&animationTimer, &QTimer::timeout, this, &MainWindow::nextStep);
+    SplitterMemory::attach(ui->splitter, WindowSplitterKey, { 600, 200 });
 
     setCurrentDocument_and_Connect(nullptr);
 }
@@ -118,8 +131,15 @@ RecentFiles* MainWindow::recentFiles() const
 
 void MainWindow::restoreGeometryFromSettings()
 {
-    const QPoint position = SettingsStore::point(PositionKey, DefaultGeometry.topLeft());
-    const QSize size = SettingsStore::size(SizeKey, DefaultGeometry.size());
+    QRect first(QPoint(300, 200), SmallestFirstSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        first.setSize(available.size() * 2 / 3);
+        first.setSize(first.size().expandedTo(SmallestFirstSize));
+        first.moveCenter(available.center());
+    }
+    const QPoint position = SettingsStore::point(PositionKey, first.topLeft());
+    const QSize size = SettingsStore::size(SizeKey, first.size());
 
     QRect screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -229,6 +249,8 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     // Generate offers the parameters last used for each effect.
     if (kamdelDocument)
         kamdelDocument->frameEditor()->setSettings(SettingsStore::settings());
+    if (kamdelDocument)
+        arrangePanes(kamdelDocument);
 
     documentConnections << ui->menubar->connectDocument(document);
     recovery->setDocument(document);
@@ -245,7 +267,42 @@ void MainWindow::followBoardSide(KamdelDocument* document)
     if (ok && (stored == Top || stored == Bottom))
         scene->setSide(eLedPanelSide(stored));
     documentConnections << connect(scene, &AbstractLedPanelScene::sideChanged, this,
-                                   [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
+        [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
+}
+
+void MainWindow::arrangePanes(KamdelDocument* document)
+{
+    CommandTreeView* tree = document->commandTreeView();
+    auto* splitter = document->findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (!tree || !splitter)
+        return;
+    const int treeWidth = tree->frameLabelWidth();
+    tree->setMinimumWidth(treeWidth);
+    tree->setMaximumWidth(QWIDGETSIZE_MAX);
+    // Extra room goes to the board.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    SplitterMemory::attach(
+        splitter, DocumentSplitterKey, { treeWidth, qMax(width() - treeWidth, treeWidth) });
+}
+
+void MainWindow::hostNewDocument(KamdelDocument* document)
+{
+    document->frameEditor()->insertFrame(false);
+    // Making the document is no edit of the user's.
+    document->edits()->undoStack()->clear();
+    QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, false));
+    setCurrentDocument(document);
+    showFirstFrame();
+}
+
+void MainWindow::showFirstFrame()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    if (!document || !document->commandTreeView()->selectFirstFrame())
+        return;
+    if (LedPanelView* board = document->ledPanelView())
+        board->setFocus();
 }
 
 void MainWindow::log(const QString& text)
@@ -273,8 +330,7 @@ void MainWindow::offerRecovery()
 
 QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
 {
-    return QMessageBox::question(
-        this, QCoreApplication::applicationName(),
+    return QMessageBox::question(this, QCoreApplication::applicationName(),
         tr("The editor did not end normally while %1 had unsaved changes.\n"
            "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
             .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
@@ -305,13 +361,13 @@ void MainWindow::restoreRecoveryCopy(const RecoveryStore::Leftover& leftover)
 void MainWindow::newDocument_KamdelPanel1()
 {
     if (!currentDocument || currentDocument->maybeSave())
-        setCurrentDocument(KamdelPanel1::newDocument());
+        hostNewDocument(KamdelPanel1::newDocument());
 }
 
 void MainWindow::newDocument_KamdelPanel2()
 {
     if (!currentDocument || currentDocument->maybeSave())
-        setCurrentDocument(KamdelPanel2::newDocument());
+        hostNewDocument(KamdelPanel2::newDocument());
 }
 
 void MainWindow::openFiles(const QStringList& paths)
@@ -358,6 +414,7 @@ void MainWindow::openDocument(const QString& path)
     }
     KamdelDocument* loaded = document.release();
     setCurrentDocument(loaded);
+    showFirstFrame();
     addToRecentFiles(loaded->filePath());
     statusBar()->showMessage(tr("Document loaded"), 2000);
 }
@@ -683,7 +740,8 @@ void MainWindow::exportAnimation()
         return;
     const QString base = QFileInfo(document->fileName()).completeBaseName();
     const QString fileName = askExportFileName(tr("Export animation"),
-        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(), tr("Animated GIF (*.gif)"));
+        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(),
+        tr("Animated GIF (*.gif)"));
     if (fileName.isEmpty())
         return;
     document->compile();
@@ -711,8 +769,8 @@ void MainWindow::exportFrame()
     for (int i = 0; i < qMin(frame->leds().size(), int(leds.size())); ++i)
         leds[size_t(i)] = frame->leds().at(i)->value() > 0;
     const QString fileName = askExportFileName(tr("Export frame as PNG"),
-        QFileInfo(
-            QDir(document->fileDir()), QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
+        QFileInfo(QDir(document->fileDir()),
+            QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
             .filePath(),
         tr("PNG picture (*.png)"));
     if (fileName.isEmpty())

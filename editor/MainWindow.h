@@ -43,6 +43,8 @@ public:
     RecentFiles* recentFiles() const;
     RecoveryStore* recoveryStore() const { return recovery; }
     bool isAnimating() const { return animationTimer.isActive(); }
+    // Milliseconds between two Next words while animating.
+    int animationInterval() const { return animationTimer.interval(); }
     bool isWriting() const { return programming; }
     MemoryGauge* memoryGauge() const { return gauge; }
     PlaybackController* playback() const { return player; }
@@ -125,6 +127,15 @@ private:
     // Shows the side remembered for the document's panel model and
     // remembers the side the user picks.
     void followBoardSide(KamdelDocument* document);
+    // A new document opens ready to draw: one empty frame, current and on
+    // the board, with nothing to undo and nothing to save.
+    void hostNewDocument(KamdelDocument* document);
+    // Shows the first frame of the hosted document on the board, which
+    // takes the keys.
+    void showFirstFrame();
+    // The tree wide enough for its frame labels; both splitters where the
+    // user left them.
+    void arrangePanes(KamdelDocument* document);
 
     std::unique_ptr<Ui_MainWindow> ui;
     AbstractDocument* currentDocument = nullptr;

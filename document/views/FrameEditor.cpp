@@ -14,6 +14,7 @@
 #include "ProgramItem.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QSet>
 #include <QSettings>
@@ -137,7 +138,8 @@ QVector<int> valuesOf(const LedStatesCommand* frame)
 LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 {
     auto* frame = new LedStatesCommand;
-    frame->setName(name);
+    if (!name.isEmpty())
+        frame->setName(name);
     const QVector<LedCell*>& cells = frame->leds();
     for (int k = 0; k < cells.size() && k < values.size(); ++k)
         cells.at(k)->setValue(values.at(k));
@@ -145,7 +147,7 @@ LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 }
 
 void collectFrames(const AbstractTreeItem* item, const QSet<const AbstractTreeItem*>& selected,
-                   QList<LedStatesCommand*>* frames)
+    QList<LedStatesCommand*>* frames)
 {
     for (AbstractTreeItem* child : item->children()) {
         if (child->type() == AbstractTreeItem::LedStates && selected.contains(child))
@@ -159,28 +161,30 @@ void collectFrames(const AbstractTreeItem* item, const QSet<const AbstractTreeIt
 const QVector<FrameEditor::Tool>& FrameEditor::tools()
 {
     static const QVector<Tool> list {
+        { "action_FrameAdd", QT_TR_NOOP("Add frame"), QKeySequence(Qt::Key_Insert), &FrameEditor::addFrame },
+        { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameClear", QT_TR_NOOP("Clear"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-          &FrameEditor::clearFrames },
+            &FrameEditor::clearFrames },
         { "action_FrameFill", QT_TR_NOOP("Fill"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-          &FrameEditor::fillFrames },
+            &FrameEditor::fillFrames },
         { "action_FrameInvert", QT_TR_NOOP("Invert"), QKeySequence(Qt::CTRL | Qt::Key_I),
-          &FrameEditor::invertFrames },
+            &FrameEditor::invertFrames },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameRotateClockwise", QT_TR_NOOP("Rotate clockwise"),
-          QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
+            QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
         { "action_FrameRotateCounterClockwise", QT_TR_NOOP("Rotate counter-clockwise"),
-          QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
+            QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
         { "action_FrameMirrorLeftRight", QT_TR_NOOP("Mirror left-right"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
         { "action_FrameMirrorTopBottom", QT_TR_NOOP("Mirror top-bottom"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
-        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
-          &FrameEditor::ringsOutward },
-        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-          &FrameEditor::ringsInward },
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
+        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), &FrameEditor::ringsOutward },
+        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), &FrameEditor::ringsInward },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameDuplicate", QT_TR_NOOP("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
-          &FrameEditor::duplicateFrames },
+            &FrameEditor::duplicateFrames },
         { "action_FrameGenerate", QT_TR_NOOP("Generate..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
             &FrameEditor::generate },
     };
@@ -285,6 +289,50 @@ void FrameEditor::transform(const QString& text, const std::function<QVector<int
     m_edits->setLedValues(changes, text);
 }
 
+void FrameEditor::addFrame()
+{
+    insertFrame(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+}
+
+void FrameEditor::insertFrame(bool copyOfCurrent)
+{
+    if (!m_edits)
+        return;
+    // After the current command; into a program or collection that is
+    // current; else after the frame shown, else at the end of the program.
+    AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
+    LedStatesCommand* shown = shownFrame();
+    AbstractTreeItem* parent = nullptr;
+    int row = 0;
+    if (current
+        && (current->type() == AbstractTreeItem::Program || current->type() == AbstractTreeItem::Function)) {
+        parent = current;
+        row = current->childCount();
+    } else if (current && current->parentItem() && current->type() != AbstractTreeItem::Device) {
+        parent = current->parentItem();
+        row = current->row() + 1;
+    } else if (shown) {
+        parent = shown->parentItem();
+        row = shown->row() + 1;
+    } else if (AbstractTreeItem* device = m_edits->model()->root()->child(0)) {
+        parent = device->child(0);
+        row = parent ? parent->childCount() : 0;
+    }
+    if (!parent)
+        return;
+    const QVector<int> values = copyOfCurrent && shown ? valuesOf(shown) : QVector<int>();
+    LedStatesCommand* frame = newFrame(values, copyOfCurrent && shown ? shown->name() : QString());
+    m_edits->beginStep(copyOfCurrent ? tr("Duplicate") : tr("Add frame"));
+    m_edits->insertItem(row, frame, parent);
+    m_edits->endStep();
+    if (!m_edits->model()->contains(frame)) {
+        delete frame; // refused: the tree did not take it
+        return;
+    }
+    if (m_tree)
+        m_tree->setCurrentItem(frame);
+}
+
 void FrameEditor::clearFrames()
 {
     transform(tr("Clear"), [](const QVector<int>& leds) { return QVector<int>(leds.size(), 0); });
@@ -321,22 +369,26 @@ void FrameEditor::rotateCounterClockwise()
 
 void FrameEditor::mirrorLeftRight()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
+    transform(
+        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
 }
 
 void FrameEditor::mirrorTopBottom()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
+    transform(
+        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
 }
 
 void FrameEditor::ringsOutward()
 {
-    transform(tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
+    transform(
+        tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
 }
 
 void FrameEditor::ringsInward()
 {
-    transform(tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
+    transform(
+        tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
 }
 
 void FrameEditor::duplicateFrames()

@@ -78,6 +78,10 @@ public:
     EffectRequest lastRequest(EffectRequest::Kind kind) const;
 
 public slots:
+    // Puts an empty frame after the current one (with Shift held, a copy of
+    // it) and makes the new frame current; one step of the history.
+    void addFrame();
+    void insertFrame(bool copyOfCurrent);
     void clearFrames();
     void fillFrames();
     void invertFrames();

@@ -1,15 +1,15 @@
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
 #include "FrameEditor.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
-#include "KamdelPanel2.h"
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
@@ -683,9 +683,10 @@ void tst_DocumentCommands::drawingToolsFollowDocument()
     auto* document = qobject_cast<KamdelDocument*>(window.document());
     QCOMPARE(document->panelScene()->symmetryOrder(), 6);
     QVERIFY(document->panelScene()->symmetryMirror());
-    auto* frame = new LedStatesCommand;
-    document->edits()->appendItem(frame, document->deviceItem()->child(0));
-    document->panelScene()->ledFrame(frame);
+    // The frame a new document starts with, current and shown.
+    auto* frame = qobject_cast<LedStatesCommand*>(document->deviceItem()->child(0)->child(0));
+    QVERIFY(frame);
+    QCOMPARE(document->panelScene()->shownFrame(), frame);
     QVERIFY(fill->isEnabled());
     fill->trigger();
     QCOMPARE(frame->leds().at(191)->value(), 1);
@@ -703,7 +704,8 @@ void tst_DocumentCommands::boardSideRemembered()
 {
     QFETCH(bool, opened);
     const QString path = file(QStringLiteral("side.xml"));
-    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
+    QVERIFY(DocumentFiles::write(
+        path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
     const auto sideOf = [](const TestWindow& window) {
         return qobject_cast<KamdelDocument*>(window.document())->panelScene()->side();
     };

@@ -208,7 +208,8 @@ void tst_Recovery::killedEditorIsRestored()
     auto* document = qobject_cast<KamdelDocument*>(window.document());
     QVERIFY(document);
     QCOMPARE(documentXml(document), expected);
-    QCOMPARE(document->deviceItem()->program(0)->childCount(), 2);
+    // The new document's empty frame, and the frame and Reset added.
+    QCOMPARE(document->deviceItem()->program(0)->childCount(), 3);
     // Not tied to a path, so Save asks where; modified until then.
     QVERIFY(document->filePath().isEmpty());
     QCOMPARE(document->fileName(), QStringLiteral("Kamdel_1.xml"));
