@@ -91,7 +91,9 @@ bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledC
     fillTable(csv, frames, ledCount);
     OutputFile file(fileName, source);
     if (!file.open(QIODevice::WriteOnly) || !csv.writeCsv(&file) || !file.commit()) {
-        setError(error, file.failure());
+        setError(error, file.isInput() ? file.errorString()
+                                       : tr("Cannot write file %1:\n%2.")
+                                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     return true;
@@ -228,7 +230,8 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODev
     }
     const int rows = csv.rowCount();
     if (rows == 0) {
-        setError(error, tr("The file holds no frames."));
+        setError(error,
+            tr("%1 cannot be imported. The file holds no frames.").arg(QDir::toNativeSeparators(fileName)));
         return -1;
     }
     if (!container)

@@ -238,10 +238,12 @@ void tst_SequenceFile::badInputChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("refused");
-    QTest::addRow("empty file") << QByteArray() << false;
-    QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << false;
-    QTest::addRow("header only") << QByteArray("0,1,2\n") << false;
-    QTest::addRow("prose") << QByteArray("This is not a table at all.") << false;
+    QTest::addRow("empty file") << QByteArray() << true;
+    QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << true;
+    QTest::addRow("header only") << QByteArray("0,1,2\n") << true;
+    QTest::addRow("byte order mark only") << QByteArray("\xEF\xBB\xBF") << true;
+    QTest::addRow("byte order mark and header") << QByteArray("\xEF\xBB\xBF" "0,1\r\n") << true;
+    QTest::addRow("prose") << QByteArray("This is not a table at all.") << true;
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char((i * 37) & 0xFF));
