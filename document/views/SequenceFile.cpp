@@ -91,9 +91,10 @@ bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledC
     fillTable(csv, frames, ledCount);
     OutputFile file(fileName, source);
     if (!file.open(QIODevice::WriteOnly) || !csv.writeCsv(&file) || !file.commit()) {
-        setError(error, file.isInput() ? file.errorString()
-                                       : tr("Cannot write file %1:\n%2.")
-                                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        setError(error,
+            file.isInput() ? file.errorString()
+                           : tr("Cannot write file %1:\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     return true;

@@ -291,28 +291,32 @@ void tst_KamdelDocument::loadFailures_data()
                                                    "<Stop/><Reset/><LedStates><Led index=\"3\"><sta")
                                      << QStringList { "Stop", "Reset", "Leds" } << QString();
     QTest::addRow("not XML") << QByteArray("\x01\x02 binary") << QStringList() << QString();
-    QTest::addRow("text after the root") << document("<Stop/>") + "garbage" << QStringList { "Stop" } << QString();
+    QTest::addRow("text after the root")
+        << document("<Stop/>") + "garbage" << QStringList { "Stop" } << QString();
     QTest::addRow("second root") << document("<Stop/>") + "<LedPanelDocument version=\"1.0\"/>"
                                  << QStringList { "Stop" } << QString();
     // Refused before the reader starts, so nothing is read.
-    QTest::addRow("element with 33 attributes") << document("<Stop/><Stop " + attributes(33) + "/>") << QStringList()
-                                                << "more attributes";
-    QTest::addRow("elements 65 deep") << document("<Stop/>" + QByteArray("<x>").repeated(62) + QByteArray("</x>").repeated(62))
-                                     << QStringList() << "deeper";
+    QTest::addRow("element with 33 attributes")
+        << document("<Stop/><Stop " + attributes(33) + "/>") << QStringList() << "more attributes";
+    QTest::addRow("elements 65 deep")
+        << document("<Stop/>" + QByteArray("<x>").repeated(62) + QByteArray("</x>").repeated(62))
+        << QStringList() << "deeper";
     const QByteArray led = "<LedStates><Led index=\"1\"><state>";
-    QTest::addRow("state of 65 characters") << document("<Stop/>" + led + QByteArray(65, '1') + "</state></Led></LedStates>")
-                                           << QStringList() << "LED state of more than 64 characters";
-    QTest::addRow("state of 65 references") << document("<Stop/>" + led + QByteArray("&#49;").repeated(65) + "</state></Led></LedStates>")
-                                           << QStringList() << "LED state of more than 64 characters";
-    QTest::addRow("state text split by a child")
-        << document("<Stop/>" + led + QByteArray(40, '1') + "<x/>" + QByteArray(40, '1') + "</state></Led></LedStates>")
-        << QStringList() << "LED state";
-    QTest::addRow("title of 64 KiB and one byte")
-        << QByteArray("<LedPanelDocument version=\"1.0\"><Title>" + QByteArray(65537, 'x') + "</Title></LedPanelDocument>")
-        << QStringList() << "more than 64 KiB";
+    QTest::addRow("state of 65 characters")
+        << document("<Stop/>" + led + QByteArray(65, '1') + "</state></Led></LedStates>") << QStringList()
+        << "LED state of more than 64 characters";
+    QTest::addRow("state of 65 references")
+        << document("<Stop/>" + led + QByteArray("&#49;").repeated(65) + "</state></Led></LedStates>")
+        << QStringList() << "LED state of more than 64 characters";
+    QTest::addRow("state text split by a child") << document(
+        "<Stop/>" + led + QByteArray(40, '1') + "<x/>" + QByteArray(40, '1') + "</state></Led></LedStates>")
+                                                 << QStringList() << "LED state";
+    QTest::addRow("title of 64 KiB and one byte") << QByteArray(
+        "<LedPanelDocument version=\"1.0\"><Title>" + QByteArray(65537, 'x') + "</Title></LedPanelDocument>")
+                                                  << QStringList() << "more than 64 KiB";
     QTest::addRow("text split by comments")
-        << document("<Stop/><x>" + QByteArray(40000, 'y') + "<!-- -->" + QByteArray(40000, 'y') + "</x>") << QStringList()
-        << "more than 64 KiB";
+        << document("<Stop/><x>" + QByteArray(40000, 'y') + "<!-- -->" + QByteArray(40000, 'y') + "</x>")
+        << QStringList() << "more than 64 KiB";
 }
 
 void tst_KamdelDocument::loadFailures()
@@ -325,7 +329,8 @@ void tst_KamdelDocument::loadFailures()
     MessageRecorder messages;
     QVERIFY(document->load(path));
     QCOMPARE(messages.titles, QStringList { "Tollmark" });
-    const QString shown = QStringLiteral("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(path));
+    const QString shown
+        = QStringLiteral("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(path));
     QCOMPARE(messages.texts.size(), 1);
     if (reason.isEmpty()) {
         QCOMPARE(messages.texts.first(), shown);
@@ -341,7 +346,8 @@ void tst_KamdelDocument::loadFailures()
 
 void tst_KamdelDocument::tooManyFramesSaySo()
 {
-    const QString path = writeFile(m_dir.filePath("frames.xml"), document(QByteArray("<LedStates/>").repeated(20001)));
+    const QString path
+        = writeFile(m_dir.filePath("frames.xml"), document(QByteArray("<LedStates/>").repeated(20001)));
     auto document = newDocument(1);
     MessageRecorder messages;
     QVERIFY(document->load(path));
@@ -397,8 +403,8 @@ void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly_data()
         << document("<LedStates><Led index=\"0\" " + attributes(50000) + "/></LedStates>") << true;
     // The reader keeps a run of text whole, several times over: 100 MB once
     // took 741 MB.
-    QTest::addRow("50 MB state") << document("<LedStates><Led index=\"0\"><state>" + QByteArray(50 << 20, '1')
-                                             + "</state></Led></LedStates>")
+    QTest::addRow("50 MB state") << document(
+        "<LedStates><Led index=\"0\"><state>" + QByteArray(50 << 20, '1') + "</state></Led></LedStates>")
                                  << true;
     QTest::addRow("50 MB text") << document("<Stop>" + QByteArray(50 << 20, 'x') + "</Stop>") << true;
     QTest::addRow("50 MB character section")
@@ -427,8 +433,9 @@ void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly()
     if (validHead) {
         QVERIFY(document->load(path));
         QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts.first().startsWith(
-            QStringLiteral("Error occur while reading xml data of %1.\n").arg(QDir::toNativeSeparators(path))));
+        QVERIFY(
+            messages.texts.first().startsWith(QStringLiteral("Error occur while reading xml data of %1.\n")
+                                                  .arg(QDir::toNativeSeparators(path))));
     }
     QVERIFY2(guard.elapsedMs() < ReaderTimeGuardMs, qPrintable(QString::number(guard.elapsedMs())));
     QVERIFY2(guard.peakGrowthMb() < ReaderMemoryGuardMb, qPrintable(QString::number(guard.peakGrowthMb())));

@@ -242,7 +242,9 @@ void tst_SequenceFile::badInputChangesNothing_data()
     QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << true;
     QTest::addRow("header only") << QByteArray("0,1,2\n") << true;
     QTest::addRow("byte order mark only") << QByteArray("\xEF\xBB\xBF") << true;
-    QTest::addRow("byte order mark and header") << QByteArray("\xEF\xBB\xBF" "0,1\r\n") << true;
+    QTest::addRow("byte order mark and header") << QByteArray("\xEF\xBB\xBF"
+                                                              "0,1\r\n")
+                                                << true;
     QTest::addRow("prose") << QByteArray("This is not a table at all.") << true;
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
