@@ -32,6 +32,8 @@ public:
     // the refusal of an output that is the input file.
     bool open(OpenMode mode = WriteOnly) override;
     bool isInput() const { return m_isInput; }
+    // True once a write has failed; errorString() says why.
+    bool hasFailed() const { return m_failed; }
     bool isSequential() const override { return true; }
 
     // Puts what was written in place; false with errorString() set, and the

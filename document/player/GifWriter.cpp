@@ -23,7 +23,7 @@ bool GifWriter::fail(int code)
 {
     m_error = QString::fromLatin1(GifErrorString(code));
     // A failed write has the system's reason.
-    if (code == E_GIF_ERR_WRITE_FAILED && m_file)
+    if (m_file && m_file->hasFailed())
         m_error = m_file->errorString();
     abandon();
     return false;

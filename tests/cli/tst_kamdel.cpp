@@ -1,6 +1,7 @@
 #include "DocumentFiles.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "SmallDisk.h"
 #include "VirtualPanelProcess.h"
 
 #include <QImageReader>
@@ -121,6 +122,8 @@ private slots:
     void outputThatIsTheInputIsRefused();
     void outputErrorsGiveTheSystemsReason_data();
     void outputErrorsGiveTheSystemsReason();
+    void fullDiskKeepsTheOldOutput_data();
+    void fullDiskKeepsTheOldOutput();
     void fifoOutputIsWrittenNotReplaced();
     void standardStreams();
     void pipedSequenceIsBounded();
@@ -431,6 +434,39 @@ void tst_Kamdel::outputErrorsGiveTheSystemsReason()
     QVERIFY(!run.err.contains("Unknown error"));
     if (arguments.contains(QStringLiteral("/dev/full")))
         QVERIFY(isCharacterDevice(QStringLiteral("/dev/full")));
+}
+
+void tst_Kamdel::fullDiskKeepsTheOldOutput_data()
+{
+    QTest::addColumn<QStringList>("command"); // OUT stands for the output
+    QTest::addRow("csv export") << QStringList { "csv", "export", "DOC", "OUT" };
+    QTest::addRow("compile") << QStringList { "compile", "DOC", "--ignore-capacity", "-o", "OUT" };
+    QTest::addRow("gif") << QStringList { "gif", "DOC", "OUT", "--size", "1024", "--frames", "20" };
+}
+
+// A good output on a disk that fills up during the new write stays as it
+// was, and the reason is the system's.
+void tst_Kamdel::fullDiskKeepsTheOldOutput()
+{
+    QFETCH(QStringList, command);
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP("making a small file system takes the super-user");
+    QStringList frames;
+    for (int i = 0; i < 2000; ++i)
+        frames << DocumentFiles::frame({ i % 192, (i * 7) % 192, (i * 13) % 192 });
+    const QString doc = file(QStringLiteral("fill.xml"), PanelA, frames);
+    const QString out = disk.filePath(QStringLiteral("output"));
+    const QByteArray good = QByteArray("good output\n").repeated(2500);
+    QVERIFY(DocumentFiles::write(out, QString::fromLatin1(good)));
+    command.replaceInStrings(QStringLiteral("DOC"), doc);
+    command.replaceInStrings(QStringLiteral("OUT"), out);
+    const Run run = kamdel(command);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(QString::fromLocal8Bit(run.err).contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+        run.err.constData());
+    QCOMPARE(contents(out), good);
+    QCOMPARE(disk.entries(), QStringList { "output" });
 }
 
 void tst_Kamdel::fifoOutputIsWrittenNotReplaced()
