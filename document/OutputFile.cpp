@@ -68,8 +68,6 @@ bool OutputFile::open(OpenMode mode)
                            .arg(QDir::toNativeSeparators(m_path)));
         return false;
     }
-    // Every write goes straight to the system, so that its failure is seen
-    // at that write, with its reason, rather than lost in a final flush.
     const OpenMode fileMode = WriteOnly | Unbuffered | (mode & Text);
     struct stat info
     {
@@ -126,21 +124,36 @@ qint64 OutputFile::readData(char*, qint64)
     return -1;
 }
 
+namespace {
+// Writers such as QXmlStreamWriter hand over a few bytes at a time.
+constexpr int BufferSize = 1 << 16;
+} // namespace
+
 qint64 OutputFile::writeData(const char* data, qint64 size)
 {
     if (!m_target || m_failed)
         return -1;
+    m_buffer.append(data, int(size));
+    if (m_buffer.size() >= BufferSize && !flushBuffer())
+        return -1;
+    return size;
+}
+
+// Every write goes straight to the system, so that its failure is seen
+// with its reason rather than lost in a final flush of the file's own.
+bool OutputFile::flushBuffer()
+{
     qint64 done = 0;
-    while (done < size) {
+    while (!m_failed && done < m_buffer.size()) {
         errno = 0;
-        const qint64 written = m_target->write(data + done, size - done);
-        if (written <= 0) {
+        const qint64 written = m_target->write(m_buffer.constData() + done, m_buffer.size() - done);
+        if (written <= 0)
             fail(systemReason(errno));
-            return -1;
-        }
-        done += written;
+        else
+            done += written;
     }
-    return done;
+    m_buffer.clear();
+    return !m_failed;
 }
 
 bool OutputFile::commit()
@@ -150,7 +163,7 @@ bool OutputFile::commit()
             setErrorString(tr("The file is not open"));
         return false;
     }
-    if (!m_failed) {
+    if (!m_failed && flushBuffer()) {
         errno = 0;
         if (!m_target->flush())
             fail(systemReason(errno));
@@ -188,6 +201,7 @@ bool OutputFile::commit()
 
 void OutputFile::cancel()
 {
+    m_buffer.clear();
     if (m_target) {
         if (m_replaces)
             static_cast<QSaveFile*>(m_target.get())->cancelWriting();

@@ -52,11 +52,13 @@ protected:
 
 private:
     void fail(const QString& reason);
+    bool flushBuffer();
     QString systemReason(int savedErrno) const;
 
     QString m_path;
     QString m_input;
     std::unique_ptr<QFileDevice> m_target;
+    QByteArray m_buffer;
     bool m_replaces = false;
     bool m_failed = false;
     bool m_isInput = false;
