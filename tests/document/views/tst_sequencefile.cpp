@@ -14,6 +14,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A document's tree as the tree view edits it: Device > Program holding
@@ -251,6 +253,9 @@ void tst_SequenceFile::badInputChangesNothing_data()
         binary.append(char((i * 37) & 0xFF));
     QTest::addRow("binary") << binary << true;
     QTest::addRow("missing file") << QByteArray("<missing>") << true;
+    // Opening a FIFO would block until a writer comes; a device never ends.
+    QTest::addRow("FIFO") << QByteArray("<fifo>") << true;
+    QTest::addRow("endless device") << QByteArray("<device>") << true;
     // Rows, but not a single number among them: taking them would only turn
     // LEDs off.
     QTest::addRow("prose over several lines") << QByteArray("Dear diary,\ntoday, nothing.\nThe end\n") << true;
@@ -266,8 +271,15 @@ void tst_SequenceFile::badInputChangesNothing()
     Tree tree;
     tree.first->leds()[7]->setValue(1);
     QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
-    const QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
-                                              : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
+    QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
+                                        : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
+    if (bytes == "<device>")
+        path = QStringLiteral("/dev/zero");
+    if (bytes == "<fifo>") {
+        path = m_dir.filePath("sequence.fifo");
+        QFile::remove(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     QString error;
     const int rows = SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error);
     QCOMPARE(rows, refused ? -1 : 0);
