@@ -53,6 +53,12 @@ bool OutputFile::sameFile(const QString& first, const QString& second)
     return statOf(first, &a) && statOf(second, &b) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+QString OutputFile::inputRefusal(const QString& path)
+{
+    return tr("%1 is the input file; choose another name for the output.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 bool OutputFile::open(OpenMode mode)
 {
     m_failed = false;
@@ -64,8 +70,7 @@ bool OutputFile::open(OpenMode mode)
     }
     if (sameFile(m_input, m_path)) {
         m_isInput = true;
-        setErrorString(tr("%1 is the input file; choose another name for the output.")
-                           .arg(QDir::toNativeSeparators(m_path)));
+        setErrorString(inputRefusal(m_path));
         return false;
     }
     const OpenMode fileMode = WriteOnly | Unbuffered | (mode & Text);
@@ -139,8 +144,8 @@ qint64 OutputFile::writeData(const char* data, qint64 size)
     return size;
 }
 
-// Every write goes straight to the system, so that its failure is seen
-// with its reason rather than lost in a final flush of the file's own.
+// The file itself is unbuffered: a failed write is seen here, with its
+// reason, rather than lost in a final flush of the file's own.
 bool OutputFile::flushBuffer()
 {
     qint64 done = 0;

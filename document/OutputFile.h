@@ -27,6 +27,8 @@ public:
     // True when both names lead to one file: links resolved, or the same
     // device and inode (hard links).
     static bool sameFile(const QString& first, const QString& second);
+    // What refuses `path` as an output because it is the input.
+    static QString inputRefusal(const QString& path);
 
     // Opens for writing only; false with errorString() set. isInput() tells
     // the refusal of an output that is the input file.

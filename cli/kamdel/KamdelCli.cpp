@@ -37,7 +37,7 @@ const char* const Commands = "Commands:\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
                              "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
-                             "An output named '-' is standard output, an input named '-' standard input.\n"
+                             "'-' as an output is standard output, as IN.csv standard input.\n"
                              "Exit status: 0 success, 1 the line, the panel or an output failed, 2 a bad or\n"
                              "too large input file, 3 the port cannot be opened, 4 canceled, 64 wrong usage\n"
                              "(an output that is an input file, among others).";
@@ -309,8 +309,7 @@ int KamdelCli::compile(const QString& file, const QString& output, bool ignoreCa
 
 int KamdelCli::sameFile(const QString& output)
 {
-    printError(tr("%1 is the input file; choose another name for the output. Nothing was written.")
-                   .arg(QDir::toNativeSeparators(output)));
+    printError(OutputFile::inputRefusal(output) + tr(" Nothing was written."));
     return Usage;
 }
 

@@ -45,6 +45,10 @@ bool AnimationExport::writeGif(const QByteArray& image, PanelProgram::Variant va
         *error = tr("The program shows no frame.");
         return false;
     }
+    if (OutputFile::sameFile(options.source, fileName)) {
+        *error = OutputFile::inputRefusal(fileName);
+        return false;
+    }
     const RingFrameImage drawing(options.size, options.side);
     GifWriter gif;
     bool written = gif.open(fileName, drawing.size(), drawing.size(), drawing.palette(), options.source);
