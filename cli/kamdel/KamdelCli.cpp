@@ -16,7 +16,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSerialPort>
 #include <QSocketNotifier>
 
