@@ -395,6 +395,13 @@ void MainWindow::openDocument(const QString& path)
             return;
     }
 
+    // A FIFO or a device named on the command line or in the recent files
+    // would block the window or feed it for ever.
+    const QString unreadable = KamdelDocument::unreadableReason(fileName);
+    if (!unreadable.isEmpty()) {
+        showWarning(unreadable);
+        return;
+    }
     std::unique_ptr<KamdelDocument> document;
     if (KamdelPanel1::isValid_XML(fileName)) {
         document.reset(KamdelPanel1::newDocument());
@@ -738,6 +745,7 @@ void MainWindow::exportAnimation()
         options.side = document->panelScene()->side();
     if (!askAnimationOptions(options))
         return;
+    options.source = document->filePath();
     const QString base = QFileInfo(document->fileName()).completeBaseName();
     const QString fileName = askExportFileName(tr("Export animation"),
         QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(),
@@ -776,8 +784,8 @@ void MainWindow::exportFrame()
     if (fileName.isEmpty())
         return;
     QString error;
-    if (!AnimationExport::writePng(
-            leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName, &error))
+    if (!AnimationExport::writePng(leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName,
+            &error, document->filePath()))
         showWarning(error);
     else
         statusBar()->showMessage(tr("Frame exported to %1").arg(fileName), 5000);

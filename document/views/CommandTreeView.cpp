@@ -1,5 +1,6 @@
 #include "CommandTreeView.h"
 
+#include "AbstractDocument.h"
 #include "AbstractTreeItem.h"
 #include "CallCommand.h"
 #include "CommandTreeMenu.h"
@@ -133,6 +134,16 @@ AbstractTreeItem* survivorFor(AbstractTreeItem* current, const QSet<const Abstra
 }
 
 const QString SequenceFiles = QStringLiteral("Sequences");
+
+// The file of the document showing `widget`: an export must not write over it.
+QString documentFileOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (const auto* document = qobject_cast<const AbstractDocument*>(widget))
+            return document->filePath();
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -511,7 +522,7 @@ void CommandTreeView::exportSequence()
 
     const QList<LedStatesCommand*> frames = SequenceFile::frames(container);
     QString error;
-    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error)) {
+    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error, documentFileOf(this))) {
         MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
         return;
     }

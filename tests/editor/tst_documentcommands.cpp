@@ -26,6 +26,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class tst_DocumentCommands : public QObject
 {
     Q_OBJECT
@@ -50,6 +52,8 @@ private slots:
     void openVanishedRecentFile();
     void openFilesFromCommandLine_data();
     void openFilesFromCommandLine();
+    void openOnlyRegularFiles_data();
+    void openOnlyRegularFiles();
     void brokenFileBoxOnWindow();
     void dialogsStartInLastFolder_data();
     void dialogsStartInLastFolder();
@@ -387,6 +391,27 @@ void tst_DocumentCommands::openFilesFromCommandLine()
         QCOMPARE(window.document()->filePath(), canonical(file(hosted)));
         QCOMPARE(window.recentFiles()->files(), QStringList { canonical(file(hosted)) });
     }
+}
+
+void tst_DocumentCommands::openOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString fifo = file(QStringLiteral("cli.fifo"));
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Both once hung the editor at its start, one blocked, one at full CPU.
+    QTest::addRow("FIFO") << fifo;
+    QTest::addRow("endless device") << QStringLiteral("/dev/zero");
+}
+
+void tst_DocumentCommands::openOnlyRegularFiles()
+{
+    QFETCH(QString, path);
+    TestWindow window;
+    window.openFiles({ path });
+    QCOMPARE(window.warnings, QStringList { QStringLiteral("%1 is not a regular file.").arg(path) });
+    QVERIFY(!window.document());
+    QVERIFY(window.recentFiles()->files().isEmpty());
 }
 
 void tst_DocumentCommands::brokenFileBoxOnWindow()
