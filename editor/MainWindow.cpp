@@ -5,6 +5,7 @@
 #include "AbstractDocument.h"
 #include "CommandTreeModel.h"
 #include "DocumentEdits.h"
+#include "DropHandler.h"
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
 #include "KamdelDocument.h"
@@ -14,6 +15,7 @@
 #include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
+#include "PanelPortChoice.h"
 #include "PanelWriter.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
@@ -62,6 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     updateWindowTitle();
     recovery = new RecoveryStore(this);
+    // The report pane only shows what the editor reports.
+    ui->textEdit->setReadOnly(true);
+    new DropHandler(this, ui->textEdit);
 
     writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
     writeProgress->setFormat(tr("%v of %m blocks"));
@@ -93,7 +98,9 @@ MainWindow::MainWindow(QWidget* parent)
             5000);
     });
 
-    serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
+    startPortName = PanelPortChoice::startName(
+        QString(), SettingsStore::string(PortNameKey, QString()), PanelPortChoice::detectedNames());
+    serialPort->setPortName(startPortName);
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
     animationTimer.setInterval(10);
@@ -149,11 +156,11 @@ void MainWindow::restoreGeometryFromSettings()
 void MainWindow::updateWindowTitle()
 {
     if (!currentDocument)
-        setWindowTitle(tr("Segmented LED panel editor"));
+        setWindowTitle(tr("Segmented LED Panel Editor"));
     else if (currentDocument->filePath().isEmpty())
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]").arg(currentDocument->fileName()));
+        setWindowTitle(tr("Segmented LED Panel Editor  -  %1[*]").arg(currentDocument->fileName()));
     else
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]  (%2)")
+        setWindowTitle(tr("Segmented LED Panel Editor  -  %1[*]  (%2)")
                            .arg(currentDocument->fileName(), currentDocument->filePath()));
 }
 
@@ -418,7 +425,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 
     recentFiles()->saveRecentFiles(SettingsStore::settings());
-    SettingsStore::setValue(PortNameKey, serialPort->portName());
+    if (serialPort->portName() != startPortName)
+        SettingsStore::setValue(PortNameKey, serialPort->portName());
     SettingsStore::setValue(PositionKey, pos());
     SettingsStore::setValue(SizeKey, size());
     SettingsStore::sync();
@@ -477,6 +485,21 @@ void MainWindow::showAbout()
 
 // Panel link
 
+void MainWindow::setPortForThisRun(const QString& portName)
+{
+    serialPort->setPortName(portName);
+    startPortName = serialPort->portName();
+}
+
+bool MainWindow::checkPortIsSet()
+{
+    if (!serialPort->portName().trimmed().isEmpty())
+        return true;
+    showWarning(tr("No panel port is set: choose one in Tools > Serial port setup."));
+    setupSerialPort();
+    return false;
+}
+
 void MainWindow::sendCommandWord(PanelCommand::Word word)
 {
     if (serialPort->isOpen()) {
@@ -484,6 +507,8 @@ void MainWindow::sendCommandWord(PanelCommand::Word word)
         return;
     }
 
+    if (!checkPortIsSet())
+        return;
     serialPort->clearError();
     if (!serialPort->open(QIODevice::ReadWrite)) {
         showWarning(tr("Cannot connect to serial port %1!").arg(serialPort->portName()));
@@ -534,6 +559,8 @@ void MainWindow::animate(bool checked)
         return;
     }
     if (!serialPort->isOpen()) {
+        if (!checkPortIsSet())
+            return;
         serialPort->clearError();
         if (!serialPort->open(QIODevice::ReadWrite)) {
             showWarning(tr("Cannot connect to serial port %1!").arg(serialPort->portName()));
@@ -574,6 +601,8 @@ void MainWindow::compileAndWrite()
         return;
     }
 
+    if (!checkPortIsSet())
+        return;
     serialPort->clearError();
     if (!serialPort->open(QIODevice::ReadWrite)) {
         showWarning(tr("Cannot connect to serial port %1 (%2)!")
