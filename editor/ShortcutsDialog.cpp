@@ -4,10 +4,8 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -58,7 +56,7 @@ ShortcutsDialog::ShortcutsDialog(QWidget* window)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(shortcutTable);
     layout->addWidget(buttons);
-    resize(560, 600);
+    resize(700, 600);
     refresh();
 }
 

@@ -241,6 +241,7 @@ void tst_HelpMenus::guidePicturesLoad()
     auto* guide = m_window->findChild<HelpWindow*>();
     QVERIFY(guide);
     QTextDocument* text = guide->browser()->document();
+    int pictures = 0;
     for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
@@ -250,8 +251,11 @@ void tst_HelpMenus::guidePicturesLoad()
             const QVariant picture = guide->browser()->loadResource(
                 QTextDocument::ImageResource, guide->browser()->source().resolved(QUrl(name)));
             QVERIFY2(picture.isValid(), qPrintable(name));
+            ++pictures;
         }
     }
+    // The window and the legend.
+    QCOMPARE(pictures, 2);
     guide->close();
 }
 

@@ -9,9 +9,12 @@
 // and a display: run it under `xvfb-run -a` or with -platform offscreen.
 // Keeps its settings in a temporary folder, never beside the program.
 // Writes help_guide.png, help_shortcuts.png, help_legend.png,
-// help_view_menu.png and help_drop.png.
+// help_view_menu.png and help_drop.png, and the user guide's pictures
+// guide_window.png and guide_legend.png (copied to docs/guide/images/).
 
 #include "BoardLegend.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
 #include "HelpWindow.h"
 #include "KamdelDocument.h"
 #include "LedPanelView.h"
@@ -139,6 +142,10 @@ int main(int argc, char* argv[])
         }
         settle();
 
+        // Narrow enough for the guide's window.
+        ok &= save(window.grab().scaledToWidth(520, Qt::SmoothTransformation), out,
+            QStringLiteral("guide_window.png"));
+
         window.findChild<QAction*>(QStringLiteral("action_UserGuide"))->trigger();
         settle(400);
         ok &= save(window.findChild<HelpWindow*>(), out, QStringLiteral("help_guide.png"));
@@ -152,6 +159,7 @@ int main(int argc, char* argv[])
         window.findChild<QAction*>(QStringLiteral("action_BoardLegend"))->trigger();
         settle();
         ok &= save(window.findChild<BoardLegend*>(), out, QStringLiteral("help_legend.png"));
+        ok &= save(window.findChild<BoardLegend*>(), out, QStringLiteral("guide_legend.png"));
         window.findChild<BoardLegend*>()->close();
 
         MainMenu* bar = window.mainMenu();
