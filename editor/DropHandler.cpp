@@ -63,6 +63,18 @@ AbstractTreeItem* firstProgram(AbstractTreeItem* item)
     return nullptr;
 }
 
+// The window only reads what is dropped: a file manager told of a move
+// would delete the user's file once the drop is done.
+void acceptAsCopy(QDropEvent* event)
+{
+    if (event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 bool hasWideByteOrderMark(const QByteArray& head)
 {
     return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
@@ -138,7 +150,7 @@ bool DropHandler::eventFilter(QObject* watched, QEvent* event)
         pendingPath.clear();
         pendingKind = kindOf(enter->mimeData(), &pendingPath);
         window->statusBar()->showMessage(announcement(pendingKind, pendingPath));
-        enter->acceptProposedAction();
+        acceptAsCopy(enter);
         return true;
     }
     case QEvent::DragMove: {
@@ -146,7 +158,7 @@ bool DropHandler::eventFilter(QObject* watched, QEvent* event)
         if (overReportPane(move->pos()))
             move->ignore();
         else
-            move->acceptProposedAction();
+            acceptAsCopy(move);
         return true;
     }
     case QEvent::DragLeave:
@@ -161,8 +173,9 @@ bool DropHandler::eventFilter(QObject* watched, QEvent* event)
         }
         QString path;
         const Kind kind = kindOf(dropped->mimeData(), &path);
-        dropped->acceptProposedAction();
-        drop(kind, path);
+        acceptAsCopy(dropped);
+        if (dropped->isAccepted())
+            drop(kind, path);
         return true;
     }
     default:

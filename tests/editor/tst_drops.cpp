@@ -37,6 +37,7 @@ private slots:
     void reportPaneTakesNoDrop();
     void dragAnnouncesWhatADropDoes_data();
     void dragAnnouncesWhatADropDoes();
+    void moveOnlyDragRefused();
 
 private:
     KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
@@ -130,6 +131,7 @@ QPoint tst_Drops::centreOf(const char* widgetName) const
 
 bool tst_Drops::drop(const QString& path, const QPoint& at)
 {
+    const bool existed = QFile::exists(path);
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
     const QPoint position = at.isNull() ? centreOf("stackedWidget") : at;
@@ -137,9 +139,11 @@ bool tst_Drops::drop(const QString& path, const QPoint& at)
     QApplication::sendEvent(m_window.get(), &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent dropped(position, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // A file manager offers to copy or to move; moving would delete the file.
+    QDropEvent dropped(position, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    dropped.setDropAction(Qt::MoveAction);
     QApplication::sendEvent(m_window.get(), &dropped);
-    return dropped.isAccepted();
+    return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction && QFile::exists(path) == existed;
 }
 
 void tst_Drops::selectFrame(int row)
@@ -374,6 +378,20 @@ void tst_Drops::dragAnnouncesWhatADropDoes()
     QDragLeaveEvent leave;
     QApplication::sendEvent(m_window.get(), &leave);
     QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
+}
+
+void tst_Drops::moveOnlyDragRefused()
+{
+    const QString path = documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    QDragEnterEvent enter(centreOf("stackedWidget"), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &enter);
+    QVERIFY(!enter.isAccepted());
+    QDropEvent dropped(centreOf("stackedWidget"), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &dropped);
+    QVERIFY(!dropped.isAccepted());
+    QVERIFY(!m_window->document());
 }
 
 QTEST_MAIN(tst_Drops)
