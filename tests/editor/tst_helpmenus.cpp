@@ -35,6 +35,7 @@ private slots:
     void guideCoversTheTopics_data();
     void guideCoversTheTopics();
     void guidePicturesLoad();
+    void f1OpensTheGuide();
     void helpWindowsOpenOnce_data();
     void helpWindowsOpenOnce();
     void legendSamplesMatchTheBoard_data();
@@ -257,6 +258,21 @@ void tst_HelpMenus::guidePicturesLoad()
     // The window and the legend.
     QCOMPARE(pictures, 2);
     guide->close();
+}
+
+void tst_HelpMenus::f1OpensTheGuide()
+{
+    openDocument();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // From the board as from anywhere else in the window.
+    qobject_cast<KamdelDocument*>(m_window->document())->ledPanelView()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    auto* guide = m_window->findChild<HelpWindow*>();
+    QVERIFY(guide && guide->isVisible());
+    guide->close();
+    m_window->hide();
 }
 
 void tst_HelpMenus::helpWindowsOpenOnce_data()
