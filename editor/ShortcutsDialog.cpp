@@ -23,7 +23,8 @@ void walkMenu(const QMenu* menu, const QString& group, QList<Row>* rows, QSet<co
 {
     for (const QAction* action : menu->actions()) {
         if (action->menu()) {
-            walkMenu(action->menu(), group, rows, seen);
+            walkMenu(action->menu(), group + QStringLiteral(" > ") + ShortcutsDialog::plainText(action), rows,
+                seen);
             continue;
         }
         if (action->isSeparator() || seen->contains(action))
@@ -106,7 +107,10 @@ void ShortcutsDialog::refresh()
         const Row& row = rows.at(r);
         shortcutTable->setItem(r, 0, new QTableWidgetItem(row.group));
         shortcutTable->setItem(r, 1, new QTableWidgetItem(plainText(row.action)));
-        shortcutTable->setItem(r, 2, new QTableWidgetItem(keysText(row.action)));
+        auto* keys = new QTableWidgetItem(keysText(row.action));
+        // The column may be too narrow for a long list of keys.
+        keys->setToolTip(keys->text());
+        shortcutTable->setItem(r, 2, keys);
     }
     shortcutTable->resizeColumnsToContents();
 }

@@ -121,6 +121,9 @@ void tst_HelpMenus::shortcutTableListsEveryKey()
     QList<QTableWidgetItem*> open = table->findItems(QStringLiteral("Open..."), Qt::MatchExactly);
     QCOMPARE(open.size(), 1);
     QCOMPARE(table->item(open.first()->row(), 0)->text(), QStringLiteral("File"));
+    QList<QTableWidgetItem*> newB = table->findItems(QStringLiteral("ZQ-RING-B"), Qt::MatchExactly);
+    QCOMPARE(newB.size(), 1);
+    QCOMPARE(table->item(newB.first()->row(), 0)->text(), QStringLiteral("File > New"));
     dialog->close();
 }
 
