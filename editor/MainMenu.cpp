@@ -3,6 +3,7 @@
 #include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
+#include "HelpMenu.h"
 #include "KamdelDocument.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
@@ -10,6 +11,7 @@
 #include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
+#include "ViewMenu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -68,6 +70,9 @@ MainMenu::MainMenu(QWidget* parent)
     connectActions();
     createMenus();
     createToolBars();
+    // The tool bars exist only now.
+    if (auto* view = qobject_cast<ViewMenu*>(viewMenu))
+        view->rebuild();
 }
 
 MainMenu::~MainMenu() = default;
@@ -242,8 +247,8 @@ void MainMenu::createMenus()
 
     createFrameMenu();
 
-    viewMenu = addMenu(tr("&View"));
-    viewMenu->setObjectName(QStringLiteral("menu_View"));
+    viewMenu = new ViewMenu(mainWindow, this);
+    addMenu(viewMenu);
 
     controlMenu = addMenu(tr("&Control"));
     controlMenu->setObjectName(QStringLiteral("menu_Control"));
@@ -265,8 +270,9 @@ void MainMenu::createMenus()
     toolsMenu->addSeparator();
     toolsMenu->addAction(updateFirmwareAction);
 
-    QMenu* helpMenu = addMenu(tr("&Help"));
-    helpMenu->setObjectName(QStringLiteral("menu_Help"));
+    QMenu* helpMenu = new HelpMenu(mainWindow, this);
+    addMenu(helpMenu);
+    helpMenu->addSeparator();
     helpMenu->addAction(aboutAction);
 }
 
