@@ -1,4 +1,5 @@
 #include "FlashRun.h"
+#include "LowLatencyGuard.h"
 #include "MspFlasher.h"
 
 #include <QFile>
@@ -136,6 +137,7 @@ bool FlashRun::loadImage(const QString& imagePath)
 
 FlashRun::Outcome FlashRun::runDevice(const QString& imagePath)
 {
+    const LowLatencyGuard lowLatency(m_pSerialPort);
     if (!loadImage(imagePath))
         return FileRefused;
     emit report(tr("Verify device."));

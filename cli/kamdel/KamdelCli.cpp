@@ -4,6 +4,7 @@
 #include "DeviceItem.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "LowLatencyGuard.h"
 #include "MessageBoxes.h"
 #include "PanelCommand.h"
 #include "PanelProgram.h"
@@ -303,6 +304,7 @@ int KamdelCli::write(const QString& file, const QString& portName)
         printError(tr("cannot connect to serial port %1 (%2)").arg(portName, port.errorString()));
         return PortUnavailable;
     }
+    const LowLatencyGuard lowLatency(&port);
     print(tr("Memory use %1% (%2 of %3).")
               .arg(image.size() / 80)
               .arg(image.size())
