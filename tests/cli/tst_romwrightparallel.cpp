@@ -1,6 +1,7 @@
 #include "BslTargetRunner.h"
 #include "FlasherImage.h"
 #include "LowLatencyGuard.h"
+#include "PortFleet.h"
 #include "UnitLog.h"
 
 #include <QProcess>
@@ -8,6 +9,10 @@
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -18,6 +23,101 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
         return QString();
     file.write(content);
     return file.fileName();
+}
+
+struct Result
+{
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+// Runs romwright to its end; `whileRunning` sees each standard-output line as it comes.
+Result romwright(
+    const QStringList& arguments, const std::function<void(QProcess&, const QString&)>& whileRunning = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
+    Result result;
+    if (!process.waitForStarted())
+        return result;
+    QByteArray pending;
+    while (process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(50);
+        pending += process.readAllStandardOutput();
+        int end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            result.out << QString::fromUtf8(pending.left(end));
+            pending.remove(0, end + 1);
+            if (whileRunning)
+                whileRunning(process, result.out.last());
+        }
+    }
+    process.waitForFinished();
+    result.out
+        += QString::fromUtf8(pending + process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
+}
+
+// Several targets side by side; a null entry is a port nobody serves.
+struct Bench
+{
+    explicit Bench(const QList<QStringList>& targetOptions)
+    {
+        for (int i = 0; i < targetOptions.size(); ++i) {
+            if (targetOptions.at(i) == QStringList { "missing" }) {
+                targets.push_back(nullptr);
+                ports << dir.filePath(QString("ttyGONE%1").arg(i));
+                continue;
+            }
+            targets.push_back(std::make_unique<BslTargetRunner>(
+                QStringList { "--model", "Kamdel", "--exit-after-jump" } + targetOptions.at(i)));
+            ports << targets.back()->link();
+        }
+    }
+    bool ready() const
+    {
+        return std::all_of(targets.cbegin(), targets.cend(),
+            [](const auto& target) { return !target || target->isReady(); });
+    }
+    QStringList portArguments() const
+    {
+        QStringList arguments;
+        for (const QString& port : ports)
+            arguments << "--port" << port;
+        return arguments;
+    }
+    void finish()
+    {
+        for (const auto& target : targets) {
+            if (target)
+                target->finish();
+        }
+    }
+
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<BslTargetRunner>> targets;
+    QStringList ports;
+};
+
+// The lines of one port, without their prefix.
+QStringList linesOf(const QStringList& out, const QString& port)
+{
+    QStringList lines;
+    const QString prefix = QStringLiteral("[%1] ").arg(port);
+    for (const QString& line : out) {
+        if (line.startsWith(prefix))
+            lines << line.mid(prefix.size());
+    }
+    return lines;
+}
+
+QString summaryOf(const QStringList& out, const QString& port)
+{
+    const QStringList found = out.filter(QRegularExpression("^" + QRegularExpression::escape(port) + ": "));
+    return found.value(0).mid(port.size() + 2);
 }
 
 // Splits CSV text into records of fields (RFC 4180 quoting).
@@ -93,6 +193,15 @@ private slots:
     void logLinesAndHeader();
     void logFieldsSurviveQuoting();
     void logAppendsFromTwoProcesses();
+    void portLabels_data();
+    void portLabels();
+    void severalPorts_data();
+    void severalPorts();
+    void severalPortsWriteTheLog();
+    void badFileTouchesNoPort();
+    void interruptCancelsEveryPort();
+    void wrongUsage_data();
+    void wrongUsage();
 };
 
 // A pseudo-terminal offers no low-latency mode: the guard leaves it alone,
@@ -220,6 +329,184 @@ void tst_RomwrightParallel::logAppendsFromTwoProcesses()
         QCOMPARE(fields.at(9), QString::number(next[fields.at(2)]++));
         QCOMPARE(fields.at(7).size(), 3008);
     }
+}
+
+void tst_RomwrightParallel::portLabels_data()
+{
+    QTest::addColumn<QStringList>("ports");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addRow("device files") << QStringList { "/dev/ttyUSB0", "/dev/ttyUSB3", "ttyACM0" }
+                                  << QStringList { "ttyUSB0", "ttyUSB3", "ttyACM0" };
+    QTest::addRow("same names in two folders") << QStringList { "/tmp/a/tty", "/tmp/b/tty", "/dev/ttyS1" }
+                                               << QStringList { "/tmp/a/tty", "/tmp/b/tty", "ttyS1" };
+}
+
+void tst_RomwrightParallel::portLabels()
+{
+    QFETCH(QStringList, ports);
+    QFETCH(QStringList, labels);
+    QCOMPARE(PortFleet::labels(ports), labels);
+}
+
+void tst_RomwrightParallel::severalPorts_data()
+{
+    QTest::addColumn<QList<QStringList>>("targets");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<int>("status");
+    const QStringList good;
+    const QStringList refused { "--fault", "answer=52@5" };
+    // The line goes away in the middle of the write, the symlink with it.
+    const QStringList vanishing { "--close-after", "6" };
+    const QStringList missing { "missing" };
+    const QString ok = "ok";
+    const QString checksum = "failed: Cannot flash device! Error: (52) Packet checksum error";
+    const QString timeout = "failed: Cannot flash device! Error: (-1) Timeout";
+    const QString notOpened = "not opened: No such file or directory";
+    QTest::addRow("three good") << QList<QStringList> { good, good, good } << QStringList { ok, ok, ok } << 0;
+    QTest::addRow("one refuses a block")
+        << QList<QStringList> { good, refused, good } << QStringList { ok, checksum, ok } << 1;
+    QTest::addRow("one vanishes") << QList<QStringList> { vanishing, good, good }
+                                  << QStringList { timeout, ok, ok } << 1;
+    QTest::addRow("one missing") << QList<QStringList> { good, good, missing }
+                                 << QStringList { ok, ok, notOpened } << 3;
+    QTest::addRow("failed before missing") << QList<QStringList> { missing, refused, good, vanishing }
+                                           << QStringList { notOpened, checksum, ok, timeout } << 1;
+    QTest::addRow("one port alone with a log")
+        << QList<QStringList> { refused } << QStringList { checksum } << 1;
+}
+
+// Each port ends on its own: one that fails or vanishes leaves the others
+// to finish, and the summary and the status say which did what.
+void tst_RomwrightParallel::severalPorts()
+{
+    QFETCH(QList<QStringList>, targets);
+    QFETCH(QStringList, results);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QList<sMemory> image { { 0x6000, patterned(200, 3) }, { 0x10000, patterned(40, 4) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    Bench bench(targets);
+    QVERIFY(bench.ready());
+    const Result result
+        = romwright(bench.portArguments() << "--log" << dir.filePath("units.csv") << firmware);
+    bench.finish();
+    QVERIFY2(result.exitCode == status, qPrintable(result.out.join('\n') + result.err));
+    const QStringList labels = PortFleet::labels(bench.ports);
+    const ModelRow kamdel = modelTable().first();
+    for (int i = 0; i < targets.size(); ++i) {
+        const QStringList lines = linesOf(result.out, labels.at(i));
+        const QString summary = summaryOf(result.out, labels.at(i));
+        QVERIFY2(summary.startsWith(results.at(i) + ", "), qPrintable(summary));
+        QVERIFY(QRegularExpression("^.*, \\d+\\.\\d\\d s, \\d+ bytes/s$").match(summary).hasMatch());
+        if (results.at(i) == "ok") {
+            QCOMPARE(lines.value(lines.size() - 1), QString("Finished successfully!"));
+            QVERIFY2(bench.targets.at(i)->applicationValid(), qPrintable(bench.targets.at(i)->verdict()));
+            QCOMPARE(bench.targets.at(i)->digest(), expectedDigest(kamdel, image));
+        } else if (bench.targets.at(i)) {
+            QVERIFY(!bench.targets.at(i)->applicationValid());
+            QVERIFY(lines.contains("The device holds no valid application now."));
+        }
+    }
+    // Every line of the run belongs to a port or to the summary.
+    for (const QString& line : result.out)
+        QVERIFY2(line.startsWith('[') || !summaryOf({ line }, line.left(line.indexOf(": "))).isEmpty(),
+            qPrintable(line));
+}
+
+void tst_RomwrightParallel::severalPortsWriteTheLog()
+{
+    QTemporaryDir dir;
+    const QList<sMemory> image { { 0x6000, patterned(96, 5) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    const QString log = dir.filePath("units.csv");
+    Bench bench({ {}, { "--fault", "answer=52@5" }, { "missing" } });
+    QVERIFY(bench.ready());
+    QCOMPARE(romwright(bench.portArguments() << "--log" << log << firmware).exitCode, 1);
+    bench.finish();
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.startsWith(UnitLog::header()));
+    QList<QStringList> records = parseCsv(content).mid(1);
+    QCOMPARE(records.size(), 3);
+    std::sort(records.begin(), records.end(), [&bench](const QStringList& a, const QStringList& b) {
+        return bench.ports.indexOf(a.at(2)) < bench.ports.indexOf(b.at(2));
+    });
+    const QString crc = QString("0x%1")
+                            .arg(expectedChecksum(modelTable().first(), image), 4, 16, QChar('0'))
+                            .toUpper()
+                            .replace("0X", "0x");
+    const QStringList results { "ok", "failed: Cannot flash device! Error: (52) Packet checksum error",
+        "not opened: No such file or directory" };
+    // Two blocks went through before the third was refused.
+    const QStringList bytes { "96", "32", "0" };
+    for (int i = 0; i < 3; ++i) {
+        const QStringList& fields = records.at(i);
+        QCOMPARE(fields.mid(1, 7),
+            (QStringList { "romwright", bench.ports.at(i), "", "Kamdel", firmware, crc, results.at(i) }));
+        QVERIFY(fields.at(8).toDouble() > 0);
+        QCOMPARE(fields.at(9), bytes.at(i));
+    }
+}
+
+void tst_RomwrightParallel::badFileTouchesNoPort()
+{
+    QTemporaryDir dir;
+    Bench bench({ {}, {} });
+    QVERIFY(bench.ready());
+    const QString firmware = writeFile(dir, "app.txt", "@0200\n01 02\nq\n");
+    const Result result = romwright(bench.portArguments() << firmware);
+    bench.finish();
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.out.contains(
+        "Address 0x0200 lies outside the memory of the device (allowed: 0x4000-0xF7FF, 0x10000-0x23FF7)."));
+    for (const auto& target : bench.targets)
+        QCOMPARE(target->requests(), QStringList());
+}
+
+void tst_RomwrightParallel::interruptCancelsEveryPort()
+{
+    QTemporaryDir dir;
+    const QString firmware
+        = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x4000, 6) } }).toLatin1());
+    Bench bench({ { "--baud", "57600" }, { "--baud", "57600" } });
+    QVERIFY(bench.ready());
+    int writing = 0;
+    const Result result
+        = romwright(bench.portArguments() << firmware, [&writing](QProcess& process, const QString& line) {
+              if (line.endsWith("] Write device application code.") && ++writing == 2) {
+                  QThread::msleep(300);
+                  ::kill(pid_t(process.processId()), SIGINT);
+              }
+          });
+    bench.finish();
+    QVERIFY2(result.exitCode == 4, qPrintable(result.out.join('\n') + result.err));
+    const QStringList labels = PortFleet::labels(bench.ports);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY2(
+            summaryOf(result.out, labels.at(i)).startsWith("canceled, "), qPrintable(result.out.join('\n')));
+        QVERIFY(linesOf(result.out, labels.at(i)).contains("Flashing canceled!"));
+        QVERIFY(bench.targets.at(i)->requestsMatching(" jump ").isEmpty());
+    }
+}
+
+void tst_RomwrightParallel::wrongUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addRow("port twice") << QStringList { "--port", "ttyS0", "--ports", "ttyS1,ttyS0", "a.txt" };
+    QTest::addRow("empty name in the list") << QStringList { "--ports", "ttyS0,,ttyS1", "a.txt" };
+    QTest::addRow("check with ports") << QStringList { "check", "--ports", "ttyS0,ttyS1", "a.txt" };
+    QTest::addRow("check with a log") << QStringList { "check", "--log", "u.csv", "a.txt" };
+    QTest::addRow("log without a port") << QStringList { "--log", "u.csv", "a.txt" };
+}
+
+void tst_RomwrightParallel::wrongUsage()
+{
+    QFETCH(QStringList, arguments);
+    const Result result = romwright(arguments);
+    QCOMPARE(result.exitCode, 64);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.err.startsWith("romwright: "));
 }
 
 int main(int argc, char* argv[])

@@ -1,0 +1,85 @@
+#include "ManyPorts.h"
+
+#include "FlashRun.h"
+#include "MspFlasher.h"
+#include "PortFleet.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Far beyond any image a boot loader takes; a larger file is left to the
+// usual reader to refuse.
+constexpr qint64 MaxCopyBytes = 64 * 1024 * 1024;
+
+void printLine(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+ManyPorts::ManyPorts(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ManyPorts::~ManyPorts() = default;
+
+void ManyPorts::cancel()
+{
+    m_Canceled = true;
+    if (m_pFleet)
+        m_pFleet->cancel();
+}
+
+int ManyPorts::run(const QString& model, const QStringList& ports, int baudRate, const QString& firmware,
+    const QString& logPath)
+{
+    QSerialPort unused;
+    const std::unique_ptr<MspFlasher> flasher(MspFlasher::crate(model, &unused));
+    FlashRun check(flasher.get(), &unused);
+    connect(&check, &FlashRun::report, this, &printLine);
+
+    // Every port gets the very bytes that were checked, even if the file
+    // changes while they are written.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("firmware"));
+    QFile source(firmware);
+    QFile target(copy);
+    QByteArray content;
+    const bool copied = dir.isValid() && source.open(QIODevice::ReadOnly)
+        && (content = source.read(MaxCopyBytes + 1)).size() <= MaxCopyBytes
+        && target.open(QIODevice::WriteOnly) && target.write(content) == content.size() && target.flush();
+    target.close();
+    if (!copied) {
+        if (check.loadImage(firmware))
+            std::fprintf(stderr, "romwright: cannot copy %s for the ports\n", qPrintable(firmware));
+        return FlashRun::FileRefused;
+    }
+    if (!check.loadImage(copy))
+        return FlashRun::FileRefused;
+
+    PortFleet::Job job;
+    job.tool = QStringLiteral("romwright");
+    job.program = QCoreApplication::applicationFilePath();
+    job.arguments = QStringList { QStringLiteral("--model"), model, QStringLiteral("--baud"),
+        QString::number(baudRate), copy };
+    job.model = model;
+    job.file = QFileInfo(firmware).absoluteFilePath();
+    job.crc = MspFlasher::addressText(flasher->applicationChecksum());
+    for (const sMemory& segment : flasher->memoryData())
+        job.bytes += segment.data.size();
+    job.logPath = logPath;
+    m_pFleet = std::make_unique<PortFleet>(job);
+    if (m_Canceled)
+        m_pFleet->cancel();
+    return m_pFleet->runAll(ports);
+}
