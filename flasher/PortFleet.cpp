@@ -90,7 +90,10 @@ void PortFleet::start(const QString& port, const QString& label)
     auto unit = std::make_unique<PortUnit>(port, label);
     PortUnit* raw = unit.get();
     const QString prefix = QStringLiteral("[%1] ").arg(label);
-    connect(raw, &PortUnit::report, this, [this, prefix](const QString& line) { print(prefix + line); });
+    connect(raw, &PortUnit::report, this, [this, prefix](const QString& line) {
+        if (m_ShowReports)
+            print(prefix + line);
+    });
     connect(raw, &PortUnit::problem, this,
         [this, prefix](const QString& line) { m_Board.printAbove(m_Err, prefix + line); });
     connect(raw, &PortUnit::progress, this, [this, raw, prefix](int percent) {

@@ -47,6 +47,8 @@ public:
     int runAll(const QStringList& ports);
 
     void start(const QString& port, const QString& label);
+    // Whether the units' report lines are printed (they are by default).
+    void setShowReports(bool show) { m_ShowReports = show; }
     void cancel();
     int running() const;
     bool isCanceled() const { return m_Canceled; }
@@ -78,4 +80,5 @@ private:
     std::vector<std::unique_ptr<PortUnit>> m_Units;
     QList<UnitRecord> m_Records;
     bool m_Canceled = false;
+    bool m_ShowReports = true;
 };

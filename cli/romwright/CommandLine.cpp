@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ManyPorts.h"
 #include "ProgressBar.h"
+#include "Station.h"
 
 #include "FlashRun.h"
 #include "MspFlasher.h"
@@ -84,6 +85,8 @@ int CommandLine::exec(const QStringList& arguments)
            "  romwright [--model MODEL] --port PORT [--baud N] FIRMWARE\n"
            "  romwright [--model MODEL] [--baud N] [--log FILE] --port A --port B ... FIRMWARE\n"
            "  romwright check [--model MODEL] FIRMWARE\n"
+           "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
+           "[--skip-present] FIRMWARE\n"
            "Models: %1.\n"
            "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
            "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
@@ -102,12 +105,19 @@ int CommandLine::exec(const QStringList& arguments)
         tr("Several ports at once, separated by commas."), QStringLiteral("A,B,..."));
     const QCommandLineOption logOption(QStringLiteral("log"),
         tr("Append a CSV line per unit to FILE (header when new)."), QStringLiteral("FILE"));
+    const QCommandLineOption watchOption(QStringLiteral("watch"),
+        tr("station: ports to watch for (repeatable; default %1).")
+            .arg(Station::defaultGlobs().join(QStringLiteral(" and "))),
+        QStringLiteral("GLOB"));
+    const QCommandLineOption onceOption(QStringLiteral("once"), tr("station: end after the first unit."));
+    const QCommandLineOption skipOption(
+        QStringLiteral("skip-present"), tr("station: leave the ports present at the start alone."));
     QCommandLineOption unitOption(QLatin1String(UnitReporter::Option));
     unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption baudOption(QStringLiteral("baud"), tr("Line speed (default 57600)."),
         QStringLiteral("N"), QStringLiteral("57600"));
     parser.addOptions({ helpOption, versionOption, modelOption, portOption, portsOption, logOption,
-        unitOption, baudOption });
+        watchOption, onceOption, skipOption, unitOption, baudOption });
     parser.addPositionalArgument(
         QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
 
@@ -124,8 +134,11 @@ int CommandLine::exec(const QStringList& arguments)
 
     QStringList positional = parser.positionalArguments();
     const bool checkOnly = positional.size() == 2 && positional.first() == QLatin1String("check");
-    if (checkOnly)
+    const bool station = positional.size() == 2 && positional.first() == QLatin1String("station");
+    if (checkOnly || station)
         positional.removeFirst();
+    if (!station && (parser.isSet(watchOption) || parser.isSet(onceOption) || parser.isSet(skipOption)))
+        return usage(tr("--watch, --once and --skip-present belong to station"));
     if (positional.size() != 1)
         return usage(tr("exactly one firmware file expected"));
     const QString model = parser.value(modelOption);
@@ -138,16 +151,26 @@ int CommandLine::exec(const QStringList& arguments)
             return usage(tr("check touches no device: --port, --ports, --baud and --log do not apply"));
         return check(model, positional.first());
     }
+    if (station && (parser.isSet(portOption) || parser.isSet(portsOption)))
+        return usage(tr("station finds its ports itself: use --watch"));
     QStringList ports;
     QString portProblem;
     if (!PortFleet::collectPorts(parser.values(portOption), parser.values(portsOption), &ports, &portProblem))
         return usage(portProblem);
-    if (ports.isEmpty())
+    if (ports.isEmpty() && !station)
         return usage(tr("--port is required"));
     bool ok = false;
     const int baudRate = parser.value(baudOption).toInt(&ok);
     if (!ok || baudRate <= 0)
         return usage(tr("bad line speed %1").arg(parser.value(baudOption)));
+    if (station) {
+        Station watcher;
+        connect(this, &CommandLine::interruptRequested, &watcher, &Station::interrupt);
+        if (m_Interrupted)
+            watcher.interrupt();
+        return watcher.run(model, baudRate, positional.first(), parser.value(logOption),
+            { parser.values(watchOption), parser.isSet(onceOption), parser.isSet(skipOption) });
+    }
     if (ports.size() > 1 || parser.isSet(logOption)) {
         ManyPorts many;
         connect(this, &CommandLine::interruptRequested, &many, &ManyPorts::cancel);

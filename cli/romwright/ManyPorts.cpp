@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -43,6 +42,13 @@ void ManyPorts::cancel()
 int ManyPorts::run(const QString& model, const QStringList& ports, int baudRate, const QString& firmware,
     const QString& logPath)
 {
+    if (!prepare(model, baudRate, firmware, logPath))
+        return FlashRun::FileRefused;
+    return m_pFleet->runAll(ports);
+}
+
+bool ManyPorts::prepare(const QString& model, int baudRate, const QString& firmware, const QString& logPath)
+{
     QSerialPort unused;
     const std::unique_ptr<MspFlasher> flasher(MspFlasher::crate(model, &unused));
     FlashRun check(flasher.get(), &unused);
@@ -50,22 +56,22 @@ int ManyPorts::run(const QString& model, const QStringList& ports, int baudRate,
 
     // Every port gets the very bytes that were checked, even if the file
     // changes while they are written.
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("firmware"));
+    m_pCopyDir = std::make_unique<QTemporaryDir>();
+    const QString copy = m_pCopyDir->filePath(QStringLiteral("firmware"));
     QFile source(firmware);
     QFile target(copy);
     QByteArray content;
-    const bool copied = dir.isValid() && source.open(QIODevice::ReadOnly)
+    const bool copied = m_pCopyDir->isValid() && source.open(QIODevice::ReadOnly)
         && (content = source.read(MaxCopyBytes + 1)).size() <= MaxCopyBytes
         && target.open(QIODevice::WriteOnly) && target.write(content) == content.size() && target.flush();
     target.close();
     if (!copied) {
         if (check.loadImage(firmware))
             std::fprintf(stderr, "romwright: cannot copy %s for the ports\n", qPrintable(firmware));
-        return FlashRun::FileRefused;
+        return false;
     }
     if (!check.loadImage(copy))
-        return FlashRun::FileRefused;
+        return false;
 
     PortFleet::Job job;
     job.tool = QStringLiteral("romwright");
@@ -81,5 +87,5 @@ int ManyPorts::run(const QString& model, const QStringList& ports, int baudRate,
     m_pFleet = std::make_unique<PortFleet>(job);
     if (m_Canceled)
         m_pFleet->cancel();
-    return m_pFleet->runAll(ports);
+    return true;
 }

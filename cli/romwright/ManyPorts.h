@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -22,7 +23,13 @@ public:
         const QString& logPath);
     void cancel();
 
+    // Reads and checks the file once and gets the ports' job ready; false,
+    // with the reason reported, when the file is refused.
+    bool prepare(const QString& model, int baudRate, const QString& firmware, const QString& logPath);
+    PortFleet* fleet() const { return m_pFleet.get(); }
+
 private:
+    std::unique_ptr<QTemporaryDir> m_pCopyDir;
     std::unique_ptr<PortFleet> m_pFleet;
     bool m_Canceled = false;
 };

@@ -200,6 +200,10 @@ private slots:
     void severalPortsWriteTheLog();
     void badFileTouchesNoPort();
     void interruptCancelsEveryPort();
+    void stationFlashesEachAttachment_data();
+    void stationFlashesEachAttachment();
+    void stationOnce_data();
+    void stationOnce();
     void wrongUsage_data();
     void wrongUsage();
 };
@@ -490,6 +494,107 @@ void tst_RomwrightParallel::interruptCancelsEveryPort()
     }
 }
 
+void tst_RomwrightParallel::stationFlashesEachAttachment_data()
+{
+    QTest::addColumn<bool>("skipPresent");
+    QTest::addRow("ports present at the start too") << false;
+    QTest::addRow("--skip-present") << true;
+}
+
+// A port is flashed when it appears, again only after it went away and came
+// back; Ctrl+C lets the station end with the units' status.
+void tst_RomwrightParallel::stationFlashesEachAttachment()
+{
+    QFETCH(bool, skipPresent);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("watched"));
+    const QList<sMemory> image { { 0x6000, patterned(160, 7) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    // The station sees links to the targets' own links, as to a folder of virtual ports.
+    auto plug = [&dir](const BslTargetRunner& target, const QString& name) {
+        return QFile::link(target.link(), dir.filePath("watched/" + name));
+    };
+    std::vector<std::unique_ptr<BslTargetRunner>> targets;
+    for (int i = 0; i < 3; ++i) {
+        targets.push_back(std::make_unique<BslTargetRunner>(QStringList { "--model", "Kamdel" }));
+        QVERIFY(targets.back()->isReady());
+    }
+    QVERIFY(plug(*targets.at(0), "ttyA"));
+    QStringList arguments { "station", "--watch", dir.filePath("watched/ttyA*"), "--watch",
+        dir.filePath("watched/ttyB*"), "--log", dir.filePath("units.csv"), firmware };
+    if (skipPresent)
+        arguments.insert(1, "--skip-present");
+
+    QProcess station;
+    station.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
+    QVERIFY(station.waitForStarted());
+    QTest::qWait(700);
+    QVERIFY(plug(*targets.at(1), "ttyB"));
+    QStringList summaries;
+    bool replugged = false;
+    const int expectedA = skipPresent ? 1 : 2;
+    QElapsedTimer clock;
+    clock.start();
+    while (station.state() != QProcess::NotRunning && !clock.hasExpired(60000)) {
+        station.waitForReadyRead(50);
+        while (station.canReadLine()) {
+            const QString line = QString::fromUtf8(station.readLine()).trimmed();
+            summaries << line;
+            if (line.startsWith("ttyB: ") && !replugged) {
+                // Unplugged and plugged in again, now to another board.
+                QVERIFY(QFile::remove(dir.filePath("watched/ttyA")));
+                QTest::qWait(700);
+                QVERIFY(plug(*targets.at(2), "ttyA"));
+                replugged = true;
+            }
+        }
+        if (replugged && summaries.filter(QRegularExpression("^ttyA: ")).size() == expectedA) {
+            QTest::qWait(700);
+            ::kill(pid_t(station.processId()), SIGINT);
+            QVERIFY(station.waitForFinished(10000));
+        }
+    }
+    summaries += QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(station.exitCode() == 0, qPrintable(summaries.join('\n') + station.readAllStandardError()));
+    QCOMPARE(summaries.filter(QRegularExpression("^ttyA: ok, ")).size(), expectedA);
+    QCOMPARE(summaries.filter(QRegularExpression("^ttyB: ok, ")).size(), 1);
+    QCOMPARE(summaries.size(), expectedA + 1);
+    for (int i = 0; i < 3; ++i) {
+        targets.at(i)->finish();
+        QCOMPARE(targets.at(i)->applicationValid(), i > 0 || !skipPresent);
+    }
+    QFile log(dir.filePath("units.csv"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(parseCsv(log.readAll()).size(), expectedA + 2);
+}
+
+void tst_RomwrightParallel::stationOnce_data()
+{
+    QTest::addColumn<QStringList>("targetOptions");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("result");
+    QTest::addRow("good") << QStringList() << 0 << "ok";
+    QTest::addRow("refused") << QStringList { "--fault", "answer=52@5" } << 1
+                             << "failed: Cannot flash device! Error: (52) Packet checksum error";
+}
+
+void tst_RomwrightParallel::stationOnce()
+{
+    QFETCH(QStringList, targetOptions);
+    QFETCH(int, status);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(160, 8) } }).toLatin1());
+    BslTargetRunner target(QStringList { "--model", "Kamdel" } + targetOptions);
+    QVERIFY(target.isReady());
+    const Result run = romwright({ "station", "--once", "--watch", target.link(), firmware });
+    QCOMPARE(run.exitCode, status);
+    QCOMPARE(run.out.size(), 1);
+    QVERIFY2(run.out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(run.out.first()));
+    QVERIFY2(run.err.contains("flashed 0, failed 0, in progress 1"), qPrintable(run.err));
+}
+
 void tst_RomwrightParallel::wrongUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -498,6 +603,10 @@ void tst_RomwrightParallel::wrongUsage_data()
     QTest::addRow("check with ports") << QStringList { "check", "--ports", "ttyS0,ttyS1", "a.txt" };
     QTest::addRow("check with a log") << QStringList { "check", "--log", "u.csv", "a.txt" };
     QTest::addRow("log without a port") << QStringList { "--log", "u.csv", "a.txt" };
+    QTest::addRow("station with a port") << QStringList { "station", "--port", "ttyS0", "a.txt" };
+    QTest::addRow("watch without station")
+        << QStringList { "--watch", "/dev/tty*", "--port", "ttyS0", "a.txt" };
+    QTest::addRow("station without a file") << QStringList { "station" };
 }
 
 void tst_RomwrightParallel::wrongUsage()
