@@ -14,6 +14,11 @@ PortUnit::PortUnit(const QString& port, const QString& label, QObject* parent)
     connect(
         &m_Process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, &PortUnit::ended);
     connect(&m_Process, &QProcess::errorOccurred, this, &PortUnit::failedToStart);
+    // A cancel that came before the process was there.
+    connect(&m_Process, &QProcess::started, this, [this] {
+        if (m_Canceled)
+            cancel();
+    });
 }
 
 PortUnit::~PortUnit()
@@ -35,8 +40,10 @@ void PortUnit::start(const QString& program, const QStringList& arguments)
 void PortUnit::cancel()
 {
     m_Canceled = true;
-    if (m_Process.state() != QProcess::NotRunning)
-        ::kill(pid_t(m_Process.processId()), SIGINT);
+    // Never process 0: that would be this program's whole process group.
+    const qint64 pid = m_Process.processId();
+    if (m_Process.state() != QProcess::NotRunning && pid > 0)
+        ::kill(pid_t(pid), SIGINT);
 }
 
 double PortUnit::seconds() const
