@@ -376,6 +376,12 @@ void tst_Kamdel::writeToSeveralPanels()
         if (panels.at(i) == QLatin1String("ok")) {
             QVERIFY(running.at(i)->waitFor(QStringLiteral("START")));
             QCOMPARE(running.at(i)->linesStartingWith(QStringLiteral("RX BLOCK")).size(), 16);
+            QVERIFY2(out
+                         .filter(QRegularExpression(
+                             QStringLiteral("^\\[%1\\] Memory use \\d+% \\(\\d+ of 8000\\)\\.$").arg(label)))
+                         .size()
+                    == 1,
+                qPrintable(out.join('\n')));
         }
         const QStringList logged = logLines.filter(QStringLiteral(",%1,").arg(links.filePath(label)));
         QCOMPARE(logged.size(), 1);
