@@ -140,7 +140,7 @@ int KamdelCli::run(const QStringList& arguments)
         QStringLiteral("ports"), tr("write: several ports, separated by commas."), QStringLiteral("A,B,..."));
     const QCommandLineOption logOption(QStringLiteral("log"),
         tr("write: append a CSV line per panel to the file (header when new)."), QStringLiteral("file"));
-    QCommandLineOption unitOption(QLatin1String(UnitReporter::Option));
+    QCommandLineOption unitOption { QString::fromLatin1(UnitReporter::Option) };
     unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption framesOption(QStringLiteral("frames"),
         tr("gif: frames to draw (default: until the program holds or repeats, at most 1000)."),

@@ -112,7 +112,7 @@ int CommandLine::exec(const QStringList& arguments)
     const QCommandLineOption onceOption(QStringLiteral("once"), tr("station: end after the first unit."));
     const QCommandLineOption skipOption(
         QStringLiteral("skip-present"), tr("station: leave the ports present at the start alone."));
-    QCommandLineOption unitOption(QLatin1String(UnitReporter::Option));
+    QCommandLineOption unitOption { QString::fromLatin1(UnitReporter::Option) };
     unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption baudOption(QStringLiteral("baud"), tr("Line speed (default 57600)."),
         QStringLiteral("N"), QStringLiteral("57600"));
