@@ -23,7 +23,7 @@ QString ProgressBoard::bar(int percent)
         .arg(percent, 3);
 }
 
-void ProgressBoard::setLine(const QString& key, const QString& text)
+void ProgressBoard::setLine(const QString& key, const QString& text, bool now)
 {
     if (!m_Terminal)
         return;
@@ -36,7 +36,7 @@ void ProgressBoard::setLine(const QString& key, const QString& text)
         return;
     else
         found->second = text;
-    if (added || !m_SinceDraw.isValid() || m_SinceDraw.hasExpired(RedrawMs)) {
+    if (now || added || !m_SinceDraw.isValid() || m_SinceDraw.hasExpired(RedrawMs)) {
         erase();
         draw();
     }

@@ -21,7 +21,8 @@ public:
 
     bool isShown() const { return m_Terminal != nullptr; }
 
-    void setLine(const QString& key, const QString& text);
+    // Redrawn at most ten times a second, unless `now`.
+    void setLine(const QString& key, const QString& text, bool now = false);
     void removeLine(const QString& key);
     // Prints `line` on `out` above the board.
     void printAbove(std::FILE* out, const QString& line);

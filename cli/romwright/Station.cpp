@@ -111,7 +111,7 @@ void Station::showTally()
         = tr("flashed %1, failed %2, in progress %3").arg(m_Flashed).arg(m_Failed).arg(m_Running.size());
     ProgressBoard& board = m_Ports.fleet()->board();
     if (board.isShown()) {
-        board.setLine(TallyKey, tally);
+        board.setLine(TallyKey, tally, true);
     } else if (tally != m_LastTally) {
         std::fprintf(stderr, "%s\n", qPrintable(tally));
         std::fflush(stderr);

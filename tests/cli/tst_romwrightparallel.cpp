@@ -2,6 +2,8 @@
 #include "FlasherImage.h"
 #include "LowLatencyGuard.h"
 #include "PortFleet.h"
+#include "ProgressBoard.h"
+#include "PtyPeer.h"
 #include "UnitLog.h"
 
 #include <QProcess>
@@ -120,6 +122,36 @@ QString summaryOf(const QStringList& out, const QString& port)
     return found.value(0).mid(port.size() + 2);
 }
 
+// What a terminal shows after `bytes`: text lines, line feeds, cursor up
+// (ESC [ n A) and clear to the end of the screen (ESC [ J).
+QStringList screenAfter(const QByteArray& bytes)
+{
+    QStringList screen { QString() };
+    int row = 0;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '\033' && bytes.mid(i + 1, 1) == "[") {
+            int end = i + 2;
+            while (end < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes.at(end))))
+                ++end;
+            const int count = bytes.mid(i + 2, end - i - 2).toInt();
+            if (bytes.at(end) == 'A')
+                row = std::max(0, row - count);
+            else if (bytes.at(end) == 'J')
+                screen = screen.mid(0, row) << QString();
+            i = end;
+        } else if (c == '\n') {
+            if (++row >= screen.size())
+                screen << QString();
+        } else if (c != '\r') {
+            screen[row] += QLatin1Char(c);
+        }
+    }
+    while (!screen.isEmpty() && screen.last().isEmpty())
+        screen.removeLast();
+    return screen;
+}
+
 // Splits CSV text into records of fields (RFC 4180 quoting).
 QList<QStringList> parseCsv(const QByteArray& bytes)
 {
@@ -193,6 +225,7 @@ private slots:
     void logLinesAndHeader();
     void logFieldsSurviveQuoting();
     void logAppendsFromTwoProcesses();
+    void progressBoardKeepsItsLinesBelow();
     void portLabels_data();
     void portLabels();
     void severalPorts_data();
@@ -333,6 +366,48 @@ void tst_RomwrightParallel::logAppendsFromTwoProcesses()
         QCOMPARE(fields.at(9), QString::number(next[fields.at(2)]++));
         QCOMPARE(fields.at(7).size(), 3008);
     }
+}
+
+// Lines printed while the board stands go above it; the board's lines are
+// redrawn in place and leave nothing behind when it is finished.
+void tst_RomwrightParallel::progressBoardKeepsItsLinesBelow()
+{
+    PtyPeer terminal;
+    QVERIFY(terminal.isValid());
+    FILE* out = std::fopen(qPrintable(terminal.slaveName()), "w");
+    QVERIFY(out);
+    {
+        ProgressBoard board(out);
+        QVERIFY(board.isShown());
+        board.setLine("a", "[a] " + ProgressBoard::bar(0));
+        board.setLine("b", "[b] " + ProgressBoard::bar(0));
+        board.printAbove(out, "[a] Erase device.");
+        board.setLine("a", "[a] " + ProgressBoard::bar(50));
+        QTest::qWait(150);
+        board.setLine("b", "[b] " + ProgressBoard::bar(100));
+        board.printAbove(out, "[b] Finished successfully!");
+        QCOMPARE(screenAfter(terminal.received()),
+            (QStringList { "[a] Erase device.", "[b] Finished successfully!",
+                "[a] [##########----------]  50%", "[b] [####################] 100%" }));
+        board.removeLine("a");
+        board.finish();
+    }
+    std::fclose(out);
+    QCOMPARE(screenAfter(terminal.received()),
+        (QStringList { "[a] Erase device.", "[b] Finished successfully!" }));
+
+    // Not a terminal: nothing but the lines.
+    QTemporaryDir dir;
+    FILE* file = std::fopen(qPrintable(dir.filePath("out.txt")), "w");
+    ProgressBoard quiet(file);
+    QVERIFY(!quiet.isShown());
+    quiet.setLine("a", "[a] 1%");
+    quiet.printAbove(file, "line");
+    quiet.finish();
+    std::fclose(file);
+    QFile written(dir.filePath("out.txt"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("line\n"));
 }
 
 void tst_RomwrightParallel::portLabels_data()
