@@ -119,7 +119,7 @@ int CommandLine::exec(const QStringList& arguments)
     parser.addOptions({ helpOption, versionOption, modelOption, portOption, portsOption, logOption,
         watchOption, onceOption, skipOption, unitOption, baudOption });
     parser.addPositionalArgument(
-        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
+        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check|station] FIRMWARE"));
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
