@@ -235,6 +235,8 @@ private slots:
     void interruptCancelsEveryPort();
     void stationFlashesEachAttachment_data();
     void stationFlashesEachAttachment();
+    void stationInterrupts_data();
+    void stationInterrupts();
     void stationOnce_data();
     void stationOnce();
     void wrongUsage_data();
@@ -642,6 +644,51 @@ void tst_RomwrightParallel::stationFlashesEachAttachment()
     QFile log(dir.filePath("units.csv"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(parseCsv(log.readAll()).size(), expectedA + 2);
+}
+
+void tst_RomwrightParallel::stationInterrupts_data()
+{
+    QTest::addColumn<int>("interrupts");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("result");
+    QTest::addRow("Ctrl+C once: the unit finishes") << 1 << 0 << "ok";
+    QTest::addRow("Ctrl+C twice: the unit is canceled") << 2 << 4 << "canceled";
+}
+
+void tst_RomwrightParallel::stationInterrupts()
+{
+    QFETCH(int, interrupts);
+    QFETCH(int, status);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    // About two seconds on the paced line.
+    const QString firmware
+        = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x1800, 9) } }).toLatin1());
+    BslTargetRunner target({ "--model", "Kamdel", "--baud", "57600" });
+    QVERIFY(target.isReady());
+    QProcess station;
+    station.start(
+        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { "station", "--watch", target.link(), firmware });
+    QByteArray tally;
+    QElapsedTimer clock;
+    clock.start();
+    while (!tally.contains("in progress 1") && !clock.hasExpired(20000)) {
+        station.waitForReadyRead(50);
+        tally += station.readAllStandardError();
+    }
+    QTest::qWait(300);
+    for (int i = 0; i < interrupts; ++i) {
+        ::kill(pid_t(station.processId()), SIGINT);
+        QTest::qWait(200);
+    }
+    QVERIFY(station.state() == QProcess::NotRunning || station.waitForFinished(30000));
+    const QStringList out
+        = QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(station.exitCode(), status);
+    QCOMPARE(out.size(), 1);
+    QVERIFY2(out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(out.first()));
+    target.finish();
+    QCOMPARE(target.applicationValid(), status == 0);
 }
 
 void tst_RomwrightParallel::stationOnce_data()
