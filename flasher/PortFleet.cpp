@@ -57,6 +57,19 @@ bool PortFleet::collectPorts(
     return true;
 }
 
+QString PortFleet::serialNumberOf(const QString& port)
+{
+    // By name, by device path, or through a link such as /dev/serial/by-id/...
+    const QString device = QFileInfo(port).canonicalFilePath();
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos) {
+        if (info.portName() == port || info.systemLocation() == port
+            || (!device.isEmpty() && info.systemLocation() == device))
+            return info.serialNumber();
+    }
+    return QString();
+}
+
 int PortFleet::exitStatus(const QList<UnitRecord>& records)
 {
     auto any = [&records](int outcome) {
@@ -131,7 +144,7 @@ void PortFleet::unitEnded(PortUnit* unit)
     record.time = QDateTime::currentDateTime();
     record.tool = m_Job.tool;
     record.port = unit->port();
-    record.serial = QSerialPortInfo(unit->port()).serialNumber();
+    record.serial = serialNumberOf(unit->port());
     record.model = m_Job.model;
     record.file = m_Job.file;
     record.crc = m_Job.crc;

@@ -56,6 +56,8 @@ public:
     ProgressBoard& board() { return m_Board; }
 
     static int exitStatus(const QList<UnitRecord>& records);
+    // The USB adapter's serial number; empty when the port has none.
+    static QString serialNumberOf(const QString& port);
     // "ttyUSB3: ok, 20.41 s, 3211 bytes/s"
     static QString summaryLine(const UnitRecord& record, const QString& label);
     // The ports' file names, or their full names where two file names agree.
