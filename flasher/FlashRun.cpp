@@ -1,5 +1,6 @@
 #include "FlashRun.h"
 #include "FirmwareFile.h"
+#include "LowLatencyGuard.h"
 #include "MspFlasher.h"
 
 #include <QFile>
@@ -180,6 +181,7 @@ bool FlashRun::acceptVectorArea()
 
 FlashRun::Outcome FlashRun::runDevice(const QString& imagePath)
 {
+    const LowLatencyGuard lowLatency(m_pSerialPort);
     if (!loadImage(imagePath))
         return m_Declined ? Canceled : FileRefused;
     // The failure line of a step is the device's word; after a cancel the

@@ -5,14 +5,17 @@
 #include "GenerateCommand.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "LowLatencyGuard.h"
 #include "MessageBoxes.h"
 #include "OutputFile.h"
 #include "PanelCommand.h"
 #include "PanelProgram.h"
 #include "PanelWriter.h"
+#include "PortFleet.h"
 #include "ProgramItem.h"
 #include "RingFrameImage.h"
 #include "SequenceFile.h"
+#include "UnitReporter.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -32,6 +35,8 @@ const char* const Commands = "Commands:\n"
                              "                               the image as Compile and Write sends it\n"
                              "  play FILE [--steps N]        the frames the panel shows, one line per Next\n"
                              "  write FILE --port PORT       write the image to the panel\n"
+                             "  write FILE --port A --port B ... [--log FILE]\n"
+                             "                               write it to several panels at once\n"
                              "  reset --port PORT            send Reset\n"
                              "  next --port PORT             send Next\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
@@ -42,7 +47,8 @@ const char* const Commands = "Commands:\n"
                              "'-' as an output is standard output, as IN.csv standard input.\n"
                              "Exit status: 0 success, 1 the line, the panel or an output failed, 2 a bad or\n"
                              "too large input file, 3 the port cannot be opened, 4 canceled, 64 wrong usage\n"
-                             "(an output that is an input file, among others).";
+                             "(an output that is an input file, among others). With several ports:\n"
+                             "0 every panel written, 1 any failed, else 3 any port could not be opened.";
 
 void countItems(const AbstractTreeItem* item, int* frames, int* collections)
 {
@@ -132,6 +138,8 @@ KamdelCli::~KamdelCli() = default;
 
 void KamdelCli::print(const QString& text)
 {
+    if (m_unitReport)
+        std::fputs("report ", m_out);
     std::fputs(text.toLocal8Bit().constData(), m_out);
     std::fputc('\n', m_out);
 }
@@ -170,8 +178,15 @@ int KamdelCli::run(const QStringList& arguments)
         tr("compile: write an image larger than the panel's program memory."));
     const QCommandLineOption stepsOption(QStringLiteral("steps"),
         tr("play: how many Next steps (default 100)."), QStringLiteral("n"), QStringLiteral("100"));
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), tr("write, reset, next: the serial port."), QStringLiteral("port"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+        tr("write, reset, next: the serial port; write: repeat it for several panels at once."),
+        QStringLiteral("port"));
+    const QCommandLineOption portsOption(
+        QStringLiteral("ports"), tr("write: several ports, separated by commas."), QStringLiteral("A,B,..."));
+    const QCommandLineOption logOption(QStringLiteral("log"),
+        tr("write: append a CSV line per panel to the file (header when new)."), QStringLiteral("file"));
+    QCommandLineOption unitOption { QString::fromLatin1(UnitReporter::Option) };
+    unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption framesOption(QStringLiteral("frames"),
         tr("gif: frames to draw (default: until the program holds or repeats, at most 1000)."),
         QStringLiteral("n"), QStringLiteral("0"));
@@ -184,7 +199,7 @@ int KamdelCli::run(const QStringList& arguments)
         tr("gif: the side the board is seen from (default bottom, as the editor shows it)."),
         QStringLiteral("top|bottom"), QStringLiteral("bottom"));
     parser.addOptions({ helpOption, versionOption, jsonOption, outputOption, capacityOption, stepsOption,
-        portOption, framesOption, delayOption, sizeOption, sideOption });
+        portOption, portsOption, logOption, unitOption, framesOption, delayOption, sizeOption, sideOption });
     parser.addPositionalArgument(
         QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif or csv."));
     parser.addPositionalArgument(
@@ -218,11 +233,20 @@ int KamdelCli::run(const QStringList& arguments)
     }
     if ((command == QLatin1String("write") && files == 1) || (command == QLatin1String("reset") && files == 0)
         || (command == QLatin1String("next") && files == 0)) {
-        if (!parser.isSet(portOption))
+        QStringList ports;
+        QString problem;
+        if (!PortFleet::collectPorts(parser.values(portOption), parser.values(portsOption), &ports, &problem))
+            return usage(problem);
+        if (ports.isEmpty())
             return usage(tr("%1 needs --port").arg(command));
+        if (command == QLatin1String("write") && (ports.size() > 1 || parser.isSet(logOption)))
+            return writeMany(args.at(1), ports, parser.value(logOption));
+        if (ports.size() > 1 || parser.isSet(logOption))
+            return usage(tr("%1 takes one port and no log").arg(command));
+        m_unitReport = command == QLatin1String("write") && parser.isSet(unitOption);
         if (command == QLatin1String("write"))
-            return write(args.at(1), parser.value(portOption));
-        return sendWord(parser.value(portOption), command == QLatin1String("next"));
+            return write(args.at(1), ports.first());
+        return sendWord(ports.first(), command == QLatin1String("next"));
     }
     if (command == QLatin1String("gif") && files == 2)
         return gif(args.at(1), args.at(2), parser);
@@ -367,6 +391,7 @@ int KamdelCli::write(const QString& file, const QString& portName)
         printError(tr("cannot connect to serial port %1 (%2)").arg(portName, port.errorString()));
         return PortUnavailable;
     }
+    const LowLatencyGuard lowLatency(&port);
     print(tr("Memory use %1% (%2 of %3).")
               .arg(image.size() / 80)
               .arg(image.size())
@@ -386,7 +411,14 @@ int KamdelCli::write(const QString& file, const QString& portName)
         [[maybe_unused]] const ssize_t got = ::read(stopPipe[0], &c, 1);
         writer.cancel();
     });
-    if (::isatty(fileno(m_err))) {
+    if (m_unitReport) {
+        UnitReporter::becomeUnit();
+        QObject::connect(&writer, &PanelWriter::progress, &writer, [this, &image](int sent, int total) {
+            std::fprintf(m_out, "progress %d\nbytes %d\n", total ? sent * 100 / total : 100,
+                std::min(sent * PanelCommand::BlockSize, int(image.size())));
+            std::fflush(m_out);
+        });
+    } else if (::isatty(fileno(m_err))) {
         QObject::connect(&writer, &PanelWriter::progress, &writer, [this](int sent, int total) {
             std::fprintf(m_err, "\rblock %d of %d", sent, total);
             if (sent == total)

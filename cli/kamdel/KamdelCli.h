@@ -38,6 +38,7 @@ private:
     int compile(const QString& file, const QString& output, bool ignoreCapacity);
     int play(const QString& file, int steps);
     int write(const QString& file, const QString& port);
+    int writeMany(const QString& file, const QStringList& ports, const QString& logPath);
     int sendWord(const QString& port, bool next);
     int gif(const QString& file, const QString& output, const QCommandLineParser& parser);
     int csv(const QStringList& arguments, const QString& output);
@@ -56,4 +57,6 @@ private:
 
     std::FILE* m_out;
     std::FILE* m_err;
+    // A unit of a write over several ports: tagged lines for the parent.
+    bool m_unitReport = false;
 };

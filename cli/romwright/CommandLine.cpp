@@ -1,8 +1,13 @@
 #include "CommandLine.h"
+#include "ManyPorts.h"
 #include "ProgressBar.h"
+#include "Station.h"
 
 #include "FlashRun.h"
 #include "MspFlasher.h"
+#include "PortFleet.h"
+#include "Romwright.h"
+#include "UnitReporter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -92,6 +97,7 @@ void CommandLine::interrupted()
     [[maybe_unused]] const ssize_t read = ::read(interruptPipe[0], &c, 1);
     if (m_pMspFlasher)
         m_pMspFlasher->cancel();
+    emit interruptRequested();
 }
 
 int CommandLine::exec(const QStringList& arguments)
@@ -100,10 +106,15 @@ int CommandLine::exec(const QStringList& arguments)
     parser.setApplicationDescription(
         tr("Writes MSP430 firmware (TI-TXT or Intel HEX) through the serial boot loader.\n"
            "  romwright [--model MODEL] --port PORT [--baud N] [--write-vector-area] FIRMWARE\n"
+           "  romwright [--model MODEL] [--baud N] [--log FILE] --port A --port B ... FIRMWARE\n"
            "  romwright check [--model MODEL] [--write-vector-area] FIRMWARE\n"
+           "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
+           "[--skip-present] FIRMWARE\n"
            "Models: %1.\n"
            "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
-           "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.")
+           "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
+           "With several ports: 0 every port succeeded, 1 any device failed, else 3 any port could not "
+           "be opened, else 4 canceled.")
             .arg(MspFlasher::modelNames().join(QStringLiteral(", "))));
     const QCommandLineOption helpOption(
         { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help and exit."));
@@ -111,16 +122,31 @@ int CommandLine::exec(const QStringList& arguments)
         { QStringLiteral("v"), QStringLiteral("version") }, tr("Show the version and exit."));
     const QCommandLineOption modelOption(QStringLiteral("model"),
         tr("Microcontroller model (default Kamdel)."), QStringLiteral("MODEL"), QStringLiteral("Kamdel"));
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), tr("Serial port name or device path."), QStringLiteral("PORT"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+        tr("Serial port name or device path; repeat it to flash several ports at once."),
+        QStringLiteral("PORT"));
+    const QCommandLineOption portsOption(QStringLiteral("ports"),
+        tr("Several ports at once, separated by commas."), QStringLiteral("A,B,..."));
+    const QCommandLineOption logOption(QStringLiteral("log"),
+        tr("Append a CSV line per unit to FILE (header when new)."), QStringLiteral("FILE"));
+    const QCommandLineOption watchOption(QStringLiteral("watch"),
+        tr("station: ports to watch for (repeatable; default %1).")
+            .arg(Station::defaultGlobs().join(QStringLiteral(" and "))),
+        QStringLiteral("GLOB"));
+    const QCommandLineOption onceOption(QStringLiteral("once"), tr("station: end after the first unit."));
+    const QCommandLineOption skipOption(
+        QStringLiteral("skip-present"), tr("station: leave the ports present at the start alone."));
+    QCommandLineOption unitOption { QString::fromLatin1(UnitReporter::Option) };
+    unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption baudOption(QStringLiteral("baud"), tr("Line speed (default 57600)."),
         QStringLiteral("N"), QStringLiteral("57600"));
     const QCommandLineOption vectorOption(QStringLiteral("write-vector-area"),
         tr("Write the image's bytes in 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors "
            "(refused without this option)."));
-    parser.addOptions({ helpOption, versionOption, modelOption, portOption, baudOption, vectorOption });
+    parser.addOptions({ helpOption, versionOption, modelOption, portOption, portsOption, logOption,
+        watchOption, onceOption, skipOption, unitOption, baudOption, vectorOption });
     parser.addPositionalArgument(
-        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check] FIRMWARE"));
+        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check|station] FIRMWARE"));
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
@@ -135,8 +161,11 @@ int CommandLine::exec(const QStringList& arguments)
 
     QStringList positional = parser.positionalArguments();
     const bool checkOnly = positional.size() == 2 && positional.first() == QLatin1String("check");
-    if (checkOnly)
+    const bool station = positional.size() == 2 && positional.first() == QLatin1String("station");
+    if (checkOnly || station)
         positional.removeFirst();
+    if (!station && (parser.isSet(watchOption) || parser.isSet(onceOption) || parser.isSet(skipOption)))
+        return usage(tr("--watch, --once and --skip-present belong to station"));
     if (positional.size() != 1)
         return usage(tr("exactly one firmware file expected"));
     const QString model = parser.value(modelOption);
@@ -145,17 +174,41 @@ int CommandLine::exec(const QStringList& arguments)
         return usage(tr("unknown model %1 (known: %2)")
                          .arg(model, MspFlasher::modelNames().join(QStringLiteral(", "))));
     if (checkOnly) {
-        if (parser.isSet(portOption) || parser.isSet(baudOption))
-            return usage(tr("check touches no device: --port and --baud do not apply"));
+        if (parser.isSet(portOption) || parser.isSet(portsOption) || parser.isSet(baudOption)
+            || parser.isSet(logOption))
+            return usage(tr("check touches no device: --port, --ports, --baud and --log do not apply"));
         return check(model, positional.first());
     }
-    if (!parser.isSet(portOption) || parser.value(portOption).isEmpty())
+    if (station && (parser.isSet(portOption) || parser.isSet(portsOption)))
+        return usage(tr("station finds its ports itself: use --watch"));
+    QStringList ports;
+    QString portProblem;
+    if (!PortFleet::collectPorts(parser.values(portOption), parser.values(portsOption), &ports, &portProblem))
+        return usage(portProblem);
+    if (ports.isEmpty() && !station)
         return usage(tr("--port is required"));
     bool ok = false;
     const int baudRate = parser.value(baudOption).toInt(&ok);
     if (!ok || baudRate <= 0)
         return usage(tr("bad line speed %1").arg(parser.value(baudOption)));
-    return flash(model, parser.value(portOption), baudRate, positional.first());
+    if (station) {
+        Station watcher;
+        connect(this, &CommandLine::interruptRequested, &watcher, &Station::interrupt);
+        if (m_Interrupted)
+            watcher.interrupt();
+        return watcher.run(model, baudRate, positional.first(), parser.value(logOption),
+            { parser.values(watchOption), parser.isSet(onceOption), parser.isSet(skipOption), m_WriteVectorArea });
+    }
+    if (ports.size() > 1 || parser.isSet(logOption)) {
+        ManyPorts many;
+        many.setWriteVectorArea(m_WriteVectorArea);
+        connect(this, &CommandLine::interruptRequested, &many, &ManyPorts::cancel);
+        if (m_Interrupted)
+            many.cancel();
+        return many.run(model, ports, baudRate, positional.first(), parser.value(logOption));
+    }
+    m_UnitReport = parser.isSet(unitOption);
+    return flash(model, ports.first(), baudRate, positional.first());
 }
 
 int CommandLine::flash(const QString& model, const QString& port, int baudRate, const QString& firmware)
@@ -171,17 +224,30 @@ int CommandLine::flash(const QString& model, const QString& port, int baudRate, 
     allowVectorArea(m_pFlashRun.get());
 
     ProgressBar bar(stderr);
-    const bool showBar = ::isatty(STDERR_FILENO);
-    if (showBar)
-        connect(m_pMspFlasher.get(), &MspFlasher::progress, &bar, &ProgressBar::setValue);
-    connect(m_pFlashRun.get(), &FlashRun::report, &bar, [&bar](const QString& line) {
-        bar.finish();
-        printLine(stdout, line);
+    // A unit of a run over several ports tells its parent in tagged lines.
+    UnitReporter unit(stdout);
+    if (m_UnitReport) {
+        UnitReporter::becomeUnit();
+        unit.watch(m_pFlashRun.get(), m_pMspFlasher.get(), m_pSerialPort.get());
+    } else {
+        if (::isatty(STDERR_FILENO))
+            connect(m_pMspFlasher.get(), &MspFlasher::progress, &bar, &ProgressBar::setValue);
+        connect(m_pFlashRun.get(), &FlashRun::report, &bar, [&bar](const QString& line) {
+            bar.finish();
+            printLine(stdout, line);
+        });
+    }
+    // The run clears the cancel flag when it starts; an early Ctrl+C still counts.
+    connect(m_pFlashRun.get(), &FlashRun::started, this, [this] {
+        if (m_Interrupted)
+            m_pMspFlasher->cancel();
     });
 
     const FlashRun::Outcome outcome = m_pFlashRun->run(firmware);
     bar.finish();
     hintVectorOption(*m_pFlashRun);
+    if (m_UnitReport)
+        unit.finish(outcome);
     return int(outcome);
 }
 

@@ -36,6 +36,9 @@ public:
     // the program with the port half-written and open.
     void catchInterrupts();
 
+signals:
+    void interruptRequested();
+
 private:
     int flash(const QString& model, const QString& port, int baudRate, const QString& firmware);
     int check(const QString& model, const QString& firmware);
@@ -48,4 +51,6 @@ private:
     std::unique_ptr<FlashRun> m_pFlashRun;
     std::unique_ptr<QSocketNotifier> m_pInterruptNotifier;
     bool m_WriteVectorArea = false;
+    bool m_Interrupted = false;
+    bool m_UnitReport = false;
 };

@@ -137,6 +137,8 @@ private slots:
     void pipedSequenceIsBounded();
     void signalCancelsTheWrite_data();
     void signalCancelsTheWrite();
+    void writeToSeveralPanels_data();
+    void writeToSeveralPanels();
 
 private:
     QString file(const QString& name, const QString& version, const QStringList& commands);
@@ -717,6 +719,82 @@ void tst_Kamdel::signalCancelsTheWrite()
     QCOMPARE(panel.linesStartingWith(QStringLiteral("RX BLOCK")).size(), match.captured(1).toInt());
     QVERIFY(match.captured(1).toInt() < match.captured(2).toInt());
     QVERIFY(panel.linesStartingWith(QStringLiteral("RX RESET")).isEmpty());
+}
+
+void tst_Kamdel::writeToSeveralPanels_data()
+{
+    QTest::addColumn<QStringList>("panels");
+    QTest::addColumn<int>("status");
+    QTest::addRow("three panels") << QStringList { "ok", "ok", "ok" } << 0;
+    QTest::addRow("one port missing") << QStringList { "ok", "missing", "ok" } << 3;
+    QTest::addRow("one panel pulled mid-write") << QStringList { "pulled", "ok", "ok" } << 1;
+    QTest::addRow("pulled and missing") << QStringList { "missing", "pulled", "ok" } << 1;
+}
+
+// Every panel gets the program at the same time; one that is missing or
+// pulled in the middle leaves the others to finish, and the summary, the
+// status and the log say which did what.
+void tst_Kamdel::writeToSeveralPanels()
+{
+    QFETCH(QStringList, panels);
+    QFETCH(int, status);
+    QTemporaryDir links;
+    QStringList frames;
+    for (int i = 0; i < 20; ++i)
+        frames << DocumentFiles::frame({ i, 100 + i });
+    const QString path = file(QStringLiteral("many.xml"), PanelA, frames);
+    std::vector<std::unique_ptr<VirtualPanelProcess>> running;
+    QStringList arguments { QStringLiteral("write"), path };
+    for (int i = 0; i < panels.size(); ++i) {
+        const QString link = links.filePath(QStringLiteral("panel%1").arg(i));
+        running.push_back(std::make_unique<VirtualPanelProcess>());
+        if (panels.at(i) != QLatin1String("missing"))
+            QVERIFY(running.back()->start(link));
+        arguments << QStringLiteral("--port") << link;
+    }
+    const QString log = links.filePath(QStringLiteral("units.csv"));
+    QProcess process;
+    process.start(Kamdel, arguments << QStringLiteral("--log") << log);
+    const int pulled = panels.indexOf(QStringLiteral("pulled"));
+    if (pulled >= 0) {
+        QVERIFY(running.at(pulled)->waitFor(QStringLiteral("RX BLOCK"), 1, 30000));
+        running.at(pulled)->kill();
+    }
+    QVERIFY(process.waitForFinished(60000));
+    const QStringList out
+        = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(process.exitCode() == status, qPrintable(out.join('\n') + process.readAllStandardError()));
+
+    QFile logFile(log);
+    QVERIFY(logFile.open(QIODevice::ReadOnly));
+    const QStringList logLines = QString::fromUtf8(logFile.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(logLines.size(), panels.size() + 1);
+    for (int i = 0; i < panels.size(); ++i) {
+        const QString label = QStringLiteral("panel%1").arg(i);
+        const QString expected = panels.at(i) == QLatin1String("ok") ? QStringLiteral("ok")
+            : panels.at(i) == QLatin1String("missing")               ? QStringLiteral("not opened: ")
+                                                                     : QStringLiteral("failed: ");
+        const QStringList summary = out.filter(QRegularExpression(QStringLiteral("^%1: ").arg(label)));
+        QCOMPARE(summary.size(), 1);
+        QVERIFY2(
+            summary.first().startsWith(label + QStringLiteral(": ") + expected), qPrintable(summary.first()));
+        if (panels.at(i) == QLatin1String("ok")) {
+            QVERIFY(running.at(i)->waitFor(QStringLiteral("START")));
+            QCOMPARE(running.at(i)->linesStartingWith(QStringLiteral("RX BLOCK")).size(), 16);
+            QVERIFY2(out
+                         .filter(QRegularExpression(
+                             QStringLiteral("^\\[%1\\] Memory use \\d+% \\(\\d+ of 8000\\)\\.$").arg(label)))
+                         .size()
+                    == 1,
+                qPrintable(out.join('\n')));
+        }
+        const QStringList logged = logLines.filter(QStringLiteral(",%1,").arg(links.filePath(label)));
+        QCOMPARE(logged.size(), 1);
+        QVERIFY2(logged.first().contains(QStringLiteral(",kamdel,")), qPrintable(logged.first()));
+        QVERIFY2(logged.first().contains(QStringLiteral(",ZQ-RING-A,%1,0x").arg(path)),
+            qPrintable(logged.first()));
+        QVERIFY2(logged.first().contains(QStringLiteral(",") + expected), qPrintable(logged.first()));
+    }
 }
 
 QTEST_MAIN(tst_Kamdel)

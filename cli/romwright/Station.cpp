@@ -1,0 +1,170 @@
+#include "Station.h"
+
+#include "FlashRun.h"
+#include "PortFleet.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <glob.h>
+#include <sys/stat.h>
+
+namespace {
+// Often enough that a technician sees the unit start at once.
+constexpr int PollMs = 200;
+const QString TallyKey = QStringLiteral("\x01tally");
+} // namespace
+
+Station::Station(QObject* parent)
+    : QObject(parent)
+{
+    m_Poll.setInterval(PollMs);
+    connect(&m_Poll, &QTimer::timeout, this, &Station::poll);
+}
+
+Station::~Station() = default;
+
+QStringList Station::defaultGlobs()
+{
+    return { QStringLiteral("/dev/ttyUSB*"), QStringLiteral("/dev/ttyACM*") };
+}
+
+QMap<QString, QString> Station::scan() const
+{
+    QMap<QString, QString> present;
+    for (const QString& pattern : m_Options.globs) {
+        glob_t found {};
+        if (::glob(QFile::encodeName(pattern).constData(), 0, nullptr, &found) == 0) {
+            for (size_t i = 0; i < found.gl_pathc; ++i) {
+                struct stat link
+                {
+                };
+                struct stat device
+                {
+                };
+                // A link that leads nowhere is a port that is gone.
+                if (::lstat(found.gl_pathv[i], &link) != 0 || ::stat(found.gl_pathv[i], &device) != 0
+                    || !S_ISCHR(device.st_mode))
+                    continue;
+                // A port unplugged and plugged in between two looks is a new
+                // device file (or a new link): a new attachment.
+                present.insert(QFile::decodeName(found.gl_pathv[i]),
+                    QStringLiteral("%1:%2:%3").arg(link.st_ino).arg(device.st_ino).arg(device.st_rdev));
+            }
+        }
+        ::globfree(&found);
+    }
+    return present;
+}
+
+void Station::poll()
+{
+    if (m_Stopping)
+        return;
+    const QMap<QString, QString> present = scan();
+    for (auto it = m_Attached.begin(); it != m_Attached.end();) {
+        if (present.value(it.key()) != it.value())
+            it = m_Attached.erase(it);
+        else
+            ++it;
+    }
+    for (auto it = present.cbegin(); it != present.cend() && !m_Stopping; ++it) {
+        // Back while its last unit is still ending: flashed once that is over.
+        if (m_Attached.contains(it.key()) || m_Running.contains(it.key()))
+            continue;
+        m_Attached.insert(it.key(), it.value());
+        if (m_FirstScan && m_Options.skipPresent)
+            continue;
+        start(it.key());
+        if (m_Options.once)
+            m_Stopping = true;
+    }
+    m_FirstScan = false;
+}
+
+void Station::start(const QString& port)
+{
+    m_Running.insert(port);
+    m_Ports.fleet()->start(port, QFileInfo(port).fileName());
+    showTally();
+}
+
+void Station::unitFinished(const UnitRecord& record, const QString& label)
+{
+    m_Running.remove(record.port);
+    if (record.outcome == FlashRun::Succeeded)
+        ++m_Flashed;
+    else if (record.outcome == FlashRun::Canceled)
+        ++m_Canceled;
+    else
+        ++m_Failed;
+    m_Ports.fleet()->board().printAbove(stdout, PortFleet::summaryLine(record, label));
+    showTally();
+    finishIfDone();
+}
+
+void Station::showTally()
+{
+    const QString tally
+        = tr("flashed %1, failed %2, in progress %3").arg(m_Flashed).arg(m_Failed).arg(m_Running.size());
+    ProgressBoard& board = m_Ports.fleet()->board();
+    if (board.isShown()) {
+        board.setLine(TallyKey, tally, true);
+    } else if (tally != m_LastTally) {
+        std::fprintf(stderr, "%s\n", qPrintable(tally));
+        std::fflush(stderr);
+    }
+    m_LastTally = tally;
+}
+
+void Station::finishIfDone()
+{
+    if (m_Stopping && m_Running.isEmpty() && m_pLoop)
+        m_pLoop->quit();
+}
+
+void Station::interrupt()
+{
+    ++m_Interrupts;
+    m_Stopping = true;
+    m_Poll.stop();
+    if (m_Interrupts >= 2) {
+        m_Ports.cancel();
+    } else if (!m_Running.isEmpty()) {
+        m_Ports.fleet()->board().printAbove(
+            stderr, tr("romwright: no new units; the running ones finish (Ctrl+C again cancels them)"));
+    }
+    finishIfDone();
+}
+
+int Station::run(const QString& model, int baudRate, const QString& firmware, const QString& logPath,
+    const Options& options)
+{
+    m_Options = options;
+    if (m_Options.globs.isEmpty())
+        m_Options.globs = defaultGlobs();
+    m_Ports.setWriteVectorArea(options.writeVectorArea);
+    if (!m_Ports.prepare(model, baudRate, firmware, logPath))
+        return FlashRun::FileRefused;
+    PortFleet* fleet = m_Ports.fleet();
+    fleet->setShowReports(false);
+    connect(fleet, &PortFleet::unitFinished, this, &Station::unitFinished);
+    QEventLoop loop;
+    m_pLoop = &loop;
+    showTally();
+    if (!m_Stopping) {
+        poll();
+        m_Poll.start();
+        finishIfDone();
+        if (!m_Stopping || !m_Running.isEmpty())
+            loop.exec();
+    }
+    m_Poll.stop();
+    m_pLoop = nullptr;
+    fleet->board().finish();
+    if (m_Failed > 0)
+        return FlashRun::DeviceFailed;
+    return m_Canceled > 0 ? FlashRun::Canceled : FlashRun::Succeeded;
+}

@@ -1,0 +1,129 @@
+#include "UnitLog.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// RFC 4180 quoting; line breaks become spaces so that a unit stays one line.
+QByteArray field(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"'))
+        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
+    return bytes;
+}
+
+bool writeAll(int descriptor, const QByteArray& bytes)
+{
+    ssize_t written;
+    do
+        written = ::write(descriptor, bytes.constData(), size_t(bytes.size()));
+    while (written < 0 && errno == EINTR);
+    return written == bytes.size();
+}
+
+} // namespace
+
+UnitLog::UnitLog(const QString& path)
+    : m_Path(path)
+{
+}
+
+QByteArray UnitLog::header()
+{
+    return QByteArrayLiteral("time,tool,port,serial,model,file,crc,result,seconds,bytes\n");
+}
+
+QString UnitLog::timeText(const QDateTime& time)
+{
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+        + QStringLiteral("%1%2:%3")
+              .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+              .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray UnitLog::line(const UnitRecord& record)
+{
+    const QStringList fields { timeText(record.time), record.tool, record.port, record.serial, record.model,
+        record.file, record.crc, record.result, QString::number(record.seconds, 'f', 2),
+        QString::number(record.bytes) };
+    QByteArray line;
+    for (const QString& text : fields)
+        line += field(text) + ',';
+    line.back() = '\n';
+    return line;
+}
+
+bool UnitLog::fail(const QString& what)
+{
+    m_Error = QStringLiteral("%1 %2: %3").arg(what, m_Path, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+// The header is written to a file of its own that is then linked into place:
+// a program appending at the same moment finds either no file or one that
+// starts with the header, never an empty one to put its line in first.
+bool UnitLog::createWithHeader()
+{
+    const QByteArray path = QFile::encodeName(m_Path);
+    QByteArray draft = path + ".XXXXXX";
+    const int descriptor = ::mkstemp(draft.data());
+    if (descriptor < 0)
+        return fail(QStringLiteral("cannot create"));
+    const bool written = writeAll(descriptor, header()) && ::fsync(descriptor) == 0;
+    ::fchmod(descriptor, 0644);
+    ::close(descriptor);
+    const bool linked = written && (::link(draft.constData(), path.constData()) == 0 || errno == EEXIST);
+    const int linkError = errno;
+    ::unlink(draft.constData());
+    if (linked)
+        return true;
+    // A file system without hard links: whoever creates the file writes the header.
+    if (written && (linkError == EPERM || linkError == EOPNOTSUPP)) {
+        const int created
+            = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (created >= 0) {
+            const bool ok = writeAll(created, header());
+            ::close(created);
+            return ok || fail(QStringLiteral("cannot write"));
+        }
+        if (errno == EEXIST)
+            return true;
+    }
+    errno = linkError;
+    return fail(QStringLiteral("cannot create"));
+}
+
+bool UnitLog::append(const UnitRecord& record)
+{
+    const QByteArray path = QFile::encodeName(m_Path);
+    int descriptor = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (descriptor < 0 && errno == ENOENT) {
+        if (!createWithHeader())
+            return false;
+        descriptor = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    }
+    if (descriptor < 0)
+        return fail(QStringLiteral("cannot open"));
+    const bool written = writeAll(descriptor, line(record));
+    const bool synced = written && ::fsync(descriptor) == 0;
+    const int error = errno;
+    ::close(descriptor);
+    errno = error;
+    if (!synced)
+        return fail(QStringLiteral("cannot write"));
+    m_Error.clear();
+    return true;
+}

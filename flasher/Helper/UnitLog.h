@@ -1,0 +1,35 @@
+#pragma once
+
+#include "UnitRecord.h"
+#include "romwright_export.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The production log: one CSV line per unit, appended when the unit ends and
+// never rewritten, so that a crash or a pulled plug loses at most the units
+// still running. Several programs may append to one file at once: each line
+// goes out in a single write on a descriptor opened for appending, and a new
+// file appears with its header already in it.
+class ROMWRIGHT_EXPORT UnitLog
+{
+public:
+    explicit UnitLog(const QString& path);
+
+    // Appends the record and flushes it to the disk; false with errorString().
+    bool append(const UnitRecord& record);
+    QString errorString() const { return m_Error; }
+    QString path() const { return m_Path; }
+
+    static QByteArray header();
+    static QByteArray line(const UnitRecord& record);
+    // "2026-12-07T18:30:05+01:00"
+    static QString timeText(const QDateTime& time);
+
+private:
+    bool createWithHeader();
+    bool fail(const QString& what);
+
+    QString m_Path;
+    QString m_Error;
+};

@@ -1,0 +1,752 @@
+#include "BslTargetRunner.h"
+#include "FlasherImage.h"
+#include "LowLatencyGuard.h"
+#include "PortFleet.h"
+#include "ProgressBoard.h"
+#include "PtyPeer.h"
+#include "UnitLog.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <memory>
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(content);
+    return file.fileName();
+}
+
+struct Result
+{
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+// Runs romwright to its end; `whileRunning` sees each standard-output line as it comes.
+Result romwright(
+    const QStringList& arguments, const std::function<void(QProcess&, const QString&)>& whileRunning = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
+    Result result;
+    if (!process.waitForStarted())
+        return result;
+    QByteArray pending;
+    while (process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(50);
+        pending += process.readAllStandardOutput();
+        int end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            result.out << QString::fromUtf8(pending.left(end));
+            pending.remove(0, end + 1);
+            if (whileRunning)
+                whileRunning(process, result.out.last());
+        }
+    }
+    process.waitForFinished();
+    result.out
+        += QString::fromUtf8(pending + process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
+}
+
+// Several targets side by side; a null entry is a port nobody serves.
+struct Bench
+{
+    explicit Bench(const QList<QStringList>& targetOptions)
+    {
+        for (int i = 0; i < targetOptions.size(); ++i) {
+            if (targetOptions.at(i) == QStringList { "missing" }) {
+                targets.push_back(nullptr);
+                ports << dir.filePath(QString("ttyGONE%1").arg(i));
+                continue;
+            }
+            targets.push_back(std::make_unique<BslTargetRunner>(
+                QStringList { "--model", "Kamdel", "--exit-after-jump" } + targetOptions.at(i)));
+            ports << targets.back()->link();
+        }
+    }
+    bool ready() const
+    {
+        return std::all_of(targets.cbegin(), targets.cend(),
+            [](const auto& target) { return !target || target->isReady(); });
+    }
+    QStringList portArguments() const
+    {
+        QStringList arguments;
+        for (const QString& port : ports)
+            arguments << "--port" << port;
+        return arguments;
+    }
+    void finish()
+    {
+        for (const auto& target : targets) {
+            if (target)
+                target->finish();
+        }
+    }
+
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<BslTargetRunner>> targets;
+    QStringList ports;
+};
+
+// The lines of one port, without their prefix.
+QStringList linesOf(const QStringList& out, const QString& port)
+{
+    QStringList lines;
+    const QString prefix = QStringLiteral("[%1] ").arg(port);
+    for (const QString& line : out) {
+        if (line.startsWith(prefix))
+            lines << line.mid(prefix.size());
+    }
+    return lines;
+}
+
+QString summaryOf(const QStringList& out, const QString& port)
+{
+    const QStringList found = out.filter(QRegularExpression("^" + QRegularExpression::escape(port) + ": "));
+    return found.value(0).mid(port.size() + 2);
+}
+
+// What a terminal shows after `bytes`: text lines, line feeds, cursor up
+// (ESC [ n A) and clear to the end of the screen (ESC [ J).
+QStringList screenAfter(const QByteArray& bytes)
+{
+    QStringList screen { QString() };
+    int row = 0;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '\033' && bytes.mid(i + 1, 1) == "[") {
+            int end = i + 2;
+            while (end < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes.at(end))))
+                ++end;
+            const int count = bytes.mid(i + 2, end - i - 2).toInt();
+            if (bytes.at(end) == 'A')
+                row = std::max(0, row - count);
+            else if (bytes.at(end) == 'J')
+                screen = screen.mid(0, row) << QString();
+            i = end;
+        } else if (c == '\n') {
+            if (++row >= screen.size())
+                screen << QString();
+        } else if (c != '\r') {
+            screen[row] += QLatin1Char(c);
+        }
+    }
+    while (!screen.isEmpty() && screen.last().isEmpty())
+        screen.removeLast();
+    return screen;
+}
+
+// Splits CSV text into records of fields (RFC 4180 quoting).
+QList<QStringList> parseCsv(const QByteArray& bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text.at(i + 1) == '"')
+                field += text.at(++i);
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            record << field;
+            field.clear();
+        } else if (c == '\n') {
+            records << (record << field);
+            record.clear();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+UnitRecord recordOf(const QString& port, const QString& result, int n)
+{
+    UnitRecord record;
+    record.time = QDateTime::currentDateTime();
+    record.tool = QStringLiteral("romwright");
+    record.port = port;
+    record.model = QStringLiteral("Kamdel");
+    record.file = QStringLiteral("/srv/fw/app,v2.txt");
+    record.crc = QStringLiteral("0x1D0F");
+    record.result = result;
+    record.seconds = n / 10.0;
+    record.bytes = n;
+    return record;
+}
+
+// The other writer of the concurrency test: this program run again.
+int appendMany(const QString& path, const QString& port, int count)
+{
+    UnitLog log(path);
+    // Long lines: a writer that split them would show.
+    const QString reason = QStringLiteral("failed: ") + QString(3000, QLatin1Char('x'));
+    for (int n = 0; n < count; ++n) {
+        if (!log.append(recordOf(port, reason, n)))
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+class tst_RomwrightParallel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lowLatencyIsSilentOnPseudoTerminals();
+    void logLinesAndHeader_data();
+    void logLinesAndHeader();
+    void logFieldsSurviveQuoting();
+    void logAppendsFromTwoProcesses();
+    void progressBoardKeepsItsLinesBelow();
+    void portLabels_data();
+    void portLabels();
+    void severalPorts_data();
+    void severalPorts();
+    void severalPortsWriteTheLog();
+    void badFileTouchesNoPort();
+    void interruptCancelsEveryPort();
+    void stationFlashesEachAttachment_data();
+    void stationFlashesEachAttachment();
+    void stationInterrupts_data();
+    void stationInterrupts();
+    void stationOnce_data();
+    void stationOnce();
+    void wrongUsage_data();
+    void wrongUsage();
+};
+
+// A pseudo-terminal offers no low-latency mode: the guard leaves it alone,
+// the port still carries a whole run and the device takes the image.
+void tst_RomwrightParallel::lowLatencyIsSilentOnPseudoTerminals()
+{
+    QTemporaryDir dir;
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(64, 1) } }).toLatin1());
+    BslTargetRunner target({ "--model", "Kamdel", "--exit-after-jump" });
+    QVERIFY(target.isReady());
+    QSerialPort port(target.link());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    {
+        const LowLatencyGuard guard(&port);
+        QVERIFY(!guard.isActive());
+    }
+    const LowLatencyGuard closedPort(nullptr);
+    QVERIFY(!closedPort.isActive());
+    port.close();
+
+    QProcess romwright;
+    romwright.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { "--port", target.link(), firmware });
+    QVERIFY(romwright.waitForFinished(30000));
+    QCOMPARE(romwright.exitCode(), 0);
+    target.finish();
+    QVERIFY2(target.applicationValid(), qPrintable(target.verdict()));
+}
+
+void tst_RomwrightParallel::logLinesAndHeader_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("units");
+    QTest::addRow("new file, one unit") << false << 1;
+    QTest::addRow("new file, three units") << false << 3;
+    QTest::addRow("existing file keeps its lines") << true << 2;
+}
+
+void tst_RomwrightParallel::logLinesAndHeader()
+{
+    QFETCH(bool, exists);
+    QFETCH(int, units);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("units.csv");
+    const QByteArray before = "earlier line\n";
+    if (exists)
+        QVERIFY(!writeFile(dir, "units.csv", before).isEmpty());
+    UnitLog log(path);
+    for (int n = 0; n < units; ++n)
+        QVERIFY2(
+            log.append(recordOf(QString("/dev/ttyUSB%1").arg(n), "ok", n)), qPrintable(log.errorString()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    const QByteArray start = exists ? before : UnitLog::header();
+    QVERIFY(content.startsWith(start));
+    const QList<QStringList> records = parseCsv(content.mid(start.size()));
+    QCOMPARE(records.size(), units);
+    for (int n = 0; n < units; ++n) {
+        const QStringList& fields = records.at(n);
+        QCOMPARE(fields.size(), 10);
+        QVERIFY2(QDateTime::fromString(fields.at(0), Qt::ISODate).isValid(), qPrintable(fields.at(0)));
+        QVERIFY2(QRegularExpression("[+-]\\d\\d:\\d\\d$").match(fields.at(0)).hasMatch(),
+            qPrintable(fields.at(0)));
+        QCOMPARE(fields.mid(1),
+            (QStringList { "romwright", QString("/dev/ttyUSB%1").arg(n), "", "Kamdel", "/srv/fw/app,v2.txt",
+                "0x1D0F", "ok", QString::number(n / 10.0, 'f', 2), QString::number(n) }));
+    }
+}
+
+// Any text in a field comes back from the file as it went in, line breaks
+// turned to spaces so that a unit stays one line.
+void tst_RomwrightParallel::logFieldsSurviveQuoting()
+{
+    QTemporaryDir dir;
+    UnitLog log(dir.filePath("units.csv"));
+    QRandomGenerator random(20);
+    const QString alphabet = QStringLiteral("ab ,\"\n\r;'x\u00e9");
+    QStringList written;
+    for (int n = 0; n < 200; ++n) {
+        QString text;
+        for (int i = random.bounded(12); i > 0; --i)
+            text += alphabet.at(random.bounded(alphabet.size()));
+        written << text;
+        QVERIFY(log.append(recordOf(text, text, n)));
+    }
+    QFile file(log.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QStringList> records = parseCsv(file.readAll());
+    QCOMPARE(records.size(), 201);
+    for (int n = 0; n < 200; ++n) {
+        QString expected = written.at(n);
+        expected.replace('\n', ' ').replace('\r', ' ');
+        QCOMPARE(records.at(n + 1).value(2), expected);
+        QCOMPARE(records.at(n + 1).value(7), expected);
+    }
+}
+
+// Two programs start on a log that does not exist yet: one header, first,
+// and every line whole.
+void tst_RomwrightParallel::logAppendsFromTwoProcesses()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("units.csv");
+    constexpr int Lines = 300;
+    QProcess first;
+    QProcess second;
+    first.start(
+        QCoreApplication::applicationFilePath(), { "--append-log", path, "portA", QString::number(Lines) });
+    second.start(
+        QCoreApplication::applicationFilePath(), { "--append-log", path, "portB", QString::number(Lines) });
+    QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.startsWith(UnitLog::header()));
+    const QList<QStringList> records = parseCsv(content);
+    QCOMPARE(records.size(), 2 * Lines + 1);
+    QMap<QString, int> next { { "portA", 0 }, { "portB", 0 } };
+    for (const QStringList& fields : records.mid(1)) {
+        QCOMPARE(fields.size(), 10);
+        QVERIFY(next.contains(fields.at(2)));
+        // Each writer's lines in its own order, none lost or doubled.
+        QCOMPARE(fields.at(9), QString::number(next[fields.at(2)]++));
+        QCOMPARE(fields.at(7).size(), 3008);
+    }
+}
+
+// Lines printed while the board stands go above it; the board's lines are
+// redrawn in place and leave nothing behind when it is finished.
+void tst_RomwrightParallel::progressBoardKeepsItsLinesBelow()
+{
+    PtyPeer terminal;
+    QVERIFY(terminal.isValid());
+    FILE* out = std::fopen(qPrintable(terminal.slaveName()), "w");
+    QVERIFY(out);
+    {
+        ProgressBoard board(out);
+        QVERIFY(board.isShown());
+        board.setLine("a", "[a] " + ProgressBoard::bar(0));
+        board.setLine("b", "[b] " + ProgressBoard::bar(0));
+        board.printAbove(out, "[a] Erase device.");
+        board.setLine("a", "[a] " + ProgressBoard::bar(50));
+        QTest::qWait(150);
+        board.setLine("b", "[b] " + ProgressBoard::bar(100));
+        board.printAbove(out, "[b] Finished successfully!");
+        QCOMPARE(screenAfter(terminal.received()),
+            (QStringList { "[a] Erase device.", "[b] Finished successfully!",
+                "[a] [##########----------]  50%", "[b] [####################] 100%" }));
+        board.removeLine("a");
+        board.finish();
+    }
+    std::fclose(out);
+    QCOMPARE(screenAfter(terminal.received()),
+        (QStringList { "[a] Erase device.", "[b] Finished successfully!" }));
+
+    // Not a terminal: nothing but the lines.
+    QTemporaryDir dir;
+    FILE* file = std::fopen(qPrintable(dir.filePath("out.txt")), "w");
+    ProgressBoard quiet(file);
+    QVERIFY(!quiet.isShown());
+    quiet.setLine("a", "[a] 1%");
+    quiet.printAbove(file, "line");
+    quiet.finish();
+    std::fclose(file);
+    QFile written(dir.filePath("out.txt"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("line\n"));
+}
+
+void tst_RomwrightParallel::portLabels_data()
+{
+    QTest::addColumn<QStringList>("ports");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addRow("device files") << QStringList { "/dev/ttyUSB0", "/dev/ttyUSB3", "ttyACM0" }
+                                  << QStringList { "ttyUSB0", "ttyUSB3", "ttyACM0" };
+    QTest::addRow("same names in two folders") << QStringList { "/tmp/a/tty", "/tmp/b/tty", "/dev/ttyS1" }
+                                               << QStringList { "/tmp/a/tty", "/tmp/b/tty", "ttyS1" };
+}
+
+void tst_RomwrightParallel::portLabels()
+{
+    QFETCH(QStringList, ports);
+    QFETCH(QStringList, labels);
+    QCOMPARE(PortFleet::labels(ports), labels);
+}
+
+void tst_RomwrightParallel::severalPorts_data()
+{
+    QTest::addColumn<QList<QStringList>>("targets");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<int>("status");
+    const QStringList good;
+    const QStringList refused { "--fault", "answer=52@5" };
+    // The line goes away in the middle of the write, the symlink with it.
+    const QStringList vanishing { "--close-after", "6" };
+    const QStringList missing { "missing" };
+    const QString ok = "ok";
+    const QString checksum = "failed: Cannot flash device! Error: (52) Packet checksum error";
+    const QString timeout = "failed: Cannot flash device! Error: (-1) Timeout";
+    const QString notOpened = "not opened: No such file or directory";
+    QTest::addRow("three good") << QList<QStringList> { good, good, good } << QStringList { ok, ok, ok } << 0;
+    QTest::addRow("one refuses a block")
+        << QList<QStringList> { good, refused, good } << QStringList { ok, checksum, ok } << 1;
+    QTest::addRow("one vanishes") << QList<QStringList> { vanishing, good, good }
+                                  << QStringList { timeout, ok, ok } << 1;
+    QTest::addRow("one missing") << QList<QStringList> { good, good, missing }
+                                 << QStringList { ok, ok, notOpened } << 3;
+    QTest::addRow("failed before missing") << QList<QStringList> { missing, refused, good, vanishing }
+                                           << QStringList { notOpened, checksum, ok, timeout } << 1;
+    QTest::addRow("one port alone with a log")
+        << QList<QStringList> { refused } << QStringList { checksum } << 1;
+}
+
+// Each port ends on its own: one that fails or vanishes leaves the others
+// to finish, and the summary and the status say which did what.
+void tst_RomwrightParallel::severalPorts()
+{
+    QFETCH(QList<QStringList>, targets);
+    QFETCH(QStringList, results);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QList<sMemory> image { { 0x6000, patterned(200, 3) }, { 0x10000, patterned(40, 4) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    Bench bench(targets);
+    QVERIFY(bench.ready());
+    const Result result
+        = romwright(bench.portArguments() << "--log" << dir.filePath("units.csv") << firmware);
+    bench.finish();
+    QVERIFY2(result.exitCode == status, qPrintable(result.out.join('\n') + result.err));
+    const QStringList labels = PortFleet::labels(bench.ports);
+    const ModelRow kamdel = modelTable().first();
+    for (int i = 0; i < targets.size(); ++i) {
+        const QStringList lines = linesOf(result.out, labels.at(i));
+        const QString summary = summaryOf(result.out, labels.at(i));
+        QVERIFY2(summary.startsWith(results.at(i) + ", "), qPrintable(summary));
+        QVERIFY(QRegularExpression("^.*, \\d+\\.\\d\\d s, \\d+ bytes/s$").match(summary).hasMatch());
+        if (results.at(i) == "ok") {
+            QCOMPARE(lines.value(lines.size() - 1), QString("Finished successfully!"));
+            QVERIFY2(bench.targets.at(i)->applicationValid(), qPrintable(bench.targets.at(i)->verdict()));
+            QCOMPARE(bench.targets.at(i)->digest(), expectedDigest(kamdel, image));
+        } else if (bench.targets.at(i)) {
+            QVERIFY(!bench.targets.at(i)->applicationValid());
+            QVERIFY(lines.contains("The device holds no valid application now."));
+        }
+    }
+    // Every line of the run belongs to a port or to the summary.
+    for (const QString& line : result.out)
+        QVERIFY2(line.startsWith('[') || !summaryOf({ line }, line.left(line.indexOf(": "))).isEmpty(),
+            qPrintable(line));
+}
+
+void tst_RomwrightParallel::severalPortsWriteTheLog()
+{
+    QTemporaryDir dir;
+    const QList<sMemory> image { { 0x6000, patterned(96, 5) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    const QString log = dir.filePath("units.csv");
+    Bench bench({ {}, { "--fault", "answer=52@5" }, { "missing" } });
+    QVERIFY(bench.ready());
+    QCOMPARE(romwright(bench.portArguments() << "--log" << log << firmware).exitCode, 1);
+    bench.finish();
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.startsWith(UnitLog::header()));
+    QList<QStringList> records = parseCsv(content).mid(1);
+    QCOMPARE(records.size(), 3);
+    std::sort(records.begin(), records.end(), [&bench](const QStringList& a, const QStringList& b) {
+        return bench.ports.indexOf(a.at(2)) < bench.ports.indexOf(b.at(2));
+    });
+    const QString crc = QString("0x%1")
+                            .arg(expectedChecksum(modelTable().first(), image), 4, 16, QChar('0'))
+                            .toUpper()
+                            .replace("0X", "0x");
+    const QStringList results { "ok", "failed: Cannot flash device! Error: (52) Packet checksum error",
+        "not opened: No such file or directory" };
+    // Two blocks went through before the third was refused.
+    const QStringList bytes { "96", "32", "0" };
+    for (int i = 0; i < 3; ++i) {
+        const QStringList& fields = records.at(i);
+        QCOMPARE(fields.mid(1, 7),
+            (QStringList { "romwright", bench.ports.at(i), "", "Kamdel", firmware, crc, results.at(i) }));
+        QVERIFY(fields.at(8).toDouble() > 0);
+        QCOMPARE(fields.at(9), bytes.at(i));
+    }
+}
+
+void tst_RomwrightParallel::badFileTouchesNoPort()
+{
+    QTemporaryDir dir;
+    Bench bench({ {}, {} });
+    QVERIFY(bench.ready());
+    const QString firmware = writeFile(dir, "app.txt", "@0200\n01 02\nq\n");
+    const Result result = romwright(bench.portArguments() << firmware);
+    bench.finish();
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.out.contains(
+        "Address 0x0200 lies outside the memory of the device (allowed: 0x4000-0xF7FF, 0x10000-0x23FF7)."));
+    for (const auto& target : bench.targets)
+        QCOMPARE(target->requests(), QStringList());
+}
+
+void tst_RomwrightParallel::interruptCancelsEveryPort()
+{
+    QTemporaryDir dir;
+    const QString firmware
+        = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x4000, 6) } }).toLatin1());
+    Bench bench({ { "--baud", "57600" }, { "--baud", "57600" } });
+    QVERIFY(bench.ready());
+    int writing = 0;
+    const Result result
+        = romwright(bench.portArguments() << firmware, [&writing](QProcess& process, const QString& line) {
+              if (line.endsWith("] Write device application code.") && ++writing == 2) {
+                  QThread::msleep(300);
+                  ::kill(pid_t(process.processId()), SIGINT);
+              }
+          });
+    bench.finish();
+    QVERIFY2(result.exitCode == 4, qPrintable(result.out.join('\n') + result.err));
+    const QStringList labels = PortFleet::labels(bench.ports);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY2(
+            summaryOf(result.out, labels.at(i)).startsWith("canceled, "), qPrintable(result.out.join('\n')));
+        QVERIFY(linesOf(result.out, labels.at(i)).contains("Flashing canceled!"));
+        QVERIFY(bench.targets.at(i)->requestsMatching(" jump ").isEmpty());
+    }
+}
+
+void tst_RomwrightParallel::stationFlashesEachAttachment_data()
+{
+    QTest::addColumn<bool>("skipPresent");
+    QTest::addRow("ports present at the start too") << false;
+    QTest::addRow("--skip-present") << true;
+}
+
+// A port is flashed when it appears, again only after it went away and came
+// back; Ctrl+C lets the station end with the units' status.
+void tst_RomwrightParallel::stationFlashesEachAttachment()
+{
+    QFETCH(bool, skipPresent);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("watched"));
+    const QList<sMemory> image { { 0x6000, patterned(160, 7) } };
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt(image).toLatin1());
+    // The station sees links to the targets' own links, as to a folder of virtual ports.
+    auto plug = [&dir](const BslTargetRunner& target, const QString& name) {
+        return QFile::link(target.link(), dir.filePath("watched/" + name));
+    };
+    std::vector<std::unique_ptr<BslTargetRunner>> targets;
+    for (int i = 0; i < 3; ++i) {
+        targets.push_back(std::make_unique<BslTargetRunner>(QStringList { "--model", "Kamdel" }));
+        QVERIFY(targets.back()->isReady());
+    }
+    QVERIFY(plug(*targets.at(0), "ttyA"));
+    QStringList arguments { "station", "--watch", dir.filePath("watched/ttyA*"), "--watch",
+        dir.filePath("watched/ttyB*"), "--log", dir.filePath("units.csv"), firmware };
+    if (skipPresent)
+        arguments.insert(1, "--skip-present");
+
+    QProcess station;
+    station.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
+    QVERIFY(station.waitForStarted());
+    QTest::qWait(700);
+    QVERIFY(plug(*targets.at(1), "ttyB"));
+    QStringList summaries;
+    bool replugged = false;
+    const int expectedA = skipPresent ? 1 : 2;
+    QElapsedTimer clock;
+    clock.start();
+    while (station.state() != QProcess::NotRunning && !clock.hasExpired(60000)) {
+        station.waitForReadyRead(50);
+        while (station.canReadLine()) {
+            const QString line = QString::fromUtf8(station.readLine()).trimmed();
+            summaries << line;
+            if (line.startsWith("ttyB: ") && !replugged) {
+                // Unplugged and plugged in again, now to another board.
+                QVERIFY(QFile::remove(dir.filePath("watched/ttyA")));
+                QTest::qWait(700);
+                QVERIFY(plug(*targets.at(2), "ttyA"));
+                replugged = true;
+            }
+        }
+        if (replugged && summaries.filter(QRegularExpression("^ttyA: ")).size() == expectedA) {
+            QTest::qWait(700);
+            ::kill(pid_t(station.processId()), SIGINT);
+            QVERIFY(station.waitForFinished(10000));
+        }
+    }
+    summaries += QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(station.exitCode() == 0, qPrintable(summaries.join('\n') + station.readAllStandardError()));
+    QCOMPARE(summaries.filter(QRegularExpression("^ttyA: ok, ")).size(), expectedA);
+    QCOMPARE(summaries.filter(QRegularExpression("^ttyB: ok, ")).size(), 1);
+    QCOMPARE(summaries.size(), expectedA + 1);
+    for (int i = 0; i < 3; ++i) {
+        targets.at(i)->finish();
+        QCOMPARE(targets.at(i)->applicationValid(), i > 0 || !skipPresent);
+    }
+    QFile log(dir.filePath("units.csv"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(parseCsv(log.readAll()).size(), expectedA + 2);
+}
+
+void tst_RomwrightParallel::stationInterrupts_data()
+{
+    QTest::addColumn<int>("interrupts");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("result");
+    QTest::addRow("Ctrl+C once: the unit finishes") << 1 << 0 << "ok";
+    QTest::addRow("Ctrl+C twice: the unit is canceled") << 2 << 4 << "canceled";
+}
+
+void tst_RomwrightParallel::stationInterrupts()
+{
+    QFETCH(int, interrupts);
+    QFETCH(int, status);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    // About two seconds on the paced line.
+    const QString firmware
+        = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x1800, 9) } }).toLatin1());
+    BslTargetRunner target({ "--model", "Kamdel", "--baud", "57600" });
+    QVERIFY(target.isReady());
+    QProcess station;
+    station.start(
+        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { "station", "--watch", target.link(), firmware });
+    QByteArray tally;
+    QElapsedTimer clock;
+    clock.start();
+    while (!tally.contains("in progress 1") && !clock.hasExpired(20000)) {
+        station.waitForReadyRead(50);
+        tally += station.readAllStandardError();
+    }
+    QTest::qWait(300);
+    for (int i = 0; i < interrupts; ++i) {
+        ::kill(pid_t(station.processId()), SIGINT);
+        QTest::qWait(200);
+    }
+    QVERIFY(station.state() == QProcess::NotRunning || station.waitForFinished(30000));
+    const QStringList out
+        = QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(station.exitCode(), status);
+    QCOMPARE(out.size(), 1);
+    QVERIFY2(out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(out.first()));
+    target.finish();
+    QCOMPARE(target.applicationValid(), status == 0);
+}
+
+void tst_RomwrightParallel::stationOnce_data()
+{
+    QTest::addColumn<QStringList>("targetOptions");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("result");
+    QTest::addRow("good") << QStringList() << 0 << "ok";
+    QTest::addRow("refused") << QStringList { "--fault", "answer=52@5" } << 1
+                             << "failed: Cannot flash device! Error: (52) Packet checksum error";
+}
+
+void tst_RomwrightParallel::stationOnce()
+{
+    QFETCH(QStringList, targetOptions);
+    QFETCH(int, status);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(160, 8) } }).toLatin1());
+    BslTargetRunner target(QStringList { "--model", "Kamdel" } + targetOptions);
+    QVERIFY(target.isReady());
+    const Result run = romwright({ "station", "--once", "--watch", target.link(), firmware });
+    QCOMPARE(run.exitCode, status);
+    QCOMPARE(run.out.size(), 1);
+    QVERIFY2(run.out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(run.out.first()));
+    QVERIFY2(run.err.contains("flashed 0, failed 0, in progress 1"), qPrintable(run.err));
+}
+
+void tst_RomwrightParallel::wrongUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addRow("port twice") << QStringList { "--port", "ttyS0", "--ports", "ttyS1,ttyS0", "a.txt" };
+    QTest::addRow("empty name in the list") << QStringList { "--ports", "ttyS0,,ttyS1", "a.txt" };
+    QTest::addRow("check with ports") << QStringList { "check", "--ports", "ttyS0,ttyS1", "a.txt" };
+    QTest::addRow("check with a log") << QStringList { "check", "--log", "u.csv", "a.txt" };
+    QTest::addRow("log without a port") << QStringList { "--log", "u.csv", "a.txt" };
+    QTest::addRow("station with a port") << QStringList { "station", "--port", "ttyS0", "a.txt" };
+    QTest::addRow("watch without station")
+        << QStringList { "--watch", "/dev/tty*", "--port", "ttyS0", "a.txt" };
+    QTest::addRow("station without a file") << QStringList { "station" };
+}
+
+void tst_RomwrightParallel::wrongUsage()
+{
+    QFETCH(QStringList, arguments);
+    const Result result = romwright(arguments);
+    QCOMPARE(result.exitCode, 64);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.err.startsWith("romwright: "));
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc == 5 && qstrcmp(argv[1], "--append-log") == 0)
+        return appendMany(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), atoi(argv[4]));
+    QCoreApplication app(argc, argv);
+    tst_RomwrightParallel test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_romwrightparallel.moc"
