@@ -2,6 +2,7 @@
 
 #include "AnimationExport.h"
 #include "DeviceItem.h"
+#include "ImportCommand.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
@@ -31,6 +32,8 @@ const char* const Commands = "Commands:\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
                              "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
+                             "  import FILE PICTURE... -o OUT.xml [--threshold PERCENT] [--invert]\n"
+                             "         [--side top|bottom] [--first N] [--frames N] [--after N]\n"
                              "Exit status: 0 success, 1 the line or the panel failed, 2 a bad or too large\n"
                              "input file, 3 the port cannot be opened, 64 wrong usage.";
 
@@ -112,6 +115,9 @@ int KamdelCli::usage(const QString& message)
 
 int KamdelCli::run(const QStringList& arguments)
 {
+    // import reads options of its own.
+    if (arguments.value(1) == QLatin1String("import"))
+        return ImportCommand(*this).run(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Compiles, plays, writes and exports Kamdel LED panel documents.\n")
@@ -141,7 +147,7 @@ int KamdelCli::run(const QStringList& arguments)
     parser.addOptions({ helpOption, versionOption, jsonOption, outputOption, stepsOption, portOption,
         framesOption, delayOption, sizeOption, sideOption });
     parser.addPositionalArgument(
-        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif or csv."));
+        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif, csv or import."));
     parser.addPositionalArgument(
         QStringLiteral("arguments"), tr("The command's files."), QStringLiteral("[arguments...]"));
 
@@ -209,6 +215,15 @@ std::unique_ptr<KamdelDocument> KamdelCli::load(const QString& file)
         return nullptr;
     }
     return document;
+}
+
+bool KamdelCli::save(KamdelDocument* document, const QString& output)
+{
+    MessageCatcher problems;
+    if (document->save(output))
+        return true;
+    printError(problems.text().isEmpty() ? tr("cannot write %1").arg(output) : problems.text());
+    return false;
 }
 
 QByteArray KamdelCli::compiled(KamdelDocument* document)
@@ -411,12 +426,7 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
             printError(error);
             return BadInput;
         }
-        MessageCatcher problems;
-        if (!document->save(output)) {
-            printError(problems.text());
-            return LineFailed;
-        }
-        return Success;
+        return save(document.get(), output) ? Success : LineFailed;
     }
     return usage(tr("csv takes 'export FILE OUT.csv' or 'import FILE IN.csv -o OUT.xml'"));
 }
