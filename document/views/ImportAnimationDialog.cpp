@@ -49,14 +49,13 @@ int afterLastFrame(const AbstractTreeItem* list)
     return frames.isEmpty() ? list->childCount() : frames.last()->row() + 1;
 }
 
-// Where new frames go: after the tree's current frame, into the current
-// program or collection, after the frame the board shows, or into the
-// Program. False when the document has none of them.
+// Where new frames go: after the tree's current frame, after the last frame
+// of the current program or collection, or else after the Program's last
+// frame. False when the document has no Program.
 bool insertionPoint(const KamdelDocument* document, AbstractTreeItem** list, int* row)
 {
     AbstractTreeItem* item
         = document->commandTreeView() ? document->commandTreeView()->currentItem() : nullptr;
-    LedStatesCommand* shown = document->panelScene() ? document->panelScene()->shownFrame() : nullptr;
     if (item && item->type() == AbstractTreeItem::LedStates) {
         *list = item->parentItem();
         *row = item->row() + 1;
@@ -64,9 +63,6 @@ bool insertionPoint(const KamdelDocument* document, AbstractTreeItem** list, int
         && (item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function)) {
         *list = item;
         *row = afterLastFrame(item);
-    } else if (shown && document->treeModel()->contains(shown)) {
-        *list = shown->parentItem();
-        *row = shown->row() + 1;
     } else if (ProgramItem* program = document->deviceItem() ? document->deviceItem()->program(0) : nullptr) {
         *list = program;
         *row = afterLastFrame(program);
