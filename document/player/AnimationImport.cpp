@@ -91,11 +91,11 @@ std::vector<Disc> discsFor(const QSize& size)
     return discs;
 }
 
-// The strongest colour component over black, 0 to 255.
+// A pixel's brightness over black, in 255ths of its strongest colour
+// component: 0 to 255 x 255.
 inline quint32 brightnessOf(QRgb pixel)
 {
-    const quint32 strongest = quint32(qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))));
-    return (strongest * quint32(qAlpha(pixel)) + 127) / 255;
+    return quint32(qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel)))) * quint32(qAlpha(pixel));
 }
 
 // The disc's mean brightness in whole percent, rounded down, so that a
@@ -108,7 +108,7 @@ uchar levelOf(const QImage& picture, const Disc& disc)
         for (int x = span.x0; x < span.x1; ++x)
             sum += brightnessOf(line[x]);
     }
-    return uchar(qMin<quint64>(100, sum * 100 / (255 * disc.pixels)));
+    return uchar(qMin<quint64>(100, sum * 100 / (255 * 255 * disc.pixels)));
 }
 
 int readFromFile(GifFileType* gif, GifByteType* data, int length)
