@@ -25,9 +25,9 @@ public:
     static constexpr int LedCount = 192;
     static constexpr int MaximumSide = 4096;
     static constexpr int MaximumFrames = 20000;
-    // All frames together: more pixels than this would take minutes to
-    // decode for more frames than a panel can ever hold.
-    static constexpr qint64 MaximumPixels = qint64(1) << 31;
+    // All frames together: a file holding more would take many minutes to
+    // decode, for far more frames than a panel can hold.
+    static constexpr qint64 MaximumPixels = qint64(1) << 33;
     static constexpr qint64 MaximumFileSize = qint64(1) << 30;
     static constexpr int DefaultThreshold = 50;
 

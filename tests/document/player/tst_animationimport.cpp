@@ -491,6 +491,12 @@ void tst_AnimationImport::refused_data()
     QVERIFY(writeGif(many, QSize(8, 8), BlackWhite, dots));
     QTest::addRow("too many frames") << "many.gif" << contentsOf(many) << "at most 20000";
 
+    // Frames that claim the whole screen with hardly any data: refused from
+    // their sizes alone, before anything is decoded.
+    QByteArray bomb = QByteArray("GIF89a\x00\x10\x00\x10\x80\x00\x00", 13) + QByteArray(6, '\xff');
+    for (int i = 0; i < 513; ++i)
+        bomb += QByteArray("\x2c\x00\x00\x00\x00\x00\x10\x00\x10\x00\x02\x01\x04\x00", 14);
+    QTest::addRow("GIF of too many pixels") << "bomb.gif" << bomb + ';' << "too many pixels";
     QTest::addRow("GIF cut in its pixels") << "cut.gif" << gif.left(gif.size() / 2) << "truncated or corrupt";
     QTest::addRow("GIF without its end") << "noend.gif" << gif.left(gif.size() - 1) << "truncated or corrupt";
     // After the header, the screen and its 256 colours comes a block type.
