@@ -152,6 +152,18 @@ bool readExtension(GifFileType* gif, GraphicsControlBlock* control)
     return true;
 }
 
+// Reads an image descriptor into gif->Image. giflib also keeps a copy of
+// every descriptor read, growing its list by one each time: dropped at
+// once, as only the current one is needed.
+bool readImageDesc(GifFileType* gif)
+{
+    if (DGifGetImageDesc(gif) == GIF_ERROR)
+        return false;
+    GifFreeSavedImages(gif);
+    gif->ImageCount = 0;
+    return true;
+}
+
 // Passes over an image's compressed data without decoding it.
 bool skipImage(GifFileType* gif)
 {
@@ -414,7 +426,7 @@ bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* 
                 return corrupt(gif->Error);
             continue;
         }
-        if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
+        if (!readImageDesc(gif.get()))
             return corrupt(gif->Error);
         const GifImageDesc& desc = gif->Image;
         if (desc.Width > MaximumSide || desc.Height > MaximumSide)
@@ -459,7 +471,7 @@ bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* 
                 return corrupt(gif->Error);
             continue;
         }
-        if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
+        if (!readImageDesc(gif.get()))
             return corrupt(gif->Error);
 
         // What the previous frame leaves for this one.

