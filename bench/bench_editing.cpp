@@ -184,9 +184,11 @@ bool benchRotate()
 
 bool benchSpin()
 {
-    const FrameEditor::SpinQuestion before
-        = FrameEditor::setSpinQuestion([](QWidget*, FrameEditor::SpinRequest* request) {
-              *request = { 1, 0xF };
+    const FrameEditor::GenerateQuestion before
+        = FrameEditor::setGenerateQuestion([](QWidget*, FrameEditor::GenerateRequest* request) {
+              request->effect.kind = EffectRequest::Spin;
+              request->effect.step = 1;
+              request->effect.ringMask = 0xF;
               return true;
           });
     std::vector<Sample> samples;
@@ -194,15 +196,17 @@ bool benchSpin()
     for (int run = 0; run < Runs; ++run) {
         Editor editor(1);
         editor.frame(0)->leds().at(5)->setValue(1);
-        editor.document->panelScene()->ledFrame(editor.frame(0));
+        // Picked in the tree, as a user does: the board shows it.
+        editor.document->commandTreeView()->setCurrentIndex(
+            editor.document->treeModel()->indexOf(editor.frame(0)));
         settle();
         Stopwatch timer;
-        editor.document->frameEditor()->generateSpin();
+        editor.document->frameEditor()->generate();
         settle();
         samples.push_back(timer.take());
         added = editor.program->childCount() - 1;
     }
-    FrameEditor::setSpinQuestion(before);
+    FrameEditor::setGenerateQuestion(before);
     bool ok = added == 47;
     report(QStringLiteral("Generate spin (%1 frames)").arg(added), Stopwatch::median(samples), 50, &ok);
     return ok;

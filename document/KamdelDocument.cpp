@@ -14,6 +14,7 @@
 #include "LedPanelView.h"
 #include "MarkupScanner.h"
 #include "MessageBoxes.h"
+#include "OutputFile.h"
 #include "ProgramItem.h"
 #include "WidgetStack.h"
 
@@ -25,7 +26,6 @@
 #include <QGridLayout>
 #include <QMenu>
 #include <QMetaObject>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QUndoStack>
 #include <QXmlStreamReader>
@@ -95,14 +95,14 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     new ProgramItem(device);
 
     connect(ui.commandTreeView, &CommandTreeView::currentItemChanged, ui.widgetStack,
-            &WidgetStack::setCurrentItem);
-    connect(ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack,
-            &WidgetStack::setTableEditor);
+        &WidgetStack::setCurrentItem);
+    connect(
+        ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack, &WidgetStack::setTableEditor);
     connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
     connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
     // The tree's frame pictures follow the LEDs.
     connect(m_edits, &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
-            QOverload<>::of(&QWidget::update));
+        QOverload<>::of(&QWidget::update));
 }
 
 KamdelDocument::~KamdelDocument()
@@ -157,19 +157,36 @@ QString KamdelDocument::askSaveFileName()
 QMessageBox::StandardButton KamdelDocument::askSaveChanges()
 {
     return MessageBoxes::warning(this, QCoreApplication::applicationName(),
-                                 tr("%1 has been modified.\nDo you want to save changes?").arg(fileName()),
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                 QMessageBox::NoButton);
+        tr("%1 has been modified.\nDo you want to save changes?").arg(fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+}
+
+QString KamdelDocument::unreadableReason(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QString shown = QDir::toNativeSeparators(fileName);
+    if (!info.exists())
+        return QString(); // opening it tells why
+    if (!info.isFile())
+        return tr("%1 is not a regular file.").arg(shown);
+    if (info.size() > MaxFileSize)
+        return tr("%1 is larger than any document (%2 MiB).").arg(shown).arg(MaxFileSize >> 20);
+    return QString();
 }
 
 bool KamdelDocument::load(const QString& fileName)
 {
     if (fileName.isEmpty())
         return false;
+    const QString unreadable = unreadableReason(fileName);
+    if (!unreadable.isEmpty()) {
+        MessageBoxes::warning(this, QCoreApplication::applicationName(), unreadable);
+        return false;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         MessageBoxes::warning(this, QCoreApplication::applicationName(),
-                              tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+            tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
         return false;
     }
 
@@ -180,9 +197,13 @@ bool KamdelDocument::load(const QString& fileName)
     }
     file.close();
     if (!read) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(),
-                              tr("Error occur while reading xml data of %1.")
-                                  .arg(QDir::toNativeSeparators(fileName)));
+        QString text
+            = tr("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(fileName));
+        // A file refused at a bound says which: the user can do something
+        // about that, unlike about a syntax error.
+        if (!m_readProblem.isEmpty())
+            text += QLatin1Char('\n') + m_readProblem;
+        MessageBoxes::warning(this, QCoreApplication::applicationName(), text);
         // What was read stays, but the document is not tied to the broken
         // file: a later Save must ask for a name instead of overwriting it.
         // No step of the history leads back to an unmodified state.
@@ -206,7 +227,7 @@ bool KamdelDocument::save(const QString& fileName)
     QString error;
     {
         WaitCursor wait;
-        QSaveFile file(fileName);
+        OutputFile file(fileName);
         if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
             writeXML(&file);
             if (!file.commit())
@@ -240,7 +261,8 @@ bool KamdelDocument::readXML(QIODevice* ioDevice)
         buffer.open(QIODevice::ReadOnly);
         ioDevice = &buffer;
     }
-    if (!MarkupScanner::withinLimits(ioDevice))
+    m_readProblem.clear();
+    if (!MarkupScanner::withinLimits(ioDevice, false, &m_readProblem))
         return false;
     QXmlStreamReader reader(ioDevice);
     // Items are added straight into the tree, outside the model; the views
@@ -252,6 +274,9 @@ bool KamdelDocument::readXML(QIODevice* ioDevice)
         ui.commandTreeView->expandAll();
     else
         reader.raiseError(QObject::tr("Invalid XML root element or version."));
+    // The only other errors raised while reading are those of the read budget.
+    if (valid && reader.error() == QXmlStreamReader::CustomError)
+        m_readProblem = reader.errorString();
     // Whatever follows the root element must still be well-formed: a second
     // root or stray text is as broken as a missing end tag.
     while (!reader.atEnd() && !reader.hasError())
@@ -304,7 +329,7 @@ void KamdelDocument::writeDocumentXML(QXmlStreamWriter& writer, const QString& v
 
 bool KamdelDocument::isValidDocumentFile(const QString& fileName, const QString& version)
 {
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || !unreadableReason(fileName).isEmpty())
         return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -362,7 +387,8 @@ void KamdelDocument::deleteData()
 
 LedPanelTableView* KamdelDocument::focusedTable() const
 {
-    auto* table = ui.widgetStack ? qobject_cast<LedPanelTableView*>(ui.widgetStack->currentWidget()) : nullptr;
+    auto* table
+        = ui.widgetStack ? qobject_cast<LedPanelTableView*>(ui.widgetStack->currentWidget()) : nullptr;
     return table && table->hasFocus() ? table : nullptr;
 }
 
@@ -378,6 +404,7 @@ void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompi
     m_panelModel = modelLabel;
     device->setDescription(QStringLiteral("Segmented ring LED panel"));
     compiler = panelCompiler;
+    m_frameEditor->setCompiler(panelCompiler);
     ui.commandTreeView->menu()->setResetAllowed(true);
 }
 

@@ -34,6 +34,14 @@ public:
 
     static QString version();
 
+    // Far more than a file of the most frames a document takes, written
+    // with the widest values; a larger file is refused before it is read.
+    static constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
+    // Why `fileName` cannot be opened as a document (not a regular file, or
+    // too large), or nothing. A FIFO or a device must never be opened: the
+    // first would block the program, the second could deliver bytes for ever.
+    static QString unreadableReason(const QString& fileName);
+
     void compile();
     QByteArray createBinnary();
 
@@ -111,4 +119,6 @@ private:
     DocumentEdits* m_edits = nullptr;
     FrameEditor* m_frameEditor = nullptr;
     QString m_panelModel;
+    // Why the last read stopped at one of the reading bounds, or nothing.
+    QString m_readProblem;
 };

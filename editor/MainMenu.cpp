@@ -5,8 +5,8 @@
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
@@ -79,13 +79,16 @@ void MainMenu::createActions()
     // function keys work wherever the focus is.
     QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
 
+    // The two buttons look alike: their tips tell the models apart.
     newPanel1Action = makeAction(this, QStringLiteral("action_NewPanel1"), QStringLiteral("ZQ-RING-A"),
-        tr("Create a new Led panel document"));
+        tr("New %1 document").arg(QStringLiteral("ZQ-RING-A")));
+    newPanel1Action->setToolTip(newPanel1Action->statusTip());
     // One key bound to two actions of a window triggers neither, so only
     // the first model keeps the standard New key.
     newPanel1Action->setShortcuts(QKeySequence::New);
     newPanel2Action = makeAction(this, QStringLiteral("action_NewPanel2"), QStringLiteral("ZQ-RING-B"),
-        tr("Create a new Led panel document"));
+        tr("New %1 document").arg(QStringLiteral("ZQ-RING-B")));
+    newPanel2Action->setToolTip(newPanel2Action->statusTip());
     newPanel2Action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 
     openAction
@@ -114,7 +117,9 @@ void MainMenu::createActions()
     pasteAction = makeAction(this, QStringLiteral("action_Paste"), tr("&Paste"), tr("Paste from clipboard"));
     pasteAction->setShortcuts(QKeySequence::Paste);
     deleteAction = makeAction(this, QStringLiteral("action_Delete"), tr("&Delete"), tr("Delete"));
-    deleteAction->setShortcuts(QKeySequence::Delete);
+    // The standard list also holds Ctrl+D on X11, which Duplicate uses;
+    // two actions on one key would make that key do nothing.
+    deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
 
     resetAction = makeAction(windowSide, QStringLiteral("action_Reset"), QObject::tr("Reset"));
     resetAction->setShortcut(QKeySequence(Qt::Key_F9));
@@ -153,7 +158,8 @@ void MainMenu::createPlaybackActions(QObject* windowSide)
         tr("Play the program in the editor as the panel would"));
     playAction->setCheckable(true);
     // Space only while the board has the focus (the document adds the action
-    // to its board); elsewhere it types and toggles as usual.
+    // to its board) and shows no keyboard focus mark, on whose LED Space
+    // switches instead; elsewhere it types and toggles as usual.
     playAction->setShortcut(QKeySequence(Qt::Key_Space));
     playAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     stepAction = makeAction(windowSide, QStringLiteral("action_Step"), tr("Step"), tr("Show the next frame"));
@@ -287,6 +293,12 @@ void MainMenu::createToolBars()
     editToolBar->setObjectName(QStringLiteral("toolBar_Edit"));
     editToolBar->addAction(undoAction);
     editToolBar->addAction(redoAction);
+    for (QAction* action : qAsConst(frameActions)) {
+        if (action->objectName() == QLatin1String("action_FrameAdd")) {
+            action->setStatusTip(tr("Insert an empty frame after the current one; with Shift, a copy of it"));
+            editToolBar->addAction(action);
+        }
+    }
     editToolBar->addAction(animateAction);
 
     QToolBar* playToolBar = mainWindow->addToolBar(tr("Playback"));
@@ -297,6 +309,7 @@ void MainMenu::createToolBars()
     auto* speeds = new QComboBox(playToolBar);
     speeds->setObjectName(QStringLiteral("comboBox_PlaybackSpeed"));
     speeds->setToolTip(tr("Playback speed"));
+    speeds->setAccessibleName(tr("Playback speed"));
     for (QAction* action : speedGroup->actions())
         speeds->addItem(tr("%1 fps").arg(action->data().toInt()), action->data());
     speeds->setCurrentIndex(speeds->findData(PlaybackController::DefaultFramesPerSecond));
@@ -307,6 +320,23 @@ void MainMenu::createToolBars()
     connect(speedGroup, &QActionGroup::triggered, speeds,
         [speeds](QAction* action) { speeds->setCurrentIndex(speeds->findData(action->data())); });
     createSymmetryToolBar();
+    nameToolButtons();
+}
+
+void MainMenu::nameToolButtons()
+{
+    // Screen readers read a tool button's name; a button with only an icon
+    // would otherwise be read as nothing or as its key.
+    for (QToolBar* bar : mainWindow->findChildren<QToolBar*>()) {
+        if (bar->accessibleName().isEmpty())
+            bar->setAccessibleName(bar->windowTitle());
+        for (QAction* action : bar->actions()) {
+            if (QWidget* button = bar->widgetForAction(action)) {
+                if (button->accessibleName().isEmpty() && !action->text().isEmpty())
+                    button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
+            }
+        }
+    }
 }
 
 void MainMenu::createHistoryActions()
@@ -321,7 +351,11 @@ void MainMenu::createHistoryActions()
     undoAction->setStatusTip(tr("Undo the last edit"));
     redoAction = undoGroup->createRedoAction(this, tr("Redo"));
     redoAction->setObjectName(QStringLiteral("action_Redo"));
-    redoAction->setShortcuts(QKeySequence::Redo);
+    // Ctrl+Y as well, as most editors have it, whatever the platform's list.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redoAction->setShortcuts(redoKeys);
     redoAction->setIcon(makeIcon(QStringLiteral(":/redo_24.png"), QStringLiteral(":/redo_36.png")));
     redoAction->setStatusTip(tr("Redo the last undone edit"));
 }
@@ -334,12 +368,13 @@ void MainMenu::createSymmetryToolBar()
     symmetryBox = new QComboBox(bar);
     symmetryBox->setObjectName(QStringLiteral("comboBox_Symmetry"));
     symmetryBox->setStatusTip(tr("Set every LED a click sets, turned by 360 / order degrees"));
+    symmetryBox->setAccessibleName(tr("Symmetry"));
     symmetryBox->addItem(tr("Off"), 1);
     for (int order : { 2, 3, 4, 6, 8, 12, 16, 24, 48 })
         symmetryBox->addItem(QString::number(order), order);
     bar->addWidget(symmetryBox);
-    mirrorAction = makeAction(
-        this, QStringLiteral("action_Mirror"), tr("Mirror"), tr("Also set the mirror images across the vertical axis"));
+    mirrorAction = makeAction(this, QStringLiteral("action_Mirror"), tr("Mirror"),
+        tr("Also set the mirror images across the vertical axis"));
     mirrorAction->setCheckable(true);
     bar->addAction(mirrorAction);
     connect(symmetryBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainMenu::applySymmetry);
@@ -401,6 +436,11 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     undoGroup->setActiveStack(stack);
     QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
     hostedDocument = kamdelDocument;
+    // Nothing to export or write without a document.
+    importAnimationAction->setEnabled(kamdelDocument != nullptr);
+    exportAnimationAction->setEnabled(kamdelDocument != nullptr);
+    exportFrameAction->setEnabled(kamdelDocument != nullptr);
+    compileAndWriteAction->setEnabled(kamdelDocument != nullptr && !(mainWindow && mainWindow->isWriting()));
     applySymmetry();
     if (!kamdelDocument)
         return connections;
@@ -409,16 +449,17 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     // Counts of imported and exported frames, and the tree's other notes.
     if (mainWindow) {
         connections << connect(kamdelDocument->commandTreeView(), &CommandTreeView::showMessage,
-                               mainWindow->statusBar(), &QStatusBar::showMessage);
+            mainWindow->statusBar(), &QStatusBar::showMessage);
         connections << connect(kamdelDocument->commandTreeView()->menu()->importAnimationAction(),
             &QAction::triggered, mainWindow, &MainWindow::importAnimation);
     }
-    return connections + QList<QMetaObject::Connection> {
-        connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
-        connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
-        connect(pasteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::pasteData),
-        connect(deleteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::deleteData),
-    };
+    return connections
+        + QList<QMetaObject::Connection> {
+              connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
+              connect(copyAction, &QAction::triggered, kamdelDocument, &KamdelDocument::copyData),
+              connect(pasteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::pasteData),
+              connect(deleteAction, &QAction::triggered, kamdelDocument, &KamdelDocument::deleteData),
+          };
 }
 
 void MainMenu::setPanelActionsEnabled(bool enabled)
@@ -426,5 +467,5 @@ void MainMenu::setPanelActionsEnabled(bool enabled)
     resetAction->setEnabled(enabled);
     nextAction->setEnabled(enabled);
     animateAction->setEnabled(enabled);
-    compileAndWriteAction->setEnabled(enabled);
+    compileAndWriteAction->setEnabled(enabled && hostedDocument);
 }

@@ -50,6 +50,7 @@ private:
     void createFrameMenu();
     void createSymmetryToolBar();
     void applySymmetry();
+    void nameToolButtons();
     QList<QMetaObject::Connection> connectFrameActions(KamdelDocument* document);
 
     // The history of whichever document is hosted.

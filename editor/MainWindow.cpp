@@ -4,14 +4,17 @@
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
 #include "CommandTreeModel.h"
+#include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
 #include "ImportAnimationDialog.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
@@ -22,6 +25,7 @@
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 #include "SettingsStore.h"
+#include "SplitterMemory.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -34,8 +38,10 @@
 #include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QThread>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -45,7 +51,10 @@ const QString SizeKey = QStringLiteral("MainWindow/Size");
 const QString PortNameKey = QStringLiteral("SerialPort/Name");
 const QString LastFolderKey = QStringLiteral("LastFolder/%1");
 const QString BoardSideKey = QStringLiteral("Board/%1/Side");
-const QRect DefaultGeometry(300, 200, 800, 600);
+const QString WindowSplitterKey = QStringLiteral("MainWindow/Splitter");
+const QString DocumentSplitterKey = QStringLiteral("Document/Splitter");
+// A first start takes two thirds of the screen, but never less than this.
+const QSize SmallestFirstSize(1024, 700);
 
 constexpr int CommandPauseMs = PanelWriter::CommandPauseMs;
 } // namespace
@@ -63,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     updateWindowTitle();
     recovery = new RecoveryStore(this);
+    connect(recovery, &RecoveryStore::recoveredChanged, this, &MainWindow::updateWindowTitle);
 
     writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
     writeProgress->setFormat(tr("%v of %m blocks"));
@@ -97,8 +107,13 @@ MainWindow::MainWindow(QWidget* parent)
     serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
-    animationTimer.setInterval(10);
+    // Animate runs at the playback speed chosen, so that a show can be
+    // watched on the panel at the pace it plays in the editor.
+    animationTimer.setInterval(1000 / player->framesPerSecond());
+    connect(player, &PlaybackController::framesPerSecondChanged, this,
+        [this](int framesPerSecond) { animationTimer.setInterval(1000 / framesPerSecond); });
     connect(&animationTimer, &QTimer::timeout, this, &MainWindow::nextStep);
+    SplitterMemory::attach(ui->splitter, WindowSplitterKey, { 600, 200 });
 
     setCurrentDocument_and_Connect(nullptr);
 }
@@ -117,8 +132,15 @@ RecentFiles* MainWindow::recentFiles() const
 
 void MainWindow::restoreGeometryFromSettings()
 {
-    const QPoint position = SettingsStore::point(PositionKey, DefaultGeometry.topLeft());
-    const QSize size = SettingsStore::size(SizeKey, DefaultGeometry.size());
+    QRect first(QPoint(300, 200), SmallestFirstSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        first.setSize(available.size() * 2 / 3);
+        first.setSize(first.size().expandedTo(SmallestFirstSize));
+        first.moveCenter(available.center());
+    }
+    const QPoint position = SettingsStore::point(PositionKey, first.topLeft());
+    const QSize size = SettingsStore::size(SizeKey, first.size());
 
     QRect screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -149,13 +171,18 @@ void MainWindow::restoreGeometryFromSettings()
 
 void MainWindow::updateWindowTitle()
 {
-    if (!currentDocument)
+    if (!currentDocument) {
         setWindowTitle(tr("Segmented LED panel editor"));
-    else if (currentDocument->filePath().isEmpty())
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]").arg(currentDocument->fileName()));
+        return;
+    }
+    QString name = currentDocument->fileName() + QStringLiteral("[*]");
+    // Restored work is marked until it is saved.
+    if (recovery && recovery->isRecovered(currentDocument))
+        name += tr(" (recovered)");
+    if (currentDocument->filePath().isEmpty())
+        setWindowTitle(tr("Segmented LED panel editor  -  %1").arg(name));
     else
-        setWindowTitle(tr("Segmented LED panel editor  -  %1[*]  (%2)")
-                           .arg(currentDocument->fileName(), currentDocument->filePath()));
+        setWindowTitle(tr("Segmented LED panel editor  -  %1  (%2)").arg(name, currentDocument->filePath()));
 }
 
 void MainWindow::setCurrentDocument(AbstractDocument* document)
@@ -220,6 +247,11 @@ void MainWindow::setCurrentDocument_and_Connect(AbstractDocument* document)
     updateMemoryGauge();
     if (kamdelDocument && kamdelDocument->panelScene())
         followBoardSide(kamdelDocument);
+    // Generate offers the parameters last used for each effect.
+    if (kamdelDocument)
+        kamdelDocument->frameEditor()->setSettings(SettingsStore::settings());
+    if (kamdelDocument)
+        arrangePanes(kamdelDocument);
 
     documentConnections << ui->menubar->connectDocument(document);
     recovery->setDocument(document);
@@ -236,7 +268,42 @@ void MainWindow::followBoardSide(KamdelDocument* document)
     if (ok && (stored == Top || stored == Bottom))
         scene->setSide(eLedPanelSide(stored));
     documentConnections << connect(scene, &AbstractLedPanelScene::sideChanged, this,
-                                   [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
+        [key](eLedPanelSide side) { SettingsStore::setValue(key, int(side)); });
+}
+
+void MainWindow::arrangePanes(KamdelDocument* document)
+{
+    CommandTreeView* tree = document->commandTreeView();
+    auto* splitter = document->findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (!tree || !splitter)
+        return;
+    const int treeWidth = tree->frameLabelWidth();
+    tree->setMinimumWidth(treeWidth);
+    tree->setMaximumWidth(QWIDGETSIZE_MAX);
+    // Extra room goes to the board.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    SplitterMemory::attach(
+        splitter, DocumentSplitterKey, { treeWidth, qMax(width() - treeWidth, treeWidth) });
+}
+
+void MainWindow::hostNewDocument(KamdelDocument* document)
+{
+    document->frameEditor()->insertFrame(false);
+    // Making the document is no edit of the user's.
+    document->edits()->undoStack()->clear();
+    QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, false));
+    setCurrentDocument(document);
+    showFirstFrame();
+}
+
+void MainWindow::showFirstFrame()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    if (!document || !document->commandTreeView()->selectFirstFrame())
+        return;
+    if (LedPanelView* board = document->ledPanelView())
+        board->setFocus();
 }
 
 void MainWindow::log(const QString& text)
@@ -253,56 +320,55 @@ void MainWindow::addToRecentFiles(const QString& path)
 
 void MainWindow::offerRecovery()
 {
-    for (const RecoveryStore::Leftover& leftover : recovery->leftovers()) {
+    for (const RecoveryStore::Leftover& leftover : recovery->claimLeftovers()) {
         const QMessageBox::StandardButton answer = askRecovery(leftover.name, leftover.time);
-        if (answer == QMessageBox::Discard
-            || (answer == QMessageBox::Yes && restoreRecoveryCopy(leftover.copyPath, leftover.name)))
-            RecoveryStore::discard(leftover);
+        if (answer == QMessageBox::Discard)
+            recovery->discard(leftover);
+        else if (answer == QMessageBox::Yes && (!currentDocument || currentDocument->maybeSave()))
+            restoreRecoveryCopy(leftover);
     }
 }
 
 QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
 {
-    return QMessageBox::question(
-        this, QCoreApplication::applicationName(),
+    return QMessageBox::question(this, QCoreApplication::applicationName(),
         tr("The editor did not end normally while %1 had unsaved changes.\n"
            "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
             .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
         QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
-bool MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& name)
+void MainWindow::restoreRecoveryCopy(const RecoveryStore::Leftover& leftover)
 {
-    if (currentDocument && !currentDocument->maybeSave())
-        return false;
-    std::unique_ptr<KamdelDocument> document;
-    if (KamdelPanel1::isValid_XML(copyPath))
-        document.reset(KamdelPanel1::newDocument());
-    else if (KamdelPanel2::isValid_XML(copyPath))
-        document.reset(KamdelPanel2::newDocument());
-    if (!document || !document->load(copyPath)) {
-        showWarning(tr("The recovery copy of %1 cannot be read.").arg(name));
-        return false;
+    // The copy stays until the work is saved or discarded, and always when
+    // it could not be read in full.
+    bool complete = false;
+    std::unique_ptr<KamdelDocument> document = recovery->read(leftover, complete);
+    const QString where = QDir::toNativeSeparators(leftover.copyPath);
+    if (!document) {
+        showWarning(
+            tr("The recovery copy of %1 cannot be read. It is kept at %2.").arg(leftover.name, where));
+        return;
     }
-    // The copy is not the user's file: Save must ask where, and the work
-    // counts as unsaved until then.
-    document->setFilePath(QString());
-    document->setFileName(name);
-    QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
-    setCurrentDocument(document.release());
-    return true;
+    if (!complete)
+        showWarning(tr("The recovery copy of %1 could be read only in part; what was read is shown. "
+                       "The copy is kept at %2.")
+                        .arg(leftover.name, where));
+    AbstractDocument* restored = document.release();
+    setCurrentDocument(restored);
+    recovery->adopt(leftover, restored, !complete);
 }
 
 void MainWindow::newDocument_KamdelPanel1()
 {
     if (!currentDocument || currentDocument->maybeSave())
-        setCurrentDocument(KamdelPanel1::newDocument());
+        hostNewDocument(KamdelPanel1::newDocument());
 }
 
 void MainWindow::newDocument_KamdelPanel2()
 {
     if (!currentDocument || currentDocument->maybeSave())
-        setCurrentDocument(KamdelPanel2::newDocument());
+        hostNewDocument(KamdelPanel2::newDocument());
 }
 
 void MainWindow::openFiles(const QStringList& paths)
@@ -330,6 +396,13 @@ void MainWindow::openDocument(const QString& path)
             return;
     }
 
+    // A FIFO or a device named on the command line or in the recent files
+    // would block the window or feed it for ever.
+    const QString unreadable = KamdelDocument::unreadableReason(fileName);
+    if (!unreadable.isEmpty()) {
+        showWarning(unreadable);
+        return;
+    }
     std::unique_ptr<KamdelDocument> document;
     if (KamdelPanel1::isValid_XML(fileName)) {
         document.reset(KamdelPanel1::newDocument());
@@ -349,6 +422,7 @@ void MainWindow::openDocument(const QString& path)
     }
     KamdelDocument* loaded = document.release();
     setCurrentDocument(loaded);
+    showFirstFrame();
     addToRecentFiles(loaded->filePath());
     statusBar()->showMessage(tr("Document loaded"), 2000);
 }
@@ -687,9 +761,11 @@ void MainWindow::exportAnimation()
         options.side = document->panelScene()->side();
     if (!askAnimationOptions(options))
         return;
+    options.source = document->filePath();
     const QString base = QFileInfo(document->fileName()).completeBaseName();
     const QString fileName = askExportFileName(tr("Export animation"),
-        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(), tr("Animated GIF (*.gif)"));
+        QFileInfo(QDir(document->fileDir()), base + QStringLiteral(".gif")).filePath(),
+        tr("Animated GIF (*.gif)"));
     if (fileName.isEmpty())
         return;
     document->compile();
@@ -717,15 +793,15 @@ void MainWindow::exportFrame()
     for (int i = 0; i < qMin(frame->leds().size(), int(leds.size())); ++i)
         leds[size_t(i)] = frame->leds().at(i)->value() > 0;
     const QString fileName = askExportFileName(tr("Export frame as PNG"),
-        QFileInfo(
-            QDir(document->fileDir()), QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
+        QFileInfo(QDir(document->fileDir()),
+            QFileInfo(document->fileName()).completeBaseName() + QStringLiteral(".png"))
             .filePath(),
         tr("PNG picture (*.png)"));
     if (fileName.isEmpty())
         return;
     QString error;
-    if (!AnimationExport::writePng(
-            leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName, &error))
+    if (!AnimationExport::writePng(leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName,
+            &error, document->filePath()))
         showWarning(error);
     else
         statusBar()->showMessage(tr("Frame exported to %1").arg(fileName), 5000);

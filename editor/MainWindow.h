@@ -2,6 +2,7 @@
 
 #include "AnimationExport.h"
 #include "PanelCommand.h"
+#include "RecoveryStore.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -23,7 +24,6 @@ class QProgressBar;
 class QPushButton;
 class QSerialPort;
 class RecentFiles;
-class RecoveryStore;
 class Ui_MainWindow;
 
 // The editor's one window. It hosts at most one document, keeps the title
@@ -43,6 +43,8 @@ public:
     RecentFiles* recentFiles() const;
     RecoveryStore* recoveryStore() const { return recovery; }
     bool isAnimating() const { return animationTimer.isActive(); }
+    // Milliseconds between two Next words while animating.
+    int animationInterval() const { return animationTimer.interval(); }
     bool isWriting() const { return programming; }
     MemoryGauge* memoryGauge() const { return gauge; }
     PlaybackController* playback() const { return player; }
@@ -117,7 +119,7 @@ protected:
 private:
     void restoreGeometryFromSettings();
     void addToRecentFiles(const QString& path);
-    bool restoreRecoveryCopy(const QString& copyPath, const QString& name);
+    void restoreRecoveryCopy(const RecoveryStore::Leftover& leftover);
     void replaceDocumentWith(AbstractDocument* document);
     void sendCommandWord(PanelCommand::Word word);
     void stopAnimation();
@@ -127,6 +129,15 @@ private:
     // Shows the side remembered for the document's panel model and
     // remembers the side the user picks.
     void followBoardSide(KamdelDocument* document);
+    // A new document opens ready to draw: one empty frame, current and on
+    // the board, with nothing to undo and nothing to save.
+    void hostNewDocument(KamdelDocument* document);
+    // Shows the first frame of the hosted document on the board, which
+    // takes the keys.
+    void showFirstFrame();
+    // The tree wide enough for its frame labels; both splitters where the
+    // user left them.
+    void arrangePanes(KamdelDocument* document);
 
     std::unique_ptr<Ui_MainWindow> ui;
     AbstractDocument* currentDocument = nullptr;

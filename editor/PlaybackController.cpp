@@ -44,18 +44,24 @@ void PlaybackController::setDocument(KamdelDocument* document)
 
 void PlaybackController::setFramesPerSecond(int framesPerSecond)
 {
-    m_framesPerSecond = qBound(1, framesPerSecond, 1000);
+    const int bounded = qBound(1, framesPerSecond, 1000);
+    if (bounded == m_framesPerSecond)
+        return;
+    m_framesPerSecond = bounded;
     m_timer.setInterval(1000 / m_framesPerSecond);
+    emit framesPerSecondChanged(m_framesPerSecond);
 }
 
-bool PlaybackController::prepare()
+bool PlaybackController::prepare(AbstractTreeItem* startAfter)
 {
     if (!m_document) {
         emit message(tr("No document is open: there is nothing to play."), 5000);
         return false;
     }
     m_framesShown = 0;
-    m_shownItem = nullptr;
+    // The image then goes on after this item, as after an edit.
+    m_shownItem = startAfter;
+    m_heldAfter = nullptr;
     m_program = std::make_unique<PanelProgram>(AnimationExport::variantOf(m_document));
     recompileImage();
     m_running = true;
@@ -109,8 +115,15 @@ void PlaybackController::play(bool playing)
 void PlaybackController::step()
 {
     play(false);
-    if (!m_running && !prepare())
-        return;
+    if (!m_running) {
+        // The board shows the current frame already: the step shows the
+        // one after it.
+        AbstractTreeItem* current = m_document ? m_document->commandTreeView()->currentItem() : nullptr;
+        if (!current || current->type() != AbstractTreeItem::LedStates || current == m_heldAfter)
+            current = nullptr;
+        if (!prepare(current))
+            return;
+    }
     advance();
 }
 
@@ -118,8 +131,10 @@ void PlaybackController::advance()
 {
     const PanelProgram::Step step = m_program->next();
     if (step.kind == PanelProgram::Step::Hold) {
-        const QString text = holdText(step.holdReason);
+        const QString text = holdText(step);
+        QPointer<AbstractTreeItem> heldAfter = m_shownItem;
         leave();
+        m_heldAfter = heldAfter;
         emit message(text, 0);
         return;
     }
@@ -162,8 +177,16 @@ void PlaybackController::showHints(bool shown)
     scene->showAdjacent(shown && m_hintsWereShown);
 }
 
-QString PlaybackController::holdText(const QString& reason) const
+QString PlaybackController::holdText(const PanelProgram::Step& step) const
 {
+    const QString& reason = step.holdReason;
+    // The compiler ends every program as a Stop would; only a Stop the user
+    // placed is called one.
+    const AbstractTreeItem* at = m_itemAt.value(step.offset);
+    if (reason == QLatin1String("STOP") && (!at || at->type() != AbstractTreeItem::Stop))
+        return m_framesShown == 1
+            ? tr("Playback reached the end of the program after 1 frame.")
+            : tr("Playback reached the end of the program after %1 frames.").arg(m_framesShown);
     QString why;
     if (reason == QLatin1String("STOP"))
         why = tr("the program reached a Stop");

@@ -23,7 +23,8 @@ class PlaybackController : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int DefaultFramesPerSecond = 10;
+    // The panel's own Animate pace; Animate follows the speed chosen too.
+    static constexpr int DefaultFramesPerSecond = 100;
 
     explicit PlaybackController(QObject* parent = nullptr);
     ~PlaybackController() override;
@@ -40,24 +41,26 @@ public:
 
 public slots:
     void play(bool playing);
-    // One frame; starts from the beginning when nothing runs yet.
+    // One frame. When nothing runs yet it goes on after the frame current
+    // in the tree, or starts from the beginning (also after a hold).
     void step();
     void stop();
     void setFramesPerSecond(int framesPerSecond);
 
 signals:
     void playingChanged(bool playing);
+    void framesPerSecondChanged(int framesPerSecond);
     void message(const QString& text, int timeoutMs);
     void frameShown(int number);
 
 private:
-    bool prepare();
+    bool prepare(AbstractTreeItem* startAfter = nullptr);
     void advance();
     void recompile();
     void recompileImage();
     void leave();
     void showHints(bool shown);
-    QString holdText(const QString& reason) const;
+    QString holdText(const PanelProgram::Step& step) const;
 
     QPointer<KamdelDocument> m_document;
     QList<QMetaObject::Connection> m_documentConnections;
@@ -69,4 +72,6 @@ private:
     int m_framesPerSecond = DefaultFramesPerSecond;
     int m_framesShown = 0;
     bool m_hintsWereShown = true;
+    // The frame the last run held after: a Step from there starts over.
+    QPointer<AbstractTreeItem> m_heldAfter;
 };

@@ -39,7 +39,9 @@ void RecentFiles::loadRecentFiles(QSettings* settings)
         for (int i = 0; i < count; ++i) {
             settings->setArrayIndex(i);
             const QString path = settings->value(FileKey).toString();
-            if (QFileInfo::exists(path))
+            // Only documents are offered: a FIFO or a device put in their
+            // place would block the editor or feed it for ever.
+            if (QFileInfo(path).isFile())
                 recentFiles.append(path);
         }
         settings->endArray();

@@ -94,10 +94,19 @@ void SettingsStore::setValue(const QString& key, const QVariant& value)
         store()->setValue(key, value);
 }
 
-void SettingsStore::sync()
+bool SettingsStore::sync()
 {
-    if (store())
-        store()->sync();
+    if (!store())
+        return false;
+    // Without this a folder the file cannot be renamed into would make
+    // QSettings write the file in place, where a failure cuts it short.
+    store()->setAtomicSyncRequired(true);
+    store()->sync();
+    if (store()->status() == QSettings::NoError)
+        return true;
+    qWarning(
+        "The settings could not be saved to %s.", qPrintable(QDir::toNativeSeparators(store()->fileName())));
+    return false;
 }
 
 QString SettingsStore::fileName()

@@ -25,7 +25,10 @@ public:
     static QSize size(const QString& key, const QSize& defaultValue);
     static QString string(const QString& key, const QString& defaultValue);
     static void setValue(const QString& key, const QVariant& value);
-    static void sync();
+    // Writes the changes out. QSettings writes a whole new file and renames
+    // it over the old one, so a failure leaves the old settings intact; it
+    // is reported on standard error, since it may come as the window closes.
+    static bool sync();
 
     // False when the open store's file cannot be written, so every change
     // would be lost.

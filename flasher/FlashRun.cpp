@@ -1,10 +1,10 @@
 #include "FlashRun.h"
+#include "FirmwareFile.h"
 #include "MspFlasher.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QThread>
 
 #include <grp.h>
@@ -36,6 +36,16 @@ QString FlashRun::permissionHint(const QString& deviceFile)
         .arg(QString::fromLocal8Bit(owner->gr_name), deviceFile);
 }
 
+// The device file the port opens, found as the serial port module finds it:
+// the port list would not know a pseudo-terminal or a link given as a path.
+QString FlashRun::systemLocation(const QString& portName)
+{
+    if (portName.startsWith(QLatin1Char('/')) || portName.startsWith(QLatin1String("./"))
+        || portName.startsWith(QLatin1String("../")))
+        return portName;
+    return QStringLiteral("/dev/") + portName;
+}
+
 bool FlashRun::openPort()
 {
     const QString portName = m_pSerialPort->portName();
@@ -49,7 +59,7 @@ bool FlashRun::openPort()
         return true;
     emit report(tr("Cannot open serial port %1! Error: %2").arg(portName, m_pSerialPort->errorString()));
     if (m_pSerialPort->error() == QSerialPort::PermissionError) {
-        const QString hint = permissionHint(QSerialPortInfo(*m_pSerialPort).systemLocation());
+        const QString hint = permissionHint(systemLocation(portName));
         if (!hint.isEmpty())
             emit report(hint);
     }
@@ -87,7 +97,7 @@ FlashRun::Outcome FlashRun::run(const QString& imagePath)
         emit report(tr("Finished successfully!"));
         break;
     case Canceled:
-        emit report(tr("Flashing canceled!"));
+        emit report(tr("Flashing canceled."));
         break;
     default:
         emit report(tr("Finished with error!"));
@@ -107,18 +117,18 @@ FlashRun::Outcome FlashRun::run(const QString& imagePath)
 
 bool FlashRun::loadImage(const QString& imagePath)
 {
-    QFile image(imagePath);
-    if (imagePath.isEmpty() || !image.exists()) {
-        emit report(tr("Image file not exist!"));
-        return false;
-    }
-    if (!image.open(QIODevice::ReadOnly)) {
-        emit report(tr("Cannot read image file!"));
+    m_Declined = false;
+    m_VectorAreaRefused = false;
+    QByteArray content;
+    QString error;
+    if (!FirmwareFile::read(imagePath, &content, &error)) {
+        emit report(error);
         return false;
     }
     // An image without a single byte would only erase the board and then
     // seal the blank area with a valid checksum.
-    const bool read = m_pMspFlasher->readImage(image.readAll());
+    const bool read = m_pMspFlasher->readImage(content);
+    content.clear();
     if (!read || m_pMspFlasher->memoryData().isEmpty()) {
         emit report(tr("Invalid device application code file!"));
         emit report(read ? tr("The file holds no data.") : m_pMspFlasher->readError());
@@ -131,29 +141,71 @@ bool FlashRun::loadImage(const QString& imagePath)
         emit report(tr("The device was not touched."));
         return false;
     }
-    return true;
+    return acceptVectorArea();
+}
+
+QString FlashRun::vectorAreaReason(const MspFlasher::VectorAreaUse& use)
+{
+    const QString bytes = use.count == 1
+        ? tr("1 byte at %1").arg(MspFlasher::addressText(use.first))
+        : tr("%1 bytes at %2-%3")
+              .arg(use.count)
+              .arg(MspFlasher::addressText(use.first), MspFlasher::addressText(use.last));
+    return tr("The image writes %1, above the application, where the boot loader keeps the interrupt "
+              "vectors. A boot loader that guards itself refuses them and flashing fails after the erase; "
+              "one that does not may be overwritten.")
+        .arg(bytes);
+}
+
+bool FlashRun::acceptVectorArea()
+{
+    const MspFlasher::VectorAreaUse use = m_pMspFlasher->vectorAreaUse();
+    if (use.count == 0)
+        return true;
+    const QString reason = vectorAreaReason(use);
+    if (m_ConfirmVectorArea) {
+        if (m_ConfirmVectorArea(reason + QLatin1Char(' ') + tr("Write them anyway?"))) {
+            emit report(tr("Warning: %1").arg(reason));
+            return true;
+        }
+        // The user has read the reason and said no: a cancel, not a fault.
+        m_Declined = true;
+        return false;
+    }
+    m_VectorAreaRefused = true;
+    emit report(reason);
+    emit report(tr("The device was not touched."));
+    return false;
 }
 
 FlashRun::Outcome FlashRun::runDevice(const QString& imagePath)
 {
     if (!loadImage(imagePath))
-        return FileRefused;
+        return m_Declined ? Canceled : FileRefused;
+    // The failure line of a step is the device's word; after a cancel the
+    // outcome line says what happened.
+    const auto failed = [this](const QString& line) {
+        if (!m_pMspFlasher->canceled())
+            emit report(line);
+        return DeviceFailed;
+    };
+    if (m_pMspFlasher->canceled())
+        return Canceled;
     emit report(tr("Verify device."));
-    if (!m_pMspFlasher->verifyDevice()) {
-        emit report(tr("Invalid device version!"));
-        return DeviceFailed;
-    }
+    if (!m_pMspFlasher->verifyDevice())
+        return failed(tr("Invalid device version!"));
+    if (m_pMspFlasher->canceled())
+        return Canceled;
     emit report(tr("Erase device."));
-    m_EraseSent = !m_pMspFlasher->canceled();
-    if (!m_pMspFlasher->eraseDevice()) {
-        emit report(tr("Cannot erase device!"));
-        return DeviceFailed;
-    }
+    // Only an erase request that went out can have left the device empty.
+    const int sent = m_pMspFlasher->requestsSent();
+    const bool erased = m_pMspFlasher->eraseDevice();
+    m_EraseSent = m_pMspFlasher->requestsSent() > sent;
+    if (!erased)
+        return failed(tr("Cannot erase device!"));
     emit report(tr("Write device application code."));
-    if (!m_pMspFlasher->flashDevice()) {
-        emit report(tr("Cannot flash device!"));
-        return DeviceFailed;
-    }
+    if (!m_pMspFlasher->flashDevice())
+        return failed(tr("Cannot flash device!"));
     emit report(tr("Jump to the application."));
     m_pMspFlasher->jumpToApplication();
     return Succeeded;

@@ -2,11 +2,14 @@
 
 #include "romwright_export.h"
 
+#include "MspFlasher.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class MspFlasher;
+#include <functional>
+
 class QSerialPort;
 
 // The flashing sequence on its own, without a window: open the port, read
@@ -33,16 +36,31 @@ public:
     ~FlashRun() override;
 
     void setFlashCommand(const QByteArray& command) { m_FlashCommand = command; }
+    // Asked, with the whole question, whether an image that writes into the
+    // vector area may be written; without it such an image is refused.
+    void setVectorAreaConfirmation(const std::function<bool(const QString& question)>& confirm)
+    {
+        m_ConfirmVectorArea = confirm;
+    }
 
     Outcome run(const QString& imagePath);
     // Reads the file into the engine and checks it against the model's
-    // memory; the device is not touched.
+    // memory, asking about bytes in the vector area; the device is not
+    // touched.
     bool loadImage(const QString& imagePath);
     bool isRunning() const { return m_Running; }
+    // The last image was refused only for its bytes in the vector area,
+    // there being no one to ask.
+    bool vectorAreaRefused() const { return m_VectorAreaRefused; }
+
+    // "The image writes 32 bytes at 0xFFE0-0xFFFF, above the application, ..."
+    static QString vectorAreaReason(const MspFlasher::VectorAreaUse& use);
 
     // A hint for a port that cannot be opened for lack of rights, naming the
     // group that owns the device file; empty when there is nothing to say.
     static QString permissionHint(const QString& deviceFile);
+    // "/dev/ttyUSB0" for "ttyUSB0"; a path stays as it is.
+    static QString systemLocation(const QString& portName);
 
 signals:
     void report(const QString& line);
@@ -52,12 +70,17 @@ signals:
 private:
     Outcome runDevice(const QString& imagePath);
     bool openPort();
+    bool acceptVectorArea();
 
     MspFlasher* m_pMspFlasher;
     QSerialPort* m_pSerialPort;
     QByteArray m_FlashCommand;
+    std::function<bool(const QString&)> m_ConfirmVectorArea;
     bool m_Running = false;
     // Set once the erase request has gone out: from then on the device holds
     // no valid application until the run completes.
     bool m_EraseSent = false;
+    // The user declined to write into the vector area.
+    bool m_Declined = false;
+    bool m_VectorAreaRefused = false;
 };

@@ -25,6 +25,8 @@ RomwrightPrivate::RomwrightPrivate(Romwright* q, const QString& mpu, const QByte
     if (m_pMspFlasher) {
         m_pFlashRun = std::make_unique<FlashRun>(m_pMspFlasher.get(), m_pSerialPort.get());
         m_pFlashRun->setFlashCommand(m_FlashCommand);
+        m_pFlashRun->setVectorAreaConfirmation(
+            [this](const QString& question) { return confirmVectorArea(question); });
         connect(m_pFlashRun.get(), &FlashRun::report, this, &RomwrightPrivate::report);
         connect(m_pFlashRun.get(), &FlashRun::started, this, [this] {
             m_Status = tr("Flashing...");
@@ -59,6 +61,17 @@ bool RomwrightPrivate::confirmStop()
     question.setObjectName(QStringLiteral("stopQuestion"));
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
+}
+
+bool RomwrightPrivate::confirmVectorArea(const QString& question)
+{
+    Q_Q(Romwright);
+    QMessageBox box(
+        QMessageBox::Warning, tr("Romwright"), question, QMessageBox::Yes | QMessageBox::Cancel, q);
+    box.setObjectName(QStringLiteral("vectorAreaQuestion"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString RomwrightPrivate::settingsKey(const char* name) const

@@ -29,6 +29,9 @@ public:
     bool deferClose();
     // Asks whether to stop a run; a test may answer in its place.
     bool confirmStop();
+    // Asks whether to write an image's bytes in the vector area, Cancel
+    // being the default; a test may answer in its place.
+    bool confirmVectorArea(const QString& question);
 
     void setSettings(QSettings* settings);
     void remember();

@@ -6,6 +6,7 @@
 #include "KamdelCli.h"
 #include "KamdelDocument.h"
 #include "LedStatesCommand.h"
+#include "OutputFile.h"
 #include "ProgramItem.h"
 #include "SequenceFile.h"
 
@@ -92,6 +93,12 @@ int ImportCommand::run(const QStringList& arguments)
     if (parser.isSet(afterOption)
         && !numberIn(parser.value(afterOption), 0, AnimationImport::MaximumFrames, &after))
         return m_cli.usage(tr("--after takes a frame number, or 0"));
+
+    // The result never replaces one of its inputs.
+    for (const QString& input : args.mid(1)) {
+        if (OutputFile::sameFile(input, output))
+            return m_cli.sameFile(output);
+    }
 
     const std::unique_ptr<KamdelDocument> document = m_cli.load(args.at(1));
     if (!document)

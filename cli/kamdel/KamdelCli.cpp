@@ -2,10 +2,12 @@
 
 #include "AnimationExport.h"
 #include "DeviceItem.h"
+#include "GenerateCommand.h"
 #include "ImportCommand.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "MessageBoxes.h"
+#include "OutputFile.h"
 #include "PanelCommand.h"
 #include "PanelProgram.h"
 #include "PanelWriter.h"
@@ -14,9 +16,12 @@
 #include "SequenceFile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSerialPort>
+#include <QSocketNotifier>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -24,7 +29,8 @@ namespace {
 
 const char* const Commands = "Commands:\n"
                              "  info FILE [--json]           panel model, frames, image size and capacity\n"
-                             "  compile FILE [-o OUT]        the image as Compile and Write sends it\n"
+                             "  compile FILE [-o OUT] [--ignore-capacity]\n"
+                             "                               the image as Compile and Write sends it\n"
                              "  play FILE [--steps N]        the frames the panel shows, one line per Next\n"
                              "  write FILE --port PORT       write the image to the panel\n"
                              "  reset --port PORT            send Reset\n"
@@ -32,10 +38,14 @@ const char* const Commands = "Commands:\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
                              "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
+                             "  generate FILE KIND -o OUT.xml [options]\n"
+                             "                               add an effect's frames (generate --help)\n"
                              "  import FILE PICTURE... -o OUT.xml [--threshold PERCENT] [--invert]\n"
                              "         [--side top|bottom] [--first N] [--frames N] [--after N]\n"
-                             "Exit status: 0 success, 1 the line or the panel failed, 2 a bad or too large\n"
-                             "input file, 3 the port cannot be opened, 64 wrong usage.";
+                             "'-' as an output is standard output, as IN.csv standard input.\n"
+                             "Exit status: 0 success, 1 the line, the panel or an output failed, 2 a bad or\n"
+                             "too large input file, 3 the port cannot be opened, 4 canceled, 64 wrong usage\n"
+                             "(an output that is an input file, among others).";
 
 void countItems(const AbstractTreeItem* item, int* frames, int* collections)
 {
@@ -85,6 +95,34 @@ private:
     MessageBoxes::Handler m_previous;
 };
 
+// Set by the handler itself, so that a signal that comes before the write
+// has begun still stops it; the pipe wakes the event loop during the write.
+volatile std::sig_atomic_t stopRequested = 0;
+int stopPipe[2] = { -1, -1 };
+
+void onStopSignal(int)
+{
+    stopRequested = 1;
+    const char c = 0;
+    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &c, 1);
+}
+
+// Ctrl+C, kill and a closed terminal (SIGHUP) all cancel a write cleanly:
+// the current block is finished and the user is told what the panel holds.
+void catchStopSignals()
+{
+    if (stopPipe[0] < 0 && ::pipe(stopPipe) != 0)
+        return;
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onStopSignal;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (int signal : { SIGINT, SIGTERM, SIGHUP })
+        sigaction(signal, &action, nullptr);
+}
+
 } // namespace
 
 KamdelCli::KamdelCli(std::FILE* out, std::FILE* err)
@@ -115,9 +153,13 @@ int KamdelCli::usage(const QString& message)
 
 int KamdelCli::run(const QStringList& arguments)
 {
-    // import reads options of its own.
+    // Effects take options of their own.
     if (arguments.value(1) == QLatin1String("import"))
         return ImportCommand(*this).run(arguments);
+    if (arguments.value(1) == QLatin1String("generate"))
+        return GenerateCommand(m_out, m_err, [this](const QString& file) {
+            return load(file);
+        }).run(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Compiles, plays, writes and exports Kamdel LED panel documents.\n")
@@ -129,6 +171,8 @@ int KamdelCli::run(const QStringList& arguments)
     const QCommandLineOption jsonOption(QStringLiteral("json"), tr("info: one JSON object."));
     const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
         tr("compile, csv import: the file to write."), QStringLiteral("file"));
+    const QCommandLineOption capacityOption(QStringLiteral("ignore-capacity"),
+        tr("compile: write an image larger than the panel's program memory."));
     const QCommandLineOption stepsOption(QStringLiteral("steps"),
         tr("play: how many Next steps (default 100)."), QStringLiteral("n"), QStringLiteral("100"));
     const QCommandLineOption portOption(
@@ -144,10 +188,10 @@ int KamdelCli::run(const QStringList& arguments)
     const QCommandLineOption sideOption(QStringLiteral("side"),
         tr("gif: the side the board is seen from (default bottom, as the editor shows it)."),
         QStringLiteral("top|bottom"), QStringLiteral("bottom"));
-    parser.addOptions({ helpOption, versionOption, jsonOption, outputOption, stepsOption, portOption,
-        framesOption, delayOption, sizeOption, sideOption });
+    parser.addOptions({ helpOption, versionOption, jsonOption, outputOption, capacityOption, stepsOption,
+        portOption, framesOption, delayOption, sizeOption, sideOption });
     parser.addPositionalArgument(
-        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif, csv or import."));
+        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif or csv."));
     parser.addPositionalArgument(
         QStringLiteral("arguments"), tr("The command's files."), QStringLiteral("[arguments...]"));
 
@@ -170,7 +214,7 @@ int KamdelCli::run(const QStringList& arguments)
     if (command == QLatin1String("info") && files == 1)
         return info(args.at(1), parser.isSet(jsonOption));
     if (command == QLatin1String("compile") && files == 1)
-        return compile(args.at(1), parser.value(outputOption));
+        return compile(args.at(1), parser.value(outputOption), parser.isSet(capacityOption));
     if (command == QLatin1String("play") && files == 1) {
         int steps = 0;
         if (!numberIn(parser.value(stepsOption), 0, 10000000, &steps))
@@ -258,23 +302,44 @@ int KamdelCli::info(const QString& file, bool json)
     return Success;
 }
 
-int KamdelCli::compile(const QString& file, const QString& output)
+int KamdelCli::compile(const QString& file, const QString& output, bool ignoreCapacity)
 {
+    if (OutputFile::sameFile(file, output))
+        return sameFile(output);
     const std::unique_ptr<KamdelDocument> document = load(file);
     if (!document)
         return BadInput;
     const QByteArray image = compiled(document.get());
+    if (image.size() > PanelCommand::ProgramMemory && !ignoreCapacity) {
+        printError(tooLarge(image.size()) + tr(" (--ignore-capacity writes it all the same)"));
+        return BadInput;
+    }
     if (output.isEmpty()) {
         for (int offset = 0; offset < image.size(); offset += PanelCommand::BlockSize)
             print(QString::fromLatin1(image.mid(offset, PanelCommand::BlockSize).toHex()));
         return Success;
     }
-    QSaveFile out(output);
+    std::fflush(m_out);
+    OutputFile out(output, file);
     if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit()) {
-        printError(tr("cannot write %1: %2").arg(output, out.errorString()));
-        return LineFailed;
+        printError(out.failure());
+        return out.isInput() ? Usage : LineFailed;
     }
     return Success;
+}
+
+int KamdelCli::sameFile(const QString& output)
+{
+    printError(OutputFile::inputRefusal(output) + tr(" Nothing was written."));
+    return Usage;
+}
+
+QString KamdelCli::tooLarge(int bytes)
+{
+    return tr("the program takes %1 bytes, more than the %2 bytes of the panel's program memory; "
+              "nothing was written")
+        .arg(bytes)
+        .arg(PanelCommand::ProgramMemory);
 }
 
 int KamdelCli::play(const QString& file, int steps)
@@ -299,6 +364,7 @@ int KamdelCli::play(const QString& file, int steps)
 
 int KamdelCli::write(const QString& file, const QString& portName)
 {
+    catchStopSignals();
     const std::unique_ptr<KamdelDocument> document = load(file);
     if (!document)
         return BadInput;
@@ -306,10 +372,7 @@ int KamdelCli::write(const QString& file, const QString& portName)
     // Block numbers are one byte: a larger image would overwrite the start
     // of the program on the panel.
     if (image.size() > PanelCommand::ProgramMemory) {
-        printError(tr("the program takes %1 bytes, more than the %2 bytes of the panel's program memory; "
-                      "nothing was written")
-                       .arg(image.size())
-                       .arg(PanelCommand::ProgramMemory));
+        printError(tooLarge(image.size()));
         return BadInput;
     }
     QSerialPort port(portName);
@@ -323,6 +386,20 @@ int KamdelCli::write(const QString& file, const QString& portName)
               .arg(image.size())
               .arg(PanelCommand::ProgramMemory));
     PanelWriter writer(&port);
+    int blocksSent = 0;
+    int blocksTotal = PanelCommand::blockCount(image.size());
+    QObject::connect(
+        &writer, &PanelWriter::progress, &writer, [&blocksSent, &blocksTotal](int sent, int total) {
+            blocksSent = sent;
+            blocksTotal = total;
+        });
+    QSocketNotifier stopNotifier(stopPipe[0], QSocketNotifier::Read);
+    stopNotifier.setEnabled(stopPipe[0] >= 0);
+    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &writer, [&writer] {
+        char c;
+        [[maybe_unused]] const ssize_t got = ::read(stopPipe[0], &c, 1);
+        writer.cancel();
+    });
     if (::isatty(fileno(m_err))) {
         QObject::connect(&writer, &PanelWriter::progress, &writer, [this](int sent, int total) {
             std::fprintf(m_err, "\rblock %d of %d", sent, total);
@@ -331,8 +408,20 @@ int KamdelCli::write(const QString& file, const QString& portName)
             std::fflush(m_err);
         });
     }
-    const PanelWriter::Result result = writer.writeProgram(image);
+    PanelWriter::Result result = PanelWriter::Result::Canceled;
+    if (!stopRequested)
+        result = writer.writeProgram(image);
     port.close();
+    if (result == PanelWriter::Result::Canceled) {
+        if (::isatty(fileno(m_err)) && blocksSent > 0 && blocksSent < blocksTotal)
+            std::fputc('\n', m_err);
+        printError(blocksSent == 0
+                ? tr("writing canceled before the first block; the program on the panel is unchanged")
+                : tr("writing canceled after block %1 of %2; the program on the panel is incomplete")
+                      .arg(blocksSent)
+                      .arg(blocksTotal));
+        return Canceled;
+    }
     if (result != PanelWriter::Result::Finished) {
         printError(tr("writing to serial port %1 failed (%2); the program on the panel is incomplete")
                        .arg(portName, port.errorString()));
@@ -376,6 +465,9 @@ int KamdelCli::gif(const QString& file, const QString& output, const QCommandLin
     if (side != QLatin1String("top") && side != QLatin1String("bottom"))
         return usage(tr("--side takes top or bottom"));
     options.side = side == QLatin1String("top") ? Top : Bottom;
+    options.source = file;
+    if (OutputFile::sameFile(file, output))
+        return sameFile(output);
 
     const std::unique_ptr<KamdelDocument> document = load(file);
     if (!document)
@@ -392,7 +484,9 @@ int KamdelCli::gif(const QString& file, const QString& output, const QCommandLin
         printError(error);
         return LineFailed;
     }
-    print(tr("%1 frames written to %2").arg(written).arg(output));
+    // Standard output carries the picture then.
+    if (output != QLatin1String("-"))
+        print(tr("%1 frames written to %2").arg(written).arg(output));
     return Success;
 }
 
@@ -400,13 +494,17 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
 {
     const QString what = arguments.value(0);
     if (what == QLatin1String("export") && arguments.size() == 3) {
-        const std::unique_ptr<KamdelDocument> document = load(arguments.at(1));
+        const QString& file = arguments.at(1);
+        const QString& target = arguments.at(2);
+        if (OutputFile::sameFile(file, target))
+            return sameFile(target);
+        const std::unique_ptr<KamdelDocument> document = load(file);
         if (!document)
             return BadInput;
         const DeviceItem* device = document->deviceItem();
         QString error;
         if (!SequenceFile::exportFrames(
-                SequenceFile::frames(device->program(0)), device->ledCount(), arguments.at(2), &error)) {
+                SequenceFile::frames(device->program(0)), device->ledCount(), target, &error, file)) {
             printError(error);
             return LineFailed;
         }
@@ -415,18 +513,50 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
     if (what == QLatin1String("import") && arguments.size() == 3) {
         if (output.isEmpty())
             return usage(tr("csv import needs -o OUT.xml"));
-        const std::unique_ptr<KamdelDocument> document = load(arguments.at(1));
+        const QString& file = arguments.at(1);
+        const QString& sequence = arguments.at(2);
+        // Writing the result over the sequence would lose it; writing it over
+        // the document is refused alike, as for every other output.
+        if (OutputFile::sameFile(file, output) || OutputFile::sameFile(sequence, output))
+            return sameFile(output);
+        const std::unique_ptr<KamdelDocument> document = load(file);
         if (!document)
             return BadInput;
         DeviceItem* device = document->deviceItem();
         QString error;
-        if (SequenceFile::importFrames(
-                device->program(0), device->ledCount(), arguments.at(2), document->edits(), &error)
-            < 0) {
+        if (importSequence(device->program(0), device->ledCount(), sequence, document->edits(), &error) < 0) {
             printError(error);
             return BadInput;
         }
-        return save(document.get(), output) ? Success : LineFailed;
+        MessageCatcher problems;
+        if (!document->save(output)) {
+            printError(problems.text());
+            return LineFailed;
+        }
+        return Success;
     }
     return usage(tr("csv takes 'export FILE OUT.csv' or 'import FILE IN.csv -o OUT.xml'"));
+}
+
+int KamdelCli::importSequence(
+    AbstractTreeItem* program, int ledCount, const QString& sequence, DocumentEdits* edits, QString* error)
+{
+    // A script may pipe the table in: standard input, or a named pipe or
+    // device, is read up to the size bound instead of being refused.
+    if (sequence == QLatin1String("-") || (QFileInfo::exists(sequence) && !QFileInfo(sequence).isFile())) {
+        QFile in;
+        bool opened = false;
+        if (sequence == QLatin1String("-")) {
+            opened = in.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+        } else {
+            in.setFileName(sequence);
+            opened = in.open(QIODevice::ReadOnly);
+        }
+        if (!opened) {
+            *error = tr("cannot read %1: %2").arg(sequence, in.errorString());
+            return -1;
+        }
+        return SequenceFile::importFrames(program, ledCount, &in, sequence, edits, error);
+    }
+    return SequenceFile::importFrames(program, ledCount, sequence, edits, error);
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <memory>
 
+class AbstractTreeItem;
+class DocumentEdits;
 class KamdelDocument;
 class QCommandLineParser;
 
@@ -23,6 +25,7 @@ public:
         LineFailed = 1,
         BadInput = 2,
         PortUnavailable = 3,
+        Canceled = 4,
         Usage = 64
     };
 
@@ -35,12 +38,17 @@ private:
     friend class ImportCommand;
 
     int info(const QString& file, bool json);
-    int compile(const QString& file, const QString& output);
+    int compile(const QString& file, const QString& output, bool ignoreCapacity);
     int play(const QString& file, int steps);
     int write(const QString& file, const QString& port);
     int sendWord(const QString& port, bool next);
     int gif(const QString& file, const QString& output, const QCommandLineParser& parser);
     int csv(const QStringList& arguments, const QString& output);
+    int importSequence(AbstractTreeItem* program, int ledCount, const QString& sequence, DocumentEdits* edits,
+        QString* error);
+    // Refuses an output that is the input file.
+    int sameFile(const QString& output);
+    static QString tooLarge(int bytes);
 
     // The document in `file`, or none with the reason printed.
     std::unique_ptr<KamdelDocument> load(const QString& file);

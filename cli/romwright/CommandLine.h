@@ -32,18 +32,20 @@ public:
 
     int exec(const QStringList& arguments);
 
-    // Ctrl+C (and SIGTERM) cancel a run cleanly instead of killing the
-    // program with the port half-written and open.
+    // Ctrl+C, SIGTERM and SIGHUP cancel a run cleanly instead of killing
+    // the program with the port half-written and open.
     void catchInterrupts();
 
 private:
     int flash(const QString& model, const QString& port, int baudRate, const QString& firmware);
     int check(const QString& model, const QString& firmware);
     void interrupted();
+    void allowVectorArea(FlashRun* run);
+    void hintVectorOption(const FlashRun& run);
 
     std::unique_ptr<QSerialPort> m_pSerialPort;
     std::unique_ptr<MspFlasher> m_pMspFlasher;
     std::unique_ptr<FlashRun> m_pFlashRun;
     std::unique_ptr<QSocketNotifier> m_pInterruptNotifier;
-    bool m_Interrupted = false;
+    bool m_WriteVectorArea = false;
 };

@@ -6,6 +6,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("romwright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
     CommandLine commandLine;
     commandLine.catchInterrupts();
     return commandLine.exec(QCoreApplication::arguments());

@@ -40,7 +40,7 @@ void Compiller::compileCommon(AbstractTreeItem* item, int& address)
         if (!frame)
             break;
         const int ledCount = device ? device->ledCount() : int(LedStatesCommand::LedCount);
-        QByteArray code(1 + ledCount / 8 + (ledCount % 8 ? 1 : 0), '\0');
+        QByteArray code(frameCodeSize(ledCount), '\0');
         code[0] = OpLedStates;
         const auto& leds = frame->leds();
         const int count = qMin(ledCount, leds.size());

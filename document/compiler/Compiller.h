@@ -32,6 +32,8 @@ public:
     virtual void compileItem(AbstractTreeItem* item, int& address) = 0;
 
     void compile();
+    // The bytes one LED frame of `ledCount` LEDs takes in the image.
+    static int frameCodeSize(int ledCount) { return 1 + (ledCount + 7) / 8; }
 
     const QList<CodeRecord>& codeRecords() const { return records; }
     const QList<qint32>& programAddressList() const { return programAddresses; }

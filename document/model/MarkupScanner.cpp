@@ -34,23 +34,71 @@ void MarkupScanner::enter(State state)
     m_state = state;
     m_previous = 0;
     m_beforePrevious = 0;
+    m_runBytes = 0;
+}
+
+void MarkupScanner::exceed(const QString& reason)
+{
+    if (!m_exceeded)
+        m_reason = reason;
+    m_exceeded = true;
 }
 
 void MarkupScanner::startTagEnds()
 {
-    if (m_lastMark != '/' && ++m_depth > MaxDepth)
-        m_exceeded = true;
+    const bool opens = m_lastMark != '/';
+    if (opens && ++m_depth > MaxDepth)
+        exceed(tr("The file nests its elements deeper than any document does."));
+    if (opens && m_stateDepth == 0 && m_name == "state") {
+        m_stateDepth = m_depth;
+        m_stateCharacters = 0;
+        m_inReference = false;
+    }
+    m_textBytes = 0;
     if (m_headOnly)
         m_finished = true;
     enter(State::Text);
+}
+
+// A byte of character data: text or a character section.
+void MarkupScanner::countText(char c)
+{
+    if (c == '\0')
+        return;
+    if (++m_textBytes > MaxTextBytes)
+        exceed(tr("The file holds a text of more than %1 KiB, more than any document holds.")
+                   .arg(MaxTextBytes / 1024));
+    if (m_stateDepth == 0)
+        return;
+    // A character is counted at its first byte (UTF-8); a reference such as
+    // "&#49;" stands for one.
+    bool counts = (uchar(c) & 0xC0) != 0x80 && !m_inReference;
+    if (m_state == State::Text && c == '&')
+        m_inReference = true;
+    else if (m_inReference && c == ';')
+        m_inReference = false;
+    if (counts && ++m_stateCharacters > MaxStateCharacters)
+        exceed(tr("The file holds an LED state of more than %1 characters.").arg(MaxStateCharacters));
+}
+
+// A byte of an attribute value, a comment, an instruction or a declaration.
+void MarkupScanner::countRun()
+{
+    if (++m_runBytes > MaxTextBytes)
+        exceed(tr("The file holds a text of more than %1 KiB, more than any document holds.")
+                   .arg(MaxTextBytes / 1024));
 }
 
 void MarkupScanner::step(char c)
 {
     switch (m_state) {
     case State::Text:
-        if (c == '<')
+        if (c == '<') {
+            m_inReference = false;
             enter(State::TagOpen);
+        } else {
+            countText(c);
+        }
         return;
     case State::TagOpen:
         if (c == '\0')
@@ -65,6 +113,8 @@ void MarkupScanner::step(char c)
         } else {
             m_attributes = 0;
             m_lastMark = c;
+            m_name = QByteArray(1, c);
+            m_nameDone = false;
             enter(State::StartTag);
         }
         return;
@@ -92,15 +142,20 @@ void MarkupScanner::step(char c)
         if (c == '\0')
             return;
         const char close = m_state == State::Comment ? '-' : m_state == State::CData ? ']' : '?';
-        const bool ends = c == '>' && m_previous == close
-            && (m_state == State::Instruction || m_beforePrevious == close);
+        const bool ends
+            = c == '>' && m_previous == close && (m_state == State::Instruction || m_beforePrevious == close);
         m_beforePrevious = m_previous;
         m_previous = c;
+        if (m_state == State::CData)
+            countText(c);
+        else
+            countRun();
         if (ends)
             enter(State::Text);
         return;
     }
     case State::Declaration:
+        countRun();
         if (m_quote) {
             if (c == m_quote)
                 m_quote = 0;
@@ -116,17 +171,29 @@ void MarkupScanner::step(char c)
         return;
     case State::EndTag:
         if (c == '>') {
+            if (m_depth <= m_stateDepth)
+                m_stateDepth = 0;
             m_depth = qMax(0, m_depth - 1);
+            m_textBytes = 0;
             enter(State::Text);
+        } else {
+            countRun();
         }
         return;
     case State::StartTag:
+        countRun();
+        if (isBlank(c) || c == '/' || c == '>') {
+            m_nameDone = m_nameDone || c != '\0';
+        } else if (!m_nameDone && m_name.size() <= 5) {
+            m_name += c;
+        }
         if (c == '"' || c == '\'') {
             m_quote = c;
             m_state = State::Quoted;
+            m_runBytes = 0;
         } else if (c == '=') {
             if (++m_attributes > MaxAttributes)
-                m_exceeded = true;
+                exceed(tr("The file holds an element with more attributes than any document has."));
         } else if (c == '>') {
             startTagEnds();
             return;
@@ -138,12 +205,15 @@ void MarkupScanner::step(char c)
         if (c == m_quote) {
             m_lastMark = c;
             m_state = State::StartTag;
+            m_runBytes = 0;
+        } else {
+            countRun();
         }
         return;
     }
 }
 
-bool MarkupScanner::withinLimits(QIODevice* device, bool headOnly)
+bool MarkupScanner::withinLimits(QIODevice* device, bool headOnly, QString* reason)
 {
     if (!device)
         return true;
@@ -156,5 +226,7 @@ bool MarkupScanner::withinLimits(QIODevice* device, bool headOnly)
             break;
     }
     device->seek(start);
+    if (reason)
+        *reason = scanner.reason();
     return !scanner.exceeded();
 }

@@ -75,7 +75,10 @@ bool ReadBudget::spend(QXmlStreamReader& reader, bool frame)
     int& left = frame ? frames : otherItems;
     if (left <= 0) {
         if (!reader.hasError())
-            reader.raiseError(QObject::tr("The file holds more commands than a document can take."));
+            reader.raiseError(frame
+                    ? QObject::tr("The file holds more than %1 frames; a document takes at most %1.")
+                          .arg(MaxFrames)
+                    : QObject::tr("The file holds more commands than a document can take."));
         return false;
     }
     --left;

@@ -2,6 +2,7 @@
 
 #include "GifWriter.h"
 #include "KamdelPanel2.h"
+#include "OutputFile.h"
 #include "RingFrameImage.h"
 
 #include <QImageWriter>
@@ -44,9 +45,13 @@ bool AnimationExport::writeGif(const QByteArray& image, PanelProgram::Variant va
         *error = tr("The program shows no frame.");
         return false;
     }
+    if (OutputFile::sameFile(options.source, fileName)) {
+        *error = OutputFile::inputRefusal(fileName);
+        return false;
+    }
     const RingFrameImage drawing(options.size, options.side);
     GifWriter gif;
-    bool written = gif.open(fileName, drawing.size(), drawing.size(), drawing.palette());
+    bool written = gif.open(fileName, drawing.size(), drawing.size(), drawing.palette(), options.source);
     const int delay = qMax(int(MinimumDelayMs), options.delayMs);
     for (int i = 0; written && i < shown.size(); ++i)
         written = gif.addFrame(drawing.indices(shown.at(i)), delay);
@@ -61,12 +66,23 @@ bool AnimationExport::writeGif(const QByteArray& image, PanelProgram::Variant va
     return true;
 }
 
-bool AnimationExport::writePng(
-    const Leds& leds, int size, eLedPanelSide side, const QString& fileName, QString* error)
+bool AnimationExport::writePng(const Leds& leds, int size, eLedPanelSide side, const QString& fileName,
+    QString* error, const QString& source)
 {
-    QImageWriter writer(fileName, "png");
+    OutputFile file(fileName, source);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.failure();
+        return false;
+    }
+    QImageWriter writer(&file, "png");
     if (!writer.write(RingFrameImage(size, side).image(leds))) {
-        *error = tr("Cannot write %1: %2").arg(fileName, writer.errorString());
+        // The device's reason, if it failed, says more than the writer's.
+        *error = file.errorString().isEmpty() ? tr("Cannot write %1: %2").arg(fileName, writer.errorString())
+                                              : file.failure();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.failure();
         return false;
     }
     return true;

@@ -32,6 +32,7 @@ public:
         int delayMs = DefaultDelayMs;
         int size = DefaultSize;
         eLedPanelSide side = Bottom;
+        QString source; // the document's file: never written over
     };
 
     // The image variant a document's panel model runs.
@@ -45,6 +46,6 @@ public:
     // (a program without frames, or a file that cannot be written).
     static bool writeGif(const QByteArray& image, PanelProgram::Variant variant, const Options& options,
         const QString& fileName, QString* error, int* framesWritten = nullptr);
-    static bool writePng(
-        const Leds& leds, int size, eLedPanelSide side, const QString& fileName, QString* error);
+    static bool writePng(const Leds& leds, int size, eLedPanelSide side, const QString& fileName,
+        QString* error, const QString& source = QString());
 };

@@ -1,13 +1,13 @@
 #include "GifWriter.h"
 
-#include <QSaveFile>
+#include "OutputFile.h"
 
 #include <gif_lib.h>
 
 namespace {
 int writeToFile(GifFileType* gif, const GifByteType* data, int length)
 {
-    auto* file = static_cast<QSaveFile*>(gif->UserData);
+    auto* file = static_cast<OutputFile*>(gif->UserData);
     return int(file->write(reinterpret_cast<const char*>(data), length));
 }
 } // namespace
@@ -22,7 +22,8 @@ GifWriter::~GifWriter()
 bool GifWriter::fail(int code)
 {
     m_error = QString::fromLatin1(GifErrorString(code));
-    if (m_file && m_file->error() != QFileDevice::NoError)
+    // A failed write has the system's reason.
+    if (m_file && m_file->hasFailed())
         m_error = m_file->errorString();
     abandon();
     return false;
@@ -36,18 +37,19 @@ void GifWriter::abandon()
         m_gif = nullptr;
     }
     if (m_file) {
-        m_file->cancelWriting();
+        m_file->cancel();
         m_file.reset();
     }
 }
 
-bool GifWriter::open(const QString& fileName, int width, int height, const QVector<QRgb>& palette)
+bool GifWriter::open(
+    const QString& fileName, int width, int height, const QVector<QRgb>& palette, const QString& source)
 {
     abandon();
     m_error.clear();
     m_width = width;
     m_height = height;
-    m_file = std::make_unique<QSaveFile>(fileName);
+    m_file = std::make_unique<OutputFile>(fileName, source);
     if (!m_file->open(QIODevice::WriteOnly)) {
         m_error = m_file->errorString();
         m_file.reset();

@@ -1,6 +1,7 @@
 #include "AbstractLedPanelScene.h"
 
 #include "AbstractTreeItem.h"
+#include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FrameTools.h"
 #include "LedCell.h"
@@ -9,8 +10,12 @@
 #include "LedPanelScene_Ring.h"
 #include "LedStatesCommand.h"
 
+#include <QGraphicsEllipseItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QLineF>
+#include <QPen>
 
+#include <cmath>
 #include <utility>
 
 AbstractLedPanelScene::AbstractLedPanelScene(DeviceItem* device, QObject* parent)
@@ -42,8 +47,8 @@ void AbstractLedPanelScene::setEdits(DocumentEdits* edits)
     m_edits = edits;
     if (!edits)
         return;
-    m_editsConnections << connect(edits, &DocumentEdits::ledValuesChanged, this,
-                                  &AbstractLedPanelScene::repaintChangedLeds)
+    m_editsConnections << connect(
+        edits, &DocumentEdits::ledValuesChanged, this, &AbstractLedPanelScene::repaintChangedLeds)
                        << connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this,
                               &AbstractLedPanelScene::itemsAboutToBeRemoved);
 }
@@ -100,7 +105,20 @@ void AbstractLedPanelScene::beginStroke(LedItem* item)
     m_stroke = m_edits ? m_edits->newStroke() : 0;
     m_strokeValue = item->current()->value() == 0 ? 1 : 0;
     m_strokeLeds.clear();
+    m_strokePoint = item->scenePos();
     paintLed(item);
+}
+
+void AbstractLedPanelScene::paintTo(LedItem* item)
+{
+    if (m_painting && item && item->current() && !m_strokeLeds.contains(item))
+        paintLed(item);
+}
+
+void AbstractLedPanelScene::endStroke()
+{
+    m_painting = false;
+    m_strokeLeds.clear();
 }
 
 void AbstractLedPanelScene::paintLed(LedItem* item)
@@ -121,27 +139,108 @@ void AbstractLedPanelScene::paintLed(LedItem* item)
     update();
 }
 
-void AbstractLedPanelScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+void AbstractLedPanelScene::paintAlong(const QPointF& from, const QPointF& to)
 {
-    if (m_painting && (event->buttons() & Qt::LeftButton)) {
-        for (QGraphicsItem* under : items(event->scenePos())) {
+    // A fast drag leaves gaps of several LEDs between two mouse events: the
+    // segment is walked in steps of half an LED, so that none is jumped over.
+    const double length = QLineF(from, to).length();
+    const double step = std::max(0.5 * LedSize, 0.5);
+    const int steps = std::max(1, int(std::ceil(length / step)));
+    for (int i = 1; i <= steps; ++i) {
+        const QPointF point = from + (to - from) * (double(i) / steps);
+        for (QGraphicsItem* under : items(point)) {
             auto* led = qgraphicsitem_cast<LedItem*>(under);
-            if (led && led->current() && !m_strokeLeds.contains(led)) {
-                paintLed(led);
+            if (led && led->current()) {
+                paintTo(led);
                 break;
             }
         }
+    }
+}
+
+void AbstractLedPanelScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (m_painting && (event->buttons() & Qt::LeftButton)) {
+        paintAlong(m_strokePoint, event->scenePos());
+        m_strokePoint = event->scenePos();
     }
     QGraphicsScene::mouseMoveEvent(event);
 }
 
 void AbstractLedPanelScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_painting = false;
-        m_strokeLeds.clear();
-    }
+    if (event->button() == Qt::LeftButton)
+        endStroke();
     QGraphicsScene::mouseReleaseEvent(event);
+}
+
+int AbstractLedPanelScene::ringCount() const
+{
+    const int perRing = ledsPerRing();
+    return perRing > 0 ? (m_ledItems.size() + perRing - 1) / perRing : 0;
+}
+
+int AbstractLedPanelScene::ledsPerRing() const
+{
+    const int columns = m_device ? m_device->columns() : 0;
+    return columns > 0 ? columns : m_ledItems.size();
+}
+
+int AbstractLedPanelScene::ledIndex(int ring, int position) const
+{
+    const int led = ring * ledsPerRing() + position;
+    return ring >= 0 && position >= 0 && position < ledsPerRing() && led < m_ledItems.size() ? led : -1;
+}
+
+QString AbstractLedPanelScene::ledLabel(int led) const
+{
+    const int perRing = ledsPerRing();
+    if (led < 0 || led >= m_ledItems.size() || perRing <= 0)
+        return QString();
+    return tr("Ring %1, position %2").arg(led / perRing + 1).arg(led % perRing + 1);
+}
+
+QString AbstractLedPanelScene::ledDescription(int led) const
+{
+    const QString label = ledLabel(led);
+    const LedCell* cell = led >= 0 && led < m_ledItems.size() ? m_ledItems.at(led)->current() : nullptr;
+    if (label.isEmpty() || !cell)
+        return label;
+    return cell->value() > 0 ? tr("%1, on").arg(label) : tr("%1, off").arg(label);
+}
+
+void AbstractLedPanelScene::setFocusedLed(int led)
+{
+    if (led < -1 || led >= m_ledItems.size())
+        led = -1;
+    if (led == m_focusedLed)
+        return;
+    m_focusedLed = led;
+    placeFocusMark();
+    emit focusedLedChanged(led);
+}
+
+void AbstractLedPanelScene::placeFocusMark()
+{
+    if (m_focusedLed < 0 || m_focusedLed >= m_ledItems.size()) {
+        if (m_focusMark)
+            m_focusMark->hide();
+        return;
+    }
+    if (!m_focusMark) {
+        // A bright cyan ring, a colour neither the LEDs nor the neighbour
+        // hints nor the green board use.
+        auto mark = std::make_unique<QGraphicsEllipseItem>();
+        mark->setZValue(10);
+        mark->setBrush(Qt::NoBrush);
+        mark->setAcceptedMouseButtons(Qt::NoButton);
+        m_focusMark = adopt(std::move(mark));
+    }
+    const double r = 1.25 * LedSize;
+    m_focusMark->setPen(QPen(QColor(0, 229, 255), 0.3 * LedSize));
+    m_focusMark->setRect(-r, -r, 2 * r, 2 * r);
+    m_focusMark->setPos(m_ledItems.at(m_focusedLed)->scenePos());
+    m_focusMark->show();
 }
 
 void AbstractLedPanelScene::ledFrame(LedStatesCommand* set)
@@ -222,6 +321,9 @@ void AbstractLedPanelScene::itemsAboutToBeRemoved(const QList<AbstractTreeItem*>
 
 void AbstractLedPanelScene::clearLayout()
 {
+    m_focusedLed = -1;
+    if (m_focusMark)
+        m_focusMark->hide();
     // The LEDs first: in the grid layout they are children of a background item.
     qDeleteAll(std::exchange(m_ledItems, {}));
     qDeleteAll(std::exchange(m_topImageItems, {}));
@@ -246,6 +348,7 @@ void AbstractLedPanelScene::setPanel(eLedPanelSide side, eLedPanelBackground bac
     if (turned) {
         m_side = side;
         mirrorLeds();
+        placeFocusMark();
     }
     applyVisibility();
     if (turned)

@@ -17,6 +17,7 @@ class DocumentEdits;
 class LedCell;
 class LedItem;
 class LedStatesCommand;
+class QGraphicsEllipseItem;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
@@ -59,9 +60,29 @@ public:
     LedStatesCommand* shownFrame() const;
 
     // Drawing: a press on an LED toggles it and starts a stroke; every LED
-    // the pointer then passes with the button held takes the same value.
-    // A stroke is one step of the history.
+    // the pointer then passes with the button held takes the same value,
+    // also those it skipped over between two mouse events. A stroke is one
+    // step of the history.
     void beginStroke(LedItem* item);
+    // The keyboard's strokes: paintTo() adds an LED to the stroke under way,
+    // endStroke() closes it.
+    void paintTo(LedItem* item);
+    void endStroke();
+    bool isPainting() const { return m_painting; }
+
+    // LEDs are numbered ring by ring; the rings count from the innermost,
+    // and both count from 1 in what the user reads, as on the board.
+    int ringCount() const;
+    int ledsPerRing() const;
+    int ledIndex(int ring, int position) const;
+    QString ledLabel(int led) const;
+    // The label with the LED's state in the shown frame, for screen readers.
+    QString ledDescription(int led) const;
+
+    // The keyboard's focus mark, on LED `led` (-1 for none).
+    int focusedLed() const { return m_focusedLed; }
+    void setFocusedLed(int led);
+    QGraphicsEllipseItem* focusMark() const { return m_focusMark; }
     // Rotational order (a divisor of 48; 1 for none) and mirror of every
     // click and stroke.
     void setSymmetry(int order, bool mirror);
@@ -86,6 +107,7 @@ public slots:
 
 signals:
     void sideChanged(eLedPanelSide side);
+    void focusedLedChanged(int led);
 
 protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
@@ -110,6 +132,8 @@ private:
     void watchFrames();
     void mirrorLeds();
     void applyVisibility();
+    void paintAlong(const QPointF& from, const QPointF& to);
+    void placeFocusMark();
 
     DeviceItem* m_device;
     eLedPanelSide m_side = Top;
@@ -128,6 +152,10 @@ private:
     int m_stroke = 0;
     int m_strokeValue = 0;
     QSet<LedItem*> m_strokeLeds;
+    // Where the pointer was at the stroke's last event.
+    QPointF m_strokePoint;
+    int m_focusedLed = -1;
+    QGraphicsEllipseItem* m_focusMark = nullptr;
 
     QPointer<DocumentEdits> m_edits;
     QList<QMetaObject::Connection> m_editsConnections;

@@ -1,5 +1,6 @@
 #include "CommandTreeView.h"
 
+#include "AbstractDocument.h"
 #include "AbstractTreeItem.h"
 #include "CallCommand.h"
 #include "CommandTreeMenu.h"
@@ -24,7 +25,9 @@
 #include <QInputDialog>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSet>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -35,8 +38,7 @@ CommandTreeView::CountQuestion& countQuestion()
     return question;
 }
 
-template <typename T>
-std::unique_ptr<AbstractTreeItem> make()
+template <typename T> std::unique_ptr<AbstractTreeItem> make()
 {
     return std::make_unique<T>();
 }
@@ -133,6 +135,16 @@ AbstractTreeItem* survivorFor(AbstractTreeItem* current, const QSet<const Abstra
 
 const QString SequenceFiles = QStringLiteral("Sequences");
 
+// The file of the document showing `widget`: an export must not write over it.
+QString documentFileOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (const auto* document = qobject_cast<const AbstractDocument*>(widget))
+            return document->filePath();
+    }
+    return QString();
+}
+
 } // namespace
 
 CommandTreeView::CountQuestion CommandTreeView::setCountQuestion(CountQuestion question)
@@ -177,6 +189,48 @@ AbstractTreeItem* CommandTreeView::currentItem() const
     return itemAt(currentIndex());
 }
 
+void CommandTreeView::setCurrentItem(AbstractTreeItem* item)
+{
+    if (item && treeModel() && treeModel()->contains(item))
+        makeCurrent(item);
+}
+
+namespace {
+AbstractTreeItem* firstFrameBelow(AbstractTreeItem* item)
+{
+    for (AbstractTreeItem* child : item->children()) {
+        if (child->type() == AbstractTreeItem::LedStates)
+            return child;
+        if (AbstractTreeItem* found = firstFrameBelow(child))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+bool CommandTreeView::selectFirstFrame()
+{
+    if (!treeModel())
+        return false;
+    expandAll();
+    AbstractTreeItem* frame = firstFrameBelow(treeModel()->root());
+    if (!frame)
+        return false;
+    makeCurrent(frame);
+    scrollTo(treeModel()->indexOf(frame));
+    return true;
+}
+
+int CommandTreeView::frameLabelWidth() const
+{
+    // Device > Program > frame: three steps of indentation with the root's.
+    const int text = fontMetrics().horizontalAdvance(
+        FrameNumberDelegate::tr("#%1 %2").arg(300).arg(QStringLiteral("Leds")));
+    const int margins = 6 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return 3 * indentation() + iconSize().width() + text + margins + verticalScrollBar()->sizeHint().width()
+        + 2 * frameWidth();
+}
+
 void CommandTreeView::customMenuRequested(QPoint pos)
 {
     if (sender() && sender() != this)
@@ -199,8 +253,8 @@ void CommandTreeView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QModelIndex index = indexAt(event->pos());
-    emit showMessage(tr("Left button mouse click at (table) index (%3,%4).").arg(index.row()).arg(index.column()),
-                     2000);
+    emit showMessage(
+        tr("Left button mouse click at (table) index (%3,%4).").arg(index.row()).arg(index.column()), 2000);
 }
 
 void CommandTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -209,7 +263,8 @@ void CommandTreeView::currentChanged(const QModelIndex& current, const QModelInd
     emit currentItemChanged(itemAt(current));
 }
 
-AbstractTreeItem* CommandTreeView::place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row)
+AbstractTreeItem* CommandTreeView::place(
+    std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row)
 {
     if (row < 0)
         m_edits->appendItem(item.get(), parent);
@@ -335,7 +390,7 @@ bool CommandTreeView::askCount(const QString& title, int* count)
         answer = question(this, request, &ok);
     else
         answer = QInputDialog::getInt(this, request.title, request.label, request.value, request.minimum,
-                                      request.maximum, request.step, &ok);
+            request.maximum, request.step, &ok);
     if (!ok || answer < request.minimum || answer > request.maximum)
         return false;
     *count = answer;
@@ -467,7 +522,7 @@ void CommandTreeView::exportSequence()
 
     const QList<LedStatesCommand*> frames = SequenceFile::frames(container);
     QString error;
-    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error)) {
+    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error, documentFileOf(this))) {
         MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
         return;
     }
@@ -502,8 +557,7 @@ QList<LedStatesCommand*> CommandTreeView::selectedFrames() const
             path.prepend(item->row());
         frames.append({ path, frame });
     }
-    std::sort(frames.begin(), frames.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(frames.begin(), frames.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QList<LedStatesCommand*> result;
     for (const auto& frame : qAsConst(frames))
         result.append(frame.second);

@@ -52,6 +52,14 @@ public:
 
     AbstractTreeItem* currentItem() const;
     AbstractTreeItem* itemAt(const QModelIndex& index) const;
+    // Makes `item` the current and only selected row.
+    void setCurrentItem(AbstractTreeItem* item);
+    // Opens every branch and makes the first frame current, so that the
+    // board shows it; false when the tree holds no frame.
+    bool selectFirstFrame();
+    // Wide enough for a frame's picture and a label up to "#300 Leds" in a
+    // program, without cutting it short.
+    int frameLabelWidth() const;
 
 signals:
     void showMessage(const QString& text, int timeout = 2000);

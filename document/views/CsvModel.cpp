@@ -283,8 +283,8 @@ bool CsvModel::read(QIODevice* device, bool headerOnly, QChar separator, QTextCo
     return m_readError == NoReadError;
 }
 
-CsvModel::ReadError CsvModel::readLines(QIODevice* device, bool expectHeader, bool headerOnly, QChar separator,
-                                        QTextCodec* codec)
+CsvModel::ReadError CsvModel::readLines(
+    QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec)
 {
     QTextStream stream(device);
     if (codec)
@@ -293,7 +293,12 @@ CsvModel::ReadError CsvModel::readLines(QIODevice* device, bool expectHeader, bo
         stream.setAutoDetectUnicode(true);
     bool first = true;
     QString line;
-    while (stream.readLineInto(&line)) {
+    // A line wider than its fields could ever be is cut off here, before it
+    // takes the memory of an endless line.
+    const qint64 maxLineLength = qint64(m_maxColumns + 1) * MaxFieldLength;
+    while (stream.readLineInto(&line, maxLineLength)) {
+        if (line.size() >= maxLineLength)
+            return TooManyColumns;
         if (line.isEmpty())
             continue;
         const QStringList fields = splitLine(line, m_quoteMode, separator, m_maxColumns);
@@ -358,8 +363,8 @@ QString CsvModel::quotedField(int quoteMode, const QString& field, QChar separat
     if ((!doubleQuotes && !singleQuotes) || !needed)
         return field;
 
-    const QChar quote = (doubleQuotes && (always || hasSeparator || hasDouble)) ? QLatin1Char('"')
-                                                                               : QLatin1Char('\'');
+    const QChar quote
+        = (doubleQuotes && (always || hasSeparator || hasDouble)) ? QLatin1Char('"') : QLatin1Char('\'');
     QString escaped = field;
     if (quoteMode & EscapeBackslash) {
         escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));

@@ -15,7 +15,8 @@ class KAMDELDOCUMENT_EXPORT CsvModel : public QAbstractTableModel
 
 public:
     // Why the last read stopped short; the table is empty then.
-    enum ReadError {
+    enum ReadError
+    {
         NoReadError,
         TooManyColumns,
         TooManyRows,
@@ -25,8 +26,11 @@ public:
     // file of long lines could fill the memory without bounds.
     static constexpr int DefaultMaxColumns = 512;
     static constexpr int DefaultMaxRows = 16384;
+    // Reading refuses a line longer than this many characters per column.
+    static constexpr int MaxFieldLength = 256;
 
-    enum QuoteFlag {
+    enum QuoteFlag
+    {
         QuoteSingle = 1,
         QuoteDouble = 2,
         EscapeBackslash = 4,
@@ -60,8 +64,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                       int role = Qt::EditRole) override;
+    bool setHeaderData(
+        int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
@@ -96,7 +100,8 @@ public:
 
 private:
     bool read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec);
-    ReadError readLines(QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec);
+    ReadError readLines(
+        QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec);
     bool contains(int row, int column) const;
     void removeAll();
 

@@ -3,22 +3,126 @@
 #include "AbstractLedPanelScene.h"
 #include "CommandTreeModel.h"
 #include "CommandTreeView.h"
+#include "Compiller.h"
+#include "DeviceItem.h"
 #include "DocumentEdits.h"
+#include "Effects.h"
 #include "FrameTools.h"
-#include "GenerateSpinDialog.h"
+#include "GenerateDialog.h"
 #include "LedCell.h"
 #include "LedStatesCommand.h"
+#include "ProgramItem.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QSet>
+#include <QSettings>
+
+#include <memory>
 
 namespace {
 
-FrameEditor::SpinQuestion& spinQuestion()
+FrameEditor::GenerateQuestion& generateQuestion()
 {
-    static FrameEditor::SpinQuestion question;
+    static FrameEditor::GenerateQuestion question;
     return question;
+}
+
+const QString GenerateGroup = QStringLiteral("Generate");
+
+// Remembered senses mean "clockwise as seen"; a request's signs depend on
+// the side the board shows, positions running the other way round below.
+EffectRequest seenFrom(EffectRequest request, eLedPanelSide side)
+{
+    if (side != Bottom) {
+        request.step = -request.step;
+        request.direction = -request.direction;
+    }
+    return request;
+}
+
+void readRequest(QSettings& settings, EffectRequest* request)
+{
+    auto number = [&settings](const char* key, int fallback) {
+        bool ok = false;
+        const int value = settings.value(QLatin1String(key), fallback).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    auto flag = [&settings](const char* key, bool fallback) {
+        return settings.value(QLatin1String(key), fallback).toBool();
+    };
+    request->ringMask = number("Rings", request->ringMask) & FrameTools::AllRings;
+    request->step = number("Step", request->step);
+    request->length = number("Length", request->length);
+    request->heads = number("Heads", request->heads);
+    request->count = number("Count", request->count);
+    request->start = number("Start", request->start);
+    request->direction = number("Direction", request->direction);
+    request->perFrame = number("PerFrame", request->perFrame);
+    request->thenEmpty = flag("ThenEmpty", request->thenEmpty);
+    request->outward = flag("Outward", request->outward);
+    request->width = number("Width", request->width);
+    request->bounce = flag("Bounce", request->bounce);
+    request->times = number("Times", request->times);
+    request->invert = flag("Invert", request->invert);
+    request->density = number("Density", request->density);
+    request->seed = quint32(number("Seed", int(request->seed)));
+}
+
+void writeRequest(QSettings& settings, const EffectRequest& request)
+{
+    settings.setValue(QStringLiteral("Rings"), request.ringMask);
+    settings.setValue(QStringLiteral("Step"), request.step);
+    settings.setValue(QStringLiteral("Length"), request.length);
+    settings.setValue(QStringLiteral("Heads"), request.heads);
+    settings.setValue(QStringLiteral("Count"), request.count);
+    settings.setValue(QStringLiteral("Start"), request.start);
+    settings.setValue(QStringLiteral("Direction"), request.direction);
+    settings.setValue(QStringLiteral("PerFrame"), request.perFrame);
+    settings.setValue(QStringLiteral("ThenEmpty"), request.thenEmpty);
+    settings.setValue(QStringLiteral("Outward"), request.outward);
+    settings.setValue(QStringLiteral("Width"), request.width);
+    settings.setValue(QStringLiteral("Bounce"), request.bounce);
+    settings.setValue(QStringLiteral("Times"), request.times);
+    settings.setValue(QStringLiteral("Invert"), request.invert);
+    settings.setValue(QStringLiteral("Density"), request.density);
+    settings.setValue(QStringLiteral("Seed"), int(request.seed));
+}
+
+bool isCommand(const AbstractTreeItem* item)
+{
+    switch (item->type()) {
+    case AbstractTreeItem::LedStates:
+    case AbstractTreeItem::Call:
+    case AbstractTreeItem::Return:
+    case AbstractTreeItem::Reset:
+    case AbstractTreeItem::Stop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+AbstractTreeItem* firstProgram(AbstractTreeItem* item)
+{
+    if (item->type() == AbstractTreeItem::Program)
+        return item;
+    for (AbstractTreeItem* child : item->children()) {
+        if (AbstractTreeItem* program = firstProgram(child))
+            return program;
+    }
+    return nullptr;
+}
+
+QList<LedStatesCommand*> framesOf(const AbstractTreeItem* list)
+{
+    QList<LedStatesCommand*> frames;
+    for (AbstractTreeItem* child : list->children()) {
+        if (child->type() == AbstractTreeItem::LedStates)
+            frames.append(static_cast<LedStatesCommand*>(child));
+    }
+    return frames;
 }
 
 QVector<int> valuesOf(const LedStatesCommand* frame)
@@ -34,7 +138,8 @@ QVector<int> valuesOf(const LedStatesCommand* frame)
 LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 {
     auto* frame = new LedStatesCommand;
-    frame->setName(name);
+    if (!name.isEmpty())
+        frame->setName(name);
     const QVector<LedCell*>& cells = frame->leds();
     for (int k = 0; k < cells.size() && k < values.size(); ++k)
         cells.at(k)->setValue(values.at(k));
@@ -42,7 +147,7 @@ LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 }
 
 void collectFrames(const AbstractTreeItem* item, const QSet<const AbstractTreeItem*>& selected,
-                   QList<LedStatesCommand*>* frames)
+    QList<LedStatesCommand*>* frames)
 {
     for (AbstractTreeItem* child : item->children()) {
         if (child->type() == AbstractTreeItem::LedStates && selected.contains(child))
@@ -56,44 +161,59 @@ void collectFrames(const AbstractTreeItem* item, const QSet<const AbstractTreeIt
 const QVector<FrameEditor::Tool>& FrameEditor::tools()
 {
     static const QVector<Tool> list {
+        { "action_FrameAdd", QT_TR_NOOP("Add frame"), QKeySequence(Qt::Key_Insert), &FrameEditor::addFrame },
+        { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameClear", QT_TR_NOOP("Clear"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-          &FrameEditor::clearFrames },
+            &FrameEditor::clearFrames },
         { "action_FrameFill", QT_TR_NOOP("Fill"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-          &FrameEditor::fillFrames },
+            &FrameEditor::fillFrames },
         { "action_FrameInvert", QT_TR_NOOP("Invert"), QKeySequence(Qt::CTRL | Qt::Key_I),
-          &FrameEditor::invertFrames },
+            &FrameEditor::invertFrames },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameRotateClockwise", QT_TR_NOOP("Rotate clockwise"),
-          QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
+            QKeySequence(Qt::CTRL | Qt::Key_BracketRight), &FrameEditor::rotateClockwise },
         { "action_FrameRotateCounterClockwise", QT_TR_NOOP("Rotate counter-clockwise"),
-          QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
+            QKeySequence(Qt::CTRL | Qt::Key_BracketLeft), &FrameEditor::rotateCounterClockwise },
         { "action_FrameMirrorLeftRight", QT_TR_NOOP("Mirror left-right"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &FrameEditor::mirrorLeftRight },
         { "action_FrameMirrorTopBottom", QT_TR_NOOP("Mirror top-bottom"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
-        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
-          &FrameEditor::ringsOutward },
-        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-          &FrameEditor::ringsInward },
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), &FrameEditor::mirrorTopBottom },
+        { "action_FrameRingsOutward", QT_TR_NOOP("Rings outward"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), &FrameEditor::ringsOutward },
+        { "action_FrameRingsInward", QT_TR_NOOP("Rings inward"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), &FrameEditor::ringsInward },
         { nullptr, nullptr, QKeySequence(), nullptr },
         { "action_FrameDuplicate", QT_TR_NOOP("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
-          &FrameEditor::duplicateFrames },
-        { "action_FrameGenerateSpin", QT_TR_NOOP("Generate spin..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
-          &FrameEditor::generateSpin },
+            &FrameEditor::duplicateFrames },
+        { "action_FrameGenerate", QT_TR_NOOP("Generate..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+            &FrameEditor::generate },
     };
     return list;
 }
 
-FrameEditor::SpinQuestion FrameEditor::setSpinQuestion(SpinQuestion question)
+FrameEditor::GenerateQuestion FrameEditor::setGenerateQuestion(GenerateQuestion question)
 {
-    return std::exchange(spinQuestion(), std::move(question));
+    return std::exchange(generateQuestion(), std::move(question));
 }
 
 FrameEditor::FrameEditor(DocumentEdits* edits, CommandTreeView* tree, QObject* parent)
     : QObject(parent)
     , m_edits(edits)
     , m_tree(tree)
+    , m_lastRequests(EffectRequest::KindCount)
 {
+    // Sensible first parameters: one head a quarter turn long, fill one LED
+    // at a time from the top, sparkle lightly.
+    for (int k = 0; k < EffectRequest::KindCount; ++k) {
+        EffectRequest& request = m_lastRequests[k];
+        request.kind = EffectRequest::Kind(k);
+        request.step = 1;
+        request.direction = 1;
+        if (k == EffectRequest::Dissolve)
+            request.count = 12;
+        if (k == EffectRequest::Twinkle)
+            request.count = 24;
+    }
 }
 
 FrameEditor::~FrameEditor() = default;
@@ -101,6 +221,16 @@ FrameEditor::~FrameEditor() = default;
 void FrameEditor::setScene(AbstractLedPanelScene* scene)
 {
     m_scene = scene;
+}
+
+void FrameEditor::setCompiler(Compiller* compiler)
+{
+    m_compiler = compiler;
+}
+
+void FrameEditor::setSettings(QSettings* settings)
+{
+    m_settings = settings;
 }
 
 QList<QAction*> FrameEditor::createActions(QObject* parent, bool withShortcuts)
@@ -159,6 +289,50 @@ void FrameEditor::transform(const QString& text, const std::function<QVector<int
     m_edits->setLedValues(changes, text);
 }
 
+void FrameEditor::addFrame()
+{
+    insertFrame(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+}
+
+void FrameEditor::insertFrame(bool copyOfCurrent)
+{
+    if (!m_edits)
+        return;
+    // After the current command; into a program or collection that is
+    // current; else after the frame shown, else at the end of the program.
+    AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
+    LedStatesCommand* shown = shownFrame();
+    AbstractTreeItem* parent = nullptr;
+    int row = 0;
+    if (current
+        && (current->type() == AbstractTreeItem::Program || current->type() == AbstractTreeItem::Function)) {
+        parent = current;
+        row = current->childCount();
+    } else if (current && current->parentItem() && current->type() != AbstractTreeItem::Device) {
+        parent = current->parentItem();
+        row = current->row() + 1;
+    } else if (shown) {
+        parent = shown->parentItem();
+        row = shown->row() + 1;
+    } else if (AbstractTreeItem* device = m_edits->model()->root()->child(0)) {
+        parent = device->child(0);
+        row = parent ? parent->childCount() : 0;
+    }
+    if (!parent)
+        return;
+    const QVector<int> values = copyOfCurrent && shown ? valuesOf(shown) : QVector<int>();
+    LedStatesCommand* frame = newFrame(values, copyOfCurrent && shown ? shown->name() : QString());
+    m_edits->beginStep(copyOfCurrent ? tr("Duplicate") : tr("Add frame"));
+    m_edits->insertItem(row, frame, parent);
+    m_edits->endStep();
+    if (!m_edits->model()->contains(frame)) {
+        delete frame; // refused: the tree did not take it
+        return;
+    }
+    if (m_tree)
+        m_tree->setCurrentItem(frame);
+}
+
 void FrameEditor::clearFrames()
 {
     transform(tr("Clear"), [](const QVector<int>& leds) { return QVector<int>(leds.size(), 0); });
@@ -195,22 +369,26 @@ void FrameEditor::rotateCounterClockwise()
 
 void FrameEditor::mirrorLeftRight()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
+    transform(
+        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Vertical); });
 }
 
 void FrameEditor::mirrorTopBottom()
 {
-    transform(tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
+    transform(
+        tr("Mirror"), [](const QVector<int>& leds) { return FrameTools::mirrored(leds, Qt::Horizontal); });
 }
 
 void FrameEditor::ringsOutward()
 {
-    transform(tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
+    transform(
+        tr("Rings Outward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, 1); });
 }
 
 void FrameEditor::ringsInward()
 {
-    transform(tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
+    transform(
+        tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
 }
 
 void FrameEditor::duplicateFrames()
@@ -224,34 +402,151 @@ void FrameEditor::duplicateFrames()
     m_edits->endStep();
 }
 
-void FrameEditor::generateSpin()
+AbstractTreeItem* FrameEditor::insertionParent(int* row) const
 {
-    const QList<LedStatesCommand*> frames = targetFrames();
+    if (!m_edits)
+        return nullptr;
+    CommandTreeModel* model = m_edits->model();
     LedStatesCommand* shown = shownFrame();
-    QPointer<LedStatesCommand> frame = shown ? shown : (frames.isEmpty() ? nullptr : frames.first());
-    if (!m_edits || !frame)
-        return;
-    SpinRequest request = m_lastSpin;
-    bool ok = false;
-    QWidget* parentWidget = m_tree ? m_tree->window() : nullptr;
-    if (const SpinQuestion& question = spinQuestion()) {
-        ok = question(parentWidget, &request);
-    } else {
-        GenerateSpinDialog dialog(parentWidget);
-        dialog.setStep(request.step);
-        dialog.setRingMask(request.ringMask);
-        ok = dialog.exec() == QDialog::Accepted;
-        request = { dialog.step(), dialog.ringMask() };
+    AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
+    AbstractTreeItem* after = shown && model->contains(shown) ? shown : nullptr;
+    if (!after && current && model->contains(current) && isCommand(current))
+        after = current;
+    if (after && after->parentItem()) {
+        *row = after->row() + 1;
+        return after->parentItem();
     }
-    // The dialog ran an event loop: the frame may have gone meanwhile.
-    if (!ok || !frame || !m_edits || !m_edits->model()->contains(frame))
-        return;
-    m_lastSpin = request;
+    AbstractTreeItem* list = nullptr;
+    if (current && model->contains(current)
+        && (current->type() == AbstractTreeItem::Program || current->type() == AbstractTreeItem::Function))
+        list = current;
+    if (!list)
+        list = firstProgram(model->root());
+    if (list)
+        *row = list->childCount();
+    return list;
+}
 
-    const QList<QVector<int>> spin = FrameTools::spin(valuesOf(frame), request.step, request.ringMask);
-    m_edits->beginStep(tr("Generate Spin"));
-    int row = frame->row();
-    for (const QVector<int>& values : spin)
-        m_edits->insertItem(++row, newFrame(values, frame->name()), frame->parentItem());
+int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& text)
+{
+    int row = 0;
+    AbstractTreeItem* parent = insertionParent(&row);
+    if (!parent || frames.isEmpty())
+        return 0;
+    AbstractTreeItem* first = nullptr;
+    int placed = 0;
+    m_edits->beginStep(text);
+    for (const QVector<int>& values : frames) {
+        std::unique_ptr<LedStatesCommand> frame(newFrame(values, QString()));
+        m_edits->insertItem(row++, frame.get(), parent);
+        // A placement the tree refuses leaves the frame with us.
+        if (frame->parentItem() != parent)
+            break;
+        if (!first)
+            first = frame.get();
+        frame.release();
+        ++placed;
+    }
     m_edits->endStep();
+    if (first && m_tree && m_tree->selectionModel()) {
+        const QModelIndex index = m_edits->model()->indexOf(first);
+        m_tree->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    return placed;
+}
+
+EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const
+{
+    EffectRequest seen = m_lastRequests.value(kind);
+    seen.kind = kind;
+    if (m_settings) {
+        m_settings->beginGroup(GenerateGroup + QLatin1Char('/') + Effects::kindKey(kind));
+        readRequest(*m_settings, &seen);
+        m_settings->endGroup();
+    }
+    return seenFrom(seen, m_scene ? m_scene->side() : Bottom);
+}
+
+void FrameEditor::remember(const EffectRequest& request)
+{
+    const EffectRequest seen = seenFrom(request, m_scene ? m_scene->side() : Bottom);
+    m_lastRequests[request.kind] = seen;
+    m_lastKind = request.kind;
+    if (m_settings) {
+        m_settings->beginGroup(GenerateGroup + QLatin1Char('/') + Effects::kindKey(request.kind));
+        writeRequest(*m_settings, seen);
+        m_settings->endGroup();
+        m_settings->setValue(GenerateGroup + QStringLiteral("/Kind"), Effects::kindKey(request.kind));
+    }
+}
+
+int FrameEditor::imageBytes() const
+{
+    if (!m_compiler)
+        return 0;
+    m_compiler->compile();
+    return m_compiler->createBinnary().size();
+}
+
+bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, GenerateRequest* request)
+{
+    if (const GenerateQuestion& question = generateQuestion())
+        return question(parent, request);
+    GenerateDialog dialog(parent);
+    dialog.setSide(m_scene ? m_scene->side() : Bottom);
+    for (int k = 0; k < EffectRequest::KindCount; ++k)
+        dialog.setRequest(lastRequest(EffectRequest::Kind(k)));
+    QList<QVector<int>> list;
+    int shownNumber = 0;
+    if (shown && shown->parentItem()) {
+        for (LedStatesCommand* frame : framesOf(shown->parentItem())) {
+            list.append(valuesOf(frame));
+            if (frame == shown)
+                shownNumber = list.size();
+        }
+    }
+    dialog.setFrames(list, shownNumber);
+    AbstractTreeItem* program = m_edits ? firstProgram(m_edits->model()->root()) : nullptr;
+    const auto* device = program ? qobject_cast<const DeviceItem*>(program->parentItem()) : nullptr;
+    const int ledCount = device ? device->ledCount() : int(LedStatesCommand::LedCount);
+    dialog.setImageBytes(imageBytes(), Compiller::frameCodeSize(ledCount));
+    dialog.setKind(request->effect.kind);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    request->effect = dialog.request();
+    request->toFrame = dialog.toFrame();
+    return ok;
+}
+
+void FrameEditor::generate()
+{
+    if (!m_edits)
+        return;
+    QPointer<LedStatesCommand> shown = shownFrame();
+    if (shown && !m_edits->model()->contains(shown))
+        shown = nullptr;
+    GenerateRequest request { lastRequest(m_lastKind), 0 };
+    if (m_settings) {
+        EffectRequest::Kind kind = m_lastKind;
+        if (Effects::kindFromKey(
+                m_settings->value(GenerateGroup + QStringLiteral("/Kind")).toString(), &kind))
+            request.effect = lastRequest(kind);
+    }
+    QWidget* parentWidget = m_tree ? m_tree->window() : nullptr;
+    const bool ok = askGenerate(parentWidget, shown, &request);
+    // The dialog ran an event loop: the document may have changed meanwhile.
+    if (!ok || !m_edits || (shown && !m_edits->model()->contains(shown)))
+        return;
+    remember(request.effect);
+
+    QVector<int> from;
+    QVector<int> to;
+    if (shown) {
+        from = valuesOf(shown);
+        const QList<LedStatesCommand*> list = framesOf(shown->parentItem());
+        if (request.toFrame >= 1 && request.toFrame <= list.size())
+            to = valuesOf(list.at(request.toFrame - 1));
+    }
+    const QList<QVector<int>> frames = Effects::generate(request.effect, from, to);
+    insertFrames(frames, tr("Generate %1").arg(Effects::kindText(request.effect.kind)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EffectRequest.h"
 #include "kamdeldocument_export.h"
 
 #include <QKeySequence>
@@ -11,10 +12,13 @@
 #include <functional>
 
 class AbstractLedPanelScene;
+class AbstractTreeItem;
 class CommandTreeView;
+class Compiller;
 class DocumentEdits;
 class LedStatesCommand;
 class QAction;
+class QSettings;
 class QWidget;
 
 // The frame and ring tools of a document. They act on the frames selected
@@ -36,15 +40,17 @@ public:
     // Every tool in menu order; a null slot stands for a separator.
     static const QVector<Tool>& tools();
 
-    struct SpinRequest
+    struct GenerateRequest
     {
-        int step;
-        int ringMask;
+        EffectRequest effect;
+        // Where Dissolve ends: a 1-based frame number in the shown frame's
+        // list, as the tree numbers them.
+        int toFrame;
     };
-    // The question "Generate spin..." asks; the default shows
-    // GenerateSpinDialog, a test answers it. Returns the previous one.
-    using SpinQuestion = std::function<bool(QWidget* parent, SpinRequest* request)>;
-    static SpinQuestion setSpinQuestion(SpinQuestion question);
+    // The question "Generate..." asks; the default shows GenerateDialog, a
+    // test answers it. Returns the previous one.
+    using GenerateQuestion = std::function<bool(QWidget* parent, GenerateRequest* request)>;
+    static GenerateQuestion setGenerateQuestion(GenerateQuestion question);
 
     FrameEditor(DocumentEdits* edits, CommandTreeView* tree, QObject* parent = nullptr);
     ~FrameEditor() override;
@@ -52,13 +58,30 @@ public:
     // The board whose side sets the sense of rotation and whose frame is
     // the one shown.
     void setScene(AbstractLedPanelScene* scene);
+    // Sizes the document for the Generate dialog.
+    void setCompiler(Compiller* compiler);
+    // Where each effect's last parameters are kept; none: for this session.
+    void setSettings(QSettings* settings);
 
     // A menu of the tools, owned by `parent`, each action bound to this.
     QList<QAction*> createActions(QObject* parent, bool withShortcuts);
 
     QList<LedStatesCommand*> targetFrames() const;
 
+    // Puts new frames after the current frame (the one the board shows, or
+    // else the tree's current command), or at the end of the Program, as one
+    // step of the history named `text`, and makes the first of them current.
+    // Returns how many the tree took.
+    int insertFrames(const QList<QVector<int>>& frames, const QString& text);
+
+    // The parameters Generate offers first for `kind`: the last ones used.
+    EffectRequest lastRequest(EffectRequest::Kind kind) const;
+
 public slots:
+    // Puts an empty frame after the current one (with Shift held, a copy of
+    // it) and makes the new frame current; one step of the history.
+    void addFrame();
+    void insertFrame(bool copyOfCurrent);
     void clearFrames();
     void fillFrames();
     void invertFrames();
@@ -69,15 +92,23 @@ public slots:
     void ringsOutward();
     void ringsInward();
     void duplicateFrames();
-    void generateSpin();
+    void generate();
 
 private:
     void transform(const QString& text, const std::function<QVector<int>(const QVector<int>&)>& tool);
     void rotate(const QString& text, int clockwise);
     LedStatesCommand* shownFrame() const;
+    // Where insertFrames() puts its frames.
+    AbstractTreeItem* insertionParent(int* row) const;
+    bool askGenerate(QWidget* parent, LedStatesCommand* shown, GenerateRequest* request);
+    void remember(const EffectRequest& request);
+    int imageBytes() const;
 
     QPointer<DocumentEdits> m_edits;
     QPointer<CommandTreeView> m_tree;
     QPointer<AbstractLedPanelScene> m_scene;
-    SpinRequest m_lastSpin { 1, 0xF };
+    QPointer<QSettings> m_settings;
+    Compiller* m_compiler = nullptr;
+    QVector<EffectRequest> m_lastRequests;
+    EffectRequest::Kind m_lastKind = EffectRequest::Chase;
 };

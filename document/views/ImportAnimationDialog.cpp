@@ -1,17 +1,13 @@
 #include "ImportAnimationDialog.h"
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "FileDialogs.h"
+#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
 #include "LedStatesCommand.h"
-#include "ProgramItem.h"
 #include "RingFrameImage.h"
-#include "SequenceFile.h"
 #include "ui_ImportAnimationDialog.h"
 
 #include <QFileDialog>
@@ -39,35 +35,6 @@ QStringList askFiles(QWidget* parent)
     if (!files.isEmpty())
         FileDialogs::rememberFolder(AnimationFiles, files.first());
     return files;
-}
-
-// After the last frame of a program or collection, so that a closing Stop
-// or Reset stays last; at its end when it has no frame.
-int afterLastFrame(const AbstractTreeItem* list)
-{
-    const QList<LedStatesCommand*> frames = SequenceFile::frames(list);
-    return frames.isEmpty() ? list->childCount() : frames.last()->row() + 1;
-}
-
-// Where new frames go: after the tree's current frame, after the last frame
-// of the current program or collection, or else after the Program's last
-// frame. False when the document has no Program.
-bool insertionPoint(const KamdelDocument* document, AbstractTreeItem** list, int* row)
-{
-    AbstractTreeItem* item
-        = document->commandTreeView() ? document->commandTreeView()->currentItem() : nullptr;
-    if (item && item->type() == AbstractTreeItem::LedStates) {
-        *list = item->parentItem();
-        *row = item->row() + 1;
-    } else if (item
-        && (item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function)) {
-        *list = item;
-        *row = afterLastFrame(item);
-    } else if (ProgramItem* program = document->deviceItem() ? document->deviceItem()->program(0) : nullptr) {
-        *list = program;
-        *row = afterLastFrame(program);
-    }
-    return *list != nullptr;
 }
 
 } // namespace
@@ -257,24 +224,12 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (!accepted || !target || !target->edits())
         return 0;
 
-    AbstractTreeItem* list = nullptr;
-    int row = 0;
-    if (!insertionPoint(target, &list, &row)) {
-        *message = tr("The document has no Program to import into.");
-        return -1;
-    }
-    const QList<LedStatesCommand*> placed
-        = insertFrames(target->edits(), list, row, source.frames(dialog.options()), tr("Import Animation"));
-    if (placed.isEmpty()) {
+    FrameEditor* frames = target->frameEditor();
+    const int placed
+        = frames ? frames->insertFrames(source.frames(dialog.options()), tr("Import Animation")) : 0;
+    if (placed == 0) {
         *message = tr("The document takes no more frames.");
         return -1;
     }
-    if (CommandTreeView* tree = target->commandTreeView()) {
-        const QModelIndex index = target->treeModel()->indexOf(placed.first());
-        tree->expand(index.parent());
-        tree->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        tree->scrollTo(index);
-    }
-    return placed.size();
+    return placed;
 }

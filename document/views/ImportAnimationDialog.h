@@ -48,8 +48,9 @@ public:
     static Questions setQuestions(Questions questions);
 
     // Asks for pictures and options and puts the frames into the document
-    // after its current frame, or after the Program's last frame, as one
-    // step of the history; the first new frame becomes the current one.
+    // as the frame tools put new frames (FrameEditor::insertFrames): after
+    // the current frame, as one step of the history, the first new frame
+    // becoming the current one.
     // Returns the number of frames added, 0 when the user cancels, and -1
     // with `message` set when the pictures are refused.
     static int importInto(KamdelDocument* document, QWidget* parent, QString* message);

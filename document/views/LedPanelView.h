@@ -10,7 +10,10 @@ class LedPanelContextMenu;
 class LedStatesCommand;
 
 // Shows the board: wheel and menu zoom, fit to the window, panning with the
-// middle button, and a context menu for side, background and hints.
+// middle button, and a context menu for side, background and hints. The
+// LED under the pointer is named in the status bar; with the focus, the
+// keys move a focus mark over the LEDs and switch them, and screen readers
+// hear which LED the mark is on.
 class KAMDELDOCUMENT_EXPORT LedPanelView : public QGraphicsView
 {
     Q_OBJECT
@@ -40,7 +43,15 @@ public slots:
     void setBackground(eLedPanelBackground background);
     void showAdjacent(bool visible);
 
+    // The LED the pointer is over (-1 for none).
+    int hoveredLed() const { return m_hoveredLed; }
+
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -49,6 +60,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int ledUnder(const QPoint& viewPoint) const;
+    void showStatusTip(const QString& text);
+    // Moves the focus mark for an arrow or Home key; false for other keys.
+    bool moveFocusMark(int key, bool paint);
+    // Whether a higher position lies clockwise on the board as shown.
+    bool positionsRunClockwise(int ring) const;
+    void reportFocusedLed();
+
     // A board seen at 1:1 shows only a corner of its picture, so the view
     // fits the board in when first shown and, while fitting, on resize.
     void fitOnFirstShow();
@@ -64,4 +83,7 @@ private:
     // Fits the board on every resize until the user zooms or pans;
     // "Fin in view" brings it back.
     bool m_fitting = true;
+    int m_hoveredLed = -1;
+    // Where the focus mark comes back when the board gets the keys again.
+    int m_lastFocusedLed = 0;
 };

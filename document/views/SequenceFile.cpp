@@ -3,11 +3,13 @@
 #include "CsvModel.h"
 #include "DocumentEdits.h"
 #include "LedStatesCommand.h"
+#include "OutputFile.h"
 #include "XmlHelpers.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QVector>
 
 #include <memory>
@@ -83,14 +85,16 @@ QList<LedStatesCommand*> SequenceFile::frames(const AbstractTreeItem* container)
 }
 
 bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledCount, const QString& fileName,
-                                QString* error)
+    QString* error, const QString& source)
 {
     CsvModel csv(0, true, QLatin1Char(','), nullptr);
     fillTable(csv, frames, ledCount);
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !csv.writeCsv(&file)) {
-        setError(error, tr("Cannot write file %1:\n%2.")
-                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    OutputFile file(fileName, source);
+    if (!file.open(QIODevice::WriteOnly) || !csv.writeCsv(&file) || !file.commit()) {
+        setError(error,
+            file.isInput() ? file.errorString()
+                           : tr("Cannot write file %1:\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     return true;
@@ -148,31 +152,71 @@ bool SequenceFile::readFramesText(const QString& text, int ledCount, QVector<QVe
     return true;
 }
 
-int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const QString& fileName,
-                               DocumentEdits* edits, QString* error)
+QString SequenceFile::unreadableReason(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, tr("Cannot read file %1:\n%2.")
-                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    const QString shown = QDir::toNativeSeparators(fileName);
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QString(); // opening it tells why
+    // A FIFO would block the program until a writer comes, a device could
+    // deliver bytes for ever.
+    if (!info.isFile())
+        return tr("%1 is not a regular file.").arg(shown);
+    if (info.size() > MaxFileSize)
+        return tr("%1 holds more than %2 LED frames.").arg(shown).arg(MaxFrames);
+    return QString();
+}
+
+int SequenceFile::importFrames(
+    AbstractTreeItem* container, int ledCount, const QString& fileName, DocumentEdits* edits, QString* error)
+{
+    const QString reason = unreadableReason(fileName);
+    if (!reason.isEmpty()) {
+        setError(error, reason);
         return -1;
     }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error,
+            tr("Cannot read file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return -1;
+    }
+    return importFrames(container, ledCount, &file, fileName, edits, error);
+}
+
+int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODevice* device,
+    const QString& fileName, DocumentEdits* edits, QString* error)
+{
     const QString notSequence = tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName));
-    const QString tooManyFrames = tr("%1 holds more than %2 LED frames.")
-                                      .arg(QDir::toNativeSeparators(fileName))
-                                      .arg(MaxFrames);
-    if (file.size() > MaxFileSize) {
-        setError(error, tooManyFrames);
+    const QString tooManyFrames
+        = tr("%1 holds more than %2 LED frames.").arg(QDir::toNativeSeparators(fileName)).arg(MaxFrames);
+    // What a file claims as its size says nothing about a pipe: the bound
+    // holds for the bytes actually read.
+    QByteArray bytes;
+    char chunk[1 << 16];
+    qint64 got = 0;
+    while ((got = device->read(chunk, sizeof chunk)) > 0) {
+        if (bytes.size() + got > MaxFileSize) {
+            setError(error, tooManyFrames);
+            return -1;
+        }
+        bytes.append(chunk, int(got));
+    }
+    if (got < 0) {
+        setError(error,
+            tr("Cannot read file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), device->errorString()));
         return -1;
     }
     // A NUL byte never stands in a text table, unless the text is UTF-16 or
     // UTF-32 (a spreadsheet's "Unicode text"), which the reader recognises by
     // its byte order mark; reading a binary file would overwrite the frames
     // with zeros.
-    if (!hasWideByteOrderMark(file.peek(4)) && file.peek(1 << 16).contains('\0')) {
+    if (!hasWideByteOrderMark(bytes.left(4)) && bytes.left(1 << 16).contains('\0')) {
         setError(error, notSequence);
         return -1;
     }
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
     // Double quotes are honoured on reading: spreadsheets and scripts quote
     // numbers freely, and reading "1" as text would turn every LED off.
     CsvModel csv(CsvModel::QuoteDouble, true, QLatin1Char(','), nullptr);
@@ -186,7 +230,12 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, const 
         return -1;
     }
     const int rows = csv.rowCount();
-    if (rows == 0 || !container)
+    if (rows == 0) {
+        setError(error,
+            tr("%1 cannot be imported. The file holds no frames.").arg(QDir::toNativeSeparators(fileName)));
+        return -1;
+    }
+    if (!container)
         return 0;
 
     QList<LedStatesCommand*> targets = frames(container);

@@ -1,4 +1,6 @@
 #include "IntelHexReader.h"
+#include "FirmwareFile.h"
+#include "MspFlasher.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -16,6 +18,8 @@ constexpr uint8_t RecordStartLinear = 0x05;
 
 // The boot loader's packets carry three address bytes.
 constexpr uint32_t AddressSpace = 0x1000000;
+// Count, address, type, 255 data bytes and checksum, as digits.
+constexpr int MaxRecordDigits = 2 * (1 + 2 + 1 + 255 + 1);
 
 QString tr(const char* text)
 {
@@ -40,23 +44,38 @@ bool IntelHexReader::recognise(const QByteArray& text)
     return false;
 }
 
+// Bounded like a firmware file: a device or pipe that never ends must not
+// fill the memory.
 bool IntelHexReader::read(QIODevice* device)
 {
-    return read(device->readAll());
+    const QByteArray text = device->read(FirmwareFile::MaxSize + 1);
+    if (text.size() > FirmwareFile::MaxSize) {
+        m_Segments.clear();
+        m_ErrorLine = 0;
+        return refuse(tr("more than 16 MiB of text"));
+    }
+    return read(text);
 }
 
 bool IntelHexReader::read(const QByteArray& text)
 {
     m_Segments.clear();
     m_Base = 0;
+    m_DataBytes = 0;
     m_ErrorLine = 0;
     m_ErrorReason.clear();
 
     bool ended = false;
     int number = 0;
-    for (const QByteArray& raw : text.split('\n')) {
+    // Line by line in place: a list of copies of every line would double
+    // the memory a large file takes.
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArray line = QByteArray::fromRawData(text.constData() + start, end - start).trimmed();
+        start = end + 1;
         ++number;
-        const QByteArray line = raw.trimmed();
         if (line.isEmpty())
             continue;
         m_ErrorLine = number;
@@ -65,6 +84,9 @@ bool IntelHexReader::read(const QByteArray& text)
         if (!readRecord(line, &ended))
             return false;
     }
+    // The last line counts even when it is empty, as the editors show it.
+    if (text.isEmpty() || text.endsWith('\n'))
+        ++number;
     // A file cut short would flash half an application.
     if (!ended) {
         m_ErrorLine = number;
@@ -81,6 +103,8 @@ bool IntelHexReader::readRecord(const QByteArray& line, bool* ended)
     const QByteArray hex = line.mid(1);
     if (hex.size() % 2 != 0 || hex.size() < 10)
         return refuse(tr("record is too short or has an odd number of digits"));
+    if (hex.size() > MaxRecordDigits)
+        return refuse(tr("record is longer than 255 data bytes allow"));
     for (const char c : hex) {
         if (!std::isxdigit(static_cast<unsigned char>(c)))
             return refuse(tr("'%1' is not a hexadecimal digit").arg(QLatin1Char(c)));
@@ -108,6 +132,8 @@ bool IntelHexReader::readRecord(const QByteArray& line, bool* ended)
             const uint32_t address = m_Base + static_cast<uint16_t>(offset + i);
             if (address >= AddressSpace)
                 return refuse(tr("address %1 is beyond the 24-bit address space").arg(hexText(address, 1)));
+            if (++m_DataBytes > MspFlasher::MaxImageBytes)
+                return refuse(MspFlasher::tooMuchData());
             append(address, static_cast<char>(data[i]));
         }
         return true;

@@ -34,6 +34,7 @@ private:
 
     QList<sMemory> m_Segments;
     uint32_t m_Base = 0;
+    int m_DataBytes = 0;
     int m_ErrorLine = 0;
     QString m_ErrorReason;
 };

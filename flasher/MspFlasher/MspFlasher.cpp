@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -121,6 +122,7 @@ bool MspFlasher::readMemoryFile(QTextStream& stream)
     };
 
     sMemory current;
+    int total = 0;
     while (!stream.atEnd()) {
         const QString line = stream.readLine();
         ++lineNumber;
@@ -135,24 +137,36 @@ bool MspFlasher::readMemoryFile(QTextStream& stream)
             const QStringRef text = line.midRef(1);
             const uint address = text.toUInt(&ok, 16);
             if (!ok)
-                return refuse(tr("address %1 is not a hexadecimal number").arg(text));
+                return refuse(tr("address %1 is not a hexadecimal number").arg(quoted(text)));
             // The packet carries three address bytes; anything higher would
             // silently land at the wrong place.
             if (address >= AddressSpace)
-                return refuse(tr("address %1 is beyond the 24-bit address space").arg(text));
+                return refuse(tr("address %1 is beyond the 24-bit address space").arg(quoted(text)));
             current.address = address;
             continue;
         }
-        const QVector<QStringRef> parts = line.splitRef(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (const QStringRef& part : parts) {
+        // Walked in place: a line of millions of values must not become a
+        // list of millions of parts first.
+        for (int at = 0; at < line.size();) {
+            if (line.at(at) == QLatin1Char(' ')) {
+                ++at;
+                continue;
+            }
+            int end = line.indexOf(QLatin1Char(' '), at);
+            if (end < 0)
+                end = line.size();
+            const QStringRef part = line.midRef(at, end - at);
+            at = end;
             bool ok = false;
             const uint value = part.toUInt(&ok, 16);
             if (!ok)
-                return refuse(tr("%1 is not a hexadecimal number").arg(part));
+                return refuse(tr("%1 is not a hexadecimal number").arg(quoted(part)));
             if (value > 0xFF)
-                return refuse(tr("value %1 is not a byte").arg(part));
+                return refuse(tr("value %1 is not a byte").arg(quoted(part)));
             if (quint64(current.address) + quint64(current.data.size()) >= AddressSpace)
                 return refuse(tr("data runs past the 24-bit address space"));
+            if (++total > MaxImageBytes)
+                return refuse(tooMuchData());
             current.data.append(static_cast<char>(value));
         }
     }
@@ -175,6 +189,19 @@ bool MspFlasher::readImage(const QByteArray& content)
     return readMemoryFile(stream);
 }
 
+QString MspFlasher::quoted(const QStringRef& token)
+{
+    constexpr int QuotedChars = 40;
+    if (token.size() <= QuotedChars)
+        return token.toString();
+    return token.left(QuotedChars) + QStringLiteral("...");
+}
+
+QString MspFlasher::tooMuchData()
+{
+    return tr("more data than any device holds (over 2.25 MiB)");
+}
+
 QString MspFlasher::readError() const
 {
     if (m_ErrorReason.isEmpty())
@@ -194,7 +221,7 @@ uint16_t MspFlasher::applicationChecksum() const
 
 bool MspFlasher::fitsMemory(uint32_t* offending) const
 {
-    const QList<sRange> ranges = writableRanges();
+    const QList<sRange> ranges = writableRanges() << VectorArea;
     for (const sMemory& segment : m_MemoryData) {
         const quint64 end = quint64(segment.address) + quint64(segment.data.size());
         quint64 at = segment.address;
@@ -210,6 +237,28 @@ bool MspFlasher::fitsMemory(uint32_t* offending) const
         }
     }
     return true;
+}
+
+MspFlasher::VectorAreaUse MspFlasher::vectorAreaUse() const
+{
+    constexpr uint32_t size = VectorArea.last - VectorArea.first + 1;
+    std::vector<bool> written(size, false);
+    for (const sMemory& segment : m_MemoryData) {
+        const quint64 from = std::max<quint64>(segment.address, VectorArea.first);
+        const quint64 to = std::min<quint64>(
+            quint64(segment.address) + quint64(segment.data.size()), quint64(VectorArea.last) + 1);
+        for (quint64 at = from; at < to; ++at)
+            written[at - VectorArea.first] = true;
+    }
+    VectorAreaUse use;
+    for (uint32_t i = 0; i < size; ++i) {
+        if (!written[i])
+            continue;
+        if (use.count++ == 0)
+            use.first = VectorArea.first + i;
+        use.last = VectorArea.first + i;
+    }
+    return use;
 }
 
 QString MspFlasher::writableRangesText() const
@@ -232,7 +281,7 @@ void MspFlasher::cancel()
 
 bool MspFlasher::canceled() const
 {
-    return m_Cancel;
+    return m_Cancel || (m_pCancelFlag && *m_pCancelFlag != 0);
 }
 
 // The wait is measured on the clock, not counted in polls: on a busy machine
@@ -290,9 +339,11 @@ void MspFlasher::sendSingleByte(char c)
     m_pSerialPort->flush();
 }
 
+// Every request looks at the cancel flags itself, so that a signal that
+// arrives between a caller's check and the send still stops it.
 char MspFlasher::sendCommand(uint8_t cmd)
 {
-    if (!m_pSerialPort->isOpen())
+    if (!m_pSerialPort->isOpen() || canceled())
         return NoAnswer;
     tBSLPacket packet;
     packet.ui8Header = PacketHeader;
@@ -305,7 +356,7 @@ char MspFlasher::sendCommand(uint8_t cmd)
 
 char MspFlasher::sendDataArray(uint32_t addr, const uint8_t* data, uint32_t len)
 {
-    if (!m_pSerialPort->isOpen() || len == 0)
+    if (!m_pSerialPort->isOpen() || len == 0 || canceled())
         return NoAnswer;
     // Neither a length that wraps the length byte nor an address that loses
     // its top bits may reach the wire: both would write the wrong bytes.
@@ -348,10 +399,15 @@ void MspFlasher::sendPacket(const tBSLPacket& packet)
     // One write keeps the line busy without gaps between the bytes.
     m_pSerialPort->write(wire);
     m_pSerialPort->flush();
+    ++m_RequestsSent;
 }
 
+// A canceled operation ends without a message: its failure is the user's
+// cancel, not the device's.
 void MspFlasher::showError(char code)
 {
+    if (canceled())
+        return;
     QString description;
     switch (static_cast<uint8_t>(code)) {
     case 0x51:
@@ -407,7 +463,7 @@ uint16_t MspFlasher::packetCRC(tBSLPacket& packet)
 
 bool MspFlasher::requestVersion()
 {
-    if (m_Cancel)
+    if (canceled())
         return false;
     const char answer = sendCommand(CmdVersion);
     if (answer == NoAnswer) {
@@ -416,13 +472,15 @@ bool MspFlasher::requestVersion()
     }
     if ((static_cast<uint8_t>(answer) & 0xF0) == 0xA0)
         return true;
+    if (canceled())
+        return false;
     emit message(tr("Error: (%1) Invalid version").arg(signedHex(answer)));
     return false;
 }
 
 bool MspFlasher::requestErase()
 {
-    if (m_Cancel)
+    if (canceled())
         return false;
     const char answer = sendCommand(CmdErase);
     if (answer == 0)
@@ -447,7 +505,7 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
         const auto* bytes = reinterpret_cast<const uint8_t*>(segment.data.constData());
         const uint32_t size = static_cast<uint32_t>(segment.data.size());
         for (uint32_t offset = 0; offset < size;) {
-            if (m_Cancel)
+            if (canceled())
                 return false;
             const uint32_t n = std::min(BlockSize, size - offset);
             const char answer = sendDataArray(segment.address + offset, bytes + offset, n);
@@ -462,7 +520,7 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
     }
 
     // A cancel during the last block still leaves the checksum unwritten.
-    if (m_Cancel)
+    if (canceled())
         return false;
     const uint8_t crcBytes[2]
         = { static_cast<uint8_t>(checksum & 0xFF), static_cast<uint8_t>(checksum >> 8) };
@@ -476,7 +534,7 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
 
 bool MspFlasher::requestJump()
 {
-    if (m_Cancel)
+    if (canceled())
         return false;
     sendCommand(CmdJump);
     return true;

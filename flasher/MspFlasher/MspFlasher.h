@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdint>
 #include <initializer_list>
 
@@ -41,6 +42,23 @@ public:
         uint32_t last;
     };
 
+    // Above the application and below 64 KiB: where the boot loader keeps the
+    // interrupt vectors. Images may carry bytes here; they are written only
+    // when the user agrees and are never covered by the checksum.
+    static constexpr sRange VectorArea = { 0xF800, 0xFFFF };
+
+    // The bytes an image puts into the vector area.
+    struct VectorAreaUse
+    {
+        int count = 0;
+        uint32_t first = 0;
+        uint32_t last = 0;
+    };
+
+    // Neither file format may yield more data than this: more than any
+    // supported device holds, however the addresses are laid out.
+    static constexpr int MaxImageBytes = 0x240000;
+
     bool readMemoryFile(QTextStream& stream);
     // Reads TI-TXT or Intel HEX, told apart by their content.
     bool readImage(const QByteArray& content);
@@ -52,8 +70,11 @@ public:
     // before the device is erased.
     virtual QList<sRange> writableRanges() const;
     // False with the first address of the image (in file order) that lies
-    // outside the writable ranges.
+    // neither in the writable ranges nor in the vector area.
     bool fitsMemory(uint32_t* offending) const;
+    // Distinct addresses of the vector area the image writes, and the lowest
+    // and highest of them.
+    VectorAreaUse vectorAreaUse() const;
     // "0x4000-0xF7FF, 0x10000-0x23FF7"
     QString writableRangesText() const;
     // The checksum the device verifies before it starts the application.
@@ -62,6 +83,13 @@ public:
     void init();
     void cancel();
     bool canceled() const;
+    // A flag that a signal handler sets (not owned): once it is non-zero every
+    // request is refused as after cancel(), even before the event loop could
+    // deliver the news. init() does not clear it.
+    void watchCancelFlag(const volatile std::sig_atomic_t* flag) { m_pCancelFlag = flag; }
+    // Request packets put on the line so far: whether a step reached the
+    // device at all, when it fails or is canceled.
+    int requestsSent() const { return m_RequestsSent; }
 
     virtual bool verifyDevice() = 0;
     virtual bool eraseDevice() = 0;
@@ -72,6 +100,11 @@ public:
     static QStringList modelNames();
     // "0x0200", "0x23FF7": how addresses appear in reports.
     static QString addressText(uint32_t address);
+    // A token of a refused file as a message quotes it: its first 40
+    // characters, so that a file of one endless token is not echoed whole.
+    static QString quoted(const QStringRef& token);
+    // Why a file with more than MaxImageBytes of data is refused.
+    static QString tooMuchData();
 
 signals:
     void progress(int value);
@@ -105,5 +138,7 @@ protected:
 
 private:
     uint16_t packetCRC(tBSLPacket& packet);
+    const volatile std::sig_atomic_t* m_pCancelFlag = nullptr;
+    int m_RequestsSent = 0;
     void drainInput();
 };

@@ -19,7 +19,7 @@ bool MspFlasher_large::eraseDevice()
 
 bool MspFlasher_large::flashDevice()
 {
-    if (m_Cancel || !crc_Addr || !app_StartAddress || !app_EndAddress || !app_StartAddress2
+    if (canceled() || !crc_Addr || !app_StartAddress || !app_EndAddress || !app_StartAddress2
         || !app_EndAddress2)
         return false;
     return writeImage(crc_Addr, crc_ccitt());

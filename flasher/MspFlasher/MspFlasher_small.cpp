@@ -19,7 +19,7 @@ bool MspFlasher_small::eraseDevice()
 
 bool MspFlasher_small::flashDevice()
 {
-    if (m_Cancel || !crc_Addr || !app_StartAddress || !app_EndAddress)
+    if (canceled() || !crc_Addr || !app_StartAddress || !app_EndAddress)
         return false;
     return writeImage(crc_Addr, crc_ccitt());
 }

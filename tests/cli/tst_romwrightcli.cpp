@@ -1,11 +1,15 @@
 #include "BslTargetRunner.h"
 #include "FlasherImage.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <pthread.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -17,16 +21,38 @@ struct Result
 };
 
 // Runs the program to its end; `whileRunning` sees each standard-output line as it comes.
-Result romwright(
-    const QStringList& arguments, const std::function<void(QProcess&, const QString&)>& whileRunning = {})
+// `blockedAtStart`: a signal sent the moment the program starts, held back
+// (blocked) until the program is ready to take it.
+Result romwright(const QStringList& arguments,
+    const std::function<void(QProcess&, const QString&)>& whileRunning = {}, int blockedAtStart = 0,
+    const QString& program = QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"))
 {
     QProcess process;
-    process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), arguments);
+    sigset_t blocked;
+    sigset_t previous;
+    sigemptyset(&blocked);
+    if (blockedAtStart)
+        sigaddset(&blocked, blockedAtStart);
+    // The child inherits the mask of the thread that starts it.
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+    process.start(program, arguments);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     Result result;
     if (!process.waitForStarted())
         return result;
+    if (blockedAtStart)
+        ::kill(pid_t(process.processId()), blockedAtStart);
     QByteArray pending;
+    QElapsedTimer clock;
+    clock.start();
     while (process.state() != QProcess::NotRunning) {
+        // Nothing here takes long: a hang is a fault, not a slow machine.
+        if (clock.elapsed() > 60000) {
+            process.kill();
+            process.waitForFinished();
+            result.err = QStringLiteral("killed after 60 s");
+            return result;
+        }
         process.waitForReadyRead(50);
         pending += process.readAllStandardOutput();
         int end;
@@ -75,6 +101,12 @@ QByteArray intelHexOf(const QString& tiTxtPath)
 }
 
 const QString kFinished = QStringLiteral("Finished successfully!");
+const QStringList kNoApplication { QStringLiteral("The device holds no valid application now."),
+    QStringLiteral("Its boot loader is still there: flash it again.") };
+const QString kVectorReason = QStringLiteral(
+    "The image writes 32 bytes at 0xFFE0-0xFFFF, above the application, where the boot loader keeps the "
+    "interrupt vectors. A boot loader that guards itself refuses them and flashing fails after the erase; "
+    "one that does not may be overwritten.");
 
 } // namespace
 
@@ -90,10 +122,22 @@ private slots:
     void refusedFileLeavesDeviceUntouched_data();
     void refusedFileLeavesDeviceUntouched();
     void portCannotBeOpened();
+    void portNeedsGroup();
+    void interruptCancelsCleanly_data();
     void interruptCancelsCleanly();
+    void signalBeforeTheFirstRequest_data();
+    void signalBeforeTheFirstRequest();
+    void vectorArea_data();
+    void vectorArea();
+    void hostileFilesRefusedAtOnce_data();
+    void hostileFilesRefusedAtOnce();
     void wrongUsage_data();
     void wrongUsage();
+    void version_data();
+    void version();
     void checkPrintsSegmentsAndChecksum();
+    void checkCountsInPlainEnglish_data();
+    void checkCountsInPlainEnglish();
 };
 
 void tst_RomwrightCli::flashEveryModel_data()
@@ -211,8 +255,38 @@ void tst_RomwrightCli::portCannotBeOpened()
     QVERIFY(result.out.value(1).startsWith("Cannot open serial port"));
 }
 
+void tst_RomwrightCli::portNeedsGroup()
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("needs root and setpriv to run romwright as a user without rights to the port");
+    BslTargetRunner target({ "--model", "Kamdel" });
+    QVERIFY(target.isReady());
+    // The pseudo-terminal itself: its group may use it, others may not.
+    const QString device = QFileInfo(target.link()).canonicalFilePath();
+    const QFileInfo info(device);
+    QVERIFY2(!(info.permissions() & QFileDevice::WriteOther), qPrintable(device));
+    const Result result = romwright({ "--reuid=65534", "--regid=65534", "--clear-groups",
+                                        KAMDEL_TOOLS_DIR "/romwright", "--port", device, "app.txt" },
+        {}, 0, QStandardPaths::findExecutable("setpriv"));
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY2(
+        result.out.contains(QString("You may need to be a member of the group \"%1\" that owns %2 (log in "
+                                    "again after joining it).")
+                                .arg(info.group(), device)),
+        qPrintable(result.out.join('\n') + result.err));
+}
+
+void tst_RomwrightCli::interruptCancelsCleanly_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addRow("Ctrl+C") << int(SIGINT);
+    QTest::addRow("SIGTERM") << int(SIGTERM);
+    QTest::addRow("terminal closed") << int(SIGHUP);
+}
+
 void tst_RomwrightCli::interruptCancelsCleanly()
 {
+    QFETCH(int, signal);
     QTemporaryDir dir;
     // Nine seconds on the paced line; the interrupt lands early in the write,
     // before the target's log could fill the pipe nobody reads during the run.
@@ -221,20 +295,162 @@ void tst_RomwrightCli::interruptCancelsCleanly()
     BslTargetRunner target({ "--model", "Kamdel", "--baud", "57600" });
     QVERIFY(target.isReady());
     const Result result
-        = romwright({ "--port", target.link(), firmware }, [](QProcess& process, const QString& line) {
+        = romwright({ "--port", target.link(), firmware }, [signal](QProcess& process, const QString& line) {
               if (line == "Write device application code.") {
                   QThread::msleep(300);
-                  ::kill(pid_t(process.processId()), SIGINT);
+                  ::kill(pid_t(process.processId()), signal);
               }
           });
     target.finish();
     QVERIFY2(result.exitCode == 4, qPrintable(result.out.join(QLatin1Char('\n'))));
     QCOMPARE(result.out.mid(result.out.size() - 5),
-        (QStringList { "Cannot flash device!", "Close serial port.", "Flashing canceled!",
-            "The device holds no valid application now.",
-            "Its boot loader is still there: flash it again." }));
+        QStringList({ "Write device application code.", "Close serial port.", "Flashing canceled." })
+            + kNoApplication);
     QVERIFY(!target.applicationValid());
     QVERIFY(target.requestsMatching(" jump ").isEmpty());
+}
+
+void tst_RomwrightCli::signalBeforeTheFirstRequest_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addRow("Ctrl+C") << int(SIGINT);
+    QTest::addRow("SIGTERM") << int(SIGTERM);
+    QTest::addRow("terminal closed") << int(SIGHUP);
+}
+
+// Sent the moment the program starts, before it could serve any event: the
+// erase must not go out, nor any other request.
+void tst_RomwrightCli::signalBeforeTheFirstRequest()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(64, 5) } }).toLatin1());
+    BslTargetRunner target({ "--model", "Kamdel" });
+    QVERIFY(target.isReady());
+    const Result result = romwright({ "--port", target.link(), firmware }, {}, signal);
+    target.finish();
+    QVERIFY2(result.exitCode == 4, qPrintable(result.out.join('\n') + result.err));
+    QCOMPARE(result.out.mid(result.out.size() - 3),
+        (QStringList { "Close serial port.", "Flashing canceled.", "The device was not changed." }));
+    QVERIFY(target.requestsMatching(" erase ").isEmpty());
+    QCOMPARE(target.requests(), QStringList());
+}
+
+void tst_RomwrightCli::vectorArea_data()
+{
+    QTest::addColumn<ModelRow>("row");
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<bool>("option");
+    for (const ModelRow& row : modelTable()) {
+        for (const bool check : { false, true }) {
+            const char* mode = check ? "check" : "flash";
+            QTest::addRow("%s %s", qPrintable(row.name), mode) << row << check << false;
+            QTest::addRow("%s %s --write-vector-area", qPrintable(row.name), mode) << row << check << true;
+        }
+    }
+}
+
+void tst_RomwrightCli::vectorArea()
+{
+    QFETCH(ModelRow, row);
+    QFETCH(bool, check);
+    QFETCH(bool, option);
+    QTemporaryDir dir;
+    const QList<sMemory> image = imageWithVectors(row);
+    QStringList arguments { "--model", row.name, writeFile(dir, "app.txt", toTiTxt(image).toLatin1()) };
+    if (option)
+        arguments.prepend("--write-vector-area");
+    std::unique_ptr<BslTargetRunner> target;
+    if (check) {
+        arguments.prepend("check");
+    } else {
+        target = std::make_unique<BslTargetRunner>(QStringList { "--model", row.name, "--exit-after-jump" });
+        QVERIFY(target->isReady());
+        arguments = QStringList { "--port", target->link() } + arguments;
+    }
+    const Result result = romwright(arguments);
+    // The check reports on standard error, the flash on standard output.
+    const QStringList report = check ? result.err.split('\n', Qt::SkipEmptyParts) : result.out;
+    QCOMPARE(result.exitCode, option ? 0 : 2);
+    QCOMPARE(report.contains("Warning: " + kVectorReason), option);
+    QCOMPARE(report.contains(kVectorReason), !option);
+    QCOMPARE(result.err.contains("--write-vector-area"), !option);
+    if (check)
+        QCOMPARE(result.out.contains("96 bytes in 2 segments"), option);
+    if (!target)
+        return;
+    target->finish();
+    if (!option) {
+        QCOMPARE(target->requests(), QStringList());
+        return;
+    }
+    QCOMPARE(result.out.last(), kFinished);
+    QVERIFY2(target->applicationValid(), qPrintable(target->verdict()));
+    QCOMPARE(target->digest(), expectedDigest(row, image));
+    QCOMPARE(target->vectorDigest(), expectedVectorDigest(image));
+}
+
+void tst_RomwrightCli::hostileFilesRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<QString>("reason");
+    const QString notRegular
+        = "The firmware file is not a regular file (it is a folder, a device or a pipe).";
+    QTest::addRow("endless device, check") << "/dev/zero" << true << notRegular;
+    QTest::addRow("endless device, flash") << "/dev/zero" << false << notRegular;
+    QTest::addRow("pipe without a writer, check") << "fifo" << true << notRegular;
+    QTest::addRow("pipe without a writer, flash") << "fifo" << false << notRegular;
+    QTest::addRow("folder") << "folder" << true << notRegular;
+    QTest::addRow("missing") << "missing.txt" << true << "The firmware file does not exist.";
+    QTest::addRow("over 16 MiB") << "huge.txt" << true
+                                 << "The firmware file is larger than 16 MiB, more than any device holds.";
+    QTest::addRow("one-line TI-TXT, its token quoted in part")
+        << "token.txt" << true << "line 2: " + QString(40, 'A') + "... is not a hexadecimal number";
+    QTest::addRow("Intel HEX with more data than any device holds")
+        << "big.hex" << true << "line 9253: more data than any device holds (over 2.25 MiB)";
+}
+
+void tst_RomwrightCli::hostileFilesRefusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, check);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString path = kind.startsWith('/') ? kind : dir.filePath(kind);
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (kind == "huge.txt") {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(16 * 1024 * 1024 + 1));
+    }
+    if (kind == "token.txt")
+        writeFile(dir, kind, "@6000\n" + QByteArray(1 << 20, 'A') + "\n");
+    if (kind == "big.hex")
+        writeFile(dir, kind, (":FF000000" + QByteArray(510, '0') + "01\n").repeated(9253) + ":00000001FF\n");
+
+    std::unique_ptr<BslTargetRunner> target;
+    QStringList arguments { path };
+    if (check) {
+        arguments.prepend("check");
+    } else {
+        target = std::make_unique<BslTargetRunner>(QStringList { "--model", "Kamdel" });
+        QVERIFY(target->isReady());
+        arguments = QStringList { "--port", target->link() } + arguments;
+    }
+    const Result result = romwright(arguments);
+    QCOMPARE(result.exitCode, 2);
+    const QStringList report = check ? result.err.split('\n', Qt::SkipEmptyParts) : result.out;
+    QVERIFY2(report.contains(reason), qPrintable(report.join('\n')));
+    // No message echoes the megabyte.
+    QVERIFY(result.out.join(QString()).size() + result.err.size() < 4096);
+    if (target) {
+        target->finish();
+        QCOMPARE(target->requests(), QStringList());
+    }
 }
 
 void tst_RomwrightCli::wrongUsage_data()
@@ -258,6 +474,28 @@ void tst_RomwrightCli::wrongUsage()
     QVERIFY(result.err.startsWith("romwright: "));
 }
 
+void tst_RomwrightCli::version_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addRow("long") << "--version";
+    QTest::addRow("short") << "-v";
+}
+
+// The version of the project, as the editor and kamdel print it.
+void tst_RomwrightCli::version()
+{
+    QFETCH(QString, option);
+    // The data folder need not exist: the path is resolved as text.
+    QFile cmake(QDir::cleanPath(KAMDEL_TEST_DATA_DIR "/../../../CMakeLists.txt"));
+    QVERIFY(cmake.open(QIODevice::ReadOnly));
+    const QRegularExpressionMatch project
+        = QRegularExpression("project\\(Kamdel VERSION ([0-9.]+)").match(QString::fromUtf8(cmake.readAll()));
+    QVERIFY(project.hasMatch());
+    const Result result = romwright({ option });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QStringList { "romwright " + project.captured(1) });
+}
+
 void tst_RomwrightCli::checkPrintsSegmentsAndChecksum()
 {
     QTemporaryDir dir;
@@ -268,7 +506,7 @@ void tst_RomwrightCli::checkPrintsSegmentsAndChecksum()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out,
         (QStringList { "segment 0x4400-0x443F 64 bytes", "segment 0x43FF0-0x43FF7 8 bytes",
-            "total 72 bytes in 2 segments", "memory MSP430FR5994 fits 0x4000-0xF7FF, 0x10000-0x43FF7",
+            "72 bytes in 2 segments", "memory MSP430FR5994 fits 0x4000-0xF7FF, 0x10000-0x43FF7",
             QString("checksum %1 at 0x4000")
                 .arg(QString("0x%1")
                          .arg(expectedChecksum(row, image), 4, 16, QChar('0'))
@@ -278,6 +516,30 @@ void tst_RomwrightCli::checkPrintsSegmentsAndChecksum()
     const Result outside = romwright({ "check", "--model", "MSP430FR2512", firmware });
     QCOMPARE(outside.exitCode, 2);
     QVERIFY2(outside.err.contains("Address 0x4400 lies outside"), qPrintable(outside.err));
+}
+
+void tst_RomwrightCli::checkCountsInPlainEnglish_data()
+{
+    QTest::addColumn<QList<sMemory>>("image");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addRow("one byte") << QList<sMemory> { { 0x6000, patterned(1, 1) } }
+                              << QStringList { "segment 0x6000-0x6000 1 byte", "1 byte in 1 segment" };
+    QTest::addRow("six bytes") << QList<sMemory> { { 0x6000, patterned(6, 1) } }
+                               << QStringList { "segment 0x6000-0x6005 6 bytes", "6 bytes in 1 segment" };
+    QTest::addRow("two segments") << QList<sMemory> { { 0x6000, patterned(5, 1) },
+        { 0x7000, patterned(1, 2) } }
+                                  << QStringList { "segment 0x6000-0x6004 5 bytes",
+                                         "segment 0x7000-0x7000 1 byte", "6 bytes in 2 segments" };
+}
+
+void tst_RomwrightCli::checkCountsInPlainEnglish()
+{
+    QFETCH(QList<sMemory>, image);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    const Result result = romwright({ "check", writeFile(dir, "app.txt", toTiTxt(image).toLatin1()) });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out.mid(0, lines.size()), lines);
 }
 
 QTEST_GUILESS_MAIN(tst_RomwrightCli)

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 namespace {
@@ -104,6 +106,9 @@ private slots:
     void typesRejectEachOther();
     void loadFailures_data();
     void loadFailures();
+    void tooManyFramesSaySo();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
     void oversizedMarkupIsRefusedQuickly_data();
     void oversizedMarkupIsRefusedQuickly();
     void brokenFileIsNotOverwritten();
@@ -277,37 +282,111 @@ void tst_KamdelDocument::loadFailures_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("programCommands");
+    // The bound that refused the file, said to the user; a syntax error is not.
+    QTest::addColumn<QString>("reason");
     QTest::addRow("other panel type") << QByteArray("<LedPanelDocument version=\"2.0\"><Commands><Program>"
                                                     "<Stop/></Program></Commands></LedPanelDocument>")
-                                      << QStringList();
+                                      << QStringList() << QString();
     QTest::addRow("breaks half-way") << QByteArray("<LedPanelDocument version=\"1.0\"><Commands><Program>"
                                                    "<Stop/><Reset/><LedStates><Led index=\"3\"><sta")
-                                     << QStringList { "Stop", "Reset", "Leds" };
-    QTest::addRow("not XML") << QByteArray("\x01\x02 binary") << QStringList();
-    QTest::addRow("text after the root") << document("<Stop/>") + "garbage" << QStringList { "Stop" };
+                                     << QStringList { "Stop", "Reset", "Leds" } << QString();
+    QTest::addRow("not XML") << QByteArray("\x01\x02 binary") << QStringList() << QString();
+    QTest::addRow("text after the root")
+        << document("<Stop/>") + "garbage" << QStringList { "Stop" } << QString();
     QTest::addRow("second root") << document("<Stop/>") + "<LedPanelDocument version=\"1.0\"/>"
-                                 << QStringList { "Stop" };
+                                 << QStringList { "Stop" } << QString();
     // Refused before the reader starts, so nothing is read.
-    QTest::addRow("element with 33 attributes") << document("<Stop/><Stop " + attributes(33) + "/>") << QStringList();
-    QTest::addRow("elements 65 deep") << document("<Stop/>" + QByteArray("<x>").repeated(62) + QByteArray("</x>").repeated(62))
-                                     << QStringList();
+    QTest::addRow("element with 33 attributes")
+        << document("<Stop/><Stop " + attributes(33) + "/>") << QStringList() << "more attributes";
+    QTest::addRow("elements 65 deep")
+        << document("<Stop/>" + QByteArray("<x>").repeated(62) + QByteArray("</x>").repeated(62))
+        << QStringList() << "deeper";
+    const QByteArray led = "<LedStates><Led index=\"1\"><state>";
+    QTest::addRow("state of 65 characters")
+        << document("<Stop/>" + led + QByteArray(65, '1') + "</state></Led></LedStates>") << QStringList()
+        << "LED state of more than 64 characters";
+    QTest::addRow("state of 65 references")
+        << document("<Stop/>" + led + QByteArray("&#49;").repeated(65) + "</state></Led></LedStates>")
+        << QStringList() << "LED state of more than 64 characters";
+    QTest::addRow("state text split by a child") << document(
+        "<Stop/>" + led + QByteArray(40, '1') + "<x/>" + QByteArray(40, '1') + "</state></Led></LedStates>")
+                                                 << QStringList() << "LED state";
+    QTest::addRow("title of 64 KiB and one byte") << QByteArray(
+        "<LedPanelDocument version=\"1.0\"><Title>" + QByteArray(65537, 'x') + "</Title></LedPanelDocument>")
+                                                  << QStringList() << "more than 64 KiB";
+    QTest::addRow("text split by comments")
+        << document("<Stop/><x>" + QByteArray(40000, 'y') + "<!-- -->" + QByteArray(40000, 'y') + "</x>")
+        << QStringList() << "more than 64 KiB";
 }
 
 void tst_KamdelDocument::loadFailures()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, programCommands);
+    QFETCH(QString, reason);
     const QString path = writeFile(m_dir.filePath("broken.xml"), bytes);
     auto document = newDocument(1);
     MessageRecorder messages;
     QVERIFY(document->load(path));
     QCOMPARE(messages.titles, QStringList { "Tollmark" });
-    QCOMPARE(messages.texts,
-             QStringList { QStringLiteral("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(path)) });
+    const QString shown
+        = QStringLiteral("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(path));
+    QCOMPARE(messages.texts.size(), 1);
+    if (reason.isEmpty()) {
+        QCOMPARE(messages.texts.first(), shown);
+    } else {
+        QVERIFY2(messages.texts.first().startsWith(shown + '\n'), qPrintable(messages.texts.first()));
+        QVERIFY2(messages.texts.first().contains(reason), qPrintable(messages.texts.first()));
+    }
     QCOMPARE(childNames(document->deviceItem()->program(0)), programCommands);
     // What was read stays, but the document is not tied to the broken file.
     QVERIFY(document->filePath().isEmpty());
     QVERIFY(document->isModified());
+}
+
+void tst_KamdelDocument::tooManyFramesSaySo()
+{
+    const QString path
+        = writeFile(m_dir.filePath("frames.xml"), document(QByteArray("<LedStates/>").repeated(20001)));
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    QVERIFY(document->load(path));
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts.first().contains("more than 20000 frames"), qPrintable(messages.texts.first()));
+    QCOMPARE(document->deviceItem()->program(0)->childCount(), 20000);
+}
+
+void tst_KamdelDocument::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    const QString fifo = m_dir.filePath("document.fifo");
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::addRow("FIFO without a writer") << fifo << "not a regular file";
+    QTest::addRow("endless device") << QStringLiteral("/dev/zero") << "not a regular file";
+    QTest::addRow("folder") << m_dir.path() << "not a regular file";
+    const QString sparse = m_dir.filePath("huge.xml");
+    QFile huge(sparse);
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(KamdelDocument::MaxFileSize + 1));
+    QTest::addRow("larger than any document") << sparse << "larger than any document";
+}
+
+// Neither the type check nor the load opens these: a FIFO would block, a
+// device would feed the reader for ever.
+void tst_KamdelDocument::onlyRegularFilesAreOpened()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QVERIFY(KamdelDocument::unreadableReason(path).contains(reason));
+    QVERIFY(!KamdelPanel1::isValid_XML(path));
+    QVERIFY(!KamdelPanel2::isValid_XML(path));
+    auto document = newDocument(1);
+    MessageRecorder messages;
+    QVERIFY(!document->load(path));
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts.first().contains(reason), qPrintable(messages.texts.first()));
 }
 
 void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly_data()
@@ -322,6 +401,18 @@ void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly_data()
         << "<LedPanelDocument version=\"1.0\" " + attributes(200000) + "/>" << false;
     QTest::addRow("frame with 50,000 attributes")
         << document("<LedStates><Led index=\"0\" " + attributes(50000) + "/></LedStates>") << true;
+    // The reader keeps a run of text whole, several times over: 100 MB once
+    // took 741 MB.
+    QTest::addRow("50 MB state") << document(
+        "<LedStates><Led index=\"0\"><state>" + QByteArray(50 << 20, '1') + "</state></Led></LedStates>")
+                                 << true;
+    QTest::addRow("50 MB text") << document("<Stop>" + QByteArray(50 << 20, 'x') + "</Stop>") << true;
+    QTest::addRow("50 MB character section")
+        << document("<Stop><![CDATA[" + QByteArray(50 << 20, 'x') + "]]></Stop>") << true;
+    QTest::addRow("50 MB comment") << document("<!--" + QByteArray(50 << 20, 'x') + "-->") << true;
+    QTest::addRow("50 MB attribute value")
+        << document("<Stop note=\"" + QByteArray(50 << 20, 'x') + "\"/>") << true;
+    QTest::addRow("50 MB before the root") << QByteArray(50 << 20, ' ') + document("<Stop/>") << false;
     QTest::addRow("elements 200,000 deep")
         << document(QByteArray("<p:x xmlns:p=\"u\">").repeated(200000) + QByteArray("</p:x>").repeated(200000))
         << true;
@@ -341,8 +432,10 @@ void tst_KamdelDocument::oversizedMarkupIsRefusedQuickly()
     QVERIFY(!KamdelPanel2::isValid_XML(path));
     if (validHead) {
         QVERIFY(document->load(path));
-        QCOMPARE(messages.texts, QStringList { QStringLiteral("Error occur while reading xml data of %1.")
-                                                   .arg(QDir::toNativeSeparators(path)) });
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(
+            messages.texts.first().startsWith(QStringLiteral("Error occur while reading xml data of %1.\n")
+                                                  .arg(QDir::toNativeSeparators(path))));
     }
     QVERIFY2(guard.elapsedMs() < ReaderTimeGuardMs, qPrintable(QString::number(guard.elapsedMs())));
     QVERIFY2(guard.peakGrowthMb() < ReaderMemoryGuardMb, qPrintable(QString::number(guard.peakGrowthMb())));

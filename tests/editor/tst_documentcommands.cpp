@@ -1,14 +1,15 @@
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
 #include "DocumentFiles.h"
 #include "FakeDocument.h"
 #include "FileDialogs.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
+#include "FrameEditor.h"
 #include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
-#include "KamdelPanel2.h"
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
@@ -24,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class tst_DocumentCommands : public QObject
 {
@@ -49,6 +52,8 @@ private slots:
     void openVanishedRecentFile();
     void openFilesFromCommandLine_data();
     void openFilesFromCommandLine();
+    void openOnlyRegularFiles_data();
+    void openOnlyRegularFiles();
     void brokenFileBoxOnWindow();
     void dialogsStartInLastFolder_data();
     void dialogsStartInLastFolder();
@@ -65,6 +70,7 @@ private slots:
     void drawingToolsFollowDocument();
     void boardSideRemembered_data();
     void boardSideRemembered();
+    void generateFromFrameMenu();
 
     void closeDocument_data();
     void closeDocument();
@@ -387,6 +393,27 @@ void tst_DocumentCommands::openFilesFromCommandLine()
     }
 }
 
+void tst_DocumentCommands::openOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString fifo = file(QStringLiteral("cli.fifo"));
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Both once hung the editor at its start, one blocked, one at full CPU.
+    QTest::addRow("FIFO") << fifo;
+    QTest::addRow("endless device") << QStringLiteral("/dev/zero");
+}
+
+void tst_DocumentCommands::openOnlyRegularFiles()
+{
+    QFETCH(QString, path);
+    TestWindow window;
+    window.openFiles({ path });
+    QCOMPARE(window.warnings, QStringList { QStringLiteral("%1 is not a regular file.").arg(path) });
+    QVERIFY(!window.document());
+    QVERIFY(window.recentFiles()->files().isEmpty());
+}
+
 void tst_DocumentCommands::brokenFileBoxOnWindow()
 {
     const QString path = file(QStringLiteral("broken.xml"));
@@ -681,9 +708,10 @@ void tst_DocumentCommands::drawingToolsFollowDocument()
     auto* document = qobject_cast<KamdelDocument*>(window.document());
     QCOMPARE(document->panelScene()->symmetryOrder(), 6);
     QVERIFY(document->panelScene()->symmetryMirror());
-    auto* frame = new LedStatesCommand;
-    document->edits()->appendItem(frame, document->deviceItem()->child(0));
-    document->panelScene()->ledFrame(frame);
+    // The frame a new document starts with, current and shown.
+    auto* frame = qobject_cast<LedStatesCommand*>(document->deviceItem()->child(0)->child(0));
+    QVERIFY(frame);
+    QCOMPARE(document->panelScene()->shownFrame(), frame);
     QVERIFY(fill->isEnabled());
     fill->trigger();
     QCOMPARE(frame->leds().at(191)->value(), 1);
@@ -701,7 +729,8 @@ void tst_DocumentCommands::boardSideRemembered()
 {
     QFETCH(bool, opened);
     const QString path = file(QStringLiteral("side.xml"));
-    QVERIFY(DocumentFiles::write(path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
+    QVERIFY(DocumentFiles::write(
+        path, DocumentFiles::document(QStringLiteral("1.0"), { DocumentFiles::stop() })));
     const auto sideOf = [](const TestWindow& window) {
         return qobject_cast<KamdelDocument*>(window.document())->panelScene()->side();
     };
@@ -721,6 +750,41 @@ void tst_DocumentCommands::boardSideRemembered()
     // The other model keeps its own side.
     second.newDocument_KamdelPanel2();
     QCOMPARE(sideOf(second), Bottom);
+}
+
+void tst_DocumentCommands::generateFromFrameMenu()
+{
+    EffectRequest offered;
+    const FrameEditor::GenerateQuestion before
+        = FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+              offered = request->effect;
+              request->effect.kind = EffectRequest::Chase;
+              request->effect.count = 5;
+              request->effect.heads = 4;
+              return true;
+          });
+    {
+        TestWindow window;
+        window.newDocument_KamdelPanel1();
+        QAction* generate = window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"));
+        QVERIFY(generate);
+        QCOMPARE(generate->text(), QStringLiteral("Generate..."));
+        generate->trigger();
+        auto* document = qobject_cast<KamdelDocument*>(window.document());
+        QCOMPARE(document->deviceItem()->child(0)->childCount(), 5);
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(),
+            QStringLiteral("Undo Generate Chase"));
+        QVERIFY(window.isWindowModified());
+        window.close();
+    }
+    // The next session offers the effect and the parameters last used.
+    TestWindow window;
+    window.newDocument_KamdelPanel1();
+    window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();
+    FrameEditor::setGenerateQuestion(before);
+    QCOMPARE(offered.kind, EffectRequest::Chase);
+    QCOMPARE(offered.count, 5);
+    QCOMPARE(offered.heads, 4);
 }
 
 void tst_DocumentCommands::closeDocument_data()

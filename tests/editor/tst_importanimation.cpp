@@ -61,13 +61,13 @@ private:
     QString gifOf(const QList<Frame>& frames);
     KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
     ProgramItem* program() const { return document()->deviceItem()->program(0); }
+    // The Program's commands: each frame's values, an empty list for the
+    // others.
     QList<Frame> programFrames() const
     {
         QList<Frame> frames;
-        for (const AbstractTreeItem* child : program()->children()) {
-            if (child->type() == AbstractTreeItem::LedStates)
-                frames << valuesOf(child);
-        }
+        for (const AbstractTreeItem* child : program()->children())
+            frames << (child->type() == AbstractTreeItem::LedStates ? valuesOf(child) : Frame());
         return frames;
     }
 
@@ -134,9 +134,9 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame_data()
     // The Program holds frames 1 and 2, then a Stop; -1 makes the Program
     // itself the current item.
     QTest::addRow("File menu, after frame 1") << false << 0 << 1;
-    QTest::addRow("File menu, Program current") << false << -1 << 2;
+    QTest::addRow("File menu, Program current") << false << -1 << 3;
     QTest::addRow("tree menu, after frame 2") << true << 1 << 2;
-    QTest::addRow("tree menu, on the Stop") << true << 2 << 2;
+    QTest::addRow("tree menu, Program current") << true << -1 << 3;
 }
 
 void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
@@ -162,17 +162,17 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
         action("action_ImportAnimation")->trigger();
 
     QVERIFY2(m_window->warnings.isEmpty(), qPrintable(m_window->warnings.join(QLatin1Char('\n'))));
-    QList<Frame> expected { lit({ 1 }), lit({ 2 }) };
+    const QList<Frame> before { lit({ 1 }), lit({ 2 }), Frame() };
+    QList<Frame> expected = before;
     for (int i = 0; i < imported.size(); ++i)
         expected.insert(firstNewRow + i, imported.at(i));
     QCOMPARE(programFrames(), expected);
-    QCOMPARE(program()->child(program()->childCount() - 1)->type(), int(AbstractTreeItem::Stop));
     QCOMPARE(tree->currentItem(), program()->child(firstNewRow));
     QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("3 frames imported"));
     QCOMPARE(history->count(), steps + 1);
     QCOMPARE(history->undoText(), QStringLiteral("Import Animation"));
     history->undo();
-    QCOMPARE(programFrames(), (QList<Frame> { lit({ 1 }), lit({ 2 }) }));
+    QCOMPARE(programFrames(), before);
 }
 
 // The dialog starts from the side the board shows; its choices and
@@ -257,7 +257,8 @@ void tst_ImportAnimation::nothingChanges()
 
     // Without a document there is nothing to import into.
     m_window->closeDocument();
-    action("action_ImportAnimation")->trigger();
+    QVERIFY(!action("action_ImportAnimation")->isEnabled());
+    m_window->importAnimation();
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("No document")));
 }
 

@@ -32,6 +32,11 @@ private slots:
     void playRunsToTheHold();
     void editWhilePlayingGoesOn();
     void spacePlaysOnlyOnTheBoard();
+    void endOfProgramSaysSo_data();
+    void endOfProgramSaysSo();
+    void stepAfterStopShowsTheNextFrame();
+    void animateFollowsThePlaybackSpeed_data();
+    void animateFollowsThePlaybackSpeed();
     void exportsWriteFiles();
 
 private:
@@ -124,7 +129,9 @@ void tst_Playback::stepsSelectTheFramesItems()
     open(version,
         { frame({ 1 }), QStringLiteral("<Call/>"), frame({ 2 }), QStringLiteral("<Call/>"), frame({ 3 }),
             stop() });
-    const QList<int> expectedRows { 0, 2, 4 };
+    // Open shows the first frame; each step shows the next.
+    QCOMPARE(currentItem(), programItem(0));
+    const QList<int> expectedRows { 2, 4 };
     for (int row : expectedRows) {
         action("action_Step")->trigger();
         QCOMPARE(currentItem(), programItem(row));
@@ -165,7 +172,6 @@ void tst_Playback::editWhilePlayingGoesOn()
     using namespace DocumentFiles;
     open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 2 }), frame({ 3 }), reset() });
     action("action_Step")->trigger();
-    action("action_Step")->trigger();
     QCOMPARE(currentItem(), programItem(1));
     // A frame put in after the one shown comes next; the one removed does not.
     auto* added = new LedStatesCommand;
@@ -175,7 +181,7 @@ void tst_Playback::editWhilePlayingGoesOn()
     QCOMPARE(currentItem(), static_cast<AbstractTreeItem*>(added));
     action("action_Step")->trigger();
     QCOMPARE(currentItem(), programItem(0));
-    QCOMPARE(m_window->playback()->framesShown(), 4);
+    QCOMPARE(m_window->playback()->framesShown(), 3);
 }
 
 void tst_Playback::spacePlaysOnlyOnTheBoard()
@@ -194,6 +200,90 @@ void tst_Playback::spacePlaysOnlyOnTheBoard()
     QVERIFY(m_window->playback()->isPlaying());
     QTest::keyClick(board, Qt::Key_Space);
     QVERIFY(!m_window->playback()->isPlaying());
+
+    // With the keyboard's focus mark shown, Space switches its LED; Escape
+    // takes the mark away and Space plays again.
+    action("action_StopPlayback")->trigger();
+    document()->commandTreeView()->setCurrentItem(programItem(0));
+    board->setFocus();
+    auto* frame = qobject_cast<LedStatesCommand*>(programItem(0));
+    QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(!m_window->playback()->isPlaying());
+    QCOMPARE(frame->leds().at(0)->value(), 1);
+    QVERIFY(document()->isModified());
+    QTest::keyClick(board, Qt::Key_Escape);
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(m_window->playback()->isPlaying());
+}
+
+void tst_Playback::endOfProgramSaysSo_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("three frames") << 3 << QString()
+                                  << "Playback reached the end of the program after 3 frames.";
+    QTest::addRow("one frame") << 1 << QString() << "Playback reached the end of the program after 1 frame.";
+    QTest::addRow("three hundred frames")
+        << 300 << QString() << "Playback reached the end of the program after 300 frames.";
+    QTest::addRow("a Stop of the user's")
+        << 2 << DocumentFiles::stop() << "Playback held after 2 frames: the program reached a Stop (STOP).";
+}
+
+void tst_Playback::endOfProgramSaysSo()
+{
+    QFETCH(int, frames);
+    QFETCH(QString, last);
+    QFETCH(QString, expected);
+    QStringList commands;
+    for (int i = 0; i < frames; ++i)
+        commands << DocumentFiles::frame({ i % 192 });
+    if (!last.isEmpty())
+        commands << last;
+    open(QStringLiteral("1.0"), commands);
+    action("action_Speed100")->trigger();
+    action("action_Play")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->playback()->isPlaying(), 10000);
+    QCOMPARE(m_window->statusBar()->currentMessage(), expected);
+}
+
+void tst_Playback::stepAfterStopShowsTheNextFrame()
+{
+    using namespace DocumentFiles;
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 2 }), frame({ 3 }), frame({ 4 }), reset() });
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(1));
+    action("action_StopPlayback")->trigger();
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(2));
+    QCOMPARE(m_window->playback()->leds().count(), size_t(1));
+    QVERIFY(m_window->playback()->leds().test(3));
+    // A frame the user picks is where the next step goes on from.
+    action("action_StopPlayback")->trigger();
+    document()->commandTreeView()->setCurrentItem(programItem(0));
+    action("action_Step")->trigger();
+    QCOMPARE(currentItem(), programItem(1));
+}
+
+void tst_Playback::animateFollowsThePlaybackSpeed_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("interval");
+    for (int speed : PlaybackController::speeds())
+        QTest::addRow("%d fps", speed) << speed << 1000 / speed;
+}
+
+void tst_Playback::animateFollowsThePlaybackSpeed()
+{
+    QFETCH(int, speed);
+    QFETCH(int, interval);
+    // The panel's own pace until another is chosen.
+    QCOMPARE(m_window->animationInterval(), 10);
+    QVERIFY(action("action_Speed100")->isChecked());
+    action(qPrintable(QStringLiteral("action_Speed%1").arg(speed)))->trigger();
+    QCOMPARE(m_window->animationInterval(), interval);
+    QCOMPARE(m_window->playback()->framesPerSecond(), speed);
 }
 
 void tst_Playback::exportsWriteFiles()
@@ -207,10 +297,8 @@ void tst_Playback::exportsWriteFiles()
     QCOMPARE(gif.imageCount(), 3);
     QCOMPARE(gif.size(), QSize(160, 160));
 
+    // Open shows the first frame.
     m_window->exportAnswer = m_dir.filePath(QStringLiteral("frame.png"));
-    action("action_ExportFrame")->trigger();
-    QVERIFY(!QFile::exists(m_window->exportAnswer)); // no frame shown yet
-    action("action_Step")->trigger();
     action("action_ExportFrame")->trigger();
     QCOMPARE(QImage(m_window->exportAnswer).size(), QSize(256, 256));
     QVERIFY(m_window->warnings.isEmpty());

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class tst_RecentFiles : public QObject
 {
     Q_OBJECT
@@ -188,7 +190,12 @@ void tst_RecentFiles::loadDropsVanishedFiles()
     {
         QSettings settings(iniPath, QSettings::IniFormat);
         settings.beginWriteArray(QStringLiteral("RecentFiles"));
-        const QStringList stored { first, m_dir.filePath(QStringLiteral("gone.xml")), second };
+        // Nor are entries that are not regular files: a FIFO put in a
+        // document's place once hung the editor at its start.
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo.xml"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QStringList stored { first, m_dir.filePath(QStringLiteral("gone.xml")), fifo,
+            QStringLiteral("/dev/zero"), m_dir.path(), second };
         for (int i = 0; i < stored.size(); ++i) {
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("file"), stored.at(i));

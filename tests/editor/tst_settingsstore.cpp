@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // Where the editor keeps its settings: a portable copy beside the program
 // only where it can stay, otherwise the user's configuration folder.
 class tst_SettingsStore : public QObject
@@ -20,6 +22,7 @@ private slots:
     void fileNameFor();
     void unwritableFileReported_data();
     void unwritableFileReported();
+    void savedWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -103,7 +106,35 @@ void tst_SettingsStore::unwritableFileReported()
         // Created as needed, folders and all.
         QVERIFY(window.close());
         QVERIFY(QFileInfo(path).isFile());
+    } else {
+        // The failed save at the end is said, not passed over.
+        QTest::ignoreMessage(
+            QtWarningMsg, qPrintable(QStringLiteral("The settings could not be saved to %1.").arg(path)));
+        QVERIFY(window.close());
     }
+}
+
+// A save replaces the file whole (a new file renamed over the old one), so
+// a full disk or a crash half-way cannot leave a cut-off settings file.
+void tst_SettingsStore::savedWhole()
+{
+    const QString path = m_dir.filePath(QStringLiteral("whole/KamdelEditor.ini"));
+    SettingsStore::setFileName(path);
+    SettingsStore::open();
+    SettingsStore::setValue(QStringLiteral("first"), 1);
+    QVERIFY(SettingsStore::sync());
+    const auto inode = [&path] {
+        struct stat info
+        {
+        };
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : ino_t(0);
+    };
+    const ino_t before = inode();
+    QVERIFY(before != 0);
+    SettingsStore::setValue(QStringLiteral("second"), 2);
+    QVERIFY(SettingsStore::sync());
+    QVERIFY(inode() != before);
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("second")).toInt(), 2);
 }
 
 QTEST_MAIN(tst_SettingsStore)

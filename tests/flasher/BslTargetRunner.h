@@ -52,6 +52,8 @@ public:
                 m_Verdict = line;
             else if (line.startsWith(QLatin1String("digest sha256=")))
                 m_Digest = line.mid(14);
+            else if (line.startsWith(QLatin1String("vectors sha256=")))
+                m_VectorDigest = line.mid(15);
         }
     }
 
@@ -68,6 +70,8 @@ public:
     bool applicationValid() const { return m_Verdict.startsWith(QLatin1String("verdict app=valid")); }
     QString verdict() const { return m_Verdict; }
     QString digest() const { return m_Digest; }
+    // SHA-256 of 0xF800-0xFFFF at the end.
+    QString vectorDigest() const { return m_VectorDigest; }
     // Ended normally with its final lines (and, in sanitizer builds, no leaks).
     bool cleanExit() const { return m_CleanExit && !m_Verdict.isEmpty() && !m_Digest.isEmpty(); }
 
@@ -82,4 +86,5 @@ private:
     QStringList m_Requests;
     QString m_Verdict;
     QString m_Digest;
+    QString m_VectorDigest;
 };

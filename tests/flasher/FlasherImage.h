@@ -91,3 +91,19 @@ inline QString expectedDigest(const ModelRow& row, const QList<sMemory>& segment
         first += areaAfterWrite(segments, row.start2, row.end2);
     return QString::fromLatin1(QCryptographicHash::hash(first, QCryptographicHash::Sha256).toHex());
 }
+
+// SHA-256 of 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors,
+// after the target erased it and the image's bytes there were written.
+inline QString expectedVectorDigest(const QList<sMemory>& segments)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(areaAfterWrite(segments, 0xF800, 0xFFFF), QCryptographicHash::Sha256)
+            .toHex());
+}
+
+// An image with a reset vector and a few more vectors at the top of the
+// vector area, beside a small application.
+inline QList<sMemory> imageWithVectors(const ModelRow& row)
+{
+    return { { row.start, patterned(64, 21) }, { 0xFFE0, patterned(32, 22) } };
+}

@@ -1,6 +1,7 @@
 #include "BslTargetRunner.h"
 #include "TestCrc.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSerialPort>
@@ -52,6 +53,7 @@ class tst_BslTarget : public QObject
 private slots:
     void answers_data();
     void answers();
+    void eraseAndRefusedWrite_data();
     void eraseAndRefusedWrite();
     void pacedLine();
 };
@@ -126,30 +128,56 @@ void tst_BslTarget::answers()
     QVERIFY2(target.requests().last().startsWith(lastLine), qPrintable(target.requests().last()));
 }
 
+void tst_BslTarget::eraseAndRefusedWrite_data()
+{
+    QTest::addColumn<bool>("guardVectors");
+    QTest::addRow("vector area written outside the check") << false;
+    QTest::addRow("boot loader guarding its vectors") << true;
+}
+
 void tst_BslTarget::eraseAndRefusedWrite()
 {
+    QFETCH(bool, guardVectors);
     QTemporaryDir dir;
     const QString dumpPath = dir.filePath(QStringLiteral("memory.bin"));
-    BslTargetRunner target({ "--model", "MSP430FR2512", "--fill", "00", "--dump", dumpPath });
+    QStringList options { "--model", "MSP430FR2512", "--fill", "00", "--dump", dumpPath };
+    if (guardVectors)
+        options << "--guard-vectors";
+    BslTargetRunner target(options);
     QVERIFY(target.isReady());
     QSerialPort port(target.link());
     QVERIFY(port.open(QIODevice::ReadWrite));
 
     QCOMPARE(exchange(port, packet("\x15"), 1).toHex(), QByteArray("00"));
-    // 0xF7FE and 0xF7FF are the last writable bytes; 0xF800 is not.
-    QCOMPARE(exchange(port, writePacket(0xF7FE, "\x01\x02\x03\x04"), 1).toHex(), QByteArray("c5"));
-    // Nor is anything below the checksum address.
+    // 0xF7FE and 0xF7FF are the last bytes of the application; 0xF800 starts
+    // the vector area.
+    QCOMPARE(exchange(port, writePacket(0xF7FE, "\x01\x02\x03\x04"), 1).toHex(),
+        QByteArray(guardVectors ? "c5" : "00"));
+    // Nothing below the checksum address is writable.
     QCOMPARE(exchange(port, writePacket(0xE2FF, "\x05"), 1).toHex(), QByteArray("c5"));
+    // The checksum of the application area as it stands now: the check
+    // passes whatever the vector area holds.
+    QByteArray expected(0xF7FF - 0xE300 + 1, '\xFF');
+    expected[expected.size() - 2] = '\x01';
+    expected[expected.size() - 1] = '\x02';
+    const uint16_t crc = testCrc16(expected.mid(3));
+    expected[0] = char(crc & 0xFF);
+    expected[1] = char(crc >> 8);
+    QCOMPARE(exchange(port, writePacket(0xE300, expected.left(2)), 1).toHex(), QByteArray("00"));
     port.close();
     target.finish();
 
     QFile dump(dumpPath);
     QVERIFY(dump.open(QIODevice::ReadOnly));
-    QByteArray expected(0xF7FF - 0xE300 + 1, '\xFF');
-    expected[expected.size() - 2] = '\x01';
-    expected[expected.size() - 1] = '\x02';
     QCOMPARE(dump.readAll(), expected);
-    QVERIFY(target.requests().at(1).contains(QStringLiteral("refused=00f800")));
+    // The guarded area keeps its old content through the erase.
+    QByteArray vectors(0x800, guardVectors ? '\0' : '\xFF');
+    if (!guardVectors)
+        vectors.replace(0, 2, "\x03\x04");
+    QCOMPARE(target.vectorDigest(),
+        QString::fromLatin1(QCryptographicHash::hash(vectors, QCryptographicHash::Sha256).toHex()));
+    QCOMPARE(target.requests().at(1).contains(QStringLiteral("refused=00f800")), guardVectors);
+    QVERIFY2(target.applicationValid(), qPrintable(target.verdict()));
 }
 
 void tst_BslTarget::pacedLine()

@@ -1,7 +1,9 @@
+#include "FirmwareFile.h"
 #include "FlasherImage.h"
 #include "IntelHexReader.h"
 #include "MspFlasher.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -50,6 +53,9 @@ private slots:
     void recognisedByContent();
     void fitsMemory_data();
     void fitsMemory();
+    void firmwareFileRefused_data();
+    void firmwareFileRefused();
+    void readerFromADeviceIsBounded();
 };
 
 void tst_ImageReader::refusalNamesLineAndReason_data()
@@ -84,6 +90,27 @@ void tst_ImageReader::refusalNamesLineAndReason_data()
         << QByteArray(":00000001FF\n:0260000001029B\n") << "line 2: record after the end-of-file record";
     QTest::addRow("HEX unknown type")
         << QByteArray(":00000006FA\n:00000001FF\n") << "line 1: unknown record type 06";
+    const QByteArray token(100000, '7');
+    QTest::addRow("TI-TXT endless token quoted in part")
+        << QByteArray("@6000\n") + token + "G\n"
+        << "line 2: " + QString(40, '7') + "... is not a hexadecimal number";
+    QTest::addRow("TI-TXT endless address quoted in part")
+        << QByteArray("@") + token + "\n"
+        << "line 1: address " + QString(40, '7') + "... is not a hexadecimal number";
+    QTest::addRow("TI-TXT 40 characters quoted whole")
+        << QByteArray("@6000\n") + QByteArray(39, '0') + "G\n"
+        << "line 2: " + QString(39, '0') + "G is not a hexadecimal number";
+    QTest::addRow("TI-TXT more data than any device holds")
+        << QByteArray("@10000\n") + QByteArray("00 ").repeated(MspFlasher::MaxImageBytes) + "01\n"
+        << "line 2: more data than any device holds (over 2.25 MiB)";
+    QTest::addRow("HEX endless record") << QByteArray(":") + QByteArray(100000, '0') + "\n"
+                                        << "line 1: record is longer than 255 data bytes allow";
+    // The same 255 bytes again and again: overlapping data counts too.
+    const QByteArray record = ":FF000000" + QByteArray(510, '0') + "01\n";
+    QTest::addRow("HEX more data than any device holds")
+        << record.repeated(MspFlasher::MaxImageBytes / 255 + 1) + ":00000001FF\n"
+        << QString("line %1: more data than any device holds (over 2.25 MiB)")
+               .arg(MspFlasher::MaxImageBytes / 255 + 1);
     QTest::addRow("HEX beyond 24 bits") << QByteArray(":020000040100F9\n:0100000001FE\n:00000001FF\n")
                                         << "line 2: address 1000000 is beyond the 24-bit address space";
 }
@@ -172,25 +199,39 @@ void tst_ImageReader::fitsMemory_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<QList<sMemory>>("segments");
     QTest::addColumn<qint64>("offending"); // -1: fits
+    QTest::addColumn<QString>("vectors"); // "count first last" of the vector area written
 
     const QByteArray one(1, '\x01');
-    QTest::addRow("Kamdel below the checked range") << "Kamdel" << QList<sMemory> { { 0x4000, one } } << -1LL;
-    QTest::addRow("TI-TXT at 0x0200") << "Kamdel" << QList<sMemory> { { 0x0200, one } } << 0x200LL;
-    QTest::addRow("straddles the end of the first range")
-        << "Kamdel" << QList<sMemory> { { 0x6000, one }, { 0xF7F8, patterned(100, 1) } } << 0xF800LL;
+    QTest::addRow("Kamdel below the checked range")
+        << "Kamdel" << QList<sMemory> { { 0x4000, one } } << -1LL << "0 0 0";
+    QTest::addRow("TI-TXT at 0x0200") << "Kamdel" << QList<sMemory> { { 0x0200, one } } << 0x200LL << "0 0 0";
+    QTest::addRow("runs from the application into the vector area")
+        << "Kamdel" << QList<sMemory> { { 0x6000, one }, { 0xF7F8, patterned(100, 1) } } << -1LL
+        << "92 f800 f85b";
     QTest::addRow("first offender in file order")
-        << "Kamdel" << QList<sMemory> { { 0x24000, one }, { 0x0200, one } } << 0x24000LL;
+        << "Kamdel" << QList<sMemory> { { 0x24000, one }, { 0x0200, one } } << 0x24000LL << "0 0 0";
     QTest::addRow("both ranges up to their last bytes")
-        << "MSP430FR5994" << QList<sMemory> { { 0xF7FF, one }, { 0x43FF7, one } } << -1LL;
+        << "MSP430FR5994" << QList<sMemory> { { 0xF7FF, one }, { 0x43FF7, one } } << -1LL << "0 0 0";
     QTest::addRow("past the end of the second range")
-        << "MSP430FR5992" << QList<sMemory> { { 0x23FF0, patterned(9, 2) } } << 0x23FF8LL;
+        << "MSP430FR5992" << QList<sMemory> { { 0x23FF0, patterned(9, 2) } } << 0x23FF8LL << "0 0 0";
     QTest::addRow("small model has no second range")
-        << "MSP430FR2512" << QList<sMemory> { { 0x10000, one } } << 0x10000LL;
+        << "MSP430FR2512" << QList<sMemory> { { 0x10000, one } } << 0x10000LL << "0 0 0";
     QTest::addRow("small model, checksum word")
-        << "MSP430FR5729" << QList<sMemory> { { 0xC200, one } } << -1LL;
+        << "MSP430FR5729" << QList<sMemory> { { 0xC200, one } } << -1LL << "0 0 0";
     QTest::addRow("small model, just below")
-        << "MSP430FR5729" << QList<sMemory> { { 0xC1FF, one } } << 0xC1FFLL;
-    QTest::addRow("interrupt vectors") << "MSP430FR2512" << QList<sMemory> { { 0xFFFE, one } } << 0xFFFELL;
+        << "MSP430FR5729" << QList<sMemory> { { 0xC1FF, one } } << 0xC1FFLL << "0 0 0";
+    QTest::addRow("reset vector alone")
+        << "MSP430FR2512" << QList<sMemory> { { 0xFFFE, one } } << -1LL << "1 fffe fffe";
+    QTest::addRow("small model, past the vector area")
+        << "MSP430FR2512" << QList<sMemory> { { 0xFFF8, patterned(16, 3) } } << 0x10000LL << "8 fff8 ffff";
+    QTest::addRow("large model, from the vector area into the second range")
+        << "MSP430FR5992" << QList<sMemory> { { 0xFFF8, patterned(16, 3) } } << -1LL << "8 fff8 ffff";
+    QTest::addRow("overlapping vectors counted once")
+        << "Kamdel" << QList<sMemory> { { 0xFFE0, patterned(32, 4) }, { 0xFFF0, patterned(16, 5) } } << -1LL
+        << "32 ffe0 ffff";
+    for (const ModelRow& row : modelTable())
+        QTest::addRow("%s with vectors", qPrintable(row.name))
+            << row.name << imageWithVectors(row) << -1LL << "32 ffe0 ffff";
 }
 
 void tst_ImageReader::fitsMemory()
@@ -198,6 +239,7 @@ void tst_ImageReader::fitsMemory()
     QFETCH(QString, model);
     QFETCH(QList<sMemory>, segments);
     QFETCH(qint64, offending);
+    QFETCH(QString, vectors);
     QSerialPort port;
     const auto flasher = flasherFor(model, &port);
     QVERIFY(flasher->readImage(toTiTxt(segments).toLatin1()));
@@ -205,6 +247,69 @@ void tst_ImageReader::fitsMemory()
     QCOMPARE(flasher->fitsMemory(&first), offending < 0);
     if (offending >= 0)
         QCOMPARE(qint64(first), offending);
+    const MspFlasher::VectorAreaUse use = flasher->vectorAreaUse();
+    QCOMPARE(QString("%1 %2 %3").arg(use.count).arg(use.first, 0, 16).arg(use.last, 0, 16), vectors);
+}
+
+void tst_ImageReader::firmwareFileRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString notRegular
+        = "The firmware file is not a regular file (it is a folder, a device or a pipe).";
+    const QString tooLarge = "The firmware file is larger than 16 MiB, more than any device holds.";
+    QTest::addRow("missing") << "missing"
+                             << "The firmware file does not exist.";
+    QTest::addRow("no path") << ""
+                             << "The firmware file does not exist.";
+    QTest::addRow("folder") << "folder" << notRegular;
+    QTest::addRow("endless device") << "/dev/zero" << notRegular;
+    QTest::addRow("pipe without a writer") << "fifo" << notRegular;
+    QTest::addRow("link to a pipe") << "link to fifo" << notRegular;
+    QTest::addRow("one byte over 16 MiB") << "large" << tooLarge;
+    QTest::addRow("16 MiB exactly") << "largest" << QString();
+}
+
+// Each case is refused at once: a blocking open or an unbounded read would
+// hang or exhaust the test.
+void tst_ImageReader::firmwareFileRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString path = kind.startsWith('/') || kind.isEmpty() ? kind : dir.filePath(kind);
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (kind.contains("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    if (kind == "link to fifo")
+        QVERIFY(QFile::link(dir.filePath("fifo"), path));
+    if (kind.startsWith("large")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(FirmwareFile::MaxSize + (kind == "large" ? 1 : 0)));
+    }
+    QByteArray content("left from before");
+    QString error;
+    QCOMPARE(FirmwareFile::read(path, &content, &error), reason.isEmpty());
+    QCOMPARE(error, reason);
+    QCOMPARE(content.size(), reason.isEmpty() ? int(FirmwareFile::MaxSize) : 0);
+}
+
+void tst_ImageReader::readerFromADeviceIsBounded()
+{
+    IntelHexReader reader;
+    QFile endless("/dev/zero");
+    QVERIFY(endless.open(QIODevice::ReadOnly));
+    QVERIFY(!reader.read(&endless));
+    QCOMPARE(reader.errorReason(), QString("more than 16 MiB of text"));
+
+    QBuffer buffer;
+    buffer.setData(":0260000001029B\n:00000001FF\n");
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QVERIFY(reader.read(&buffer));
+    QCOMPARE(reader.segments().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ImageReader)

@@ -107,6 +107,7 @@ private slots:
     void progressValues_data();
     void progressValues();
     void cancelDuringThirdBlock();
+    void canceledOperationsSendNothing_data();
     void canceledOperationsSendNothing();
     void unconfiguredFlasherRefuses();
 };
@@ -200,6 +201,7 @@ void tst_MspFlasherVariants::flashEveryModel_data()
     for (const ModelRow& row : modelTable()) {
         QTest::addRow("%s", qPrintable(row.name)) << row << fullImage(row);
         QTest::addRow("%s without segments", qPrintable(row.name)) << row << QList<sMemory>();
+        QTest::addRow("%s with interrupt vectors", qPrintable(row.name)) << row << imageWithVectors(row);
     }
 }
 
@@ -224,6 +226,8 @@ void tst_MspFlasherVariants::flashEveryModel()
 
     QVERIFY2(target.applicationValid(), qPrintable(target.verdict()));
     QCOMPARE(target.digest(), expectedDigest(row, image));
+    // Written, but outside the checksum the target verified.
+    QCOMPARE(target.vectorDigest(), expectedVectorDigest(image));
     QCOMPARE(target.requestsMatching(QStringLiteral(" jump app=valid ")).size(), 1);
     // Nothing the flasher sent was refused or garbled.
     QCOMPARE(target.requestsMatching(QStringLiteral("answer=(?!00|a1|55)")), QStringList());
@@ -264,8 +268,8 @@ void tst_MspFlasherVariants::faultScripts_data()
                                             << QStringList { "Error: (51) Incorrect header" };
     QTest::addRow("line closed during the write")
         << QStringList { "--close-after", "4" } << image << 2 << QStringList { "Error: (-1) Timeout" };
-    QTest::addRow("byte outside the writable area")
-        << QStringList()
+    QTest::addRow("vectors refused by a boot loader that guards them")
+        << QStringList { "--guard-vectors" }
         << QList<sMemory> { { 0x6000, patterned(40, 12) }, { 0xFFFE, QByteArray("\x00\x60", 2) } } << 2
         << QStringList { "Error: (-3b) unknown" };
 }
@@ -371,8 +375,17 @@ void tst_MspFlasherVariants::cancelDuringThirdBlock()
     QVERIFY(!target.applicationValid());
 }
 
+void tst_MspFlasherVariants::canceledOperationsSendNothing_data()
+{
+    QTest::addColumn<bool>("bySignal");
+    QTest::addRow("cancel()") << false;
+    // Set by a signal handler: it outlives init(), as the signal does.
+    QTest::addRow("flag of a signal handler") << true;
+}
+
 void tst_MspFlasherVariants::canceledOperationsSendNothing()
 {
+    QFETCH(bool, bySignal);
     BslTargetRunner target({});
     QVERIFY(target.isReady());
     QSerialPort port;
@@ -382,19 +395,26 @@ void tst_MspFlasherVariants::canceledOperationsSendNothing()
     QVERIFY(flasher);
     QSignalSpy messages(flasher.get(), &MspFlasher::message);
 
-    flasher->cancel();
+    volatile std::sig_atomic_t signalFlag = 0;
+    flasher->watchCancelFlag(&signalFlag);
+    flasher->init();
+    if (bySignal)
+        signalFlag = 1;
+    else
+        flasher->cancel();
     QVERIFY(!flasher->verifyDevice());
     QVERIFY(!flasher->eraseDevice());
     QVERIFY(!flasher->flashDevice());
     QVERIFY(!flasher->jumpToApplication());
     QCOMPARE(messages.size(), 0);
 
-    // A new run starts with the flag cleared.
+    // A new run starts with the window's cancel cleared, not the signal's.
     flasher->init();
-    QVERIFY(!flasher->canceled());
-    QVERIFY(flasher->verifyDevice());
+    QCOMPARE(flasher->canceled(), bool(bySignal));
+    QCOMPARE(flasher->verifyDevice(), !bySignal);
+    QCOMPARE(messages.size(), 0);
     target.finish();
-    QCOMPARE(target.requests().size(), 1);
+    QCOMPARE(target.requests().size(), bySignal ? 0 : 1);
 }
 
 void tst_MspFlasherVariants::unconfiguredFlasherRefuses()

@@ -1,4 +1,6 @@
+#include "BslTargetRunner.h"
 #include "FlashRun.h"
+#include "FlasherImage.h"
 #include "Romwright.h"
 #include "SerialPortDialog.h"
 
@@ -21,6 +23,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -265,6 +268,8 @@ private slots:
     void successfulRun_data();
     void successfulRun();
     void cancelDuringWrite();
+    void vectorAreaAsksFirst_data();
+    void vectorAreaAsksFirst();
     void failingDevice_data();
     void failingDevice();
     void secondRunReportsEachMessageOnce();
@@ -401,11 +406,20 @@ void tst_Romwright::imageRefusedBeforeTheDevice_data()
     QTest::addColumn<QByteArray>("flashCommand");
     QTest::addColumn<QStringList>("reason");
     const QString invalid = QStringLiteral("Invalid device application code file!");
-    QTest::addRow("missing file") << "missing.txt" << QByteArray() << QStringList { "Image file not exist!" };
+    const QString missing = QStringLiteral("The firmware file does not exist.");
+    const QString notRegular
+        = QStringLiteral("The firmware file is not a regular file (it is a folder, a device or a pipe).");
+    QTest::addRow("missing file") << "missing.txt" << QByteArray() << QStringList { missing };
     QTest::addRow("missing file, flash command still sent")
-        << "missing.txt" << QByteArray("BSL\r", 4) << QStringList { "Image file not exist!" };
-    QTest::addRow("no path") << "" << QByteArray() << QStringList { "Image file not exist!" };
-    QTest::addRow("a folder") << "folder" << QByteArray() << QStringList { "Cannot read image file!" };
+        << "missing.txt" << QByteArray("BSL\r", 4) << QStringList { missing };
+    QTest::addRow("no path") << "" << QByteArray() << QStringList { missing };
+    QTest::addRow("a folder") << "folder" << QByteArray() << QStringList { notRegular };
+    // Neither may block the window or fill its memory.
+    QTest::addRow("an endless device") << "/dev/zero" << QByteArray() << QStringList { notRegular };
+    QTest::addRow("a pipe without a writer") << "fifo" << QByteArray() << QStringList { notRegular };
+    QTest::addRow("larger than 16 MiB")
+        << "huge.txt" << QByteArray()
+        << QStringList { "The firmware file is larger than 16 MiB, more than any device holds." };
     QTest::addRow("not TI-TXT") << "bad.txt" << QByteArray()
                                 << QStringList { invalid, "line 2: ZZ is not a hexadecimal number" };
     QTest::addRow("value above a byte")
@@ -422,9 +436,9 @@ void tst_Romwright::imageRefusedBeforeTheDevice_data()
         << QStringList { "Address 0x0200 lies outside the memory of the device (allowed: 0x4000-0xF7FF, "
                          "0x10000-0x23FF7).",
                untouched };
-    QTest::addRow("runs past the first range")
+    QTest::addRow("runs past the second range")
         << "straddle.txt" << QByteArray()
-        << QStringList { "Address 0xF800 lies outside the memory of the device (allowed: 0x4000-0xF7FF, "
+        << QStringList { "Address 0x23FF8 lies outside the memory of the device (allowed: 0x4000-0xF7FF, "
                          "0x10000-0x23FF7).",
                untouched };
 }
@@ -442,17 +456,22 @@ void tst_Romwright::imageRefusedBeforeTheDevice()
         { "bad.hex", ":02600000010200\n:00000001FF\n" },
         { "empty.txt", "q\n" },
         { "low.txt", "@0200\n01 02\nq\n" },
-        { "straddle.txt", "@6000\n01\n@F7F8\n01 02 03 04 05 06 07 08 09 0A\nq\n" },
+        { "straddle.txt", "@6000\n01\n@23FF0\n01 02 03 04 05 06 07 08 09 0A\nq\n" },
     };
     for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
         QFile file(m_Dir->filePath(it.key()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(it.value());
     }
+    QCOMPARE(::mkfifo(QFile::encodeName(m_Dir->filePath("fifo")).constData(), 0600), 0);
+    QFile huge(m_Dir->filePath("huge.txt"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(16 * 1024 * 1024 + 1));
+    huge.close();
 
     SilentLine line;
     Window w("Kamdel", flashCommand);
-    w.configure(line.path(), image.isEmpty() ? QString() : m_Dir->filePath(image));
+    w.configure(line.path(), image.isEmpty() || image.startsWith('/') ? image : m_Dir->filePath(image));
     w.pressFlash();
 
     QStringList expected { QString("Open serial port %1 (57600).").arg(portNameOf(line.path())) };
@@ -558,9 +577,8 @@ void tst_Romwright::cancelDuringWrite()
     QVERIFY(pressedAt >= 25);
     QVERIFY2(w.progress->value() < 100, qPrintable(QString::number(w.progress->value())));
     const QStringList lines = w.lines();
-    QCOMPARE(lines.mid(lines.size() - 6),
-        (QStringList { "Write device application code.", "Cannot flash device!", "Close serial port.",
-             "Flashing canceled!" }
+    QCOMPARE(lines.mid(lines.size() - 5),
+        (QStringList { "Write device application code.", "Close serial port.", "Flashing canceled." }
             + kNoApplication));
     QCOMPARE(w.status->text(), QString("Canceled"));
     QCOMPARE(w.buttons(), idle);
@@ -570,6 +588,91 @@ void tst_Romwright::cancelDuringWrite()
     const QStringList log = target.stop();
     QVERIFY2(log.filter("verdict ").value(0).startsWith("verdict app=invalid"), qPrintable(log.join('\n')));
     QVERIFY(log.filter(" jump ").isEmpty());
+    w.window->close();
+}
+
+void tst_Romwright::vectorAreaAsksFirst_data()
+{
+    QTest::addColumn<ModelRow>("row");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QStringList>("targetOptions");
+    QTest::addColumn<QStringList>("ending");
+    QTest::addColumn<QString>("status");
+
+    const QStringList written { "Jump to the application.", "Close serial port.", "Finished successfully!" };
+    for (const ModelRow& row : modelTable()) {
+        QTest::addRow("%s, Cancel", qPrintable(row.name))
+            << row << false << QStringList()
+            << QStringList { "Close serial port.", "Flashing canceled.", "The device was not changed." }
+            << "Canceled";
+        QTest::addRow("%s, written", qPrintable(row.name))
+            << row << true << QStringList() << written << "Flashing succeeded";
+    }
+    // What the question warns of: the boot loader refuses once the old
+    // application is gone.
+    QTest::addRow("written, boot loader guards itself")
+        << modelTable().first() << true << QStringList { "--guard-vectors" }
+        << (QStringList {
+                "Error: (-3b) unknown", "Cannot flash device!", "Close serial port.", "Finished with error!" }
+               + kNoApplication)
+        << "Error";
+}
+
+void tst_Romwright::vectorAreaAsksFirst()
+{
+    QFETCH(ModelRow, row);
+    QFETCH(bool, write);
+    QFETCH(QStringList, targetOptions);
+    QFETCH(QStringList, ending);
+    QFETCH(QString, status);
+
+    BslTargetRunner target(QStringList { "--model", row.name } + targetOptions);
+    QVERIFY(target.isReady());
+    const QList<sMemory> image = imageWithVectors(row);
+    QFile file(m_Dir->filePath("vectors.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(toTiTxt(image).toLatin1());
+    file.close();
+    Window w(row.name);
+    w.configure(target.link(), file.fileName());
+
+    QString question;
+    QString defaultButton;
+    int requestsWhenAsked = -1;
+    QTimer answer;
+    answer.setInterval(20);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != "vectorAreaQuestion")
+            return;
+        answer.stop();
+        question = box->text();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        requestsWhenAsked = w.lines().filter("Verify device.").size();
+        box->button(write ? QMessageBox::Yes : QMessageBox::Cancel)->click();
+    });
+    answer.start();
+    w.pressFlash();
+
+    const QString reason
+        = "The image writes 32 bytes at 0xFFE0-0xFFFF, above the application, where the boot "
+          "loader keeps the interrupt vectors. A boot loader that guards itself refuses them "
+          "and flashing fails after the erase; one that does not may be overwritten.";
+    QCOMPARE(question, reason + " Write them anyway?");
+    QCOMPARE(defaultButton, QString("Cancel"));
+    QCOMPARE(requestsWhenAsked, 0);
+    const QStringList lines = w.lines();
+    QCOMPARE(lines.mid(lines.size() - ending.size()), ending);
+    QCOMPARE(w.status->text(), status);
+    QCOMPARE(lines.contains("Warning: " + reason), write);
+    target.finish();
+    if (!write) {
+        QCOMPARE(target.requests(), QStringList());
+    } else if (targetOptions.isEmpty()) {
+        QVERIFY2(target.applicationValid(), qPrintable(target.verdict()));
+        QCOMPARE(target.digest(), expectedDigest(row, image));
+        QCOMPARE(target.vectorDigest(), expectedVectorDigest(image));
+    }
     w.window->close();
 }
 
@@ -696,7 +799,7 @@ void tst_Romwright::closeDuringRunAsks()
     if (stop) {
         QCOMPARE(finished.count(), 1);
         QVERIFY(!window->isVisible());
-        QCOMPARE(lines.mid(lines.size() - 3), QStringList { "Flashing canceled!" } + kNoApplication);
+        QCOMPARE(lines.mid(lines.size() - 3), QStringList { "Flashing canceled." } + kNoApplication);
         QVERIFY(log.filter("verdict ").value(0).startsWith("verdict app=invalid"));
         QTRY_VERIFY(watch.isNull());
     } else {

@@ -92,6 +92,9 @@ void tst_TiTxt::read_data()
     QTest::addRow("address beyond 24 bits") << "@1000000\n01\n" << false << QStringList {};
     QTest::addRow("address beyond 32 bits") << "@100000000\n01\n" << false << QStringList {};
     QTest::addRow("data running past 24 bits") << "@FFFFFF\n01 02\n" << false << QStringList {};
+    QTest::addRow("one endless token") << "@E000\n01 " + QString(1 << 20, 'A') + "\n"
+                                       << false << QStringList {};
+    QTest::addRow("one endless address") << "@" + QString(1 << 20, '1') + "\n01\n" << false << QStringList {};
     QTest::addRow("three bytes from FFFFFE")
         << QStringLiteral("@FFFFFE\n01 02 03\nq\n") << false << QStringList {};
 }

@@ -24,6 +24,10 @@ constexpr uint8_t AnswerJump = 0x55;
 constexpr uint8_t AnswerNotWritable = 0xC5;
 constexpr uint8_t AnswerUnknownCommand = 0xC6;
 
+// Above the application and below 64 KiB, on every model.
+constexpr uint32_t VectorFirst = 0xF800;
+constexpr uint32_t VectorLast = 0xFFFF;
+
 // The same rows as the flasher's model table, kept separately on purpose: the
 // target must not share the code it checks.
 constexpr BslTarget::Model Models[] = {
@@ -101,7 +105,7 @@ bool BslTarget::parseFault(const QString& text, Fault* fault)
 BslTarget::BslTarget(const Model& model, int fill)
     : m_Model(model)
 {
-    const uint32_t top = std::max(model.end, model.end2) + 1;
+    const uint32_t top = std::max({ model.end, model.end2, VectorLast }) + 1;
     m_Memory.resize(static_cast<int>(top));
     // Unless told otherwise the device holds an "old application": neither
     // erased nor zero, so a skipped erase or a lost block shows.
@@ -261,6 +265,8 @@ bool BslTarget::writable(uint32_t address) const
 {
     if (address >= m_Model.crcAddr && address <= m_Model.end)
         return true;
+    if (address >= VectorFirst && address <= VectorLast)
+        return !m_GuardVectors;
     return m_Model.start2 && address >= m_Model.start2 && address <= m_Model.end2;
 }
 
@@ -270,6 +276,8 @@ void BslTarget::erase()
     std::fill(memory + m_Model.crcAddr, memory + m_Model.end + 1, static_cast<char>(0xFF));
     if (m_Model.start2)
         std::fill(memory + m_Model.start2, memory + m_Model.end2 + 1, static_cast<char>(0xFF));
+    if (!m_GuardVectors)
+        std::fill(memory + VectorFirst, memory + VectorLast + 1, static_cast<char>(0xFF));
 }
 
 bool BslTarget::applicationValid(uint16_t* computed, uint16_t* stored) const
@@ -291,4 +299,9 @@ QByteArray BslTarget::writableImage() const
         image += m_Memory.mid(
             static_cast<int>(m_Model.start2), static_cast<int>(m_Model.end2 - m_Model.start2 + 1));
     return image;
+}
+
+QByteArray BslTarget::vectorArea() const
+{
+    return m_Memory.mid(static_cast<int>(VectorFirst), static_cast<int>(VectorLast - VectorFirst + 1));
 }

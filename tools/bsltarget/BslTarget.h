@@ -60,6 +60,9 @@ public:
     void setVersionAnswer(uint8_t answer) { m_VersionAnswer = answer; }
     void addFault(const Fault& fault) { m_Faults.append(fault); }
     void setCloseAfter(int requests) { m_CloseAfter = requests; }
+    // A boot loader whose own interrupt vectors lie in the vector area
+    // refuses writes there and keeps it through the erase.
+    void setGuardVectors(bool guard) { m_GuardVectors = guard; }
 
     // Feeds one received byte; returns true and fills `reply` when it ends a request.
     bool feed(uint8_t byte, Reply* reply);
@@ -67,6 +70,8 @@ public:
     bool applicationValid(uint16_t* computed, uint16_t* stored) const;
     // The writable area in address order: first range, then the second one.
     QByteArray writableImage() const;
+    // 0xF800-0xFFFF, written on request but outside the application check.
+    QByteArray vectorArea() const;
     int requests() const { return m_Requests; }
 
 private:
@@ -90,6 +95,7 @@ private:
     uint8_t m_VersionAnswer = 0xA1;
     QList<Fault> m_Faults;
     int m_CloseAfter = 0;
+    bool m_GuardVectors = false;
     int m_Requests = 0;
 
     State m_State = State::Header;

@@ -21,6 +21,10 @@
 //                           corrupt@N     request N takes effect, its answer
 //                                         arrives XORed with 0x5a
 //                         "N+" means request N and every later one.
+//   --guard-vectors       refuse writes to 0xF800-0xFFFF and keep that area
+//                         through the erase, as a boot loader whose own interrupt
+//                         vectors lie there does (otherwise the area is erased and
+//                         written like the application, but not checked)
 //   --close-after N       close the line after answering request N, then end
 //   --exit-after-jump     end after the jump request has been answered
 //   --dump FILE           at the end write the writable area (first range, then
@@ -33,13 +37,14 @@
 //   #1 version answer=a1
 //   #2 erase answer=00
 //   #3 write addr=006000 len=16 answer=00
-//   #9 write addr=00f800 len=2 refused=00f800 answer=c5
+//   #9 write addr=00e2fe len=2 refused=00e2fe answer=c5
 //   #10 jump app=valid crc=1d0f stored=1d0f answer=55
 //   #11 bad-header byte=12 answer=51      (also bad-length, bad-crc, bad-size, unknown)
 //   #12 version answer=none fault=silent  (injected faults are named)
 //   closed after request 12               (--close-after only)
 //   verdict app=valid crc=1d0f stored=1d0f
 //   digest sha256=<hex of SHA-256 over the bytes --dump writes>
+//   vectors sha256=<hex of SHA-256 over 0xF800-0xFFFF>
 //
 // It ends on SIGTERM or SIGINT (QProcess::terminate), after the jump with
 // --exit-after-jump, or after --close-after; the last two lines are printed
@@ -176,6 +181,9 @@ void finalLines(const BslTarget& target, Log& log, const QString& dumpPath)
     log.line(
         QStringLiteral("digest sha256=%1")
             .arg(QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex())));
+    log.line(QStringLiteral("vectors sha256=%1")
+                 .arg(QString::fromLatin1(
+                     QCryptographicHash::hash(target.vectorArea(), QCryptographicHash::Sha256).toHex())));
     if (!dumpPath.isEmpty()) {
         QFile dump(dumpPath);
         if (dump.open(QIODevice::WriteOnly))
@@ -214,6 +222,8 @@ int main(int argc, char* argv[])
         QStringLiteral("fault"), QStringLiteral("Inject a fault (repeatable)."), QStringLiteral("FAULT"));
     const QCommandLineOption closeOption(QStringLiteral("close-after"),
         QStringLiteral("Close the line after request N and end."), QStringLiteral("N"));
+    const QCommandLineOption guardOption(QStringLiteral("guard-vectors"),
+        QStringLiteral("Refuse writes to 0xF800-0xFFFF and keep it through the erase."));
     const QCommandLineOption exitOption(
         QStringLiteral("exit-after-jump"), QStringLiteral("End after answering the jump request."));
     const QCommandLineOption dumpOption(QStringLiteral("dump"),
@@ -221,7 +231,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption headlessOption(
         QStringLiteral("headless"), QStringLiteral("Log to standard output for tests."));
     parser.addOptions({ modelOption, baudOption, versionOption, fillOption, faultOption, closeOption,
-        exitOption, dumpOption, headlessOption });
+        guardOption, exitOption, dumpOption, headlessOption });
     parser.addPositionalArgument(
         QStringLiteral("link"), QStringLiteral("Path of the symlink to the serial line."));
     parser.process(app);
@@ -255,6 +265,7 @@ int main(int argc, char* argv[])
     BslTarget target(*model, fill);
     target.setVersionAnswer(static_cast<uint8_t>(versionAnswer));
     target.setCloseAfter(closeAfter);
+    target.setGuardVectors(parser.isSet(guardOption));
     for (const QString& text : parser.values(faultOption)) {
         BslTarget::Fault fault {};
         if (!BslTarget::parseFault(text, &fault))

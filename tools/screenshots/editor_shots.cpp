@@ -1,6 +1,8 @@
 // editor_shots: grabs PNG screenshots of the editor window for review: the
 // empty window, a document of each panel model with an LED frame selected,
-// the File menu with its Recent Files submenu open, and the About box.
+// the File menu with its Recent Files submenu open, and the About box; and,
+// as on a first start (no settings), a new document of each panel model and
+// the board with the keyboard's focus mark.
 //
 // Usage:
 //   editor_shots [output folder]        (default: the current folder)
@@ -9,7 +11,8 @@
 // and a display: run it under `xvfb-run -a` or with -platform offscreen.
 // Keeps its settings in a temporary folder, never beside the program.
 // Writes editor_empty.png, editor_zq-ring-a.png, editor_zq-ring-b.png,
-// editor_file_menu.png and editor_about.png.
+// editor_file_menu.png, editor_about.png, editor_new_zq-ring-a.png,
+// editor_new_zq-ring-b.png and editor_board_focus.png.
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
@@ -27,6 +30,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -86,6 +90,57 @@ void selectFrame(MainWindow& window)
         board->zoomFit();
 }
 
+void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(target, &release);
+}
+
+// The window as a first start opens it, with a new document of each model,
+// then the board after a few arrow keys, some LEDs switched on the way.
+bool firstStartShots(const QDir& out, const QString& iniPath)
+{
+    SettingsStore::setFileName(iniPath);
+    bool ok = true;
+    MainWindow window;
+    window.show();
+    window.activateWindow();
+    settle();
+    window.newDocument_KamdelPanel1();
+    settle(400);
+    ok &= save(window.grab(), out, QStringLiteral("editor_new_zq-ring-a.png"));
+    window.newDocument_KamdelPanel2();
+    settle(400);
+    ok &= save(window.grab(), out, QStringLiteral("editor_new_zq-ring-b.png"));
+
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    LedPanelView* board = document ? document->ledPanelView() : nullptr;
+    if (!board)
+        return false;
+    board->setFocus();
+    pressKey(board, Qt::Key_Right);
+    QKeyEvent shiftDown(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::sendEvent(board, &shiftDown);
+    for (int i = 0; i < 5; ++i)
+        pressKey(board, Qt::Key_Right, Qt::ShiftModifier);
+    QKeyEvent shiftUp(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(board, &shiftUp);
+    pressKey(board, Qt::Key_Up);
+    pressKey(board, Qt::Key_Space);
+    pressKey(board, Qt::Key_Up);
+    pressKey(board, Qt::Key_Right);
+    settle(400);
+    ok &= save(window.grab(), out, QStringLiteral("editor_board_focus.png"));
+
+    // Leave the settings file as it was: no close through the window.
+    window.setCurrentDocument(nullptr);
+    window.hide();
+    SettingsStore::close();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -118,6 +173,8 @@ int main(int argc, char* argv[])
         }
     }
 
+    bool ok = firstStartShots(out, work.filePath(QStringLiteral("FirstStart.ini")));
+
     const QString iniPath = work.filePath(QStringLiteral("KamdelEditor.ini"));
     {
         QSettings settings(iniPath, QSettings::IniFormat);
@@ -132,7 +189,6 @@ int main(int argc, char* argv[])
     }
     SettingsStore::setFileName(iniPath);
 
-    bool ok = true;
     {
         MainWindow window;
         window.show();

@@ -39,6 +39,35 @@ void tst_MarkupScanner::bounds_data()
         << "<!DOCTYPE r [<!ENTITY x '" + element(40) + "'>]><r/>" << false << true;
     QTest::addRow("head only stops after the first start tag") << "<r>" + element(40) << true << true;
     QTest::addRow("head only still checks the first start tag") << element(33) << true << false;
+    const auto state = [](const QByteArray& text) { return "<Led><state>" + text + "</state></Led>"; };
+    QTest::addRow("state of 64 characters") << state(QByteArray(64, '1')) << false << true;
+    QTest::addRow("state of 65 characters") << state(QByteArray(65, '1')) << false << false;
+    QTest::addRow("state of 64 references") << state(QByteArray("&#49;").repeated(64)) << false << true;
+    QTest::addRow("state of 64 two-byte characters")
+        << state(QByteArray("\xC3\xA9").repeated(64)) << false << true;
+    QTest::addRow("state of 65 characters in a section")
+        << state("<![CDATA[" + QByteArray(65, '1') + "]]>") << false << false;
+    QTest::addRow("state text around a child")
+        << state(QByteArray(33, '1') + "<b/>" + QByteArray(32, '1')) << false << false;
+    QTest::addRow("other element named like state")
+        << "<states>" + QByteArray(100, '1') + "</states>" << false << true;
+    QTest::addRow("states one after the other") << state(QByteArray(60, '1')).repeated(10) << false << true;
+    QTest::addRow("UTF-16 state of 64 characters") << QByteArray("<\0s\0t\0a\0t\0e\0>\0", 14)
+            + QByteArray("1\0", 2).repeated(64)
+            + QByteArray("<\0/\0", 4) << false << true;
+    const int most = MarkupScanner::MaxTextBytes;
+    QTest::addRow("text of 64 KiB") << "<r>" + QByteArray(most, 'x') + "</r>" << false << true;
+    QTest::addRow("text of 64 KiB and one byte")
+        << "<r>" + QByteArray(most + 1, 'x') + "</r>" << false << false;
+    QTest::addRow("texts of 40 KiB between elements")
+        << "<r>" + QByteArray(40000, 'x') + "<e/>" + QByteArray(40000, 'x') + "</r>" << false << true;
+    QTest::addRow("texts of 40 KiB between comments")
+        << "<r>" + QByteArray(40000, 'x') + "<!---->" + QByteArray(40000, 'x') + "</r>" << false << false;
+    QTest::addRow("comment of 64 KiB and one byte")
+        << "<!--" + QByteArray(most + 1, 'x') + "--><r/>" << false << false;
+    QTest::addRow("attribute value of 64 KiB and one byte")
+        << "<r a='" + QByteArray(most + 1, 'x') + "'/>" << false << false;
+    QTest::addRow("head only: blanks before the root") << QByteArray(most + 1, ' ') + "<r/>" << true << false;
     QTest::addRow("UTF-16 text") << QByteArray("<\0e\0 \0a\0=\0'\0x\0'\0/\0>\0", 20).repeated(70) << false << true;
 }
 

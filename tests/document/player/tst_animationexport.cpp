@@ -1,8 +1,12 @@
 #include "AnimationExport.h"
 #include "RingFrameImage.h"
+#include "SequenceFile.h"
 
 #include <QImageReader>
 #include <QtTest>
+
+#include <functional>
+#include <unistd.h>
 
 namespace {
 // An LED frame command with the given LEDs on, in the variant's bit order.
@@ -38,6 +42,8 @@ private slots:
     void gifShowsTheFrames();
     void pngShowsTheFrame();
     void refusals();
+    void exportsNeverWriteOverTheirSource_data();
+    void exportsNeverWriteOverTheirSource();
 };
 
 void tst_AnimationExport::frameCount_data()
@@ -147,6 +153,62 @@ void tst_AnimationExport::refusals()
     QVERIFY(!AnimationExport::writeGif(
         program({ { 1 } }, Stop, false), PanelProgram::Variant::LsbFirst, {}, unwritable, &error));
     QVERIFY(error.contains(unwritable));
+}
+
+using Export = std::function<bool(const QString& target, const QString& source, QString* error)>;
+Q_DECLARE_METATYPE(Export)
+
+void tst_AnimationExport::exportsNeverWriteOverTheirSource_data()
+{
+    QTest::addColumn<Export>("write");
+    QTest::addColumn<QString>("linkKind"); // how the target names the source
+    const Export gif = [](const QString& target, const QString& source, QString* error) {
+        AnimationExport::Options options;
+        options.source = source;
+        return AnimationExport::writeGif(
+            program({ { 1 } }, Stop, false), PanelProgram::Variant::LsbFirst, options, target, error);
+    };
+    const Export png = [](const QString& target, const QString& source, QString* error) {
+        return AnimationExport::writePng(AnimationExport::Leds(), 64, Top, target, error, source);
+    };
+    const Export sequence = [](const QString& target, const QString& source, QString* error) {
+        return SequenceFile::exportFrames({}, 192, target, error, source);
+    };
+    for (const char* kind : { "same name", "symbolic link", "hard link" }) {
+        QTest::addRow("animation, %s", kind) << gif << kind;
+        QTest::addRow("frame, %s", kind) << png << kind;
+        QTest::addRow("sequence, %s", kind) << sequence << kind;
+    }
+}
+
+// The editor's exports start beside the document and may be given its very
+// name: the document stays as it was and the message names the file.
+void tst_AnimationExport::exportsNeverWriteOverTheirSource()
+{
+    QFETCH(Export, write);
+    QFETCH(QString, linkKind);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("show.xml"));
+    const QByteArray document = "<LedPanelDocument version=\"1.0\"/>\n";
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(document);
+    file.close();
+    QString target = source;
+    if (linkKind == QLatin1String("symbolic link")) {
+        target = dir.filePath(QStringLiteral("link.gif"));
+        QVERIFY(QFile::link(source, target));
+    } else if (linkKind == QLatin1String("hard link")) {
+        target = dir.filePath(QStringLiteral("hard.gif"));
+        QCOMPARE(::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()), 0);
+    }
+    QString error;
+    QVERIFY(!write(target, source, &error));
+    QVERIFY2(error.contains(target) && error.contains(QStringLiteral("input file")), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), document);
+    // Any other name is written.
+    QVERIFY2(write(dir.filePath(QStringLiteral("other")), source, &error), qPrintable(error));
 }
 
 QTEST_MAIN(tst_AnimationExport)

@@ -3,16 +3,25 @@
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
+#include "Effects.h"
 #include "FrameEditor.h"
+#include "GenerateDialog.h"
 #include "KamdelPanel1.h"
 #include "LedCell.h"
 #include "LedPanelScene_Ring.h"
 #include "LedStatesCommand.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(EffectRequest)
 
 namespace {
 
@@ -76,6 +85,13 @@ private slots:
     void duplicate();
     void generateSpin_data();
     void generateSpin();
+    void insertFrames_data();
+    void insertFrames();
+    void generate_data();
+    void generate();
+    void generateRemembersParameters();
+    void generateDialog_data();
+    void generateDialog();
     void cleanup();
 };
 
@@ -171,21 +187,224 @@ void tst_FrameEditor::generateSpin()
     QFETCH(int, rings);
     QFETCH(Lit, expected);
 
-    FrameEditor::setSpinQuestion([&](QWidget*, FrameEditor::SpinRequest* request) {
-        *request = { step, rings };
+    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+        request->effect.kind = EffectRequest::Spin;
+        request->effect.step = step;
+        request->effect.ringMask = rings;
         return answered;
     });
     Document doc({ { 0 }, { 1, 48 }, { 2 } });
     doc.document.panelScene()->ledFrame(doc.frame(1));
     doc.select({ 1 });
-    doc.document.frameEditor()->generateSpin();
+    doc.document.frameEditor()->generate();
     QCOMPARE(doc.lit(), expected);
     QCOMPARE(doc.stack()->count(), answered ? 1 : 0);
 }
 
+void tst_FrameEditor::insertFrames_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("current"); // -1: none, -2: the Program itself
+    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<int>("firstNew");
+
+    QTest::addRow("after the shown frame") << 0 << -1 << Lit { { 0 }, { 7 }, { 8 }, { 1 }, { 2 } } << 1;
+    QTest::addRow("shown frame wins over the current row")
+        << 2 << 0 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
+    QTest::addRow("after the current frame") << -1 << 1 << Lit { { 0 }, { 1 }, { 7 }, { 8 }, { 2 } } << 2;
+    QTest::addRow("at the end of the current Program")
+        << -1 << -2 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
+    QTest::addRow("nothing shown: at the end of the Program")
+        << -1 << -1 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
+}
+
+void tst_FrameEditor::insertFrames()
+{
+    QFETCH(int, shown);
+    QFETCH(int, current);
+    QFETCH(Lit, expected);
+    QFETCH(int, firstNew);
+
+    Document doc({ { 0 }, { 1 }, { 2 } });
+    CommandTreeView* tree = doc.document.commandTreeView();
+    if (current >= 0)
+        tree->setCurrentIndex(doc.document.treeModel()->indexOf(doc.frame(current)));
+    else if (current == -2)
+        tree->setCurrentIndex(doc.document.treeModel()->indexOf(doc.program));
+    // After the tree: picking a frame there shows it on the board.
+    doc.document.panelScene()->ledFrame(shown >= 0 ? doc.frame(shown) : nullptr);
+    QVector<int> seven(192, 0);
+    QVector<int> eight(192, 0);
+    seven[7] = 1;
+    eight[8] = 1;
+
+    QCOMPARE(doc.document.frameEditor()->insertFrames({ seven, eight }, QStringLiteral("Generate Chase")), 2);
+    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.stack()->count(), 1);
+    QCOMPARE(doc.stack()->undoText(), QStringLiteral("Generate Chase"));
+    QCOMPARE(tree->currentItem(), doc.program->child(firstNew));
+    QCOMPARE(tree->selectionModel()->selectedRows().size(), 1);
+    doc.stack()->undo();
+    QCOMPARE(doc.lit(), (Lit { { 0 }, { 1 }, { 2 } }));
+    doc.stack()->redo();
+    QCOMPARE(doc.lit(), expected);
+}
+
+void tst_FrameEditor::generate_data()
+{
+    QTest::addColumn<EffectRequest>("effect");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("toFrame");
+    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<QString>("undoText");
+
+    EffectRequest chase;
+    chase.kind = EffectRequest::Chase;
+    chase.ringMask = 0x1;
+    chase.length = 2;
+    chase.step = 3;
+    chase.count = 2;
+    QTest::addRow("chase after the shown frame")
+        << chase << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 0, 1 }, { 3, 4 }, { 2 } } << "Generate Chase";
+    EffectRequest blink;
+    blink.kind = EffectRequest::Blink;
+    blink.times = 1;
+    blink.invert = false;
+    QTest::addRow("blink repeats the shown frame")
+        << blink << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 1, 48 }, {}, { 2 } } << "Generate Blink";
+    EffectRequest dissolve;
+    dissolve.kind = EffectRequest::Dissolve;
+    dissolve.count = 1;
+    QTest::addRow("dissolve to the picked frame")
+        << dissolve << int(Bottom) << 1 << Lit { { 0 }, { 1, 48 }, { 0 }, { 2 } } << "Generate Dissolve";
+    EffectRequest width5;
+    width5.kind = EffectRequest::Ripple;
+    width5.width = 5;
+    QTest::addRow("bad parameters add nothing")
+        << width5 << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 2 } } << QString();
+}
+
+void tst_FrameEditor::generate()
+{
+    QFETCH(EffectRequest, effect);
+    QFETCH(int, side);
+    QFETCH(int, toFrame);
+    QFETCH(Lit, expected);
+    QFETCH(QString, undoText);
+
+    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+        request->effect = effect;
+        request->toFrame = toFrame;
+        return true;
+    });
+    Document doc({ { 0 }, { 1, 48 }, { 2 } });
+    doc.document.panelScene()->setSide(eLedPanelSide(side));
+    doc.document.panelScene()->ledFrame(doc.frame(1));
+    doc.document.frameEditor()->generate();
+    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.stack()->undoText(), undoText);
+}
+
+void tst_FrameEditor::generateRemembersParameters()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QSettings settings(dir.filePath(QStringLiteral("editor.ini")), QSettings::IniFormat);
+    EffectRequest asked;
+    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+        asked = request->effect;
+        request->effect.kind = EffectRequest::Fill;
+        request->effect.start = 5;
+        request->effect.direction = 1;
+        request->effect.perFrame = 24;
+        return true;
+    });
+    {
+        Document doc({ { 0 } });
+        doc.document.panelScene()->setSide(Top);
+        doc.document.frameEditor()->setSettings(&settings);
+        doc.document.frameEditor()->generate();
+        QCOMPARE(doc.program->childCount(), 3);
+    }
+    // Another document, the other side: same kind, same numbers, and the
+    // fill keeps running the same way round as seen.
+    Document doc({ { 0 } });
+    doc.document.panelScene()->setSide(Bottom);
+    doc.document.frameEditor()->setSettings(&settings);
+    doc.document.frameEditor()->generate();
+    QCOMPARE(asked.kind, EffectRequest::Fill);
+    QCOMPARE(asked.start, 5);
+    QCOMPARE(asked.perFrame, 24);
+    QCOMPARE(asked.direction, -1);
+}
+
+void tst_FrameEditor::generateDialog_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("clockwise");
+    QTest::addColumn<int>("step");
+
+    QTest::addRow("clockwise from the top") << int(Top) << true << -2;
+    QTest::addRow("clockwise from the bottom") << int(Bottom) << true << 2;
+    QTest::addRow("counter-clockwise from the top") << int(Top) << false << 2;
+}
+
+void tst_FrameEditor::generateDialog()
+{
+    QFETCH(int, side);
+    QFETCH(bool, clockwise);
+    QFETCH(int, step);
+
+    GenerateDialog dialog;
+    dialog.setSide(eLedPanelSide(side));
+    dialog.setKind(EffectRequest::Chase);
+    auto* clockwiseBox = dialog.findChild<QCheckBox*>(QStringLiteral("chaseClockwiseCheckBox"));
+    auto* stepBox = dialog.findChild<QSpinBox*>(QStringLiteral("chaseStepSpinBox"));
+    auto* countBox = dialog.findChild<QSpinBox*>(QStringLiteral("chaseCountSpinBox"));
+    auto* ring1 = dialog.findChild<QCheckBox*>(QStringLiteral("ring1CheckBox"));
+    QVERIFY(clockwiseBox && stepBox && countBox && ring1);
+    QCOMPARE(ring1->text(), QStringLiteral("R2"));
+    clockwiseBox->setChecked(clockwise);
+    stepBox->setValue(2);
+    countBox->setValue(10);
+    ring1->setChecked(false);
+    QCOMPARE(dialog.request().step, step);
+    QCOMPARE(dialog.request().ringMask, 0xD);
+    QCOMPARE(dialog.frames().size(), 10);
+    QCOMPARE(dialog.frames(), Effects::chase(0xD, 4, 1, step, 10));
+
+    // The weight follows the frames; past the panel's memory it turns red.
+    dialog.setImageBytes(7700, 25);
+    QCOMPARE(dialog.weighedBytes(), 7950);
+    QVERIFY(!dialog.isOverCapacity());
+    countBox->setValue(20);
+    QCOMPARE(dialog.weighedBytes(), 8200);
+    QVERIFY(dialog.isOverCapacity());
+    auto* weight = dialog.findChild<QLabel*>(QStringLiteral("weightLabel"));
+    QVERIFY(weight->styleSheet().contains(QStringLiteral("#c00000")));
+
+    // The preview goes round the frames.
+    for (int k = 1; k <= 20; ++k) {
+        dialog.showNextFrame();
+        QCOMPARE(dialog.previewFrame(), k % 20);
+    }
+
+    // Frames that need a shown frame say so until there is one.
+    dialog.setKind(EffectRequest::Dissolve);
+    QVERIFY(!dialog.problem().isEmpty());
+    QVERIFY(dialog.frames().isEmpty());
+    QVector<int> lit(192, 1);
+    dialog.setFrames({ QVector<int>(192, 0), lit, QVector<int>(192, 0) }, 1);
+    QCOMPARE(dialog.toFrame(), 2);
+    QCOMPARE(dialog.problem(), QString());
+    QCOMPARE(dialog.frames().last(), lit);
+    dialog.setFrames({ QVector<int>(192, 0), lit }, 2);
+    QCOMPARE(dialog.toFrame(), 1);
+}
+
 void tst_FrameEditor::cleanup()
 {
-    FrameEditor::setSpinQuestion({});
+    FrameEditor::setGenerateQuestion({});
 }
 
 QTEST_MAIN(tst_FrameEditor)

@@ -6,15 +6,16 @@
 #include "LedItem.h"
 #include "LedPanelScene_Rectangle.h"
 #include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
 #include "ResetCommand.h"
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
-#include <QUndoStack>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtMath>
@@ -164,6 +165,9 @@ class tst_LedPanelScene : public QObject
     Q_OBJECT
 
 private slots:
+    void fastStroke_data();
+    void fastStroke();
+    void randomFastStrokes();
     void ringGeometry_data();
     void ringGeometry();
     void toolTips_data();
@@ -491,8 +495,8 @@ void tst_LedPanelScene::stroke_data()
         << QVector<int> {} << QVector<int> { 3, 4, 3 } << 1 << false << QVector<int> { 3, 4 };
     QTest::addRow("six-fold click") << QVector<int> {} << QVector<int> { 50 } << 6 << false
                                     << QVector<int> { 50, 58, 66, 74, 82, 90 };
-    QTest::addRow("two-fold mirrored drag")
-        << QVector<int> {} << QVector<int> { 1, 2 } << 2 << true << QVector<int> { 1, 2, 22, 23, 25, 26, 46, 47 };
+    QTest::addRow("two-fold mirrored drag") << QVector<int> {} << QVector<int> { 1, 2 } << 2 << true
+                                            << QVector<int> { 1, 2, 22, 23, 25, 26, 46, 47 };
 }
 
 void tst_LedPanelScene::stroke()
@@ -523,6 +527,119 @@ void tst_LedPanelScene::stroke()
     tree.edits.undoStack()->redo();
     drag(scene, { path.first() });
     QCOMPARE(tree.edits.undoStack()->count(), 2);
+}
+
+void tst_LedPanelScene::fastStroke_data()
+{
+    QTest::addColumn<Board>("board");
+    QTest::addColumn<QVector<QPoint>>("events"); // ring, position of each mouse event
+    QTest::addColumn<QVector<int>>("expected");
+
+    const auto range = [](int first, int last) {
+        QVector<int> leds;
+        for (int k = first; k <= last; ++k)
+            leds << k;
+        return leds;
+    };
+    const auto along = [](int ring, int first, int last, int step) {
+        QVector<QPoint> points;
+        for (int position = first; step > 0 ? position <= last : position >= last; position += step)
+            points << QPoint(ring, (position + 48) % 48);
+        return points;
+    };
+    QTest::addRow("inner ring, every third LED") << Panel1 << along(0, 0, 18, 3) << range(0, 18);
+    QTest::addRow("second ring backwards, every second LED")
+        << Panel1 << along(1, 20, 8, -2) << range(56, 68);
+    QTest::addRow("outer ring of the small board, every third LED")
+        << Panel2 << along(3, 10, 22, 3) << range(154, 166);
+    QTest::addRow("past the top") << Panel1 << along(2, 44, 50, 3) << (range(140, 143) + range(96, 98));
+    QTest::addRow("all rings in one move, straight up")
+        << Panel1 << QVector<QPoint> { { 0, 0 }, { 3, 0 } } << QVector<int> { 0, 48, 96, 144 };
+    QTest::addRow("all rings in one move, at 45 degrees")
+        << Panel2 << QVector<QPoint> { { 0, 6 }, { 3, 6 } } << QVector<int> { 6, 54, 102, 150 };
+    QTest::addRow("inward in one move, sideways")
+        << Panel1 << QVector<QPoint> { { 3, 12 }, { 0, 12 } } << QVector<int> { 12, 60, 108, 156 };
+}
+
+void tst_LedPanelScene::fastStroke()
+{
+    QFETCH(Board, board);
+    QFETCH(QVector<QPoint>, events);
+    QFETCH(QVector<int>, expected);
+    Tree tree;
+    LedStatesCommand* frame = tree.frame();
+    LedPanelScene_Ring scene(tree.device);
+    configure(scene, board);
+    scene.setEdits(&tree.edits);
+    scene.ledFrame(frame);
+    LedPanelView view;
+    view.setScene(&scene);
+    view.resize(800, 800);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    const auto at = [&](const QPoint& place) {
+        return view.mapFromScene(scene.ledItems().at(place.x() * 48 + place.y())->scenePos());
+    };
+    QWidget* viewport = view.viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(events.first()));
+    for (const QPoint& place : events.mid(1)) {
+        QMouseEvent move(QEvent::MouseMove, at(place), viewport->mapToGlobal(at(place)), Qt::NoButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(events.last()));
+
+    QVector<int> sorted = expected;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(litOf(frame), sorted);
+    QCOMPARE(tree.edits.undoStack()->count(), 1);
+    tree.edits.undoStack()->undo();
+    QVERIFY(litOf(frame).isEmpty());
+}
+
+void tst_LedPanelScene::randomFastStrokes()
+{
+    // Random drags along a ring, up to three LEDs between two events: the
+    // LEDs lit are exactly those from the first position to the last.
+    QRandomGenerator random(1812);
+    Tree tree;
+    LedStatesCommand* frame = tree.frame();
+    LedPanelScene_Ring scene(tree.device);
+    configure(scene, Panel1);
+    scene.setEdits(&tree.edits);
+    scene.ledFrame(frame);
+    LedPanelView view;
+    view.setScene(&scene);
+    view.resize(900, 900);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QWidget* viewport = view.viewport();
+    for (int round = 0; round < 40; ++round) {
+        const int ring = random.bounded(4);
+        const int direction = random.bounded(2) ? 1 : -1;
+        int position = random.bounded(48);
+        const auto at = [&](int p) {
+            return view.mapFromScene(scene.ledItems().at(ring * 48 + (p + 48) % 48)->scenePos());
+        };
+        QVector<int> expected { ring * 48 + (position + 48) % 48 };
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
+        for (int events = random.bounded(1, 6); events > 0; --events) {
+            const int next = position + direction * random.bounded(1, 4);
+            for (int p = position + direction; p != next + direction; p += direction)
+                expected << ring * 48 + (p + 96) % 48;
+            position = next;
+            QMouseEvent move(QEvent::MouseMove, at(position), viewport->mapToGlobal(at(position)),
+                Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
+        std::sort(expected.begin(), expected.end());
+        expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+        QCOMPARE(litOf(frame), expected);
+        tree.edits.undoStack()->undo();
+        QVERIFY(litOf(frame).isEmpty());
+    }
 }
 
 void tst_LedPanelScene::clickWithoutEdits()

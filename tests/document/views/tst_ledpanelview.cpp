@@ -6,6 +6,7 @@
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QContextMenuEvent>
@@ -103,6 +104,10 @@ private slots:
     void adjacentHints();
     void rightClickOpensMenu();
     void withoutPanelScene();
+    void keysMoveTheFocusMark_data();
+    void keysMoveTheFocusMark();
+    void spaceAndShiftPaint();
+    void screenReadersHearTheLed();
 };
 
 void tst_LedPanelView::zoomSteps_data()
@@ -439,6 +444,114 @@ void tst_LedPanelView::withoutPanelScene()
     QCOMPARE(ring.side(), Bottom);
     view.ledFrame(&frame);
     QCOMPARE(ring.shownFrame(), &frame);
+}
+
+void tst_LedPanelView::keysMoveTheFocusMark_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QPoint>("from"); // ring, position; both from 1
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QPoint>("to");
+
+    // Right goes clockwise as the side is seen: positions run clockwise
+    // on the bottom side and counter-clockwise on the top side.
+    QTest::addRow("bottom, right") << int(Bottom) << QPoint(1, 1) << int(Qt::Key_Right) << QPoint(1, 2);
+    QTest::addRow("bottom, left wraps") << int(Bottom) << QPoint(1, 1) << int(Qt::Key_Left) << QPoint(1, 48);
+    QTest::addRow("bottom, right wraps")
+        << int(Bottom) << QPoint(3, 48) << int(Qt::Key_Right) << QPoint(3, 1);
+    QTest::addRow("top, right") << int(Top) << QPoint(1, 1) << int(Qt::Key_Right) << QPoint(1, 48);
+    QTest::addRow("top, left") << int(Top) << QPoint(2, 5) << int(Qt::Key_Left) << QPoint(2, 6);
+    QTest::addRow("up goes outward") << int(Bottom) << QPoint(2, 17) << int(Qt::Key_Up) << QPoint(3, 17);
+    QTest::addRow("up stops at the outer ring")
+        << int(Top) << QPoint(4, 3) << int(Qt::Key_Up) << QPoint(4, 3);
+    QTest::addRow("down goes inward") << int(Top) << QPoint(3, 10) << int(Qt::Key_Down) << QPoint(2, 10);
+    QTest::addRow("down stops at the inner ring")
+        << int(Bottom) << QPoint(1, 3) << int(Qt::Key_Down) << QPoint(1, 3);
+    QTest::addRow("home") << int(Bottom) << QPoint(2, 17) << int(Qt::Key_Home) << QPoint(2, 1);
+    QTest::addRow("home on the top side") << int(Top) << QPoint(4, 30) << int(Qt::Key_Home) << QPoint(4, 1);
+}
+
+void tst_LedPanelView::keysMoveTheFocusMark()
+{
+    QFETCH(int, side);
+    QFETCH(QPoint, from);
+    QFETCH(int, key);
+    QFETCH(QPoint, to);
+    BoardFixture f;
+    f.scene.setPanel(eLedPanelSide(side), Image);
+    const auto led = [](const QPoint& place) { return (place.x() - 1) * 48 + place.y() - 1; };
+    f.scene.setFocusedLed(led(from));
+    QTest::keyClick(&f.view, Qt::Key(key));
+    QCOMPARE(f.scene.focusedLed(), led(to));
+    QVERIFY(f.scene.focusMark()->isVisible());
+    QCOMPARE(f.scene.focusMark()->pos(), f.scene.ledItems().at(led(to))->scenePos());
+    QCOMPARE(f.view.accessibleName(), QStringLiteral("Ring %1, position %2, off").arg(to.x()).arg(to.y()));
+    // Moving never changes an LED.
+    for (const LedCell* cell : f.frame->leds())
+        QCOMPARE(cell->value(), 0);
+}
+
+void tst_LedPanelView::spaceAndShiftPaint()
+{
+    BoardFixture f;
+    const auto lit = [&f] {
+        QVector<int> on;
+        for (int k = 0; k < f.frame->leds().size(); ++k) {
+            if (f.frame->leds().at(k)->value())
+                on << k;
+        }
+        return on;
+    };
+    // The first arrow only shows the mark, on the first LED.
+    QTest::keyClick(&f.view, Qt::Key_Right);
+    QCOMPARE(f.scene.focusedLed(), 0);
+    QVERIFY(lit().isEmpty());
+    f.scene.setSymmetry(2, false);
+    QTest::keyClick(&f.view, Qt::Key_Space);
+    QCOMPARE(lit(), (QVector<int> { 0, 24 }));
+    QTest::keyClick(&f.view, Qt::Key_Space);
+    QVERIFY(lit().isEmpty());
+
+    // Shift with arrows paints the LEDs left and reached; letting Shift go
+    // ends the stroke, so the next one starts from the LED's state.
+    f.scene.setSymmetry(1, false);
+    // QTest lets Shift go after every key; a hand holds it.
+    const auto shifted = [&f](Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier);
+        QApplication::sendEvent(&f.view, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::ShiftModifier);
+        QApplication::sendEvent(&f.view, &release);
+    };
+    QTest::keyPress(&f.view, Qt::Key_Shift);
+    shifted(Qt::Key_Right);
+    shifted(Qt::Key_Up);
+    shifted(Qt::Key_Right);
+    QVERIFY(f.scene.isPainting());
+    QTest::keyRelease(&f.view, Qt::Key_Shift);
+    QCOMPARE(lit(), (QVector<int> { 0, 1, 49, 50 }));
+    QVERIFY(!f.scene.isPainting());
+    QTest::keyClick(&f.view, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(lit(), (QVector<int> { 0, 1 }));
+    // Escape takes the mark away.
+    QTest::keyClick(&f.view, Qt::Key_Escape);
+    QCOMPARE(f.scene.focusedLed(), -1);
+    QVERIFY(!f.scene.focusMark()->isVisible());
+    QCOMPARE(f.view.accessibleName(), QStringLiteral("LED board"));
+}
+
+void tst_LedPanelView::screenReadersHearTheLed()
+{
+    BoardFixture f;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&f.view);
+    QVERIFY(board);
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("LED board"));
+    QVERIFY(!board->text(QAccessible::Description).isEmpty());
+    f.frame->leds().at(49)->setValue(1);
+    f.scene.setFocusedLed(48);
+    QTest::keyClick(&f.view, Qt::Key_Right);
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Ring 2, position 2, on"));
+    QTest::keyClick(&f.view, Qt::Key_Space);
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Ring 2, position 2, off"));
 }
 
 QTEST_MAIN(tst_LedPanelView)

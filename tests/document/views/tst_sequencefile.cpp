@@ -14,6 +14,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A document's tree as the tree view edits it: Device > Program holding
@@ -238,15 +240,22 @@ void tst_SequenceFile::badInputChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("refused");
-    QTest::addRow("empty file") << QByteArray() << false;
-    QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << false;
-    QTest::addRow("header only") << QByteArray("0,1,2\n") << false;
-    QTest::addRow("prose") << QByteArray("This is not a table at all.") << false;
+    QTest::addRow("empty file") << QByteArray() << true;
+    QTest::addRow("blank lines only") << QByteArray("\n\r\n  \n") << true;
+    QTest::addRow("header only") << QByteArray("0,1,2\n") << true;
+    QTest::addRow("byte order mark only") << QByteArray("\xEF\xBB\xBF") << true;
+    QTest::addRow("byte order mark and header") << QByteArray("\xEF\xBB\xBF"
+                                                              "0,1\r\n")
+                                                << true;
+    QTest::addRow("prose") << QByteArray("This is not a table at all.") << true;
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char((i * 37) & 0xFF));
     QTest::addRow("binary") << binary << true;
     QTest::addRow("missing file") << QByteArray("<missing>") << true;
+    // Opening a FIFO would block until a writer comes; a device never ends.
+    QTest::addRow("FIFO") << QByteArray("<fifo>") << true;
+    QTest::addRow("endless device") << QByteArray("<device>") << true;
     // Rows, but not a single number among them: taking them would only turn
     // LEDs off.
     QTest::addRow("prose over several lines") << QByteArray("Dear diary,\ntoday, nothing.\nThe end\n") << true;
@@ -262,8 +271,15 @@ void tst_SequenceFile::badInputChangesNothing()
     Tree tree;
     tree.first->leds()[7]->setValue(1);
     QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
-    const QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
-                                              : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
+    QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
+                                        : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
+    if (bytes == "<device>")
+        path = QStringLiteral("/dev/zero");
+    if (bytes == "<fifo>") {
+        path = m_dir.filePath("sequence.fifo");
+        QFile::remove(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     QString error;
     const int rows = SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error);
     QCOMPARE(rows, refused ? -1 : 0);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Everything one generated effect needs, whatever asks for it (the editor's
+// dialog or the command line). Each kind reads only its own fields; the
+// others keep their values so that switching kinds loses nothing.
+struct EffectRequest
+{
+    enum Kind
+    {
+        Spin,
+        Chase,
+        Fill,
+        Ripple,
+        Blink,
+        Dissolve,
+        Twinkle,
+    };
+    static constexpr int KindCount = Twinkle + 1;
+
+    Kind kind = Chase;
+    int ringMask = 0xF; // bit r: ring r, bit 0 the innermost
+    int step = 1; // spin, chase: positions per frame, the sign is the sense
+    int length = 4; // chase
+    int heads = 1;
+    int count = 48; // chase, dissolve, twinkle
+    int start = 0; // fill
+    int direction = 1; // +1 or -1
+    int perFrame = 1;
+    bool thenEmpty = false;
+    bool outward = true; // ripple
+    int width = 1;
+    bool bounce = false;
+    int times = 3; // blink
+    bool invert = false;
+    int density = 20; // twinkle, percent
+    quint32 seed = 1; // dissolve, twinkle
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "EffectRequest.h"
+#include "kamdeldocument_export.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// Animated patterns built from a few numbers. Frames hold 192 values in
+// panel order (ring k / 48, position k mod 48; 0 off, 1 on); LEDs outside the
+// selected rings stay off. A bad parameter yields no frames, and
+// problem() says which.
+namespace Effects {
+
+constexpr int MaxFrames = 2000;
+
+// Comet-like runs: `heads` equal runs of `length` LEDs, moved by `step`
+// positions per frame.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> chase(int ringMask, int length, int heads, int step, int count);
+// A run growing from `start` by `perFrame` LEDs per frame, position numbers
+// rising with `direction` +1 and falling with -1; with `thenEmpty` it then
+// shrinks the same way until the rings are dark.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> fill(
+    int ringMask, int start, int direction, int perFrame, bool thenEmpty);
+// A band of `width` whole rings moving out (or in) one ring per frame, and
+// back with `bounce`.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> ripple(bool outward, int width, bool bounce);
+// `frame`, then dark (or its inverse), `times` over.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> blink(const QVector<int>& frame, int times, bool invert);
+// From `from` to `to`, the differing LEDs switching in an order shuffled by
+// `seed`; the last frame equals `to`.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> dissolve(
+    const QVector<int>& from, const QVector<int>& to, int count, quint32 seed);
+// Random sparkle: every LED of the rings on with `density` percent chance,
+// frame by frame.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> twinkle(int ringMask, int density, int count, quint32 seed);
+
+// The frames of `request`; `shown` is the frame Spin turns and Blink
+// repeats, `to` where Dissolve ends (from `shown`).
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> generate(
+    const EffectRequest& request, const QVector<int>& shown, const QVector<int>& to = {});
+// Why generate() would give no frames; empty when it gives some.
+KAMDELDOCUMENT_EXPORT QString problem(
+    const EffectRequest& request, const QVector<int>& shown, const QVector<int>& to = {});
+
+// "Spin", "Chase", ... as the menus and the history name them, and the
+// lower-case word the command line and the settings use.
+KAMDELDOCUMENT_EXPORT QString kindText(EffectRequest::Kind kind);
+KAMDELDOCUMENT_EXPORT QString kindKey(EffectRequest::Kind kind);
+// False for a word that names no kind.
+KAMDELDOCUMENT_EXPORT bool kindFromKey(const QString& key, EffectRequest::Kind* kind);
+
+} // namespace Effects

@@ -1,0 +1,98 @@
+// generate_shots: grabs PNG screenshots of Frame > Generate... for review:
+// the dialog with a two-headed chase on the outer rings playing in its
+// preview, and the editor after OK with the new frames selected and the Edit
+// menu naming the step it undoes.
+//
+// Usage:
+//   generate_shots [output folder]        (default: the current folder)
+//
+// Needs the board pictures beside this program and a display: run it under
+// `xvfb-run -a` or with -platform offscreen. Writes generate_dialog.png and
+// generate_inserted.png.
+
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "GenerateDialog.h"
+#include "KamdelDocument.h"
+#include "LedCell.h"
+#include "LedPanelScene_Ring.h"
+#include "LedPanelView.h"
+#include "LedStatesCommand.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "SettingsStore.h"
+#include "ShotFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace ShotFiles;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tollmark"));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QTemporaryDir settings;
+    SettingsStore::setFileName(settings.filePath(QStringLiteral("KamdelEditor.ini")));
+
+    MainWindow window;
+    window.resize(1100, 760);
+    window.show();
+    window.newDocument_KamdelPanel1();
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    AbstractTreeItem* program = document->deviceItem()->child(0);
+    for (int i = 0; i < 3; ++i) {
+        auto* frame = new LedStatesCommand;
+        for (int k = 0; k < 48; k += 4)
+            frame->leds().at(k + i)->setValue(1);
+        document->edits()->appendItem(frame, program);
+    }
+    CommandTreeView* tree = document->commandTreeView();
+    tree->expandAll();
+    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(1)));
+    settle();
+    document->ledPanelView()->zoomFit();
+
+    bool ok = true;
+    QTimer::singleShot(300, &window, [&] {
+        auto* dialog = qobject_cast<GenerateDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ok = false;
+            return;
+        }
+        dialog->findChild<QComboBox*>(QStringLiteral("kindComboBox"))->setCurrentIndex(EffectRequest::Chase);
+        dialog->findChild<QCheckBox*>(QStringLiteral("ring0CheckBox"))->setChecked(false);
+        dialog->findChild<QCheckBox*>(QStringLiteral("ring1CheckBox"))->setChecked(false);
+        dialog->findChild<QComboBox*>(QStringLiteral("chaseHeadsComboBox"))
+            ->setCurrentText(QStringLiteral("2"));
+        dialog->findChild<QSpinBox*>(QStringLiteral("chaseLengthSpinBox"))->setValue(6);
+        dialog->findChild<QSpinBox*>(QStringLiteral("chaseStepSpinBox"))->setValue(2);
+        dialog->findChild<QSpinBox*>(QStringLiteral("chaseCountSpinBox"))->setValue(24);
+        for (int i = 0; i < 5; ++i)
+            dialog->showNextFrame();
+        settle();
+        ok &= save(dialog, out, QStringLiteral("generate_dialog.png"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();
+    settle();
+
+    MainMenu* bar = window.mainMenu();
+    auto* editMenu = bar->findChild<QMenu*>(QStringLiteral("menu_Edit"));
+    editMenu->popup(bar->mapToGlobal(bar->actionGeometry(editMenu->menuAction()).bottomLeft()));
+    settle();
+    ok &= save(composite(window, { editMenu }), out, QStringLiteral("generate_inserted.png"));
+    editMenu->hide();
+    return ok ? 0 : 1;
+}
