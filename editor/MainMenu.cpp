@@ -4,6 +4,7 @@
 #include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
+#include "HelpMenu.h"
 #include "KamdelDocument.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
@@ -11,6 +12,7 @@
 #include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
+#include "ViewMenu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -69,6 +71,9 @@ MainMenu::MainMenu(QWidget* parent)
     connectActions();
     createMenus();
     createToolBars();
+    // The tool bars exist only now.
+    if (auto* view = qobject_cast<ViewMenu*>(viewMenu))
+        view->rebuild();
 }
 
 MainMenu::~MainMenu() = default;
@@ -247,8 +252,8 @@ void MainMenu::createMenus()
 
     createFrameMenu();
 
-    viewMenu = addMenu(tr("&View"));
-    viewMenu->setObjectName(QStringLiteral("menu_View"));
+    viewMenu = new ViewMenu(mainWindow, this);
+    addMenu(viewMenu);
 
     controlMenu = addMenu(tr("&Control"));
     controlMenu->setObjectName(QStringLiteral("menu_Control"));
@@ -270,8 +275,9 @@ void MainMenu::createMenus()
     toolsMenu->addSeparator();
     toolsMenu->addAction(updateFirmwareAction);
 
-    QMenu* helpMenu = addMenu(tr("&Help"));
-    helpMenu->setObjectName(QStringLiteral("menu_Help"));
+    QMenu* helpMenu = new HelpMenu(mainWindow, this);
+    addMenu(helpMenu);
+    helpMenu->addSeparator();
     helpMenu->addAction(aboutAction);
 }
 

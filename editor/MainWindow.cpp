@@ -6,6 +6,7 @@
 #include "CommandTreeModel.h"
 #include "CommandTreeView.h"
 #include "DocumentEdits.h"
+#include "DropHandler.h"
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
 #include "FrameEditor.h"
@@ -18,6 +19,7 @@
 #include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
+#include "PanelPortChoice.h"
 #include "PanelWriter.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
@@ -73,6 +75,9 @@ MainWindow::MainWindow(QWidget* parent)
     updateWindowTitle();
     recovery = new RecoveryStore(this);
     connect(recovery, &RecoveryStore::recoveredChanged, this, &MainWindow::updateWindowTitle);
+    // The report pane only shows what the editor reports.
+    ui->textEdit->setReadOnly(true);
+    new DropHandler(this, ui->textEdit);
 
     writeProgress->setObjectName(QStringLiteral("progressBar_Write"));
     writeProgress->setFormat(tr("%v of %m blocks"));
@@ -104,7 +109,9 @@ MainWindow::MainWindow(QWidget* parent)
             5000);
     });
 
-    serialPort->setPortName(SettingsStore::string(PortNameKey, QStringLiteral("COM1")));
+    startPortName = PanelPortChoice::startName(
+        QString(), SettingsStore::string(PortNameKey, QString()), PanelPortChoice::detectedNames());
+    serialPort->setPortName(startPortName);
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
 
     // Animate runs at the playback speed chosen, so that a show can be
@@ -172,7 +179,7 @@ void MainWindow::restoreGeometryFromSettings()
 void MainWindow::updateWindowTitle()
 {
     if (!currentDocument) {
-        setWindowTitle(tr("Segmented LED panel editor"));
+        setWindowTitle(tr("Segmented LED Panel Editor"));
         return;
     }
     QString name = currentDocument->fileName() + QStringLiteral("[*]");
@@ -180,9 +187,9 @@ void MainWindow::updateWindowTitle()
     if (recovery && recovery->isRecovered(currentDocument))
         name += tr(" (recovered)");
     if (currentDocument->filePath().isEmpty())
-        setWindowTitle(tr("Segmented LED panel editor  -  %1").arg(name));
+        setWindowTitle(tr("Segmented LED Panel Editor  -  %1").arg(name));
     else
-        setWindowTitle(tr("Segmented LED panel editor  -  %1  (%2)").arg(name, currentDocument->filePath()));
+        setWindowTitle(tr("Segmented LED Panel Editor  -  %1  (%2)").arg(name, currentDocument->filePath()));
 }
 
 void MainWindow::setCurrentDocument(AbstractDocument* document)
@@ -493,7 +500,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 
     recentFiles()->saveRecentFiles(SettingsStore::settings());
-    SettingsStore::setValue(PortNameKey, serialPort->portName());
+    if (serialPort->portName() != startPortName)
+        SettingsStore::setValue(PortNameKey, serialPort->portName());
     SettingsStore::setValue(PositionKey, pos());
     SettingsStore::setValue(SizeKey, size());
     SettingsStore::sync();
@@ -552,6 +560,21 @@ void MainWindow::showAbout()
 
 // Panel link
 
+void MainWindow::setPortForThisRun(const QString& portName)
+{
+    serialPort->setPortName(portName);
+    startPortName = serialPort->portName();
+}
+
+bool MainWindow::checkPortIsSet()
+{
+    if (!serialPort->portName().trimmed().isEmpty())
+        return true;
+    showWarning(tr("No panel port is set: choose one in Tools > Serial port setup."));
+    setupSerialPort();
+    return false;
+}
+
 void MainWindow::sendCommandWord(PanelCommand::Word word)
 {
     if (serialPort->isOpen()) {
@@ -559,6 +582,8 @@ void MainWindow::sendCommandWord(PanelCommand::Word word)
         return;
     }
 
+    if (!checkPortIsSet())
+        return;
     serialPort->clearError();
     if (!serialPort->open(QIODevice::ReadWrite)) {
         showWarning(tr("Cannot connect to serial port %1!").arg(serialPort->portName()));
@@ -609,6 +634,8 @@ void MainWindow::animate(bool checked)
         return;
     }
     if (!serialPort->isOpen()) {
+        if (!checkPortIsSet())
+            return;
         serialPort->clearError();
         if (!serialPort->open(QIODevice::ReadWrite)) {
             showWarning(tr("Cannot connect to serial port %1!").arg(serialPort->portName()));
@@ -649,6 +676,8 @@ void MainWindow::compileAndWrite()
         return;
     }
 
+    if (!checkPortIsSet())
+        return;
     serialPort->clearError();
     if (!serialPort->open(QIODevice::ReadWrite)) {
         showWarning(tr("Cannot connect to serial port %1 (%2)!")

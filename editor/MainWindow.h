@@ -58,6 +58,10 @@ public:
     // Open does; names are taken relative to the current folder.
     void openFiles(const QStringList& paths);
 
+    // Links the panel through `portName` for this run; closing the window
+    // keeps the stored port unless the user chooses another one meanwhile.
+    void setPortForThisRun(const QString& portName);
+
 private slots:
     void updateWindowTitle();
 
@@ -126,6 +130,8 @@ private:
     void reportWriteFailure();
     void showWriteProgress(int blocksSent, int blocksTotal);
     void sayNoDocument(const QString& text);
+    // True when a port is set; otherwise says so and opens the port dialog.
+    bool checkPortIsSet();
     // Shows the side remembered for the document's panel model and
     // remembers the side the user picks.
     void followBoardSide(KamdelDocument* document);
@@ -144,6 +150,9 @@ private:
     QList<QMetaObject::Connection> documentConnections;
     QTimer animationTimer;
     std::unique_ptr<QSerialPort> serialPort;
+    // The port the link started on without the user choosing it in this
+    // run: it is stored only once the user picks another.
+    QString startPortName;
     RecoveryStore* recovery = nullptr;
     // Set while a program goes out block by block; events are processed
     // between the blocks, so the panel handlers must not interleave.

@@ -40,16 +40,25 @@ int main(int argc, char* argv[])
     // The desktop passes the documents to open, as the file manager does on
     // a double click.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Segmented LED panel editor"));
+    parser.setApplicationDescription(QStringLiteral("Segmented LED Panel Editor"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"), QStringLiteral("Documents to open."), QStringLiteral("[files...]"));
+    // A panel met for one session (a virtual panel, a borrowed adapter)
+    // must not replace the port the user set up.
+    const QCommandLineOption portOption(QStringLiteral("port"),
+        QStringLiteral("The panel's serial port for this run only; the port chosen in Tools > Serial port "
+                       "setup stays stored."),
+        QStringLiteral("port"));
+    parser.addOption(portOption);
     parser.process(*app);
 
     int result = 0;
     {
         MainWindow window;
+        if (parser.isSet(portOption))
+            window.setPortForThisRun(parser.value(portOption));
         window.show();
         // Once the window is on screen, so that a message about a bad file
         // is centred on it; copies left by a crash are offered first, since

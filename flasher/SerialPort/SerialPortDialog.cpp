@@ -3,6 +3,7 @@
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -49,6 +50,30 @@ bool naturalLess(const QString& a, const QString& b)
     return a < b; // COM01 and COM1: keep a fixed order
 }
 
+constexpr int DetailsRole = Qt::UserRole + 1;
+
+// The list shows each port with what the system tells of it, while the edit
+// field, the completer and OK keep to the bare name (the edit role).
+class PortListModel : public QStandardItemModel
+{
+public:
+    using QStandardItemModel::QStandardItemModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const QVariant name = QStandardItemModel::data(index, role);
+        if (role != Qt::DisplayRole)
+            return name;
+        const QString details = QStandardItemModel::data(index, DetailsRole).toString();
+        return details.isEmpty() ? name : QVariant(QStringLiteral("%1  (%2)").arg(name.toString(), details));
+    }
+};
+
+int findPort(const QComboBox* box, const QString& name)
+{
+    return box->findData(name, Qt::EditRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
 void addBaudRates(QComboBox* box)
 {
     static const int rates[] = { 128000, 115200, 76800, 57600, 38400, 33600, 28800, 19200, 14400, 9600, 4800,
@@ -72,6 +97,7 @@ SerialPortDialog::SerialPortDialog(QSerialPort* serialPort, QWidget* parent)
     Q_ASSERT(m_pSerialPort);
 
     ui->setupUi(this);
+    ui->comboBox_Port->setModel(new PortListModel(ui->comboBox_Port));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     fillSelectors();
@@ -138,10 +164,25 @@ QStringList SerialPortDialog::availablePortNames() const
     return names;
 }
 
+QMap<QString, SerialPortDialog::PortDetails> SerialPortDialog::portDetails() const
+{
+    QMap<QString, PortDetails> details;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : ports)
+        details.insert(info.portName(), { info.description(), info.serialNumber() });
+    return details;
+}
+
+QStringList SerialPortDialog::sortedPortNames(QStringList names)
+{
+    std::sort(names.begin(), names.end(), naturalLess);
+    return names;
+}
+
 void SerialPortDialog::refresh()
 {
-    QStringList names = availablePortNames();
-    std::sort(names.begin(), names.end(), naturalLess);
+    const QStringList names = sortedPortNames(availablePortNames());
+    const QMap<QString, PortDetails> details = portDetails();
 
     const QString selected = ui->comboBox_Port->currentText();
     // A detected port that went away gives way to the first one left; a typed
@@ -149,8 +190,18 @@ void SerialPortDialog::refresh()
     const bool chosenByHand = !selected.trimmed().isEmpty() && !m_DetectedNames.contains(selected);
     m_DetectedNames = names;
     ui->comboBox_Port->clear();
-    ui->comboBox_Port->addItems(names);
-    int index = ui->comboBox_Port->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    for (const QString& name : names) {
+        const PortDetails found = details.value(name);
+        QStringList parts;
+        if (!found.description.trimmed().isEmpty())
+            parts << found.description.trimmed();
+        if (!found.serialNumber.trimmed().isEmpty())
+            parts << tr("serial %1").arg(found.serialNumber.trimmed());
+        ui->comboBox_Port->addItem(name);
+        ui->comboBox_Port->setItemData(
+            ui->comboBox_Port->count() - 1, parts.join(QStringLiteral(", ")), DetailsRole);
+    }
+    int index = findPort(ui->comboBox_Port, selected);
     if (index < 0 && chosenByHand) {
         ui->comboBox_Port->insertItem(0, selected);
         index = 0;
@@ -168,7 +219,7 @@ void SerialPortDialog::show()
     // A port that is not detected (a symbolic link, a virtual boot loader)
     // is still the one in use: show it at the top rather than nothing.
     const QString current = m_pSerialPort->portName();
-    int index = ui->comboBox_Port->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = findPort(ui->comboBox_Port, current);
     if (index < 0 && !current.isEmpty()) {
         ui->comboBox_Port->insertItem(0, current);
         index = 0;

@@ -3,6 +3,7 @@
 #include "romwright_export.h"
 
 #include <QDialog>
+#include <QMap>
 #include <QStringList>
 
 #include <memory>
@@ -30,13 +31,25 @@ public:
     // edit leaves nothing behind.
     void show();
 
+    // The ports in the order the list shows them: COM2 before COM10.
+    static QStringList sortedPortNames(QStringList names);
+
 public slots:
     void refresh();
     void accept() override;
 
 protected:
+    struct PortDetails
+    {
+        QString description;
+        QString serialNumber;
+    };
+
     // The ports present on the system; a test can present its own list.
     virtual QStringList availablePortNames() const;
+    // What the system tells of them, by port name, so that two adapters of
+    // the same kind can be told apart.
+    virtual QMap<QString, PortDetails> portDetails() const;
 
 private:
     void fillSelectors();

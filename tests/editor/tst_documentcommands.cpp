@@ -156,7 +156,7 @@ void tst_DocumentCommands::newDocument()
     QVERIFY(document->filePath().isEmpty());
     QVERIFY(!document->isModified());
     QCOMPARE(window.windowTitle(),
-        QStringLiteral("Segmented LED panel editor  -  %1[*]").arg(document->fileName()));
+        QStringLiteral("Segmented LED Panel Editor  -  %1[*]").arg(document->fileName()));
     QCOMPARE(window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentWidget(), document);
 
     // The next new document of the same model counts on.
@@ -228,7 +228,7 @@ void tst_DocumentCommands::openDocument()
     QCOMPARE(window.recentFiles()->files(), QStringList({ canonical(path), "/older/file.xml" }));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document loaded"));
     QCOMPARE(window.windowTitle(),
-        QStringLiteral("Segmented LED panel editor  -  %1[*]  (%2)")
+        QStringLiteral("Segmented LED Panel Editor  -  %1[*]  (%2)")
             .arg(QFileInfo(path).fileName(), canonical(path)));
     QVERIFY(window.warnings.isEmpty());
     QVERIFY(m_libraryMessages.isEmpty());
@@ -264,7 +264,7 @@ void tst_DocumentCommands::openUnknownFile()
     QVERIFY(!current.isNull());
     QCOMPARE(window.document(), current.data());
     QVERIFY(window.recentFiles()->files().isEmpty());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  kept.xml[*]"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED Panel Editor  -  kept.xml[*]"));
 }
 
 void tst_DocumentCommands::openCancelled()
@@ -583,7 +583,7 @@ void tst_DocumentCommands::saveAsDocument()
         writable ? QStringList { canonical(document->saveAnswer) } : QStringList());
     if (writable)
         QCOMPARE(window.windowTitle(),
-            QStringLiteral("Segmented LED panel editor  -  saved-as.txt[*]  (%1)")
+            QStringLiteral("Segmented LED Panel Editor  -  saved-as.txt[*]  (%1)")
                 .arg(canonical(document->saveAnswer)));
 }
 
@@ -617,12 +617,12 @@ void tst_DocumentCommands::saveAsLibraryDocument()
         QCOMPARE(window.recentFiles()->files(), QStringList { canonical(path) });
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Document saved"));
         QCOMPARE(window.windowTitle(),
-            QStringLiteral("Segmented LED panel editor  -  %1[*]  (%2)")
+            QStringLiteral("Segmented LED Panel Editor  -  %1[*]  (%2)")
                 .arg(QFileInfo(path).fileName(), canonical(path)));
     } else {
         QVERIFY(!QFile::exists(path));
         QVERIFY(window.recentFiles()->files().isEmpty());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  %1[*]").arg(name));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED Panel Editor  -  %1[*]").arg(name));
     }
 }
 
@@ -636,7 +636,7 @@ void tst_DocumentCommands::libraryDocumentMarksWindow()
     QVERIFY(QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, true)));
     QVERIFY(window.isWindowModified());
     document->setFileName(QStringLiteral("renamed.xml"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED panel editor  -  renamed.xml[*]"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED Panel Editor  -  renamed.xml[*]"));
     emit document->log(QStringLiteral("from the document"));
     QCOMPARE(window.findChild<QTextEdit*>(QStringLiteral("textEdit"))->toPlainText(),
         QStringLiteral("from the document"));
@@ -819,8 +819,8 @@ void tst_DocumentCommands::closeDocument()
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Close"))->isEnabled(), !closes);
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_SaveAs"))->isEnabled(), !closes);
     QCOMPARE(window.windowTitle(),
-        closes ? QStringLiteral("Segmented LED panel editor")
-               : QStringLiteral("Segmented LED panel editor  -  closing.xml[*]"));
+        closes ? QStringLiteral("Segmented LED Panel Editor")
+               : QStringLiteral("Segmented LED Panel Editor  -  closing.xml[*]"));
     QCOMPARE(window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->count(), closes ? 0 : 1);
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QtTest>
 
 #include <pty.h>
@@ -15,12 +16,24 @@ namespace {
 class ListedPortsDialog : public SerialPortDialog
 {
 public:
+    using SerialPortDialog::PortDetails;
     using SerialPortDialog::SerialPortDialog;
     QStringList ports;
+    QMap<QString, PortDetails> details;
 
 protected:
     QStringList availablePortNames() const override { return ports; }
+    QMap<QString, PortDetails> portDetails() const override { return details; }
 };
+
+// The texts of the drop-down list, as the user reads them.
+QStringList listTexts(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->model()->index(i, box->modelColumn()).data(Qt::DisplayRole).toString();
+    return texts;
+}
 
 QStringList entries(const QComboBox* box)
 {
@@ -117,6 +130,9 @@ private slots:
     void cancelWritesNothing_data();
     void cancelWritesNothing();
     void okReopensAnOpenPort();
+    void listShowsDescriptionAndSerial_data();
+    void listShowsDescriptionAndSerial();
+    void systemPortsShowTheirDetails();
 };
 
 void tst_SerialPortDialog::cleanup()
@@ -547,6 +563,78 @@ void tst_SerialPortDialog::okReopensAnOpenPort()
     QVERIFY(port.isOpen());
     QCOMPARE(port.openMode(), QIODevice::ReadWrite);
     QCOMPARE(port.baudRate(), 115200);
+}
+
+void tst_SerialPortDialog::listShowsDescriptionAndSerial_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("serialNumber");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("description and serial") << "FT232R USB UART"
+                                            << "A50285BI"
+                                            << "ttyUSB0  (FT232R USB UART, serial A50285BI)";
+    QTest::addRow("description only") << "MSP430 boot loader"
+                                      << ""
+                                      << "ttyUSB0  (MSP430 boot loader)";
+    QTest::addRow("serial only") << ""
+                                 << "0001"
+                                 << "ttyUSB0  (serial 0001)";
+    QTest::addRow("blanks trimmed") << " CP2102 "
+                                    << " 77 "
+                                    << "ttyUSB0  (CP2102, serial 77)";
+    QTest::addRow("nothing known") << ""
+                                   << ""
+                                   << "ttyUSB0";
+    QTest::addRow("blanks only") << "  "
+                                 << " "
+                                 << "ttyUSB0";
+}
+
+void tst_SerialPortDialog::listShowsDescriptionAndSerial()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, serialNumber);
+    QFETCH(QString, shown);
+    QSerialPort port;
+    port.setPortName(QStringLiteral("ttyUSB0"));
+    ListedPortsDialog dialog(&port, nullptr);
+    dialog.ports = QStringList { "ttyUSB0", "ttyS0" };
+    dialog.details.insert(QStringLiteral("ttyUSB0"), { description, serialNumber });
+    dialog.show();
+    auto* box = dialog.findChild<QComboBox*>("comboBox_Port");
+    QCOMPARE(listTexts(box), (QStringList { "ttyS0", shown }));
+    // The field, the list's own entries and OK keep to the bare name.
+    QCOMPARE(box->currentText(), QStringLiteral("ttyUSB0"));
+    QCOMPARE(entries(box), (QStringList { "ttyS0", "ttyUSB0" }));
+    box->setCurrentIndex(0);
+    QCOMPARE(box->currentText(), QStringLiteral("ttyS0"));
+    QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_Refresh"), Qt::LeftButton);
+    QCOMPARE(box->currentText(), QStringLiteral("ttyS0"));
+    box->setCurrentIndex(1);
+    QTest::mousePress(dialog.findChild<QPushButton*>("pushButton_OK"), Qt::LeftButton);
+    QCOMPARE(port.portName(), QStringLiteral("ttyUSB0"));
+}
+
+void tst_SerialPortDialog::systemPortsShowTheirDetails()
+{
+    QSerialPortInfo described;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (!info.description().trimmed().isEmpty() || !info.serialNumber().trimmed().isEmpty())
+            described = info;
+    }
+    if (described.isNull())
+        QSKIP("no port on this machine reports a description or a serial number");
+    QSerialPort port;
+    SerialPortDialog dialog(&port, nullptr);
+    dialog.show();
+    auto* box = dialog.findChild<QComboBox*>("comboBox_Port");
+    const int row = box->findData(described.portName(), Qt::EditRole);
+    QVERIFY(row >= 0);
+    const QString text = listTexts(box).at(row);
+    QVERIFY(text.startsWith(described.portName()));
+    QVERIFY(text.contains(described.description().trimmed()));
+    QVERIFY(text.contains(described.serialNumber().trimmed()));
+    dialog.reject();
 }
 
 QTEST_MAIN(tst_SerialPortDialog)

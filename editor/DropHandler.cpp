@@ -1,0 +1,288 @@
+#include "DropHandler.h"
+
+#include "AbstractTreeItem.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DocumentEdits.h"
+#include "KamdelDocument.h"
+#include "KamdelPanel1.h"
+#include "KamdelPanel2.h"
+#include "LedStatesCommand.h"
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "SequenceFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTextCodec>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+// Well above the largest sequence a document can take; a larger file is
+// refused before it is read into memory.
+constexpr qint64 MaxSequenceBytes = 64 * 1024 * 1024;
+
+bool isCommand(const AbstractTreeItem* item)
+{
+    switch (item->type()) {
+    case AbstractTreeItem::LedStates:
+    case AbstractTreeItem::Call:
+    case AbstractTreeItem::Return:
+    case AbstractTreeItem::Reset:
+    case AbstractTreeItem::Stop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isList(const AbstractTreeItem* item)
+{
+    return item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function;
+}
+
+AbstractTreeItem* firstProgram(AbstractTreeItem* item)
+{
+    if (!item)
+        return nullptr;
+    if (item->type() == AbstractTreeItem::Program)
+        return item;
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (AbstractTreeItem* found = firstProgram(item->child(i)))
+            return found;
+    }
+    return nullptr;
+}
+
+// The window only reads what is dropped: a file manager told of a move
+// would delete the user's file once the drop is done.
+void acceptAsCopy(QDropEvent* event)
+{
+    if (event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool hasWideByteOrderMark(const QByteArray& head)
+{
+    return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
+}
+} // namespace
+
+DropHandler::DropHandler(MainWindow* window, QWidget* reportPane)
+    : QObject(window)
+    , window(window)
+    , reportPane(reportPane)
+{
+    window->setAcceptDrops(true);
+    // The pane would otherwise take dropped text into the report.
+    if (reportPane)
+        reportPane->setAcceptDrops(false);
+    window->installEventFilter(this);
+}
+
+DropHandler::~DropHandler() = default;
+
+DropHandler::Kind DropHandler::kindOf(const QMimeData* data, QString* path)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return Kind::Other;
+    const QString fileName = data->urls().first().toLocalFile();
+    if (path)
+        *path = fileName;
+    if (!QFileInfo(fileName).isFile())
+        return Kind::Other;
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return Kind::Sequence;
+    if (KamdelPanel1::isValid_XML(fileName) || KamdelPanel2::isValid_XML(fileName))
+        return Kind::Document;
+    return Kind::Other;
+}
+
+bool DropHandler::overReportPane(const QPoint& windowPosition) const
+{
+    if (!reportPane || !reportPane->isVisible())
+        return false;
+    QWidget* target = window->childAt(windowPosition);
+    return target && (target == reportPane || reportPane->isAncestorOf(target));
+}
+
+QString DropHandler::announcement(Kind kind, const QString& path) const
+{
+    const QString name = QFileInfo(path).fileName();
+    switch (kind) {
+    case Kind::Document:
+        return tr("Drop to open %1.").arg(name);
+    case Kind::Sequence:
+        return qobject_cast<KamdelDocument*>(window->document())
+            ? tr("Drop to add the frames of %1 after the current frame.").arg(name)
+            : tr("Open or create a document first to add the frames of %1.").arg(name);
+    case Kind::Other:
+        break;
+    }
+    return tr("The window takes a panel document (.xml) to open, or a sequence file (.csv) whose frames "
+              "go after the current frame.");
+}
+
+bool DropHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != window)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter: {
+        auto* enter = static_cast<QDragEnterEvent*>(event);
+        if (overReportPane(enter->pos())) {
+            enter->ignore();
+            return true;
+        }
+        pendingPath.clear();
+        pendingKind = kindOf(enter->mimeData(), &pendingPath);
+        window->statusBar()->showMessage(announcement(pendingKind, pendingPath));
+        acceptAsCopy(enter);
+        return true;
+    }
+    case QEvent::DragMove: {
+        auto* move = static_cast<QDragMoveEvent*>(event);
+        if (overReportPane(move->pos()))
+            move->ignore();
+        else
+            acceptAsCopy(move);
+        return true;
+    }
+    case QEvent::DragLeave:
+        window->statusBar()->clearMessage();
+        return true;
+    case QEvent::Drop: {
+        auto* dropped = static_cast<QDropEvent*>(event);
+        window->statusBar()->clearMessage();
+        if (overReportPane(dropped->pos())) {
+            dropped->ignore();
+            return true;
+        }
+        QString path;
+        const Kind kind = kindOf(dropped->mimeData(), &path);
+        acceptAsCopy(dropped);
+        if (dropped->isAccepted())
+            drop(kind, path);
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+void DropHandler::drop(Kind kind, const QString& path)
+{
+    switch (kind) {
+    case Kind::Document:
+        window->openDocument(path);
+        return;
+    case Kind::Sequence: {
+        auto* document = qobject_cast<KamdelDocument*>(window->document());
+        if (!document) {
+            MessageBoxes::warning(window, QCoreApplication::applicationName(), announcement(kind, path));
+            return;
+        }
+        QString error;
+        const int added = insertSequence(document, path, &error);
+        if (added < 0) {
+            MessageBoxes::warning(window, QCoreApplication::applicationName(), error);
+            return;
+        }
+        window->statusBar()->showMessage(
+            tr("Added %1 LED frames from %2.").arg(added).arg(QDir::toNativeSeparators(path)), 5000);
+        return;
+    }
+    case Kind::Other:
+        break;
+    }
+    const QString what = path.isEmpty()
+        ? tr("This cannot be dropped here.")
+        : tr("%1 cannot be dropped here.").arg(QDir::toNativeSeparators(path));
+    MessageBoxes::warning(window, QCoreApplication::applicationName(),
+        what + QLatin1Char('\n') + announcement(Kind::Other, QString()));
+}
+
+int DropHandler::insertSequence(KamdelDocument* document, const QString& fileName, QString* error)
+{
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    const auto fail = [error](const QString& text) {
+        if (error)
+            *error = text;
+        return -1;
+    };
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("Cannot read file %1:\n%2.").arg(shownName, file.errorString()));
+    if (file.size() > MaxSequenceBytes)
+        return fail(tr("%1 is too large for a sequence file.").arg(shownName));
+    const QByteArray bytes = file.readAll();
+    // A NUL byte never stands in a text table unless the text is UTF-16,
+    // which starts with its byte order mark.
+    if (!hasWideByteOrderMark(bytes) && bytes.contains('\0'))
+        return fail(tr("%1 is not a sequence file.").arg(shownName));
+    const QString text
+        = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForName("UTF-8"))->toUnicode(bytes);
+    QVector<QVector<int>> frames;
+    if (!SequenceFile::readFramesText(text, LedStatesCommand::LedCount, &frames))
+        return fail(tr("%1 is not a sequence file.").arg(shownName));
+
+    CommandTreeView* view = document->commandTreeView();
+    DocumentEdits* edits = document->edits();
+    CommandTreeModel* model = document->treeModel();
+    if (!view || !edits || !model)
+        return fail(tr("The document takes no frames."));
+    AbstractTreeItem* current = view->currentItem();
+    AbstractTreeItem* container = nullptr;
+    int row = 0;
+    if (current && isList(current)) {
+        container = current;
+        row = current->childCount();
+    } else if (current && isCommand(current) && current->parentItem()) {
+        container = current->parentItem();
+        row = current->row() + 1;
+    } else {
+        container = firstProgram(model->root());
+        row = container ? container->childCount() : 0;
+    }
+    if (!container)
+        return fail(tr("The document has no program to take the frames."));
+
+    AbstractTreeItem* last = nullptr;
+    int added = 0;
+    edits->beginStep(tr("Import Sequence"));
+    for (const QVector<int>& leds : qAsConst(frames)) {
+        // The frame takes its values before it enters the tree: the step
+        // then only holds the placement.
+        auto frame = std::make_unique<LedStatesCommand>();
+        const auto& cells = frame->leds();
+        for (int k = 0; k < cells.size() && k < leds.size(); ++k)
+            cells.at(k)->setValue(leds.at(k));
+        edits->insertItem(row, frame.get(), container);
+        // A list that takes no more frames keeps those it has room for.
+        if (frame->parentItem() != container)
+            break;
+        last = frame.release();
+        ++row;
+        ++added;
+    }
+    edits->endStep();
+    if (last) {
+        view->expand(model->indexOf(container));
+        view->selectionModel()->setCurrentIndex(
+            model->indexOf(last), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    return added;
+}

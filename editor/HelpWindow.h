@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The user guide, shown from the copy compiled into the program, so that it
+// matches the program's version and needs no network.
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    ~HelpWindow() override;
+
+    QTextBrowser* browser() const { return textBrowser; }
+
+    // The guide's first page in the program's resources.
+    static QString guidePath();
+
+private:
+    QTextBrowser* textBrowser;
+};
