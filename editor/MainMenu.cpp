@@ -1,5 +1,6 @@
 #include "MainMenu.h"
 
+#include "CommandTreeMenu.h"
 #include "CommandTreeView.h"
 #include "DocumentEdits.h"
 #include "FrameEditor.h"
@@ -179,6 +180,8 @@ void MainMenu::createPlaybackActions(QObject* windowSide)
         action->setChecked(speed == PlaybackController::DefaultFramesPerSecond);
         speedGroup->addAction(action);
     }
+    importAnimationAction = makeAction(this, QStringLiteral("action_ImportAnimation"), tr("Import animation..."),
+        tr("Add the frames of an animated GIF or of pictures after the current frame"));
     exportAnimationAction = makeAction(this, QStringLiteral("action_ExportAnimation"),
         tr("Export animation..."), tr("Save the program as an animated GIF"));
     exportFrameAction = makeAction(this, QStringLiteral("action_ExportFrame"), tr("Export frame as PNG..."),
@@ -211,6 +214,7 @@ void MainMenu::connectActions()
     connect(speedGroup, &QActionGroup::triggered, mainWindow,
         [this](QAction* action) { mainWindow->setPlaybackSpeed(action->data().toInt()); });
     connect(mainWindow->playback(), &PlaybackController::playingChanged, playAction, &QAction::setChecked);
+    connect(importAnimationAction, &QAction::triggered, mainWindow, &MainWindow::importAnimation);
     connect(exportAnimationAction, &QAction::triggered, mainWindow, &MainWindow::exportAnimation);
     connect(exportFrameAction, &QAction::triggered, mainWindow, &MainWindow::exportFrame);
 }
@@ -228,6 +232,7 @@ void MainMenu::createMenus()
     fileMenu->addAction(saveAsAction);
     fileMenu->addAction(closeAction);
     fileMenu->addSeparator();
+    fileMenu->addAction(importAnimationAction);
     fileMenu->addAction(exportAnimationAction);
     fileMenu->addAction(exportFrameAction);
     fileMenu->addSeparator();
@@ -438,6 +443,7 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
     hostedDocument = kamdelDocument;
     // Nothing to export or write without a document.
+    importAnimationAction->setEnabled(kamdelDocument != nullptr);
     exportAnimationAction->setEnabled(kamdelDocument != nullptr);
     exportFrameAction->setEnabled(kamdelDocument != nullptr);
     compileAndWriteAction->setEnabled(kamdelDocument != nullptr && !(mainWindow && mainWindow->isWriting()));
@@ -447,9 +453,12 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     if (LedPanelView* board = kamdelDocument->ledPanelView())
         board->addAction(playAction);
     // Counts of imported and exported frames, and the tree's other notes.
-    if (mainWindow)
+    if (mainWindow) {
         connections << connect(kamdelDocument->commandTreeView(), &CommandTreeView::showMessage,
             mainWindow->statusBar(), &QStatusBar::showMessage);
+        connections << connect(kamdelDocument->commandTreeView()->menu()->importAnimationAction(),
+            &QAction::triggered, mainWindow, &MainWindow::importAnimation);
+    }
     return connections
         + QList<QMetaObject::Connection> {
               connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),

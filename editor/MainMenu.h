@@ -94,6 +94,7 @@ private:
     QAction* stepAction = nullptr;
     QAction* stopPlaybackAction = nullptr;
     QActionGroup* speedGroup = nullptr;
+    QAction* importAnimationAction = nullptr;
     QAction* exportAnimationAction = nullptr;
     QAction* exportFrameAction = nullptr;
 

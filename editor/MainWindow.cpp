@@ -10,6 +10,7 @@
 #include "ExportAnimationDialog.h"
 #include "FileDialogs.h"
 #include "FrameEditor.h"
+#include "ImportAnimationDialog.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
@@ -761,6 +762,21 @@ void MainWindow::setPlaybackSpeed(int framesPerSecond)
 }
 
 // Export
+
+void MainWindow::importAnimation()
+{
+    auto* document = qobject_cast<KamdelDocument*>(currentDocument);
+    if (!document) {
+        sayNoDocument(tr("No document is open: there is nothing to import into."));
+        return;
+    }
+    QString message;
+    const int frames = ImportAnimationDialog::importInto(document, this, &message);
+    if (frames < 0)
+        showWarning(message);
+    else if (frames > 0)
+        statusBar()->showMessage(tr("%1 frames imported").arg(frames), 5000);
+}
 
 void MainWindow::exportAnimation()
 {

@@ -95,6 +95,8 @@ public slots:
     void stepPlayback();
     void stopPlayback();
     void setPlaybackSpeed(int framesPerSecond);
+    // Frames from an animated GIF or pictures, after the current frame.
+    void importAnimation();
     void exportAnimation();
     void exportFrame();
     void updateMemoryGauge();

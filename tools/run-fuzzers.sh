@@ -38,6 +38,7 @@ dictionary_of() {
         sequence) echo tests/fuzz/dict/sequence.dict ;;
         titxt) echo tests/fuzz/dict/titxt.dict ;;
         intelhex) echo tests/fuzz/dict/intelhex.dict ;;
+        gif_import) echo tests/fuzz/dict/gif.dict ;;
     esac
 }
 

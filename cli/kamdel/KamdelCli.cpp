@@ -3,6 +3,7 @@
 #include "AnimationExport.h"
 #include "DeviceItem.h"
 #include "GenerateCommand.h"
+#include "ImportCommand.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "LowLatencyGuard.h"
@@ -44,6 +45,8 @@ const char* const Commands = "Commands:\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
                              "  generate FILE KIND -o OUT.xml [options]\n"
                              "                               add an effect's frames (generate --help)\n"
+                             "  import FILE PICTURE... -o OUT.xml [--threshold PERCENT] [--invert]\n"
+                             "         [--side top|bottom] [--first N] [--frames N] [--after N]\n"
                              "'-' as an output is standard output, as IN.csv standard input.\n"
                              "Exit status: 0 success, 1 the line, the panel or an output failed, 2 a bad or\n"
                              "too large input file, 3 the port cannot be opened, 4 canceled, 64 wrong usage\n"
@@ -159,6 +162,8 @@ int KamdelCli::usage(const QString& message)
 int KamdelCli::run(const QStringList& arguments)
 {
     // Effects take options of their own.
+    if (arguments.value(1) == QLatin1String("import"))
+        return ImportCommand(*this).run(arguments);
     if (arguments.value(1) == QLatin1String("generate"))
         return GenerateCommand(m_out, m_err, [this](const QString& file) {
             return load(file);
@@ -278,6 +283,15 @@ std::unique_ptr<KamdelDocument> KamdelCli::load(const QString& file)
         return nullptr;
     }
     return document;
+}
+
+bool KamdelCli::save(KamdelDocument* document, const QString& output)
+{
+    MessageCatcher problems;
+    if (document->save(output))
+        return true;
+    printError(problems.text().isEmpty() ? tr("cannot write %1").arg(output) : problems.text());
+    return false;
 }
 
 QByteArray KamdelCli::compiled(KamdelDocument* document)

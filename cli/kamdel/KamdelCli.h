@@ -12,7 +12,8 @@ class KamdelDocument;
 class QCommandLineParser;
 
 // The `kamdel` program: loads a document and runs one of the editor's steps
-// on it (info, compile, play, write, reset, next, gif, csv) without a window.
+// on it (info, compile, play, write, reset, next, gif, csv, import) without a
+// window.
 class KamdelCli
 {
     Q_DECLARE_TR_FUNCTIONS(KamdelCli)
@@ -34,6 +35,8 @@ public:
     int run(const QStringList& arguments);
 
 private:
+    friend class ImportCommand;
+
     int info(const QString& file, bool json);
     int compile(const QString& file, const QString& output, bool ignoreCapacity);
     int play(const QString& file, int steps);
@@ -50,6 +53,8 @@ private:
 
     // The document in `file`, or none with the reason printed.
     std::unique_ptr<KamdelDocument> load(const QString& file);
+    // Writes the document; false with the reason printed.
+    bool save(KamdelDocument* document, const QString& output);
     QByteArray compiled(KamdelDocument* document);
     int usage(const QString& message);
     void print(const QString& text);

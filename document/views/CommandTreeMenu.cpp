@@ -43,6 +43,8 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
     m_sequenceSeparator = addSeparator();
     m_importSequenceAction = addAction(tr("Import sequence..."));
     connect(m_importSequenceAction, &QAction::triggered, m_view, &CommandTreeView::importSequence);
+    m_importAnimationAction = addAction(tr("Import animation..."));
+    m_importAnimationAction->setObjectName(QStringLiteral("action_TreeImportAnimation"));
     m_exportSequenceAction = addAction(tr("Export sequence..."));
     connect(m_exportSequenceAction, &QAction::triggered, m_view, &CommandTreeView::exportSequence);
 }
@@ -134,5 +136,6 @@ void CommandTreeMenu::prepare(const AbstractTreeItem* item)
     m_pasteFramesAction->setVisible(appendShown);
     m_sequenceSeparator->setVisible(sequences);
     m_importSequenceAction->setVisible(sequences);
+    m_importAnimationAction->setVisible(sequences);
     m_exportSequenceAction->setVisible(sequences);
 }

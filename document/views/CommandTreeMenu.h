@@ -34,6 +34,9 @@ public:
     QAction* pasteFramesAction() const { return m_pasteFramesAction; }
     QAction* importSequenceAction() const { return m_importSequenceAction; }
     QAction* exportSequenceAction() const { return m_exportSequenceAction; }
+    // Shown with the sequence entries; the window that hosts the document
+    // binds it to its animation import.
+    QAction* importAnimationAction() const { return m_importAnimationAction; }
 
     // Whether "Reset" is offered under "Append"; the panel types allow it.
     bool resetAllowed() const { return m_resetAllowed; }
@@ -59,5 +62,6 @@ private:
     QAction* m_sequenceSeparator = nullptr;
     QAction* m_importSequenceAction = nullptr;
     QAction* m_exportSequenceAction = nullptr;
+    QAction* m_importAnimationAction = nullptr;
     bool m_resetAllowed = false;
 };

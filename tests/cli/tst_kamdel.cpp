@@ -140,6 +140,9 @@ private slots:
     void writeToSeveralPanels_data();
     void writeToSeveralPanels();
 
+    void importPictures_data();
+    void importPictures();
+
 private:
     QString file(const QString& name, const QString& version, const QStringList& commands);
     QTemporaryDir dir;
@@ -795,6 +798,127 @@ void tst_Kamdel::writeToSeveralPanels()
             qPrintable(logged.first()));
         QVERIFY2(logged.first().contains(QStringLiteral(",") + expected), qPrintable(logged.first()));
     }
+}
+
+// The LED lines `play` prints for frames with the given LEDs on.
+static QByteArray played(const QList<QVector<int>>& frames)
+{
+    QByteArray out;
+    for (int i = 0; i < frames.size(); ++i) {
+        QByteArray bits(192, '0');
+        for (int led : frames.at(i))
+            bits[led] = '1';
+        out += "frame " + QByteArray::number(i + 1) + ' ' + bits + '\n';
+    }
+    return out + "hold STOP\n";
+}
+
+void tst_Kamdel::importPictures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QByteArray>("frames");
+
+    // Three frames drawn by the GIF export from the top, and read back.
+    const QVector<int> a { 0, 1, 2, 60, 191 };
+    const QVector<int> b { 47, 48, 100, 150 };
+    const QVector<int> c { 5 };
+    const QString source = file(QStringLiteral("import-source.xml"), PanelB,
+        { DocumentFiles::frame(a), DocumentFiles::frame(b), DocumentFiles::frame(c), DocumentFiles::stop() });
+    const QString gif = dir.filePath(QStringLiteral("import.gif"));
+    QCOMPARE(kamdel({ "gif", source, gif, "--side", "top", "--size", "160" }).status, 0);
+    const QString target = file(
+        QStringLiteral("import-target.xml"), PanelA, { DocumentFiles::frame({ 7 }), DocumentFiles::stop() });
+    const QString text = dir.filePath(QStringLiteral("notes.gif"));
+    DocumentFiles::write(text, QStringLiteral("not a picture"));
+    QFile whole(gif);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QString cut = dir.filePath(QStringLiteral("cut.gif"));
+    QFile part(cut);
+    QVERIFY(part.open(QIODevice::WriteOnly));
+    part.write(whole.readAll().left(int(whole.size() / 2)));
+    part.close();
+    const QString out = dir.filePath(QStringLiteral("imported.xml"));
+    QVector<int> notC;
+    for (int led = 0; led < 192; ++led) {
+        if (!c.contains(led))
+            notC << led;
+    }
+
+    QTest::addRow("after the last frame") << QStringList { "import", target, gif, "-o", out, "--side", "top" }
+                                          << 0 << QString() << played({ { 7 }, a, b, c });
+    QTest::addRow("first, one frame, at the start") << QStringList { "import", target, gif, "-o", out,
+        "--side", "top", "--after", "0", "--first", "2", "--frames", "1" }
+                                                    << 0 << QString() << played({ b, { 7 } });
+    QTest::addRow("inverted after frame 1") << QStringList { "import", target, gif, "-o", out, "--side",
+        "top", "--first", "3", "--invert", "--after", "1" }
+                                            << 0 << QString() << played({ { 7 }, notC });
+    QTest::addRow("everything lit at 0 percent")
+        << QStringList { "import", target, gif, "-o", out, "--threshold", "0", "--frames", "1", "--after",
+               "0" }
+        << 0 << QString()
+        << played({ QVector<int>(), { 7 } }).replace(QByteArray(192, '0'), QByteArray(192, '1'));
+    QTest::addRow("no output") << QStringList { "import", target, gif } << 64 << "-o" << QByteArray();
+    QTest::addRow("no picture") << QStringList { "import", target, "-o", out } << 64 << "picture"
+                                << QByteArray();
+    QTest::addRow("threshold over 100") << QStringList { "import", target, gif, "-o", out, "--threshold",
+        "101" } << 64 << "--threshold" << QByteArray();
+    QTest::addRow("odd side") << QStringList { "import", target, gif, "-o", out, "--side", "left" } << 64
+                              << "--side" << QByteArray();
+    QTest::addRow("frame 0") << QStringList { "import", target, gif, "-o", out, "--first", "0" } << 64
+                             << "--first" << QByteArray();
+    QTest::addRow("no frames") << QStringList { "import", target, gif, "-o", out, "--frames", "0" } << 64
+                               << "--frames" << QByteArray();
+    QTest::addRow("past the picture's frames")
+        << QStringList { "import", target, gif, "-o", out, "--first", "3", "--frames", "2" } << 64
+        << "hold 3 frames" << QByteArray();
+    QTest::addRow("after a frame not there") << QStringList { "import", target, gif, "-o", out, "--after",
+        "2" } << 64 << "has 1 frames" << QByteArray();
+    QTest::addRow("unknown option") << QStringList { "import", target, gif, "-o", out, "--colour" } << 64
+                                    << "colour" << QByteArray();
+    QTest::addRow("not a picture") << QStringList { "import", target, text, "-o", out } << 2
+                                   << "not a picture" << QByteArray();
+    QTest::addRow("truncated") << QStringList { "import", target, cut, "-o", out } << 2 << "truncated"
+                               << QByteArray();
+    QTest::addRow("no document") << QStringList { "import", dir.filePath("none.xml"), gif, "-o", out } << 2
+                                 << "none.xml" << QByteArray();
+    QTest::addRow("output not writable")
+        << QStringList { "import", target, gif, "-o", dir.filePath("no/such/dir.xml") } << 1 << "dir.xml"
+        << QByteArray();
+    QTest::addRow("output is the document")
+        << QStringList { "import", target, gif, "-o", target } << 64 << "import-target.xml" << QByteArray();
+    QTest::addRow("output is the picture")
+        << QStringList { "import", target, gif, "-o", gif } << 64 << "import.gif" << QByteArray();
+}
+
+// What the document plays after the import; nothing is written when the
+// import is refused.
+void tst_Kamdel::importPictures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    QFETCH(QByteArray, frames);
+    const QString out = arguments.value(arguments.indexOf(QStringLiteral("-o")) + 1);
+    if (out != arguments.value(1) && out != arguments.value(2))
+        QFile::remove(out);
+    const Run run = kamdel(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromLocal8Bit(run.err).contains(reason), run.err.constData());
+    if (status != 0) {
+        // Nothing written, and an input named as the output left as it was.
+        if (out == arguments.value(1))
+            QVERIFY(contents(out).contains("<LedStates>"));
+        else if (out == arguments.value(2))
+            QVERIFY(contents(out).startsWith("GIF89a"));
+        else
+            QVERIFY(!QFile::exists(out) || !arguments.contains(QStringLiteral("-o")));
+        return;
+    }
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(
+        kamdel({ QStringLiteral("play"), out, QStringLiteral("--steps"), QStringLiteral("20") }).out, frames);
 }
 
 QTEST_MAIN(tst_Kamdel)

@@ -566,7 +566,7 @@ void tst_RomwrightParallel::interruptCancelsEveryPort()
     for (int i = 0; i < 2; ++i) {
         QVERIFY2(
             summaryOf(result.out, labels.at(i)).startsWith("canceled, "), qPrintable(result.out.join('\n')));
-        QVERIFY(linesOf(result.out, labels.at(i)).contains("Flashing canceled!"));
+        QVERIFY(linesOf(result.out, labels.at(i)).contains("Flashing canceled."));
         QVERIFY(bench.targets.at(i)->requestsMatching(" jump ").isEmpty());
     }
 }

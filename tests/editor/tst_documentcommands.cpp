@@ -771,7 +771,8 @@ void tst_DocumentCommands::generateFromFrameMenu()
         QCOMPARE(generate->text(), QStringLiteral("Generate..."));
         generate->trigger();
         auto* document = qobject_cast<KamdelDocument*>(window.document());
-        QCOMPARE(document->deviceItem()->child(0)->childCount(), 5);
+        // The five new frames follow the one a new document starts with.
+        QCOMPARE(document->deviceItem()->child(0)->childCount(), 6);
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("action_Undo"))->text(),
             QStringLiteral("Undo Generate Chase"));
         QVERIFY(window.isWindowModified());

@@ -182,7 +182,7 @@ void tst_CommandTreeView::menuEntries_data()
     const QStringList paste { "Paste Frames" };
     const QStringList clipboard { "Cut Frames", "Copy Frames", "Paste Frames" };
     // Sequence files stand for the frames of a program or collection.
-    const QStringList sequences { "Import sequence...", "Export sequence..." };
+    const QStringList sequences { "Import sequence...", "Import animation...", "Export sequence..." };
     const QStringList program = QStringList { "Append", "TableEdit" } + paste + sequences;
     const QStringList frame = all + clipboard + sequences;
 

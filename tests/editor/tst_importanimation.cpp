@@ -1,0 +1,266 @@
+#include "AnimationExport.h"
+#include "CommandTreeMenu.h"
+#include "CommandTreeModel.h"
+#include "CommandTreeView.h"
+#include "DeviceItem.h"
+#include "DocumentEdits.h"
+#include "EditorFixture.h"
+#include "ImportAnimationDialog.h"
+#include "KamdelDocument.h"
+#include "LedPanelScene_Ring.h"
+#include "LedStatesCommand.h"
+#include "ProgramItem.h"
+#include "RingFrameImage.h"
+
+#include <QStatusBar>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+using Frame = QVector<int>;
+
+Frame lit(const QVector<int>& on)
+{
+    Frame frame(192, 0);
+    for (int led : on)
+        frame[led] = 1;
+    return frame;
+}
+
+Frame valuesOf(const AbstractTreeItem* item)
+{
+    Frame values;
+    for (const LedCell* cell : static_cast<const LedStatesCommand*>(item)->leds())
+        values << cell->value();
+    return values;
+}
+
+} // namespace
+
+// Import animation from the File menu and the tree's menu, with the
+// dialog's options and previews.
+class tst_ImportAnimation : public QObject, protected EditorFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void importGoesAfterTheCurrentFrame_data();
+    void importGoesAfterTheCurrentFrame();
+    void dialogShowsWhatIsImported();
+    void nothingChanges_data();
+    void nothingChanges();
+
+private:
+    void open(const QStringList& commands);
+    // A GIF of the frames as the export draws them from the board's side.
+    QString gifOf(const QList<Frame>& frames);
+    KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
+    ProgramItem* program() const { return document()->deviceItem()->program(0); }
+    // The Program's commands: each frame's values, an empty list for the
+    // others.
+    QList<Frame> programFrames() const
+    {
+        QList<Frame> frames;
+        for (const AbstractTreeItem* child : program()->children())
+            frames << (child->type() == AbstractTreeItem::LedStates ? valuesOf(child) : Frame());
+        return frames;
+    }
+
+    ImportAnimationDialog::Questions m_previous;
+};
+
+void tst_ImportAnimation::initTestCase()
+{
+    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
+}
+
+void tst_ImportAnimation::cleanupTestCase()
+{
+    tearDownEditor();
+}
+
+void tst_ImportAnimation::init()
+{
+    QVERIFY(openWindow(false));
+    m_window->show();
+}
+
+void tst_ImportAnimation::cleanup()
+{
+    ImportAnimationDialog::setQuestions(m_previous);
+    closeWindow();
+}
+
+void tst_ImportAnimation::open(const QStringList& commands)
+{
+    const QString path = documentFile(QStringLiteral("1.0"), commands);
+    QVERIFY(!path.isEmpty());
+    m_window->openDocument(path);
+    QVERIFY(document());
+}
+
+QString tst_ImportAnimation::gifOf(const QList<Frame>& frames)
+{
+    QByteArray image;
+    for (const Frame& frame : frames) {
+        QByteArray command(25, '\0');
+        command[0] = 0x03;
+        for (int led = 0; led < 192; ++led) {
+            if (frame.at(led))
+                command[1 + led / 8] = char(command.at(1 + led / 8) | 1 << (led % 8));
+        }
+        image += command;
+    }
+    AnimationExport::Options options;
+    options.size = 160;
+    options.side = document()->panelScene()->side();
+    const QString path = newPath(QStringLiteral("frames")) + QStringLiteral(".gif");
+    QString error;
+    if (!AnimationExport::writeGif(image + char(0), PanelProgram::Variant::LsbFirst, options, path, &error))
+        return QString();
+    return path;
+}
+
+void tst_ImportAnimation::importGoesAfterTheCurrentFrame_data()
+{
+    QTest::addColumn<bool>("fromTree");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<int>("firstNewRow");
+    // The Program holds frames 1 and 2, then a Stop; -1 makes the Program
+    // itself the current item.
+    QTest::addRow("File menu, after frame 1") << false << 0 << 1;
+    QTest::addRow("File menu, Program current") << false << -1 << 3;
+    QTest::addRow("tree menu, after frame 2") << true << 1 << 2;
+    QTest::addRow("tree menu, Program current") << true << -1 << 3;
+}
+
+void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
+{
+    QFETCH(bool, fromTree);
+    QFETCH(int, currentRow);
+    QFETCH(int, firstNewRow);
+    open({ DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::stop() });
+    const QList<Frame> imported { lit({ 0, 50, 191 }), lit({}), lit({ 47, 48, 96, 144 }) };
+    const QString gif = gifOf(imported);
+    QVERIFY(!gif.isEmpty());
+    m_previous = ImportAnimationDialog::setQuestions(
+        { [gif](QWidget*) { return QStringList { gif }; }, [](ImportAnimationDialog&) { return true; } });
+    CommandTreeView* tree = document()->commandTreeView();
+    AbstractTreeItem* current = currentRow < 0 ? program() : program()->child(currentRow);
+    tree->setCurrentIndex(document()->treeModel()->indexOf(current));
+    QUndoStack* history = document()->edits()->undoStack();
+    const int steps = history->count();
+
+    if (fromTree)
+        tree->menu()->importAnimationAction()->trigger();
+    else
+        action("action_ImportAnimation")->trigger();
+
+    QVERIFY2(m_window->warnings.isEmpty(), qPrintable(m_window->warnings.join(QLatin1Char('\n'))));
+    const QList<Frame> before { lit({ 1 }), lit({ 2 }), Frame() };
+    QList<Frame> expected = before;
+    for (int i = 0; i < imported.size(); ++i)
+        expected.insert(firstNewRow + i, imported.at(i));
+    QCOMPARE(programFrames(), expected);
+    QCOMPARE(tree->currentItem(), program()->child(firstNewRow));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("3 frames imported"));
+    QCOMPARE(history->count(), steps + 1);
+    QCOMPARE(history->undoText(), QStringLiteral("Import Animation"));
+    history->undo();
+    QCOMPARE(programFrames(), before);
+}
+
+// The dialog starts from the side the board shows; its choices and
+// previews are what goes into the document.
+void tst_ImportAnimation::dialogShowsWhatIsImported()
+{
+    open({ DocumentFiles::frame({ 1 }) });
+    const QList<Frame> imported { lit({ 3 }), lit({ 4, 5 }), lit({ 6 }) };
+    const QString gif = gifOf(imported);
+    const eLedPanelSide side = document()->panelScene()->side();
+    QImage source;
+    QImage result;
+    bool sideShown = false;
+    m_previous = ImportAnimationDialog::setQuestions({ [gif](QWidget*) { return QStringList { gif }; },
+        [&](ImportAnimationDialog& dialog) {
+            sideShown = dialog.options().side == side && dialog.options().threshold == 50;
+            AnimationImport::Options options = dialog.options();
+            options.first = 1;
+            options.count = 1;
+            options.invert = true;
+            dialog.setOptions(options);
+            dialog.setPreviewFrame(1);
+            source = dialog.sourcePreview();
+            result = dialog.resultPreview();
+            return true;
+        } });
+    action("action_ImportAnimation")->trigger();
+    QVERIFY(sideShown);
+    Frame inverted = imported.at(1);
+    for (int& value : inverted)
+        value = 1 - value;
+    QCOMPARE(programFrames(), (QList<Frame> { lit({ 1 }), inverted }));
+
+    RingFrameImage::Leds leds;
+    for (int led = 0; led < 192; ++led)
+        leds[size_t(led)] = inverted.at(led) != 0;
+    const RingFrameImage drawing(result.width(), side);
+    QCOMPARE(result, drawing.image(leds));
+    QVERIFY(!source.isNull());
+    QCOMPARE(source.width(), result.width());
+}
+
+void tst_ImportAnimation::nothingChanges_data()
+{
+    QTest::addColumn<QString>("contents");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("warning");
+    QTest::addRow("no file picked") << QString() << true << QString();
+    QTest::addRow("dialog canceled") << QStringLiteral("gif") << false << QString();
+    QTest::addRow("not a picture") << QStringLiteral("plain text") << true << QStringLiteral("not a picture");
+    QTest::addRow("truncated") << QStringLiteral("cut") << true << QStringLiteral("truncated or corrupt");
+}
+
+void tst_ImportAnimation::nothingChanges()
+{
+    QFETCH(QString, contents);
+    QFETCH(bool, accept);
+    QFETCH(QString, warning);
+    open({ DocumentFiles::frame({ 1 }) });
+    QStringList files;
+    if (!contents.isEmpty()) {
+        const QString gif = gifOf({ lit({ 2 }), lit({ 3 }) });
+        QFile file(gif);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (contents == QLatin1String("cut")) {
+            file.resize(file.size() / 2);
+        } else if (contents != QLatin1String("gif")) {
+            file.resize(0);
+            file.write(contents.toUtf8());
+        }
+        files << gif;
+    }
+    m_previous = ImportAnimationDialog::setQuestions(
+        { [files](QWidget*) { return files; }, [accept](ImportAnimationDialog&) { return accept; } });
+    const int steps = document()->edits()->undoStack()->count();
+    document()->commandTreeView()->menu()->importAnimationAction()->trigger();
+    QCOMPARE(programFrames(), QList<Frame> { lit({ 1 }) });
+    QCOMPARE(document()->edits()->undoStack()->count(), steps);
+    QCOMPARE(m_window->warnings.size(), warning.isEmpty() ? 0 : 1);
+    if (!warning.isEmpty())
+        QVERIFY2(m_window->warnings.first().contains(warning), qPrintable(m_window->warnings.first()));
+
+    // Without a document there is nothing to import into.
+    m_window->closeDocument();
+    QVERIFY(!action("action_ImportAnimation")->isEnabled());
+    m_window->importAnimation();
+    QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("No document")));
+}
+
+QTEST_MAIN(tst_ImportAnimation)
+#include "tst_importanimation.moc"
