@@ -1,9 +1,6 @@
 #include "DropHandler.h"
 
-#include "AbstractTreeItem.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DocumentEdits.h"
+#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
@@ -18,7 +15,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTextCodec>
@@ -30,38 +26,6 @@ namespace {
 // Well above the largest sequence a document can take; a larger file is
 // refused before it is read into memory.
 constexpr qint64 MaxSequenceBytes = 64 * 1024 * 1024;
-
-bool isCommand(const AbstractTreeItem* item)
-{
-    switch (item->type()) {
-    case AbstractTreeItem::LedStates:
-    case AbstractTreeItem::Call:
-    case AbstractTreeItem::Return:
-    case AbstractTreeItem::Reset:
-    case AbstractTreeItem::Stop:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isList(const AbstractTreeItem* item)
-{
-    return item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function;
-}
-
-AbstractTreeItem* firstProgram(AbstractTreeItem* item)
-{
-    if (!item)
-        return nullptr;
-    if (item->type() == AbstractTreeItem::Program)
-        return item;
-    for (int i = 0; i < item->childCount(); ++i) {
-        if (AbstractTreeItem* found = firstProgram(item->child(i)))
-            return found;
-    }
-    return nullptr;
-}
 
 // The window only reads what is dropped: a file manager told of a move
 // would delete the user's file once the drop is done.
@@ -239,50 +203,13 @@ int DropHandler::insertSequence(KamdelDocument* document, const QString& fileNam
     if (!SequenceFile::readFramesText(text, LedStatesCommand::LedCount, &frames))
         return fail(tr("%1 is not a sequence file.").arg(shownName));
 
-    CommandTreeView* view = document->commandTreeView();
-    DocumentEdits* edits = document->edits();
-    CommandTreeModel* model = document->treeModel();
-    if (!view || !edits || !model)
+    FrameEditor* editor = document->frameEditor();
+    if (!editor)
         return fail(tr("The document takes no frames."));
-    AbstractTreeItem* current = view->currentItem();
-    AbstractTreeItem* container = nullptr;
-    int row = 0;
-    if (current && isList(current)) {
-        container = current;
-        row = current->childCount();
-    } else if (current && isCommand(current) && current->parentItem()) {
-        container = current->parentItem();
-        row = current->row() + 1;
-    } else {
-        container = firstProgram(model->root());
-        row = container ? container->childCount() : 0;
-    }
-    if (!container)
+    // Where Generate and Import animation put their frames, as one step.
+    const int added
+        = editor->insertFrames(QList<QVector<int>>(frames.cbegin(), frames.cend()), tr("Import Sequence"));
+    if (added == 0 && !frames.isEmpty())
         return fail(tr("The document has no program to take the frames."));
-
-    AbstractTreeItem* last = nullptr;
-    int added = 0;
-    edits->beginStep(tr("Import Sequence"));
-    for (const QVector<int>& leds : qAsConst(frames)) {
-        // The frame takes its values before it enters the tree: the step
-        // then only holds the placement.
-        auto frame = std::make_unique<LedStatesCommand>();
-        const auto& cells = frame->leds();
-        for (int k = 0; k < cells.size() && k < leds.size(); ++k)
-            cells.at(k)->setValue(leds.at(k));
-        edits->insertItem(row, frame.get(), container);
-        // A list that takes no more frames keeps those it has room for.
-        if (frame->parentItem() != container)
-            break;
-        last = frame.release();
-        ++row;
-        ++added;
-    }
-    edits->endStep();
-    if (last) {
-        view->expand(model->indexOf(container));
-        view->selectionModel()->setCurrentIndex(
-            model->indexOf(last), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
     return added;
 }
