@@ -15,6 +15,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -231,7 +232,9 @@ private slots:
     void severalPorts_data();
     void severalPorts();
     void severalPortsWriteTheLog();
+    void badFileTouchesNoPort_data();
     void badFileTouchesNoPort();
+    void vectorAreaOptionReachesEveryPort();
     void interruptCancelsEveryPort();
     void stationFlashesEachAttachment_data();
     void stationFlashesEachAttachment();
@@ -530,19 +533,55 @@ void tst_RomwrightParallel::severalPortsWriteTheLog()
     }
 }
 
+void tst_RomwrightParallel::badFileTouchesNoPort_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: a FIFO with no writer
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("outside the memory") << QByteArray("@0200\n01 02\nq\n")
+                                        << "Address 0x0200 lies outside the memory of the device (allowed: "
+                                           "0x4000-0xF7FF, 0x10000-0x23FF7).";
+    QTest::addRow("vectors without the option")
+        << QByteArray("@6000\n01 02\n@FFFE\n00 60\nq\n") << "give --write-vector-area";
+    QTest::addRow("a FIFO, read by nobody") << QByteArray() << "not a regular file";
+}
+
+// The file is read and checked once, before any port is touched; a pipe
+// is refused at once instead of blocking every port.
 void tst_RomwrightParallel::badFileTouchesNoPort()
 {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     Bench bench({ {}, {} });
     QVERIFY(bench.ready());
-    const QString firmware = writeFile(dir, "app.txt", "@0200\n01 02\nq\n");
+    QString firmware = dir.filePath("app.fifo");
+    if (content.isEmpty())
+        QCOMPARE(::mkfifo(QFile::encodeName(firmware).constData(), 0600), 0);
+    else
+        firmware = writeFile(dir, "app.txt", content);
     const Result result = romwright(bench.portArguments() << firmware);
     bench.finish();
     QCOMPARE(result.exitCode, 2);
-    QVERIFY(result.out.contains(
-        "Address 0x0200 lies outside the memory of the device (allowed: 0x4000-0xF7FF, 0x10000-0x23FF7)."));
+    QVERIFY2((result.out.join('\n') + result.err).contains(reason),
+        qPrintable(result.out.join('\n') + result.err));
     for (const auto& target : bench.targets)
         QCOMPARE(target->requests(), QStringList());
+}
+
+void tst_RomwrightParallel::vectorAreaOptionReachesEveryPort()
+{
+    QTemporaryDir dir;
+    const QString firmware = writeFile(dir, "app.txt", "@6000\n01 02\n@FFFE\n00 60\nq\n");
+    Bench bench({ {}, {} });
+    QVERIFY(bench.ready());
+    const Result result
+        = romwright(QStringList { "--write-vector-area" } + bench.portArguments() << firmware);
+    bench.finish();
+    QCOMPARE(result.exitCode, 0);
+    for (const auto& target : bench.targets) {
+        QVERIFY2(target->applicationValid(), qPrintable(target->verdict()));
+        QVERIFY(!target->vectorDigest().isEmpty());
+    }
 }
 
 void tst_RomwrightParallel::interruptCancelsEveryPort()
