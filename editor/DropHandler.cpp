@@ -23,10 +23,6 @@
 #include <memory>
 
 namespace {
-// Well above the largest sequence a document can take; a larger file is
-// refused before it is read into memory.
-constexpr qint64 MaxSequenceBytes = 64 * 1024 * 1024;
-
 // The window only reads what is dropped: a file manager told of a move
 // would delete the user's file once the drop is done.
 void acceptAsCopy(QDropEvent* event)
@@ -187,11 +183,13 @@ int DropHandler::insertSequence(KamdelDocument* document, const QString& fileNam
             *error = text;
         return -1;
     };
+    // The bounds of Import sequence: a pipe or a device is never opened.
+    const QString reason = SequenceFile::unreadableReason(fileName);
+    if (!reason.isEmpty())
+        return fail(reason);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(tr("Cannot read file %1:\n%2.").arg(shownName, file.errorString()));
-    if (file.size() > MaxSequenceBytes)
-        return fail(tr("%1 is too large for a sequence file.").arg(shownName));
     const QByteArray bytes = file.readAll();
     // A NUL byte never stands in a text table unless the text is UTF-16,
     // which starts with its byte order mark.
