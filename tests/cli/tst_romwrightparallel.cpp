@@ -190,10 +190,8 @@ private slots:
     void interruptCancelsEveryPort();
     void stationFlashesEachAttachment_data();
     void stationFlashesEachAttachment();
-    void stationInterrupts_data();
-    void stationInterrupts();
-    void stationOnce_data();
-    void stationOnce();
+    void stationOneUnit_data();
+    void stationOneUnit();
     void wrongUsage_data();
     void wrongUsage();
 };
@@ -576,17 +574,26 @@ void tst_RomwrightParallel::stationFlashesEachAttachment()
     QCOMPARE(parseCsv(log.readAll()).size(), expectedA + 2);
 }
 
-void tst_RomwrightParallel::stationInterrupts_data()
+void tst_RomwrightParallel::stationOneUnit_data()
 {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("targetOptions");
     QTest::addColumn<int>("interrupts");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("result");
-    QTest::addRow("Ctrl+C once: the unit finishes") << 1 << 0 << "ok";
-    QTest::addRow("Ctrl+C twice: the unit is canceled") << 2 << 4 << "canceled";
+    QTest::addRow("--once") << QStringList { "--once" } << QStringList() << 0 << 0 << "ok";
+    QTest::addRow("--once, refused") << QStringList { "--once" } << QStringList { "--fault", "answer=52@5" }
+                                     << 0 << 1
+                                     << "failed: Cannot flash device! Error: (52) Packet checksum error";
+    QTest::addRow("Ctrl+C once: the unit finishes") << QStringList() << QStringList() << 1 << 0 << "ok";
+    QTest::addRow("Ctrl+C twice: the unit is canceled")
+        << QStringList() << QStringList() << 2 << 4 << "canceled";
 }
 
-void tst_RomwrightParallel::stationInterrupts()
+void tst_RomwrightParallel::stationOneUnit()
 {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, targetOptions);
     QFETCH(int, interrupts);
     QFETCH(int, status);
     QFETCH(QString, result);
@@ -594,18 +601,19 @@ void tst_RomwrightParallel::stationInterrupts()
     // About two seconds on the paced line.
     const QString firmware
         = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(0x1800, 9) } }).toLatin1());
-    BslTargetRunner target({ "--model", "Kamdel", "--baud", "57600" });
+    BslTargetRunner target(QStringList { "--model", "Kamdel", "--baud", "57600" } + targetOptions);
     QVERIFY(target.isReady());
     QProcess station;
-    station.start(
-        QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), { "station", "--watch", target.link(), firmware });
+    station.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"),
+        QStringList { "station" } + options + QStringList { "--watch", target.link(), firmware });
     QByteArray tally;
     QElapsedTimer clock;
     clock.start();
-    while (!tally.contains("in progress 1") && !clock.hasExpired(20000)) {
+    while (!tally.contains("flashed 0, failed 0, in progress 1") && !clock.hasExpired(20000)) {
         station.waitForReadyRead(50);
         tally += station.readAllStandardError();
     }
+    QVERIFY2(tally.contains("flashed 0, failed 0, in progress 1"), tally.constData());
     QTest::qWait(300);
     for (int i = 0; i < interrupts; ++i) {
         ::kill(pid_t(station.processId()), SIGINT);
@@ -618,33 +626,7 @@ void tst_RomwrightParallel::stationInterrupts()
     QCOMPARE(out.size(), 1);
     QVERIFY2(out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(out.first()));
     target.finish();
-    QCOMPARE(target.applicationValid(), status == 0);
-}
-
-void tst_RomwrightParallel::stationOnce_data()
-{
-    QTest::addColumn<QStringList>("targetOptions");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("result");
-    QTest::addRow("good") << QStringList() << 0 << "ok";
-    QTest::addRow("refused") << QStringList { "--fault", "answer=52@5" } << 1
-                             << "failed: Cannot flash device! Error: (52) Packet checksum error";
-}
-
-void tst_RomwrightParallel::stationOnce()
-{
-    QFETCH(QStringList, targetOptions);
-    QFETCH(int, status);
-    QFETCH(QString, result);
-    QTemporaryDir dir;
-    const QString firmware = writeFile(dir, "app.txt", toTiTxt({ { 0x6000, patterned(160, 8) } }).toLatin1());
-    BslTargetRunner target(QStringList { "--model", "Kamdel" } + targetOptions);
-    QVERIFY(target.isReady());
-    const RomwrightResult run = romwright({ "station", "--once", "--watch", target.link(), firmware });
-    QCOMPARE(run.exitCode, status);
-    QCOMPARE(run.out.size(), 1);
-    QVERIFY2(run.out.first().startsWith("ttyBSL: " + result + ", "), qPrintable(run.out.first()));
-    QVERIFY2(run.err.contains("flashed 0, failed 0, in progress 1"), qPrintable(run.err));
+    QCOMPARE(target.applicationValid(), result == "ok");
 }
 
 void tst_RomwrightParallel::wrongUsage_data()
