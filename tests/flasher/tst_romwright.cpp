@@ -417,9 +417,6 @@ void tst_Romwright::imageRefusedBeforeTheDevice_data()
     // Neither may block the window or fill its memory.
     QTest::addRow("an endless device") << "/dev/zero" << QByteArray() << QStringList { notRegular };
     QTest::addRow("a pipe without a writer") << "fifo" << QByteArray() << QStringList { notRegular };
-    QTest::addRow("larger than 16 MiB")
-        << "huge.txt" << QByteArray()
-        << QStringList { "The firmware file is larger than 16 MiB, more than any device holds." };
     QTest::addRow("not TI-TXT") << "bad.txt" << QByteArray()
                                 << QStringList { invalid, "line 2: ZZ is not a hexadecimal number" };
     QTest::addRow("value above a byte")
@@ -464,10 +461,6 @@ void tst_Romwright::imageRefusedBeforeTheDevice()
         file.write(it.value());
     }
     QCOMPARE(::mkfifo(QFile::encodeName(m_Dir->filePath("fifo")).constData(), 0600), 0);
-    QFile huge(m_Dir->filePath("huge.txt"));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    QVERIFY(huge.resize(16 * 1024 * 1024 + 1));
-    huge.close();
 
     SilentLine line;
     Window w("Kamdel", flashCommand);

@@ -582,9 +582,6 @@ void tst_SerialPortDialog::listShowsDescriptionAndSerial_data()
     QTest::addRow("blanks trimmed") << " CP2102 "
                                     << " 77 "
                                     << "ttyUSB0  (CP2102, serial 77)";
-    QTest::addRow("nothing known") << ""
-                                   << ""
-                                   << "ttyUSB0";
     QTest::addRow("blanks only") << "  "
                                  << " "
                                  << "ttyUSB0";
