@@ -125,7 +125,7 @@ private slots:
     void csvRoundTrip();
     void generate_data();
     void generate();
-    void generateErrors();
+    void generateIntoAnEmptyDocument();
     void outputThatIsTheInputIsRefused_data();
     void outputThatIsTheInputIsRefused();
     void outputErrorsGiveTheSystemsReason_data();
@@ -197,20 +197,21 @@ void tst_Kamdel::exitStatus_data()
     QTest::addRow("too large, compiled all the same") << QStringList { "compile", large, "--ignore-capacity",
         "-o", dir.filePath("large.bin") } << 0 << QString();
     const QString header = dir.filePath(QStringLiteral("header.csv"));
-    DocumentFiles::write(header, QStringLiteral("0,1,2,3\n\n"));
-    const QString bomOnly = dir.filePath(QStringLiteral("bom.csv"));
-    DocumentFiles::write(bomOnly, QStringLiteral("\uFEFF"));
-    const QString emptyCsv = dir.filePath(QStringLiteral("empty.csv"));
-    DocumentFiles::write(emptyCsv, QString());
-    for (const QString& csv : { header, bomOnly, emptyCsv })
-        QTest::addRow("sequence without frames: %s", qPrintable(QFileInfo(csv).fileName()))
-            << QStringList { "csv", "import", good, csv, "-o", dir.filePath("x.xml") } << 2
-            << "The file holds no frames.";
+    DocumentFiles::write(header, QStringLiteral("\uFEFF0,1,2,3\n\n"));
+    QTest::addRow("sequence without frames") << QStringList { "csv", "import", good, header, "-o",
+        dir.filePath("x.xml") } << 2 << "The file holds no frames.";
     QTest::addRow("sequence that is a directory")
         << QStringList { "csv", "import", good, dir.path(), "-o", dir.filePath("x.xml") } << 2 << "directory";
     QTest::addRow("document that is a device") << QStringList { "info", "/dev/zero" } << 2 << "/dev/zero";
+    const QString empty = file("empty.xml", PanelA, {});
     QTest::addRow("gif of no frames")
-        << QStringList { "gif", file("empty.xml", PanelA, {}), dir.filePath("e.gif") } << 2 << "no frame";
+        << QStringList { "gif", empty, dir.filePath("e.gif") } << 2 << "no frame";
+    QTest::addRow("generate without output") << QStringList { "generate", good, "chase" } << 64 << "-o";
+    QTest::addRow("blink of no frame")
+        << QStringList { "generate", empty, "blink", "-o", dir.filePath("g.xml") } << 64 << "has none";
+    QTest::addRow("generate from a missing file")
+        << QStringList { "generate", dir.filePath("none.xml"), "chase", "-o", dir.filePath("g.xml") } << 2
+        << "none.xml";
     QTest::addRow("port missing on write") << QStringList { "write", good, "--port", port } << 3 << port;
     QTest::addRow("port missing on next") << QStringList { "next", "--port", port } << 3 << port;
     QTest::addRow("port missing on reset") << QStringList { "reset", "--port", port } << 3 << port;
@@ -471,30 +472,13 @@ void tst_Kamdel::generate()
     QCOMPARE(program->child(program->childCount() - 1)->type(), int(AbstractTreeItem::Stop));
 }
 
-void tst_Kamdel::generateErrors()
+// Frames added to a document without any make its first.
+void tst_Kamdel::generateIntoAnEmptyDocument()
 {
-    const QString empty = file(QStringLiteral("empty.xml"), PanelB, { DocumentFiles::stop() });
-    const QString out = dir.filePath(QStringLiteral("never.xml"));
-    const Run noFrame
-        = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("blink"), QStringLiteral("-o"), out });
-    QCOMPARE(noFrame.status, 64);
-    QVERIFY2(noFrame.err.contains("has none"), noFrame.err.constData());
-    const Run noOutput = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("chase") });
-    QCOMPARE(noOutput.status, 64);
-    QVERIFY(noOutput.err.contains("-o"));
-    const Run missing = kamdel({ QStringLiteral("generate"), dir.filePath(QStringLiteral("none.xml")),
-        QStringLiteral("chase"), QStringLiteral("-o"), out });
-    QCOMPARE(missing.status, 2);
-    QVERIFY(!QFileInfo::exists(out));
-    const Run help = kamdel({ QStringLiteral("generate"), QStringLiteral("--help") });
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.contains("--per-frame") && help.out.contains("--then-empty"));
-    // A new Program starts with the frames.
-    QCOMPARE(
-        kamdel({ QStringLiteral("generate"), empty, QStringLiteral("ripple"), QStringLiteral("-o"), out })
-            .status,
-        0);
-    QCOMPARE(kamdel({ QStringLiteral("info"), out }).out.contains("Frames: 4"), true);
+    const QString empty = file(QStringLiteral("empty-program.xml"), PanelB, { DocumentFiles::stop() });
+    const QString out = dir.filePath(QStringLiteral("rippled.xml"));
+    QCOMPARE(kamdel({ "generate", empty, "ripple", "-o", out }).status, 0);
+    QVERIFY(kamdel({ "info", out }).out.contains("Frames: 4"));
 }
 
 void tst_Kamdel::outputThatIsTheInputIsRefused_data()
