@@ -128,7 +128,6 @@ void tst_Effects::chase_data()
         << 0x5 << 1 << 2 << 5 << 2 << Lit { { 0, 24, 96, 120 }, { 5, 29, 101, 125 } };
     QTest::addRow("length of a whole period lights the rings")
         << 0x1 << 12 << 4 << 3 << 1 << Lit { range(0, 47) };
-    QTest::addRow("no ring chosen: dark frames") << 0 << 4 << 1 << 1 << 2 << Lit { {}, {} };
 }
 
 void tst_Effects::chase()
