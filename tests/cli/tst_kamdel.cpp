@@ -125,7 +125,7 @@ private slots:
     void csvRoundTrip();
     void generate_data();
     void generate();
-    void generateErrors();
+    void generateIntoAnEmptyDocument();
     void outputThatIsTheInputIsRefused_data();
     void outputThatIsTheInputIsRefused();
     void outputErrorsGiveTheSystemsReason_data();
@@ -197,20 +197,21 @@ void tst_Kamdel::exitStatus_data()
     QTest::addRow("too large, compiled all the same") << QStringList { "compile", large, "--ignore-capacity",
         "-o", dir.filePath("large.bin") } << 0 << QString();
     const QString header = dir.filePath(QStringLiteral("header.csv"));
-    DocumentFiles::write(header, QStringLiteral("0,1,2,3\n\n"));
-    const QString bomOnly = dir.filePath(QStringLiteral("bom.csv"));
-    DocumentFiles::write(bomOnly, QStringLiteral("\uFEFF"));
-    const QString emptyCsv = dir.filePath(QStringLiteral("empty.csv"));
-    DocumentFiles::write(emptyCsv, QString());
-    for (const QString& csv : { header, bomOnly, emptyCsv })
-        QTest::addRow("sequence without frames: %s", qPrintable(QFileInfo(csv).fileName()))
-            << QStringList { "csv", "import", good, csv, "-o", dir.filePath("x.xml") } << 2
-            << "The file holds no frames.";
+    DocumentFiles::write(header, QStringLiteral("\uFEFF0,1,2,3\n\n"));
+    QTest::addRow("sequence without frames") << QStringList { "csv", "import", good, header, "-o",
+        dir.filePath("x.xml") } << 2 << "The file holds no frames.";
     QTest::addRow("sequence that is a directory")
         << QStringList { "csv", "import", good, dir.path(), "-o", dir.filePath("x.xml") } << 2 << "directory";
     QTest::addRow("document that is a device") << QStringList { "info", "/dev/zero" } << 2 << "/dev/zero";
+    const QString empty = file("empty.xml", PanelA, {});
     QTest::addRow("gif of no frames")
-        << QStringList { "gif", file("empty.xml", PanelA, {}), dir.filePath("e.gif") } << 2 << "no frame";
+        << QStringList { "gif", empty, dir.filePath("e.gif") } << 2 << "no frame";
+    QTest::addRow("generate without output") << QStringList { "generate", good, "chase" } << 64 << "-o";
+    QTest::addRow("blink of no frame")
+        << QStringList { "generate", empty, "blink", "-o", dir.filePath("g.xml") } << 64 << "has none";
+    QTest::addRow("generate from a missing file")
+        << QStringList { "generate", dir.filePath("none.xml"), "chase", "-o", dir.filePath("g.xml") } << 2
+        << "none.xml";
     QTest::addRow("port missing on write") << QStringList { "write", good, "--port", port } << 3 << port;
     QTest::addRow("port missing on next") << QStringList { "next", "--port", port } << 3 << port;
     QTest::addRow("port missing on reset") << QStringList { "reset", "--port", port } << 3 << port;
@@ -423,15 +424,8 @@ void tst_Kamdel::generate_data()
     };
     wrong("unknown effect", { "sparkle" }, "unknown effect 'sparkle'");
     wrong("heads not dividing 48", { "chase", "--heads", "5" }, "divide 48");
-    wrong("length past the period", { "chase", "--heads", "4", "--length", "13" }, "length");
     wrong("too many frames", { "chase", "--count", "2001" }, "2000");
-    wrong("no frames", { "twinkle", "--count", "0" }, "between 1 and 2000");
-    wrong("no LEDs per frame", { "fill", "--per-frame", "0" }, "LEDs per frame");
-    wrong("direction 2", { "fill", "--direction", "2" }, "direction");
-    wrong("width 5", { "ripple", "--width", "5" }, "width");
     wrong("both ripple senses", { "ripple", "--inward", "--outward" }, "exclude");
-    wrong("density past 100", { "twinkle", "--density", "101" }, "density");
-    wrong("no blinks", { "blink", "--times", "0" }, "blinks");
     wrong("ring 5", { "chase", "--rings", "1,5" }, "--rings");
     wrong("ring not a number", { "chase", "--rings", "x" }, "--rings");
     wrong("step not a number", { "chase", "--step", "1.5" }, "--step takes a whole number");
@@ -478,30 +472,13 @@ void tst_Kamdel::generate()
     QCOMPARE(program->child(program->childCount() - 1)->type(), int(AbstractTreeItem::Stop));
 }
 
-void tst_Kamdel::generateErrors()
+// Frames added to a document without any make its first.
+void tst_Kamdel::generateIntoAnEmptyDocument()
 {
-    const QString empty = file(QStringLiteral("empty.xml"), PanelB, { DocumentFiles::stop() });
-    const QString out = dir.filePath(QStringLiteral("never.xml"));
-    const Run noFrame
-        = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("blink"), QStringLiteral("-o"), out });
-    QCOMPARE(noFrame.status, 64);
-    QVERIFY2(noFrame.err.contains("has none"), noFrame.err.constData());
-    const Run noOutput = kamdel({ QStringLiteral("generate"), empty, QStringLiteral("chase") });
-    QCOMPARE(noOutput.status, 64);
-    QVERIFY(noOutput.err.contains("-o"));
-    const Run missing = kamdel({ QStringLiteral("generate"), dir.filePath(QStringLiteral("none.xml")),
-        QStringLiteral("chase"), QStringLiteral("-o"), out });
-    QCOMPARE(missing.status, 2);
-    QVERIFY(!QFileInfo::exists(out));
-    const Run help = kamdel({ QStringLiteral("generate"), QStringLiteral("--help") });
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.contains("--per-frame") && help.out.contains("--then-empty"));
-    // A new Program starts with the frames.
-    QCOMPARE(
-        kamdel({ QStringLiteral("generate"), empty, QStringLiteral("ripple"), QStringLiteral("-o"), out })
-            .status,
-        0);
-    QCOMPARE(kamdel({ QStringLiteral("info"), out }).out.contains("Frames: 4"), true);
+    const QString empty = file(QStringLiteral("empty-program.xml"), PanelB, { DocumentFiles::stop() });
+    const QString out = dir.filePath(QStringLiteral("rippled.xml"));
+    QCOMPARE(kamdel({ "generate", empty, "ripple", "-o", out }).status, 0);
+    QVERIFY(kamdel({ "info", out }).out.contains("Frames: 4"));
 }
 
 void tst_Kamdel::outputThatIsTheInputIsRefused_data()
@@ -519,18 +496,16 @@ void tst_Kamdel::outputThatIsTheInputIsRefused_data()
     QCOMPARE(kamdel({ "csv", "export", doc, csv }).status, 0);
 
     QTest::addRow("compile, same path") << QStringList { "compile", doc, "-o", doc } << doc;
-    QTest::addRow("compile, symbolic link") << QStringList { "compile", doc, "-o", link } << doc;
-    QTest::addRow("compile, hard link") << QStringList { "compile", doc, "-o", hard } << doc;
-    QTest::addRow("compile, relative name")
-        << QStringList { "compile", doc, "-o", QDir::current().relativeFilePath(doc) } << doc;
-    QTest::addRow("gif, same path") << QStringList { "gif", doc, doc } << doc;
     QTest::addRow("gif, hard link") << QStringList { "gif", doc, hard } << doc;
-    QTest::addRow("csv export, same path") << QStringList { "csv", "export", doc, doc } << doc;
     QTest::addRow("csv export, symbolic link") << QStringList { "csv", "export", link, doc } << doc;
     QTest::addRow("csv import over the sequence")
         << QStringList { "csv", "import", doc, csv, "-o", csv } << csv;
     QTest::addRow("csv import over the document")
         << QStringList { "csv", "import", doc, csv, "-o", hard } << doc;
+    const QString gif = dir.filePath(QStringLiteral("same.gif"));
+    QCOMPARE(kamdel({ "gif", doc, gif }).status, 0);
+    QTest::addRow("import over the document") << QStringList { "import", doc, gif, "-o", link } << doc;
+    QTest::addRow("import over the picture") << QStringList { "import", doc, gif, "-o", gif } << gif;
 }
 
 void tst_Kamdel::outputThatIsTheInputIsRefused()
@@ -730,7 +705,6 @@ void tst_Kamdel::writeToSeveralPanels_data()
     QTest::addColumn<int>("status");
     QTest::addRow("three panels") << QStringList { "ok", "ok", "ok" } << 0;
     QTest::addRow("one port missing") << QStringList { "ok", "missing", "ok" } << 3;
-    QTest::addRow("one panel pulled mid-write") << QStringList { "pulled", "ok", "ok" } << 1;
     QTest::addRow("pulled and missing") << QStringList { "missing", "pulled", "ok" } << 1;
 }
 
@@ -832,13 +806,6 @@ void tst_Kamdel::importPictures_data()
         QStringLiteral("import-target.xml"), PanelA, { DocumentFiles::frame({ 7 }), DocumentFiles::stop() });
     const QString text = dir.filePath(QStringLiteral("notes.gif"));
     DocumentFiles::write(text, QStringLiteral("not a picture"));
-    QFile whole(gif);
-    QVERIFY(whole.open(QIODevice::ReadOnly));
-    const QString cut = dir.filePath(QStringLiteral("cut.gif"));
-    QFile part(cut);
-    QVERIFY(part.open(QIODevice::WriteOnly));
-    part.write(whole.readAll().left(int(whole.size() / 2)));
-    part.close();
     const QString out = dir.filePath(QStringLiteral("imported.xml"));
     QVector<int> notC;
     for (int led = 0; led < 192; ++led) {
@@ -875,21 +842,13 @@ void tst_Kamdel::importPictures_data()
         << "hold 3 frames" << QByteArray();
     QTest::addRow("after a frame not there") << QStringList { "import", target, gif, "-o", out, "--after",
         "2" } << 64 << "has 1 frames" << QByteArray();
-    QTest::addRow("unknown option") << QStringList { "import", target, gif, "-o", out, "--colour" } << 64
-                                    << "colour" << QByteArray();
     QTest::addRow("not a picture") << QStringList { "import", target, text, "-o", out } << 2
                                    << "not a picture" << QByteArray();
-    QTest::addRow("truncated") << QStringList { "import", target, cut, "-o", out } << 2 << "truncated"
-                               << QByteArray();
     QTest::addRow("no document") << QStringList { "import", dir.filePath("none.xml"), gif, "-o", out } << 2
                                  << "none.xml" << QByteArray();
     QTest::addRow("output not writable")
         << QStringList { "import", target, gif, "-o", dir.filePath("no/such/dir.xml") } << 1 << "dir.xml"
         << QByteArray();
-    QTest::addRow("output is the document")
-        << QStringList { "import", target, gif, "-o", target } << 64 << "import-target.xml" << QByteArray();
-    QTest::addRow("output is the picture")
-        << QStringList { "import", target, gif, "-o", gif } << 64 << "import.gif" << QByteArray();
 }
 
 // What the document plays after the import; nothing is written when the
@@ -901,19 +860,12 @@ void tst_Kamdel::importPictures()
     QFETCH(QString, reason);
     QFETCH(QByteArray, frames);
     const QString out = arguments.value(arguments.indexOf(QStringLiteral("-o")) + 1);
-    if (out != arguments.value(1) && out != arguments.value(2))
-        QFile::remove(out);
+    QFile::remove(out);
     const Run run = kamdel(arguments);
     QCOMPARE(run.status, status);
     QVERIFY2(QString::fromLocal8Bit(run.err).contains(reason), run.err.constData());
     if (status != 0) {
-        // Nothing written, and an input named as the output left as it was.
-        if (out == arguments.value(1))
-            QVERIFY(contents(out).contains("<LedStates>"));
-        else if (out == arguments.value(2))
-            QVERIFY(contents(out).startsWith("GIF89a"));
-        else
-            QVERIFY(!QFile::exists(out) || !arguments.contains(QStringLiteral("-o")));
+        QVERIFY(!QFile::exists(out) || !arguments.contains(QStringLiteral("-o")));
         return;
     }
     QVERIFY(run.err.isEmpty());

@@ -174,11 +174,10 @@ void tst_AnimationExport::exportsNeverWriteOverTheirSource_data()
     const Export sequence = [](const QString& target, const QString& source, QString* error) {
         return SequenceFile::exportFrames({}, 192, target, error, source);
     };
-    for (const char* kind : { "same name", "symbolic link", "hard link" }) {
-        QTest::addRow("animation, %s", kind) << gif << kind;
-        QTest::addRow("frame, %s", kind) << png << kind;
-        QTest::addRow("sequence, %s", kind) << sequence << kind;
-    }
+    // The links themselves are the output file's concern: one of each here.
+    QTest::addRow("animation, same name") << gif << "same name";
+    QTest::addRow("frame, symbolic link") << png << "symbolic link";
+    QTest::addRow("sequence, hard link") << sequence << "hard link";
 }
 
 // The editor's exports start beside the document and may be given its very

@@ -263,7 +263,6 @@ void tst_AnimationImport::halfWhitePicture_data()
     QTest::addColumn<bool>("firstHalf");
     QTest::addColumn<int>("side");
     QTest::addRow("left half, top") << QSize(200, 200) << int(Qt::Horizontal) << true << int(Top);
-    QTest::addRow("left half, bottom") << QSize(200, 200) << int(Qt::Horizontal) << true << int(Bottom);
     QTest::addRow("right half, bottom") << QSize(200, 200) << int(Qt::Horizontal) << false << int(Bottom);
     QTest::addRow("upper half, top") << QSize(200, 200) << int(Qt::Vertical) << true << int(Top);
     QTest::addRow("lower half, bottom") << QSize(200, 200) << int(Qt::Vertical) << false << int(Bottom);

@@ -19,6 +19,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(EffectRequest)
@@ -54,7 +55,7 @@ struct Document
         selection->clearSelection();
         for (int row : rows)
             selection->select(document.treeModel()->indexOf(frame(row)),
-                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     Lit lit() const
@@ -109,16 +110,18 @@ void tst_FrameEditor::tools_data()
     QTest::addRow("clockwise on the bottom side")
         << "rotateClockwise" << int(Bottom) << QVector<int> { 0 } << -1 << Lit { { 1, 51 }, { 5 }, {} };
     QTest::addRow("counter-clockwise on the bottom side")
-        << "rotateCounterClockwise" << int(Bottom) << QVector<int> { 0, 1 } << -1 << Lit { { 47, 49 }, { 4 }, {} };
+        << "rotateCounterClockwise" << int(Bottom) << QVector<int> { 0, 1 } << -1
+        << Lit { { 47, 49 }, { 4 }, {} };
     QTest::addRow("shown frame when none is selected")
         << "clearFrames" << int(Top) << QVector<int> {} << 1 << Lit { { 0, 50 }, {}, {} };
     QTest::addRow("selection wins over the shown frame")
         << "mirrorLeftRight" << int(Top) << QVector<int> { 1 } << 0 << Lit { { 0, 50 }, { 43 }, {} };
     QTest::addRow("mirror top-bottom")
         << "mirrorTopBottom" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 24, 70 }, { 5 }, {} };
-    QTest::addRow("rings outward")
-        << "ringsOutward" << int(Top) << QVector<int> { 0, 1 } << -1 << Lit { { 48, 98 }, { 53 }, {} };
-    QTest::addRow("rings inward") << "ringsInward" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 2 }, { 5 }, {} };
+    QTest::addRow("rings outward") << "ringsOutward" << int(Top) << QVector<int> { 0, 1 } << -1
+                                   << Lit { { 48, 98 }, { 53 }, {} };
+    QTest::addRow("rings inward") << "ringsInward" << int(Top) << QVector<int> { 0 } << -1
+                                  << Lit { { 2 }, { 5 }, {} };
     QTest::addRow("fill") << "fillFrames" << int(Top) << QVector<int> { 2 } << -1 << [] {
         QVector<int> all;
         for (int k = 0; k < 192; ++k)
@@ -127,7 +130,8 @@ void tst_FrameEditor::tools_data()
     }();
     QTest::addRow("clearing an empty frame changes nothing")
         << "clearFrames" << int(Top) << QVector<int> { 2 } << -1 << start;
-    QTest::addRow("nothing selected or shown") << "invertFrames" << int(Top) << QVector<int> {} << -1 << start;
+    QTest::addRow("nothing selected or shown")
+        << "invertFrames" << int(Top) << QVector<int> {} << -1 << start;
 }
 
 void tst_FrameEditor::tools()
@@ -258,30 +262,29 @@ void tst_FrameEditor::generate_data()
     QTest::addColumn<Lit>("expected");
     QTest::addColumn<QString>("undoText");
 
-    EffectRequest chase;
-    chase.kind = EffectRequest::Chase;
-    chase.ringMask = 0x1;
-    chase.length = 2;
-    chase.step = 3;
-    chase.count = 2;
+    const auto effect = [](EffectRequest::Kind kind, const std::function<void(EffectRequest&)>& set) {
+        EffectRequest r;
+        r.kind = kind;
+        set(r);
+        return r;
+    };
+    const EffectRequest chase = effect(EffectRequest::Chase, [](EffectRequest& r) {
+        r.ringMask = 0x1;
+        r.length = 2;
+        r.step = 3;
+        r.count = 2;
+    });
     QTest::addRow("chase after the shown frame")
         << chase << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 0, 1 }, { 3, 4 }, { 2 } } << "Generate Chase";
-    EffectRequest blink;
-    blink.kind = EffectRequest::Blink;
-    blink.times = 1;
-    blink.invert = false;
     QTest::addRow("blink repeats the shown frame")
-        << blink << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 1, 48 }, {}, { 2 } } << "Generate Blink";
-    EffectRequest dissolve;
-    dissolve.kind = EffectRequest::Dissolve;
-    dissolve.count = 1;
+        << effect(EffectRequest::Blink, [](EffectRequest& r) { r.times = 1; }) << int(Top) << 0
+        << Lit { { 0 }, { 1, 48 }, { 1, 48 }, {}, { 2 } } << "Generate Blink";
     QTest::addRow("dissolve to the picked frame")
-        << dissolve << int(Bottom) << 1 << Lit { { 0 }, { 1, 48 }, { 0 }, { 2 } } << "Generate Dissolve";
-    EffectRequest width5;
-    width5.kind = EffectRequest::Ripple;
-    width5.width = 5;
+        << effect(EffectRequest::Dissolve, [](EffectRequest& r) { r.count = 1; }) << int(Bottom) << 1
+        << Lit { { 0 }, { 1, 48 }, { 0 }, { 2 } } << "Generate Dissolve";
     QTest::addRow("bad parameters add nothing")
-        << width5 << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 2 } } << QString();
+        << effect(EffectRequest::Ripple, [](EffectRequest& r) { r.width = 5; }) << int(Top) << 0
+        << Lit { { 0 }, { 1, 48 }, { 2 } } << QString();
 }
 
 void tst_FrameEditor::generate()
