@@ -9,7 +9,7 @@
 #include "AnimationExport.h"
 #include "AnimationImport.h"
 #include "GifWriter.h"
-#include "Stopwatch.h"
+#include "PeakMemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,36 +20,6 @@
 #include <functional>
 
 namespace {
-
-qint64 statusKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
-void measure(const char* what, const std::function<void()>& run)
-{
-    std::vector<Stopwatch::Sample> samples;
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-    clear.close();
-    const qint64 before = statusKb("VmRSS:");
-    for (int i = 0; i < 3; ++i) {
-        Stopwatch watch;
-        run();
-        samples.push_back(watch.take());
-    }
-    const Stopwatch::Sample median = Stopwatch::median(samples);
-    std::printf("%-48s %8.1f ms wall %8.1f ms cpu %6lld MB peak growth\n", what, median.wall, median.cpu,
-        (statusKb("VmHWM:") - before) / 1024);
-}
 
 // 300 random frames as `kamdel gif` draws them.
 QString exportedGif(const QTemporaryDir& dir)
@@ -110,20 +80,21 @@ int main(int argc, char** argv)
     std::printf("exported GIF %lld KB, ramps GIF %lld KB\n", QFile(exported).size() / 1024,
         QFile(ramps).size() / 1024);
 
+    const PeakMemory memory(48);
     AnimationImport import;
-    measure("read 300 frames 512 x 512 (export)", [&] { import.read({ exported }); });
+    memory.measure("read 300 frames 512 x 512 (export)", [&] { import.read({ exported }); });
     std::printf("  %d frames read\n", import.frameCount());
     AnimationImport::Options options;
-    measure("take the 300 frames", [&] { import.frames(options); });
-    measure("read 300 frames 512 x 512 with previews", [&] {
+    memory.measure("take the 300 frames", [&] { import.frames(options); });
+    memory.measure("read 300 frames 512 x 512 with previews", [&] {
         AnimationImport previewed;
         previewed.setPreviewSize(200);
         previewed.read({ exported });
     });
-    measure("read 300 frames 512 x 512 (ramps)", [&] { import.read({ ramps }); });
-    measure("refuse 20,001 frames", [&] { import.read({ many }); });
+    memory.measure("read 300 frames 512 x 512 (ramps)", [&] { import.read({ ramps }); });
+    memory.measure("refuse 20,001 frames", [&] { import.read({ many }); });
     std::printf("  %s\n", qPrintable(import.errorString()));
-    measure("refuse 4,097 pixels wide", [&] { import.read({ wide }); });
+    memory.measure("refuse 4,097 pixels wide", [&] { import.read({ wide }); });
     std::printf("  %s\n", qPrintable(import.errorString()));
     return 0;
 }

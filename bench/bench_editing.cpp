@@ -21,6 +21,7 @@
 #include "LedPanelView.h"
 #include "LedStatesCommand.h"
 #include "Stopwatch.h"
+#include "TargetReport.h"
 
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
@@ -37,24 +38,6 @@ namespace {
 
 using Sample = Stopwatch::Sample;
 constexpr int Runs = 5;
-
-void print(const QString& line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-void report(const QString& what, const Sample& sample, double targetMs, bool* ok)
-{
-    const bool met = sample.wall < targetMs;
-    *ok &= met;
-    print(QStringLiteral("  %1: %2 ms (%3 ms CPU), target under %4 ms: %5")
-              .arg(what)
-              .arg(sample.wall, 0, 'f', 1)
-              .arg(sample.cpu, 0, 'f', 1)
-              .arg(targetMs)
-              .arg(met ? QStringLiteral("met") : QStringLiteral("MISSED")));
-}
 
 void settle()
 {
@@ -113,8 +96,8 @@ struct Editor
         const QModelIndex from = document->treeModel()->indexOf(program->child(first));
         const QModelIndex to = document->treeModel()->indexOf(program->child(last));
         tree->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
-        tree->selectionModel()->select(QItemSelection(from, to),
-                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        tree->selectionModel()->select(
+            QItemSelection(from, to), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 };
 
@@ -140,8 +123,10 @@ bool benchRemovalHistory()
             return false;
     }
     bool ok = true;
-    report(QStringLiteral("undo of removing 1,000 frames"), Stopwatch::median(undos), 100, &ok);
-    report(QStringLiteral("redo of removing 1,000 frames"), Stopwatch::median(redos), 100, &ok);
+    TargetReport::report(
+        QStringLiteral("undo of removing 1,000 frames"), Stopwatch::median(undos), 100, 1, &ok);
+    TargetReport::report(
+        QStringLiteral("redo of removing 1,000 frames"), Stopwatch::median(redos), 100, 1, &ok);
     return ok;
 }
 
@@ -156,10 +141,11 @@ bool benchClickHistory()
     }
     const double mb = (mallinfo2().uordblks - before) / (1024.0 * 1024.0);
     const bool ok = mb < 10 && edits->undoStack()->count() == 10000;
-    print(QStringLiteral("  heap of a 10,000-click history: %1 MB (%2 steps), target under 10 MB: %3")
-              .arg(mb, 0, 'f', 2)
-              .arg(edits->undoStack()->count())
-              .arg(ok ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    TargetReport::print(
+        QStringLiteral("  heap of a 10,000-click history: %1 MB (%2 steps), target under 10 MB: %3")
+            .arg(mb, 0, 'f', 2)
+            .arg(edits->undoStack()->count())
+            .arg(ok ? QStringLiteral("met") : QStringLiteral("MISSED")));
     return ok;
 }
 
@@ -178,7 +164,8 @@ bool benchRotate()
         samples.push_back(timer.take());
     }
     bool ok = true;
-    report(QStringLiteral("Rotate on 320 selected frames"), Stopwatch::median(samples), 50, &ok);
+    TargetReport::report(
+        QStringLiteral("Rotate on 320 selected frames"), Stopwatch::median(samples), 50, 1, &ok);
     return ok;
 }
 
@@ -208,7 +195,8 @@ bool benchSpin()
     }
     FrameEditor::setGenerateQuestion(before);
     bool ok = added == 47;
-    report(QStringLiteral("Generate spin (%1 frames)").arg(added), Stopwatch::median(samples), 50, &ok);
+    TargetReport::report(
+        QStringLiteral("Generate spin (%1 frames)").arg(added), Stopwatch::median(samples), 50, 1, &ok);
     return ok;
 }
 
@@ -216,7 +204,8 @@ bool benchStroke()
 {
     Editor editor(3);
     AbstractLedPanelScene* scene = editor.document->panelScene();
-    editor.document->commandTreeView()->setCurrentIndex(editor.document->treeModel()->indexOf(editor.frame(1)));
+    editor.document->commandTreeView()->setCurrentIndex(
+        editor.document->treeModel()->indexOf(editor.frame(1)));
     settle();
     LedPanelView* view = editor.document->ledPanelView();
     const auto send = [scene](QEvent::Type type, int led) {
@@ -242,10 +231,11 @@ bool benchStroke()
     Sample sample = timer.take();
     sample.wall /= 100;
     sample.cpu /= 100;
-    bool ok = editor.document->edits()->undoStack()->count() == 1 && editor.frame(1)->leds().at(99)->value() == 1
-        && paints >= 100;
-    report(QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
-           sample, 5, &ok);
+    bool ok = editor.document->edits()->undoStack()->count() == 1
+        && editor.frame(1)->leds().at(99)->value() == 1 && paints >= 100;
+    TargetReport::report(
+        QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),
+        sample, 5, 1, &ok);
     return ok;
 }
 
@@ -256,9 +246,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    print(QStringLiteral("Editing, wall clock (CPU time of the GUI thread), median of %1 runs, platform %2")
-              .arg(Runs)
-              .arg(QGuiApplication::platformName()));
+    TargetReport::print(
+        QStringLiteral("Editing, wall clock (CPU time of the GUI thread), median of %1 runs, platform %2")
+            .arg(Runs)
+            .arg(QGuiApplication::platformName()));
     bool ok = true;
     ok &= benchRemovalHistory();
     ok &= benchClickHistory();

@@ -14,6 +14,7 @@
 #include "KamdelPanel1.h"
 #include "ProgramItem.h"
 #include "Stopwatch.h"
+#include "TargetReport.h"
 
 #include <QApplication>
 #include <QSpinBox>
@@ -29,24 +30,6 @@ using Sample = Stopwatch::Sample;
 constexpr int Runs = 5;
 constexpr int ChaseFrames = 2000;
 
-void print(const QString& line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-void report(const QString& what, const Sample& sample, double targetMs, bool* ok)
-{
-    const bool met = sample.wall < targetMs;
-    *ok &= met;
-    print(QStringLiteral("  %1: %2 ms (%3 ms CPU), target under %4 ms: %5")
-              .arg(what)
-              .arg(sample.wall, 0, 'f', 2)
-              .arg(sample.cpu, 0, 'f', 2)
-              .arg(targetMs)
-              .arg(met ? QStringLiteral("met") : QStringLiteral("MISSED")));
-}
-
 bool benchChase()
 {
     std::vector<Sample> samples;
@@ -57,7 +40,8 @@ bool benchChase()
         samples.push_back(timer.take());
     }
     bool ok = frames == ChaseFrames;
-    report(QStringLiteral("Generate %1 chase frames").arg(frames), Stopwatch::median(samples), 20, &ok);
+    TargetReport::report(
+        QStringLiteral("Generate %1 chase frames").arg(frames), Stopwatch::median(samples), 20, 2, &ok);
     return ok;
 }
 
@@ -74,8 +58,8 @@ bool benchInsert()
         samples.push_back(timer.take());
     }
     bool ok = placed == ChaseFrames;
-    report(
-        QStringLiteral("Insert them into a document, one undo step"), Stopwatch::median(samples), 1000, &ok);
+    TargetReport::report(QStringLiteral("Insert them into a document, one undo step"),
+        Stopwatch::median(samples), 1000, 2, &ok);
     return ok;
 }
 
@@ -99,7 +83,7 @@ bool benchPreview()
     const Sample sample = Stopwatch::median(samples);
     const double perSecond = shown * 1000.0 / sample.wall;
     const bool ok = perSecond >= 50;
-    print(
+    TargetReport::print(
         QStringLiteral("  Preview: %1 frames per second (%2 ms per frame, %3 ms CPU), target 50 or more: %4")
             .arg(perSecond, 0, 'f', 0)
             .arg(sample.wall / shown, 0, 'f', 2)
@@ -117,8 +101,8 @@ bool benchPreview()
         changes.push_back(timer.take());
     }
     bool changeOk = dialog.frames().size() == ChaseFrames;
-    report(QStringLiteral("Dialog answers a count of %1").arg(ChaseFrames), Stopwatch::median(changes), 100,
-        &changeOk);
+    TargetReport::report(QStringLiteral("Dialog answers a count of %1").arg(ChaseFrames),
+        Stopwatch::median(changes), 100, 2, &changeOk);
     return ok && changeOk;
 }
 
@@ -129,10 +113,10 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    print(QStringLiteral("Effects (median of %1 runs):").arg(Runs));
+    TargetReport::print(QStringLiteral("Effects (median of %1 runs):").arg(Runs));
     bool ok = benchChase();
     ok &= benchInsert();
     ok &= benchPreview();
-    print(ok ? QStringLiteral("All targets met.") : QStringLiteral("Some targets MISSED."));
+    TargetReport::print(ok ? QStringLiteral("All targets met.") : QStringLiteral("Some targets MISSED."));
     return ok ? 0 : 1;
 }

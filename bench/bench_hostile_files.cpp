@@ -7,9 +7,9 @@
 #include "KamdelPanel2.h"
 #include "LedStatesCommand.h"
 #include "MessageBoxes.h"
+#include "PeakMemory.h"
 #include "ProgramItem.h"
 #include "SequenceFile.h"
-#include "Stopwatch.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,36 +20,6 @@
 #include <memory>
 
 namespace {
-
-qint64 statusKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
-void measure(const char* what, const std::function<void()>& run)
-{
-    std::vector<Stopwatch::Sample> samples;
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-    clear.close();
-    const qint64 before = statusKb("VmRSS:");
-    for (int i = 0; i < 3; ++i) {
-        Stopwatch watch;
-        run();
-        samples.push_back(watch.take());
-    }
-    const Stopwatch::Sample median = Stopwatch::median(samples);
-    std::printf("%-44s %8.1f ms wall %8.1f ms cpu %6lld MB peak growth\n", what, median.wall, median.cpu,
-                (statusKb("VmHWM:") - before) / 1024);
-}
 
 QString write(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
 {
@@ -92,20 +62,22 @@ int main(int argc, char** argv)
         };
     };
 
-    measure("open: root with 50,000 attributes",
-            open(write(dir, "a.xml", "<LedPanelDocument version=\"1.0\" " + attributes(50000) + "/>")));
-    measure("open: root with 200,000 attributes",
-            open(write(dir, "b.xml", "<LedPanelDocument version=\"1.0\" " + attributes(200000) + "/>")));
-    measure("open: frame with 50,000 attributes",
-            open(write(dir, "c.xml",
-                       "<LedPanelDocument version=\"1.0\"><Commands><Program><LedStates><Led "
-                           + attributes(50000) + "/></LedStates></Program></Commands></LedPanelDocument>")));
-    measure("import: 200,000-comma header, 20,000 lines",
-            import(write(dir, "d.csv", QByteArray(200000, ',') + "\n" + QByteArray("1\n").repeated(20000))));
-    measure("import: a million short lines",
-            import(write(dir, "e.csv", "0\n" + QByteArray("1\n").repeated(1000000))));
-    measure("import: 20,000 full frames (accepted)",
-            import(write(dir, "f.csv", QByteArray("0,").repeated(191) + "191\n"
-                                           + (QByteArray("1,0,").repeated(96) + "\n").repeated(20000))));
+    const PeakMemory memory(44);
+    memory.measure("open: root with 50,000 attributes",
+        open(write(dir, "a.xml", "<LedPanelDocument version=\"1.0\" " + attributes(50000) + "/>")));
+    memory.measure("open: root with 200,000 attributes",
+        open(write(dir, "b.xml", "<LedPanelDocument version=\"1.0\" " + attributes(200000) + "/>")));
+    memory.measure("open: frame with 50,000 attributes",
+        open(write(dir, "c.xml",
+            "<LedPanelDocument version=\"1.0\"><Commands><Program><LedStates><Led " + attributes(50000)
+                + "/></LedStates></Program></Commands></LedPanelDocument>")));
+    memory.measure("import: 200,000-comma header, 20,000 lines",
+        import(write(dir, "d.csv", QByteArray(200000, ',') + "\n" + QByteArray("1\n").repeated(20000))));
+    memory.measure("import: a million short lines",
+        import(write(dir, "e.csv", "0\n" + QByteArray("1\n").repeated(1000000))));
+    memory.measure("import: 20,000 full frames (accepted)",
+        import(write(dir, "f.csv",
+            QByteArray("0,").repeated(191) + "191\n"
+                + (QByteArray("1,0,").repeated(96) + "\n").repeated(20000))));
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "LedStatesCommand.h"
 #include "RecoveryStore.h"
 #include "Stopwatch.h"
+#include "TargetReport.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -32,12 +33,6 @@ namespace {
 using Sample = Stopwatch::Sample;
 constexpr int Runs = 9;
 constexpr double GuiTargetMs = 20;
-
-void print(const QString& line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
 
 QString figure(const Sample& sample)
 {
@@ -100,18 +95,21 @@ bool benchCopies(int frames, const QString& folder)
             return false;
     }
     const Sample guiMedian = Stopwatch::median(gui);
-    print(QStringLiteral("%1 frames, copy of %2 bytes").arg(frames).arg(QFileInfo(store.copyPath()).size()));
-    print(QStringLiteral("  GUI thread per copy (tree copied, handed to the writer): %1")
-              .arg(figure(guiMedian)));
-    print(QStringLiteral("  GUI thread, first copy of the run: %1").arg(figure(firstCopy)));
-    print(QStringLiteral("  writer thread per copy (bytes made, written and synced): %1 ms wall")
-              .arg(Stopwatch::median(writer).wall, 0, 'f', 2));
-    print(QStringLiteral("  for comparison, the whole copy on the GUI thread: %1")
-              .arg(figure(Stopwatch::median(whole))));
+    TargetReport::print(
+        QStringLiteral("%1 frames, copy of %2 bytes").arg(frames).arg(QFileInfo(store.copyPath()).size()));
+    TargetReport::print(QStringLiteral("  GUI thread per copy (tree copied, handed to the writer): %1")
+                            .arg(figure(guiMedian)));
+    TargetReport::print(QStringLiteral("  GUI thread, first copy of the run: %1").arg(figure(firstCopy)));
+    TargetReport::print(
+        QStringLiteral("  writer thread per copy (bytes made, written and synced): %1 ms wall")
+            .arg(Stopwatch::median(writer).wall, 0, 'f', 2));
+    TargetReport::print(QStringLiteral("  for comparison, the whole copy on the GUI thread: %1")
+                            .arg(figure(Stopwatch::median(whole))));
     if (frames == 320)
-        print(QStringLiteral("  target GUI thread per copy under %1 ms: %2")
-                  .arg(GuiTargetMs)
-                  .arg(guiMedian.wall < GuiTargetMs ? QStringLiteral("met") : QStringLiteral("MISSED")));
+        TargetReport::print(
+            QStringLiteral("  target GUI thread per copy under %1 ms: %2")
+                .arg(GuiTargetMs)
+                .arg(guiMedian.wall < GuiTargetMs ? QStringLiteral("met") : QStringLiteral("MISSED")));
     store.setDocument(nullptr);
     return frames != 320 || guiMedian.wall < GuiTargetMs;
 }
@@ -127,8 +125,9 @@ int main(int argc, char** argv)
         return 2;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     QApplication app(argc, argv);
-    print(QStringLiteral("Recovery copy, wall clock (CPU time of the measuring thread), median of %1 runs")
-              .arg(Runs));
+    TargetReport::print(
+        QStringLiteral("Recovery copy, wall clock (CPU time of the measuring thread), median of %1 runs")
+            .arg(Runs));
     bool ok = true;
     for (const int frames : { 320, 5000 })
         ok &= benchCopies(frames, data.path());

@@ -2,6 +2,7 @@
 // target paced at 57,600 baud, and compares the time with what the line
 // allows: 25 bytes on the wire per 16-byte block (24 sent, 1 answer).
 
+#include "PacedImage.h"
 #include "PacedTarget.h"
 
 #include <QCoreApplication>
@@ -17,34 +18,6 @@
 
 namespace {
 
-constexpr int Baud = 57600;
-constexpr int BitsPerByte = 10;
-constexpr int BlockWireBytes = 25;
-
-// 64 KiB in the Kamdel board's memory: all of the first range above the
-// checksum's area and the start of the second one.
-QByteArray imageText()
-{
-    struct Run
-    {
-        uint32_t address;
-        int size;
-    };
-    const Run runs[] = { { 0x6000, 0xF800 - 0x6000 }, { 0x10000, 65536 - (0xF800 - 0x6000) } };
-    QByteArray text;
-    quint32 state = 12345;
-    for (const Run& run : runs) {
-        text += QByteArray("@") + QByteArray::number(run.address, 16).toUpper() + '\n';
-        for (int i = 0; i < run.size; ++i) {
-            state = state * 1664525u + 1013904223u;
-            text += QByteArray::number((state >> 24) | 0x100, 16).mid(1).toUpper();
-            text += (i % 16 == 15) ? '\n' : ' ';
-        }
-    }
-    return text + "\nq\n";
-}
-
-
 struct Run
 {
     int exitCode = -1;
@@ -56,8 +29,8 @@ Run flashOnce(const QString& firmware)
 {
     Run run;
     PacedTarget target;
-    if (!target.start({ QStringLiteral("--baud"), QString::number(Baud), QStringLiteral("--model"),
-            QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
+    if (!target.start({ QStringLiteral("--baud"), QString::number(PacedImage::Baud),
+            QStringLiteral("--model"), QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
         std::fprintf(stderr, "bsltarget did not start\n");
         return run;
     }
@@ -86,15 +59,10 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString firmware = dir.filePath(QStringLiteral("app.txt"));
-    QFile file(firmware);
-    if (!file.open(QIODevice::WriteOnly) || file.write(imageText()) < 0)
+    const QString firmware = PacedImage::write(dir);
+    if (firmware.isEmpty())
         return 1;
-    file.close();
-
-    const int blocks = 65536 / 16;
-    // The checksum word is one more, shorter request.
-    const double wireSeconds = double(blocks * BlockWireBytes + 2 + 8 + 1) * BitsPerByte / Baud;
+    const double wireSeconds = PacedImage::wireSeconds();
     // A shared machine wakes processes late now and then; the median of a few
     // runs is the figure, each run is shown.
     constexpr int Runs = 5;
@@ -104,7 +72,7 @@ int main(int argc, char* argv[])
         const Run run = flashOnce(firmware);
         std::printf("romwright 64 KiB at %d baud, run %d: exit %d, target application check %s, %.3f s, "
                     "fraction %.3f\n",
-            Baud, i + 1, run.exitCode, run.valid ? "valid" : "INVALID", run.seconds,
+            PacedImage::Baud, i + 1, run.exitCode, run.valid ? "valid" : "INVALID", run.seconds,
             wireSeconds / run.seconds);
         ok = ok && run.exitCode == 0 && run.valid;
         fractions.push_back(wireSeconds / run.seconds);

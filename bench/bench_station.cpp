@@ -3,6 +3,7 @@
 // time with one target flashed alone; prints the slowest port's fraction of
 // what the line allows and the processor time romwright spends per unit.
 
+#include "PacedImage.h"
 #include "PacedTarget.h"
 
 #include <QCoreApplication>
@@ -19,33 +20,7 @@
 
 namespace {
 
-constexpr int Baud = 57600;
-constexpr int BitsPerByte = 10;
-constexpr int BlockWireBytes = 25;
 constexpr int Ports = 8;
-
-// 64 KiB in the Kamdel board's memory: all of the first range above the
-// checksum's area and the start of the second one.
-QByteArray imageText()
-{
-    struct Run
-    {
-        uint32_t address;
-        int size;
-    };
-    const Run runs[] = { { 0x6000, 0xF800 - 0x6000 }, { 0x10000, 65536 - (0xF800 - 0x6000) } };
-    QByteArray text;
-    quint32 state = 12345;
-    for (const Run& run : runs) {
-        text += QByteArray("@") + QByteArray::number(run.address, 16).toUpper() + '\n';
-        for (int i = 0; i < run.size; ++i) {
-            state = state * 1664525u + 1013904223u;
-            text += QByteArray::number((state >> 24) | 0x100, 16).mid(1).toUpper();
-            text += (i % 16 == 15) ? '\n' : ' ';
-        }
-    }
-    return text + "\nq\n";
-}
 
 struct Run
 {
@@ -73,7 +48,7 @@ Run flash(int ports, const QString& firmware)
         QStringLiteral(KAMDEL_TOOLS_DIR "/romwright") };
     for (int i = 0; i < ports; ++i) {
         targets.push_back(std::make_unique<PacedTarget>());
-        if (!targets.back()->start({ QStringLiteral("--baud"), QString::number(Baud),
+        if (!targets.back()->start({ QStringLiteral("--baud"), QString::number(PacedImage::Baud),
                 QStringLiteral("--model"), QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
             std::fprintf(stderr, "bsltarget did not start\n");
             return run;
@@ -124,15 +99,10 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 2;
     QTemporaryDir dir;
-    const QString firmware = dir.filePath(QStringLiteral("app.txt"));
-    QFile file(firmware);
-    if (!file.open(QIODevice::WriteOnly) || file.write(imageText()) < 0)
+    const QString firmware = PacedImage::write(dir);
+    if (firmware.isEmpty())
         return 1;
-    file.close();
-
-    const int blocks = 65536 / 16;
-    // The checksum word is one more, shorter request.
-    const double wireSeconds = double(blocks * BlockWireBytes + 2 + 8 + 1) * BitsPerByte / Baud;
+    const double wireSeconds = PacedImage::wireSeconds();
     std::printf("load average at the start %.2f; wire limit of one port's writes %.3f s\n", loadAverage(),
         wireSeconds);
     bool ok = true;

@@ -1,13 +1,60 @@
 #include "ShotFiles.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 
 namespace ShotFiles {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Organization"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+}
+
+QDir outputFolder(int argc, char* argv[])
+{
+    return QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+}
+
+QString frameXml(std::initializer_list<int> leds)
+{
+    QString xml = QStringLiteral("<LedStates>");
+    for (int led : leds)
+        xml += QStringLiteral("<Led index=\"%1\"><state>1</state></Led>").arg(led);
+    return xml + QStringLiteral("</LedStates>");
+}
+
+QByteArray documentXml(const QString& version, const QString& commands)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<LedPanelDocument version=\"%1\" panel=\"ZQ-RINGx\">\n"
+                          "<Commands><Program index=\"0\">%2</Program></Commands>\n"
+                          "</LedPanelDocument>\n")
+        .arg(version, commands)
+        .toUtf8();
+}
+
+bool makeFolders(const QDir& out, const QTemporaryDir& work)
+{
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
+        return false;
+    }
+    if (!work.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return false;
+    }
+    return true;
+}
 
 void settle(int ms)
 {
@@ -41,6 +88,14 @@ QPixmap composite(QWidget& window, const QList<QWidget*>& popups)
     for (QWidget* popup : popups)
         painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
     return canvas;
+}
+
+QMenu* openMenu(QMenuBar* bar, const QString& name)
+{
+    auto* menu = bar->findChild<QMenu*>(name);
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+    settle();
+    return menu;
 }
 
 } // namespace ShotFiles

@@ -18,15 +18,13 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "KamdelDocument.h"
-#include "LedCell.h"
 #include "LedItem.h"
 #include "LedPanelScene_Ring.h"
 #include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
-#include "SettingsStore.h"
 #include "ShotFiles.h"
+#include "ShotWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,42 +60,25 @@ void drag(AbstractLedPanelScene* scene, const QVector<int>& leds)
     send(QEvent::GraphicsSceneMouseRelease, leds.last());
 }
 
-QMenu* openMenu(MainWindow& window, const char* name)
-{
-    MainMenu* bar = window.mainMenu();
-    auto* menu = bar->findChild<QMenu*>(QLatin1String(name));
-    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
-    settle();
-    return menu;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    QTemporaryDir settings;
-    SettingsStore::setFileName(settings.filePath(QStringLiteral("KamdelEditor.ini")));
+    const QDir out = outputFolder(argc, argv);
 
-    MainWindow window;
-    window.resize(1100, 760);
-    window.show();
-    window.newDocument_KamdelPanel1();
-    auto* document = qobject_cast<KamdelDocument*>(window.document());
-    AbstractTreeItem* program = document->deviceItem()->child(0);
+    ShotWindow shot;
+    MainWindow& window = shot.window();
     for (int i = 0; i < 8; ++i) {
-        auto* frame = new LedStatesCommand;
+        QVector<int> leds;
         for (int ring = 0; ring < 4; ++ring)
-            frame->leds().at(ring * 48 + (i * 6 + ring * 3) % 48)->setValue(1);
-        document->edits()->appendItem(frame, program);
+            leds << ring * 48 + (i * 6 + ring * 3) % 48;
+        shot.appendFrame(leds);
     }
-    CommandTreeView* tree = document->commandTreeView();
-    tree->expandAll();
-    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(2)));
-    settle();
-    document->ledPanelView()->zoomFit();
+    CommandTreeView* tree = shot.showFrame(2);
+    KamdelDocument* document = shot.document();
+    AbstractTreeItem* program = shot.program();
 
     window.findChild<QComboBox*>(QStringLiteral("comboBox_Symmetry"))->setCurrentText(QStringLiteral("6"));
     AbstractLedPanelScene* scene = document->panelScene();
@@ -107,13 +88,13 @@ int main(int argc, char* argv[])
     bool ok = save(window.grab(), out, QStringLiteral("editing_symmetry.png"));
     ok &= save(tree->grab(), out, QStringLiteral("editing_tree.png"));
 
-    QMenu* frameMenu = openMenu(window, "menu_Frame");
+    QMenu* frameMenu = openMenu(window.mainMenu(), QStringLiteral("menu_Frame"));
     ok &= save(composite(window, { frameMenu }), out, QStringLiteral("editing_frame_menu.png"));
     frameMenu->hide();
 
     window.findChild<QAction*>(QStringLiteral("action_FrameRotateClockwise"))->trigger();
     settle();
-    QMenu* editMenu = openMenu(window, "menu_Edit");
+    QMenu* editMenu = openMenu(window.mainMenu(), QStringLiteral("menu_Edit"));
     ok &= save(composite(window, { editMenu }), out, QStringLiteral("editing_edit_menu.png"));
     editMenu->hide();
 
@@ -121,7 +102,7 @@ int main(int argc, char* argv[])
     // a frame.
     tree->setCurrentIndex(document->treeModel()->indexOf(program->child(0)));
     tree->selectionModel()->select(document->treeModel()->indexOf(program->child(1)),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     tree->copyFrames();
     tree->setCurrentIndex(document->treeModel()->indexOf(program->child(2)));
     tree->pasteFrames();

@@ -44,30 +44,17 @@ namespace {
 
 using namespace ShotFiles;
 
-QString frame(std::initializer_list<int> leds)
-{
-    QString xml = QStringLiteral("<LedStates>");
-    for (int led : leds)
-        xml += QStringLiteral("<Led index=\"%1\"><state>1</state></Led>").arg(led);
-    return xml + QStringLiteral("</LedStates>");
-}
-
 // A short program: a few frames sweeping round the rings, then a Reset.
 bool writeDocument(const QString& path, const QString& version)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    const QString commands = frame({ 0, 1, 2, 3, 48, 49, 96, 144 })
-        + frame(
+    const QString commands = frameXml({ 0, 1, 2, 3, 48, 49, 96, 144 })
+        + frameXml(
             { 0, 1, 2, 3, 4, 5, 6, 7, 48, 49, 50, 51, 96, 97, 144, 145, 12, 60, 108, 156, 36, 84, 132, 180 })
-        + frame({ 4, 5, 6, 7, 52, 53, 100, 148 }) + QStringLiteral("<Reset/>");
-    const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                       "<LedPanelDocument version=\"%1\" panel=\"ZQ-RINGx\">\n"
-                                       "<Commands><Program index=\"0\">%2</Program></Commands>\n"
-                                       "</LedPanelDocument>\n")
-                            .arg(version, commands);
-    return file.write(xml.toUtf8()) > 0;
+        + frameXml({ 4, 5, 6, 7, 52, 53, 100, 148 }) + QStringLiteral("<Reset/>");
+    return file.write(documentXml(version, commands)) > 0;
 }
 
 // Selects the second frame, so that the board shows lit LEDs, and fits the
@@ -146,20 +133,11 @@ bool firstStartShots(const QDir& out, const QString& iniPath)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tollmark"));
-    QApplication::setOrganizationName(QStringLiteral("Organization"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
-
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
-        return 1;
-    }
+    nameApplication();
+    const QDir out = outputFolder(argc, argv);
     QTemporaryDir work;
-    if (!work.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
+    if (!makeFolders(out, work))
         return 1;
-    }
 
     const QString documentA = work.filePath(QStringLiteral("ring-sweep.xml"));
     const QString documentB = work.filePath(QStringLiteral("showroom-ring-b.xml"));
@@ -205,11 +183,8 @@ int main(int argc, char* argv[])
         settle();
         ok &= save(window.grab(), out, QStringLiteral("editor_zq-ring-b.png"));
 
-        MainMenu* bar = window.mainMenu();
-        auto* fileMenu = bar->findChild<QMenu*>(QStringLiteral("menu_File"));
+        QMenu* fileMenu = openMenu(window.mainMenu(), QStringLiteral("menu_File"));
         RecentFiles* recentMenu = window.recentFiles();
-        fileMenu->popup(bar->mapToGlobal(bar->actionGeometry(fileMenu->menuAction()).bottomLeft()));
-        settle();
         fileMenu->setActiveAction(recentMenu->menuAction());
         recentMenu->popup(
             fileMenu->mapToGlobal(fileMenu->actionGeometry(recentMenu->menuAction()).topRight()));

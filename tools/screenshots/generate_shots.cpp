@@ -10,20 +10,11 @@
 // `xvfb-run -a` or with -platform offscreen. Writes generate_dialog.png and
 // generate_inserted.png.
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "GenerateDialog.h"
-#include "KamdelDocument.h"
-#include "LedCell.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
-#include "SettingsStore.h"
 #include "ShotFiles.h"
+#include "ShotWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,27 +33,17 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    QTemporaryDir settings;
-    SettingsStore::setFileName(settings.filePath(QStringLiteral("KamdelEditor.ini")));
+    const QDir out = outputFolder(argc, argv);
 
-    MainWindow window;
-    window.resize(1100, 760);
-    window.show();
-    window.newDocument_KamdelPanel1();
-    auto* document = qobject_cast<KamdelDocument*>(window.document());
-    AbstractTreeItem* program = document->deviceItem()->child(0);
+    ShotWindow shot;
+    MainWindow& window = shot.window();
     for (int i = 0; i < 3; ++i) {
-        auto* frame = new LedStatesCommand;
+        QVector<int> leds;
         for (int k = 0; k < 48; k += 4)
-            frame->leds().at(k + i)->setValue(1);
-        document->edits()->appendItem(frame, program);
+            leds << k + i;
+        shot.appendFrame(leds);
     }
-    CommandTreeView* tree = document->commandTreeView();
-    tree->expandAll();
-    tree->setCurrentIndex(document->treeModel()->indexOf(program->child(1)));
-    settle();
-    document->ledPanelView()->zoomFit();
+    shot.showFrame(1);
 
     bool ok = true;
     QTimer::singleShot(300, &window, [&] {
@@ -88,10 +69,7 @@ int main(int argc, char* argv[])
     window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();
     settle();
 
-    MainMenu* bar = window.mainMenu();
-    auto* editMenu = bar->findChild<QMenu*>(QStringLiteral("menu_Edit"));
-    editMenu->popup(bar->mapToGlobal(bar->actionGeometry(editMenu->menuAction()).bottomLeft()));
-    settle();
+    QMenu* editMenu = openMenu(window.mainMenu(), QStringLiteral("menu_Edit"));
     ok &= save(composite(window, { editMenu }), out, QStringLiteral("generate_inserted.png"));
     editMenu->hide();
     return ok ? 0 : 1;

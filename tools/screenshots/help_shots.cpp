@@ -43,14 +43,6 @@ namespace {
 
 using namespace ShotFiles;
 
-QString frame(std::initializer_list<int> leds)
-{
-    QString xml = QStringLiteral("<LedStates>");
-    for (int led : leds)
-        xml += QStringLiteral("<Led index=\"%1\"><state>1</state></Led>").arg(led);
-    return xml + QStringLiteral("</LedStates>");
-}
-
 bool writeFile(const QString& path, const QByteArray& contents)
 {
     QFile file(path);
@@ -59,14 +51,10 @@ bool writeFile(const QString& path, const QByteArray& contents)
 
 QByteArray document()
 {
-    const QString commands = frame({ 0, 1, 2, 3, 48, 49, 96, 144 }) + frame({ 2, 3, 4, 5, 50, 51, 98, 146 })
-        + frame({ 4, 5, 6, 7, 52, 53, 100, 148 }) + QStringLiteral("<Reset/>");
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<LedPanelDocument version=\"1.0\" panel=\"ZQ-RINGx\">\n"
-                          "<Commands><Program index=\"0\">%1</Program></Commands>\n"
-                          "</LedPanelDocument>\n")
-        .arg(commands)
-        .toUtf8();
+    const QString commands = frameXml({ 0, 1, 2, 3, 48, 49, 96, 144 })
+        + frameXml({ 2, 3, 4, 5, 50, 51, 98, 146 }) + frameXml({ 4, 5, 6, 7, 52, 53, 100, 148 })
+        + QStringLiteral("<Reset/>");
+    return documentXml(QStringLiteral("1.0"), commands);
 }
 
 // A file icon and its name at the pointer, as the desktop draws a drag.
@@ -90,20 +78,11 @@ void paintDraggedFile(QPixmap& picture, const QPoint& at, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tollmark"));
-    QApplication::setOrganizationName(QStringLiteral("Organization"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.1"));
-
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
-        return 1;
-    }
+    nameApplication();
+    const QDir out = outputFolder(argc, argv);
     QTemporaryDir work;
-    if (!work.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
+    if (!makeFolders(out, work))
         return 1;
-    }
     const QString documentPath = work.filePath(QStringLiteral("ring-sweep.xml"));
     const QString sequencePath = work.filePath(QStringLiteral("sparkle.csv"));
     QByteArray sequence;
@@ -162,10 +141,7 @@ int main(int argc, char* argv[])
         ok &= save(window.findChild<BoardLegend*>(), out, QStringLiteral("guide_legend.png"));
         window.findChild<BoardLegend*>()->close();
 
-        MainMenu* bar = window.mainMenu();
-        auto* viewMenu = bar->findChild<QMenu*>(QStringLiteral("menu_View"));
-        viewMenu->popup(bar->mapToGlobal(bar->actionGeometry(viewMenu->menuAction()).bottomLeft()));
-        settle();
+        QMenu* viewMenu = openMenu(window.mainMenu(), QStringLiteral("menu_View"));
         ok &= save(composite(window, { viewMenu }), out, QStringLiteral("help_view_menu.png"));
         viewMenu->hide();
 
