@@ -211,9 +211,8 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
 {
     QFETCH(int, current);
     QFETCH(QList<QVector<int>>, expected);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"),
-        { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::frame({ 3 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"),
+        { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::frame({ 3 }) });
     selectFrame(current);
     const QList<QVector<int>> before = programFrames();
 
@@ -234,8 +233,7 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
 
 void tst_Drops::randomSequencesKeepTheirValues()
 {
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 0 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 0 }) });
     QRandomGenerator* random = QRandomGenerator::global();
     for (int round = 0; round < 5; ++round) {
         selectFrame(program()->childCount() - 1);
@@ -266,7 +264,7 @@ void tst_Drops::documentDropAsksToSaveFirst()
 {
     QFETCH(int, answer);
     QFETCH(bool, replaced);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     AbstractDocument* first = m_window->document();
     QVERIFY(drop(writeFile(QStringLiteral("frames.csv"), sequence({ { 4 } }))));
     QVERIFY(first->isModified());
@@ -284,7 +282,7 @@ void tst_Drops::documentDropAsksToSaveFirst()
 
 void tst_Drops::reportPaneTakesNoDrop()
 {
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     AbstractDocument* first = m_window->document();
     auto* pane = m_window->findChild<QTextEdit*>(QStringLiteral("textEdit"));
     m_window->log(QStringLiteral("a report line"));
@@ -327,7 +325,7 @@ void tst_Drops::dragAnnouncesWhatADropDoes()
     QFETCH(QString, file);
     QFETCH(int, offered);
     QFETCH(QString, announced);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     AbstractDocument* first = m_window->document();
     const QString path = file == QLatin1String("document")
         ? documentFile(QStringLiteral("1.0"), {})

@@ -163,9 +163,7 @@ void tst_FirstSteps::addFrame()
     QFETCH(QList<int>, expected);
     QFETCH(int, newCurrent);
     using namespace DocumentFiles;
-    m_window->openDocument(
-        documentFile(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }), frame({ 1, 2, 3 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }), frame({ 1, 2, 3 }) });
     showActive();
     document()->commandTreeView()->setCurrentItem(program()->child(current));
     document()->ledPanelView()->setFocus();
@@ -249,8 +247,7 @@ void tst_FirstSteps::keysReachTheirActions()
     QFETCH(QKeySequence, key);
     QFETCH(QList<int>, expected);
     using namespace DocumentFiles;
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }) });
     showActive();
     QTest::keyClick(m_window.get(), Qt::Key_Insert);
     QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -306,8 +303,7 @@ void tst_FirstSteps::treeShowsLongFrameLabels()
     QStringList commands;
     for (int i = 0; i < 300; ++i)
         commands << DocumentFiles::frame({});
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), commands));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), commands);
     showActive(QSize(1024, 700));
     CommandTreeView* tree = document()->commandTreeView();
     const QModelIndex last = document()->treeModel()->indexOf(program()->child(299));
