@@ -3,7 +3,7 @@
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
 #include "DropHandler.h"
-#include "EditorFixture.h"
+#include "EditorTestCase.h"
 #include "KamdelDocument.h"
 #include "LedStatesCommand.h"
 #include "ProgramItem.h"
@@ -17,15 +17,12 @@
 #include <QtTest>
 
 // Files dropped on the editor's window.
-class tst_Drops : public QObject, protected EditorFixture
+class tst_Drops : public EditorTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
-    void cleanup();
 
     void dropOpensOrImports_data();
     void dropOpensOrImports();
@@ -37,7 +34,6 @@ private slots:
     void reportPaneTakesNoDrop();
     void dragAnnouncesWhatADropDoes_data();
     void dragAnnouncesWhatADropDoes();
-    void moveOnlyDragRefused();
 
 private:
     KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
@@ -48,54 +44,31 @@ private:
     QPoint centreOf(const char* widgetName) const;
     bool drop(const QString& path, const QPoint& at = QPoint());
     void selectFrame(int row);
-
-    QStringList m_messages;
-    QMessageBox::StandardButton m_answer = QMessageBox::Discard;
 };
 
 namespace {
-// "Dropped" frame n lights LED n and LED 100 + n.
-QByteArray sequence(const QVector<int>& frames)
+// A sequence file of frames given as their lit LEDs.
+QByteArray sequence(const QList<QVector<int>>& frames, const QByteArray& lineEnd = "\n")
 {
     QByteArray text;
     for (int led = 0; led < LedStatesCommand::LedCount; ++led)
         text += (led ? "," : "") + QByteArray::number(led);
-    text += '\n';
-    for (int n : frames) {
+    text += lineEnd;
+    for (const QVector<int>& lit : frames) {
         for (int led = 0; led < LedStatesCommand::LedCount; ++led)
-            text += QByteArray(led ? "," : "") + (led == n || led == 100 + n ? "1" : "0");
-        text += '\n';
+            text += QByteArray(led ? "," : "") + (lit.contains(led) ? "1" : "0");
+        text += lineEnd;
     }
     return text;
 }
 } // namespace
 
-void tst_Drops::initTestCase()
-{
-    QVERIFY(setUpEditor([this](QWidget*, const MessageBoxes::Request& request) {
-        m_messages << request.text;
-        return m_answer;
-    }));
-}
-
-void tst_Drops::cleanupTestCase()
-{
-    tearDownEditor();
-}
-
 void tst_Drops::init()
 {
-    m_messages.clear();
-    m_answer = QMessageBox::Discard;
-    QVERIFY(openWindow(false));
+    EditorTestCase::init();
     m_window->resize(900, 700);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void tst_Drops::cleanup()
-{
-    closeWindow();
 }
 
 QList<QVector<int>> tst_Drops::programFrames() const
@@ -115,8 +88,7 @@ QList<QVector<int>> tst_Drops::programFrames() const
 
 QString tst_Drops::writeFile(const QString& name, const QByteArray& contents)
 {
-    const QString path
-        = m_dir.filePath(QStringLiteral("%1-%2").arg(QRandomGenerator::global()->generate()).arg(name));
+    const QString path = newPath(QStringLiteral("drop")) + QLatin1Char('-') + name;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
         return QString();
@@ -185,7 +157,7 @@ void tst_Drops::dropOpensOrImports()
         path = documentFile(QStringLiteral("1.0"),
             { DocumentFiles::frame({ 5 }), DocumentFiles::frame({ 6 }), DocumentFiles::frame({ 7 }) });
     else if (kind == QLatin1String("sequence"))
-        path = writeFile(QStringLiteral("frames.CSV"), sequence({ 10, 11 }));
+        path = writeFile(QStringLiteral("frames.CSV"), sequence({ { 10, 110 }, { 11, 111 } }));
     else if (kind == QLatin1String("picture"))
         path = writeFile(QStringLiteral("board.png"), QByteArray("\x89PNG\r\n\x1a\n", 8));
     else if (kind == QLatin1String("other xml"))
@@ -239,13 +211,12 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
 {
     QFETCH(int, current);
     QFETCH(QList<QVector<int>>, expected);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"),
-        { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::frame({ 3 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"),
+        { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::frame({ 3 }) });
     selectFrame(current);
     const QList<QVector<int>> before = programFrames();
 
-    QVERIFY(drop(writeFile(QStringLiteral("frames.csv"), sequence({ 10, 11 }))));
+    QVERIFY(drop(writeFile(QStringLiteral("frames.csv"), sequence({ { 10, 110 }, { 11, 111 } }))));
     QCOMPARE(programFrames(), expected);
     QVERIFY(m_window->isWindowModified());
     QVERIFY(m_window->statusBar()->currentMessage().contains(QStringLiteral("Added 2 LED frames")));
@@ -262,30 +233,21 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
 
 void tst_Drops::randomSequencesKeepTheirValues()
 {
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 0 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 0 }) });
     QRandomGenerator* random = QRandomGenerator::global();
     for (int round = 0; round < 5; ++round) {
         selectFrame(program()->childCount() - 1);
-        const int count = 1 + random->bounded(6);
         QList<QVector<int>> lit;
-        QByteArray text;
-        for (int led = 0; led < LedStatesCommand::LedCount; ++led)
-            text += (led ? "," : "") + QByteArray::number(led);
-        text += '\n';
-        for (int f = 0; f < count; ++f) {
+        for (int f = 1 + random->bounded(6); f > 0; --f) {
             QVector<int> on;
             for (int led = 0; led < LedStatesCommand::LedCount; ++led) {
-                const bool bit = random->bounded(4) == 0;
-                if (bit)
+                if (random->bounded(4) == 0)
                     on << led;
-                text += QByteArray(led ? "," : "") + (bit ? "1" : "0");
             }
-            text += "\r\n";
             lit << on;
         }
         const QList<QVector<int>> before = programFrames();
-        QVERIFY(drop(writeFile(QStringLiteral("random.csv"), text)));
+        QVERIFY(drop(writeFile(QStringLiteral("random.csv"), sequence(lit, "\r\n"))));
         QCOMPARE(programFrames(), before + lit);
     }
 }
@@ -302,9 +264,9 @@ void tst_Drops::documentDropAsksToSaveFirst()
 {
     QFETCH(int, answer);
     QFETCH(bool, replaced);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     AbstractDocument* first = m_window->document();
-    QVERIFY(drop(writeFile(QStringLiteral("frames.csv"), sequence({ 4 }))));
+    QVERIFY(drop(writeFile(QStringLiteral("frames.csv"), sequence({ { 4 } }))));
     QVERIFY(first->isModified());
 
     m_answer = QMessageBox::StandardButton(answer);
@@ -320,7 +282,7 @@ void tst_Drops::documentDropAsksToSaveFirst()
 
 void tst_Drops::reportPaneTakesNoDrop()
 {
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     AbstractDocument* first = m_window->document();
     auto* pane = m_window->findChild<QTextEdit*>(QStringLiteral("textEdit"));
     m_window->log(QStringLiteral("a report line"));
@@ -349,49 +311,46 @@ void tst_Drops::reportPaneTakesNoDrop()
 void tst_Drops::dragAnnouncesWhatADropDoes_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("offered");
     QTest::addColumn<QString>("announced");
-    QTest::addRow("document") << "document"
-                              << "Drop to open";
-    QTest::addRow("sequence") << "sequence"
-                              << "after the current frame";
-    QTest::addRow("other") << "other"
-                           << "The window takes a panel document";
+    QTest::addRow("document") << "document" << int(Qt::CopyAction) << "Drop to open";
+    QTest::addRow("sequence") << "sequence" << int(Qt::CopyAction) << "after the current frame";
+    QTest::addRow("other") << "other" << int(Qt::CopyAction) << "The window takes a panel document";
+    // Taking a move-only drag would delete the file.
+    QTest::addRow("move only refused") << "document" << int(Qt::MoveAction) << "";
 }
 
 void tst_Drops::dragAnnouncesWhatADropDoes()
 {
     QFETCH(QString, file);
+    QFETCH(int, offered);
     QFETCH(QString, announced);
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) }));
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
+    AbstractDocument* first = m_window->document();
     const QString path = file == QLatin1String("document")
         ? documentFile(QStringLiteral("1.0"), {})
         : writeFile(
             file == QLatin1String("sequence") ? QStringLiteral("a.csv") : QStringLiteral("a.txt"), "x");
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
-    QDragEnterEvent enter(centreOf("stackedWidget"), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    const auto actions = Qt::DropActions(offered);
+    QDragEnterEvent enter(centreOf("stackedWidget"), actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_window.get(), &enter);
-    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.isAccepted(), !announced.isEmpty());
+    if (announced.isEmpty()) {
+        QDropEvent dropped(centreOf("stackedWidget"), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &dropped);
+        QVERIFY(!dropped.isAccepted());
+        QCOMPARE(m_window->document(), first);
+        QVERIFY(QFile::exists(path));
+        return;
+    }
     QVERIFY2(m_window->statusBar()->currentMessage().contains(announced),
         qPrintable(m_window->statusBar()->currentMessage()));
     QCOMPARE(DropHandler::kindOf(&data) == DropHandler::Kind::Other, file == QLatin1String("other"));
     QDragLeaveEvent leave;
     QApplication::sendEvent(m_window.get(), &leave);
     QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
-}
-
-void tst_Drops::moveOnlyDragRefused()
-{
-    const QString path = documentFile(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
-    QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(path) });
-    QDragEnterEvent enter(centreOf("stackedWidget"), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_window.get(), &enter);
-    QVERIFY(!enter.isAccepted());
-    QDropEvent dropped(centreOf("stackedWidget"), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_window.get(), &dropped);
-    QVERIFY(!dropped.isAccepted());
-    QVERIFY(!m_window->document());
 }
 
 QTEST_MAIN(tst_Drops)

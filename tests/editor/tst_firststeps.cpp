@@ -3,7 +3,7 @@
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
-#include "EditorFixture.h"
+#include "EditorTestCase.h"
 #include "KamdelDocument.h"
 #include "LedCell.h"
 #include "LedItem.h"
@@ -33,15 +33,11 @@ void moveMouse(QWidget* target, const QPoint& pos, Qt::MouseButtons buttons = Qt
 
 // What a new user meets first: a new document ready to draw, the frame
 // keys, one key per action, and names for every control.
-class tst_FirstSteps : public QObject, protected EditorFixture
+class tst_FirstSteps : public EditorTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
     void newDocumentIsReadyToDraw_data();
     void newDocumentIsReadyToDraw();
     void openShowsTheFirstFrame();
@@ -51,7 +47,6 @@ private slots:
     void noKeyIsShared();
     void keysReachTheirActions_data();
     void keysReachTheirActions();
-    void exportAndWriteNeedADocument_data();
     void exportAndWriteNeedADocument();
     void controlsHaveNames();
     void treeShowsLongFrameLabels();
@@ -62,31 +57,13 @@ private:
     KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
     AbstractTreeItem* program() const { return document()->deviceItem()->program(0); }
     QList<int> litFrames() const;
-    void showActive();
+    void showActive(const QSize& size = QSize());
 };
 
-void tst_FirstSteps::initTestCase()
+void tst_FirstSteps::showActive(const QSize& size)
 {
-    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
-}
-
-void tst_FirstSteps::cleanupTestCase()
-{
-    tearDownEditor();
-}
-
-void tst_FirstSteps::init()
-{
-    QVERIFY(openWindow(false));
-}
-
-void tst_FirstSteps::cleanup()
-{
-    closeWindow();
-}
-
-void tst_FirstSteps::showActive()
-{
+    if (size.isValid())
+        m_window->resize(size);
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -186,9 +163,7 @@ void tst_FirstSteps::addFrame()
     QFETCH(QList<int>, expected);
     QFETCH(int, newCurrent);
     using namespace DocumentFiles;
-    m_window->openDocument(
-        documentFile(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }), frame({ 1, 2, 3 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }), frame({ 1, 2, 3 }) });
     showActive();
     document()->commandTreeView()->setCurrentItem(program()->child(current));
     document()->ledPanelView()->setFocus();
@@ -272,8 +247,7 @@ void tst_FirstSteps::keysReachTheirActions()
     QFETCH(QKeySequence, key);
     QFETCH(QList<int>, expected);
     using namespace DocumentFiles;
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }) }));
-    QVERIFY(document());
+    open(QStringLiteral("1.0"), { frame({ 1 }), frame({ 1, 2 }) });
     showActive();
     QTest::keyClick(m_window.get(), Qt::Key_Insert);
     QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -283,24 +257,22 @@ void tst_FirstSteps::keysReachTheirActions()
     QCOMPARE(litFrames(), expected);
 }
 
-void tst_FirstSteps::exportAndWriteNeedADocument_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addRow("export animation") << "action_ExportAnimation";
-    QTest::addRow("export frame") << "action_ExportFrame";
-    QTest::addRow("compile and write") << "action_CompileAndWrite";
-}
-
 void tst_FirstSteps::exportAndWriteNeedADocument()
 {
-    QFETCH(QString, name);
-    QAction* item = action(qPrintable(name));
-    QVERIFY(!item->isEnabled());
+    const QList<QAction*> items = { action("action_ExportAnimation"), action("action_ExportFrame"),
+        action("action_CompileAndWrite") };
+    const auto enabled = [&items] {
+        QList<bool> states;
+        for (const QAction* item : items)
+            states << item->isEnabled();
+        return states;
+    };
+    QCOMPARE(enabled(), QList<bool>({ false, false, false }));
     m_window->newDocument_KamdelPanel1();
-    QVERIFY(item->isEnabled());
+    QCOMPARE(enabled(), QList<bool>({ true, true, true }));
     m_window->closeDocument();
     QVERIFY(!m_window->document());
-    QVERIFY(!item->isEnabled());
+    QCOMPARE(enabled(), QList<bool>({ false, false, false }));
 }
 
 void tst_FirstSteps::controlsHaveNames()
@@ -331,10 +303,8 @@ void tst_FirstSteps::treeShowsLongFrameLabels()
     QStringList commands;
     for (int i = 0; i < 300; ++i)
         commands << DocumentFiles::frame({});
-    m_window->openDocument(documentFile(QStringLiteral("1.0"), commands));
-    QVERIFY(document());
-    m_window->resize(1024, 700);
-    showActive();
+    open(QStringLiteral("1.0"), commands);
+    showActive(QSize(1024, 700));
     CommandTreeView* tree = document()->commandTreeView();
     const QModelIndex last = document()->treeModel()->indexOf(program()->child(299));
     tree->scrollTo(last);
@@ -353,8 +323,7 @@ void tst_FirstSteps::treeShowsLongFrameLabels()
 void tst_FirstSteps::splitterPositionIsKept()
 {
     m_window->newDocument_KamdelPanel1();
-    m_window->resize(1024, 700);
-    showActive();
+    showActive(QSize(1024, 700));
     auto* splitter = document()->findChild<QSplitter*>(QStringLiteral("splitter"));
     QVERIFY(splitter);
     const int before = document()->commandTreeView()->width();
@@ -369,16 +338,14 @@ void tst_FirstSteps::splitterPositionIsKept()
     QVERIFY(m_window->close());
     QVERIFY(openWindow(false));
     m_window->newDocument_KamdelPanel2();
-    m_window->resize(1024, 700);
-    showActive();
+    showActive(QSize(1024, 700));
     QCOMPARE(document()->commandTreeView()->width(), moved);
 }
 
 void tst_FirstSteps::hoverNamesTheLed()
 {
     m_window->newDocument_KamdelPanel1();
-    m_window->resize(1024, 700);
-    showActive();
+    showActive(QSize(1024, 700));
     LedPanelView* board = document()->ledPanelView();
     const QList<LedItem*>& leds = document()->panelScene()->ledItems();
     // Ring 2 holds LEDs 48 to 95, counted from the innermost.

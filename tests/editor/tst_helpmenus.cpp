@@ -1,5 +1,5 @@
 #include "BoardLegend.h"
-#include "EditorFixture.h"
+#include "EditorTestCase.h"
 #include "HelpWindow.h"
 #include "KamdelDocument.h"
 #include "LedPanelView.h"
@@ -16,15 +16,11 @@
 
 // The Help and View menus: the guide, the shortcut table, the board legend,
 // and showing or hiding the parts of the window.
-class tst_HelpMenus : public QObject, protected EditorFixture
+class tst_HelpMenus : public EditorTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
 
     void shortcutTableListsEveryKey_data();
     void shortcutTableListsEveryKey();
@@ -32,9 +28,7 @@ private slots:
     void viewMenuShowsAndHides();
     void viewMenuFollowsPaneHiddenElsewhere();
     void fitInViewFitsTheBoard();
-    void guideCoversTheTopics_data();
     void guideCoversTheTopics();
-    void guidePicturesLoad();
     void f1OpensTheGuide();
     void helpWindowsOpenOnce_data();
     void helpWindowsOpenOnce();
@@ -44,32 +38,10 @@ private slots:
 private:
     void openDocument()
     {
-        m_window->openDocument(documentFile(
-            QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }) }));
-        QVERIFY(m_window->document());
+        open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }) });
     }
     QMenu* menu(const char* name) const { return m_window->findChild<QMenu*>(QLatin1String(name)); }
 };
-
-void tst_HelpMenus::initTestCase()
-{
-    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
-}
-
-void tst_HelpMenus::cleanupTestCase()
-{
-    tearDownEditor();
-}
-
-void tst_HelpMenus::init()
-{
-    QVERIFY(openWindow(false));
-}
-
-void tst_HelpMenus::cleanup()
-{
-    closeWindow();
-}
 
 void tst_HelpMenus::shortcutTableListsEveryKey_data()
 {
@@ -213,53 +185,37 @@ void tst_HelpMenus::fitInViewFitsTheBoard()
     m_window->hide();
 }
 
-void tst_HelpMenus::guideCoversTheTopics_data()
-{
-    QTest::addColumn<QString>("heading");
-    for (const char* topic : { "The board and the document", "Frames", "Frame tools and symmetry", "Playback",
-             "Writing to the panel", "Firmware update", "Files dropped on the window" })
-        QTest::addRow("%s", topic) << topic;
-}
-
 void tst_HelpMenus::guideCoversTheTopics()
 {
-    QFETCH(QString, heading);
     action("action_UserGuide")->trigger();
     auto* guide = m_window->findChild<HelpWindow*>();
     QVERIFY(guide && guide->isVisible());
     QVERIFY(QFile::exists(HelpWindow::guidePath()));
-    // Read as Markdown: the heading is a heading, not "## ..." text.
-    bool found = false;
-    for (QTextBlock block = guide->browser()->document()->begin(); block.isValid(); block = block.next()) {
-        if (block.text() == heading)
-            found = found || block.blockFormat().headingLevel() == 2;
-        QVERIFY2(!block.text().startsWith(QLatin1Char('#')), qPrintable(block.text()));
-    }
-    QVERIFY(found);
-    guide->close();
-}
-
-void tst_HelpMenus::guidePicturesLoad()
-{
-    action("action_UserGuide")->trigger();
-    auto* guide = m_window->findChild<HelpWindow*>();
-    QVERIFY(guide);
-    QTextDocument* text = guide->browser()->document();
+    // Read as Markdown: headings are headings, not "## ..." text, and the
+    // pictures (the window and the legend) load.
+    QStringList headings;
     int pictures = 0;
-    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = guide->browser()->document()->begin(); block.isValid(); block = block.next()) {
+        QVERIFY2(!block.text().startsWith(QLatin1Char('#')), qPrintable(block.text()));
+        if (block.blockFormat().headingLevel() == 2)
+            headings << block.text();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isImageFormat())
                 continue;
             const QString name = format.toImageFormat().name();
-            const QVariant picture = guide->browser()->loadResource(
-                QTextDocument::ImageResource, guide->browser()->source().resolved(QUrl(name)));
-            QVERIFY2(picture.isValid(), qPrintable(name));
+            QVERIFY2(guide->browser()
+                         ->loadResource(
+                             QTextDocument::ImageResource, guide->browser()->source().resolved(QUrl(name)))
+                         .isValid(),
+                qPrintable(name));
             ++pictures;
         }
     }
-    // The window and the legend.
     QCOMPARE(pictures, 2);
+    for (const char* topic : { "The board and the document", "Frames", "Frame tools and symmetry", "Playback",
+             "Writing to the panel", "Firmware update", "Files dropped on the window" })
+        QVERIFY2(headings.contains(QLatin1String(topic)), topic);
     guide->close();
 }
 

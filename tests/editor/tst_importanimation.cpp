@@ -4,7 +4,7 @@
 #include "CommandTreeView.h"
 #include "DeviceItem.h"
 #include "DocumentEdits.h"
-#include "EditorFixture.h"
+#include "EditorTestCase.h"
 #include "ImportAnimationDialog.h"
 #include "KamdelDocument.h"
 #include "LedPanelScene_Ring.h"
@@ -40,14 +40,17 @@ Frame valuesOf(const AbstractTreeItem* item)
 
 // Import animation from the File menu and the tree's menu, with the
 // dialog's options and previews.
-class tst_ImportAnimation : public QObject, protected EditorFixture
+class tst_ImportAnimation : public EditorTestCase
 {
     Q_OBJECT
 
+public:
+    tst_ImportAnimation()
+        : EditorTestCase(true)
+    {
+    }
+
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
     void cleanup();
     void importGoesAfterTheCurrentFrame_data();
     void importGoesAfterTheCurrentFrame();
@@ -56,7 +59,6 @@ private slots:
     void nothingChanges();
 
 private:
-    void open(const QStringList& commands);
     // A GIF of the frames as the export draws them from the board's side.
     QString gifOf(const QList<Frame>& frames);
     KamdelDocument* document() const { return qobject_cast<KamdelDocument*>(m_window->document()); }
@@ -74,34 +76,10 @@ private:
     ImportAnimationDialog::Questions m_previous;
 };
 
-void tst_ImportAnimation::initTestCase()
-{
-    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; }));
-}
-
-void tst_ImportAnimation::cleanupTestCase()
-{
-    tearDownEditor();
-}
-
-void tst_ImportAnimation::init()
-{
-    QVERIFY(openWindow(false));
-    m_window->show();
-}
-
 void tst_ImportAnimation::cleanup()
 {
     ImportAnimationDialog::setQuestions(m_previous);
     closeWindow();
-}
-
-void tst_ImportAnimation::open(const QStringList& commands)
-{
-    const QString path = documentFile(QStringLiteral("1.0"), commands);
-    QVERIFY(!path.isEmpty());
-    m_window->openDocument(path);
-    QVERIFY(document());
 }
 
 QString tst_ImportAnimation::gifOf(const QList<Frame>& frames)
@@ -144,7 +122,8 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     QFETCH(bool, fromTree);
     QFETCH(int, currentRow);
     QFETCH(int, firstNewRow);
-    open({ DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::stop() });
+    open(QStringLiteral("1.0"),
+        { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::stop() });
     const QList<Frame> imported { lit({ 0, 50, 191 }), lit({}), lit({ 47, 48, 96, 144 }) };
     const QString gif = gifOf(imported);
     QVERIFY(!gif.isEmpty());
@@ -179,7 +158,7 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
 // previews are what goes into the document.
 void tst_ImportAnimation::dialogShowsWhatIsImported()
 {
-    open({ DocumentFiles::frame({ 1 }) });
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     const QList<Frame> imported { lit({ 3 }), lit({ 4, 5 }), lit({ 6 }) };
     const QString gif = gifOf(imported);
     const eLedPanelSide side = document()->panelScene()->side();
@@ -231,7 +210,7 @@ void tst_ImportAnimation::nothingChanges()
     QFETCH(QString, contents);
     QFETCH(bool, accept);
     QFETCH(QString, warning);
-    open({ DocumentFiles::frame({ 1 }) });
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
     QStringList files;
     if (!contents.isEmpty()) {
         const QString gif = gifOf({ lit({ 2 }), lit({ 3 }) });

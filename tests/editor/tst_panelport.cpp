@@ -1,4 +1,4 @@
-#include "EditorFixture.h"
+#include "EditorTestCase.h"
 #include "PanelPortChoice.h"
 #include "SerialPortDialog.h"
 
@@ -8,13 +8,11 @@
 
 // Which port the panel link starts on, what is stored of it, and the panel
 // commands without a port.
-class tst_PanelPort : public QObject, protected EditorFixture
+class tst_PanelPort : public EditorTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -43,21 +41,9 @@ private:
     }
 };
 
-void tst_PanelPort::initTestCase()
-{
-    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request& request) {
-        qWarning("unexpected message: %s", qPrintable(request.text));
-        return QMessageBox::Discard;
-    }));
-}
-
-void tst_PanelPort::cleanupTestCase()
-{
-    tearDownEditor();
-}
-
 void tst_PanelPort::init()
 {
+    m_messages.clear();
     SettingsStore::close();
     QFile::remove(iniPath());
 }
@@ -69,6 +55,8 @@ void tst_PanelPort::cleanup()
             dialog->reject();
     }
     closeWindow();
+    // None of these asks or warns through a message box.
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
 }
 
 void tst_PanelPort::startName_data()

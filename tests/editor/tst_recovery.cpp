@@ -43,6 +43,15 @@ protected:
     }
 };
 
+// How many copies a new window offers, each answered with `answer`.
+int offeredCopies(QMessageBox::StandardButton answer = QMessageBox::Cancel)
+{
+    RecoveryWindow window;
+    window.answer = answer;
+    window.offerRecovery();
+    return window.asked.size();
+}
+
 void setIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
@@ -283,9 +292,7 @@ void tst_Recovery::answers()
             QCOMPARE(window.document()->fileName(), QStringLiteral("board.xml"));
         window.setCurrentDocument(nullptr);
     }
-    RecoveryWindow next;
-    next.offerRecovery();
-    QCOMPARE(next.asked.size(), offeredAgain ? 1 : 0);
+    QCOMPARE(offeredCopies(), offeredAgain ? 1 : 0);
 }
 
 void tst_Recovery::runningEditorsCopyIsNotOffered()
@@ -296,9 +303,7 @@ void tst_Recovery::runningEditorsCopyIsNotOffered()
     edit(qobject_cast<KamdelDocument*>(running.document()));
     QTRY_VERIFY(QFileInfo::exists(running.recoveryStore()->copyPath()));
 
-    RecoveryWindow second;
-    second.offerRecovery();
-    QVERIFY(second.asked.isEmpty());
+    QCOMPARE(offeredCopies(), 0);
     running.setCurrentDocument(nullptr);
 }
 
@@ -435,10 +440,7 @@ void tst_Recovery::copyLastsUntilSavedOrDiscarded()
     }
     window.reset();
     QCOMPARE(QFileInfo::exists(copy), kept);
-    RecoveryWindow next;
-    next.answer = QMessageBox::Cancel;
-    next.offerRecovery();
-    QCOMPARE(next.asked.size(), kept ? 1 : 0);
+    QCOMPARE(offeredCopies(), kept ? 1 : 0);
 }
 
 void tst_Recovery::unreadableCopyIsKept_data()
@@ -480,10 +482,7 @@ void tst_Recovery::unreadableCopyIsKept()
         }
     }
     QCOMPARE(readAll(copy), contents);
-    RecoveryWindow next;
-    next.answer = QMessageBox::Cancel;
-    next.offerRecovery();
-    QCOMPARE(next.asked.size(), 1);
+    QCOMPARE(offeredCopies(), 1);
 }
 
 void tst_Recovery::linksAndForeignFilesSurvive_data()
@@ -516,12 +515,7 @@ void tst_Recovery::linksAndForeignFilesSurvive()
     const QString target = entry.endsWith("lock") ? victim : QFileInfo(victim).path();
     QVERIFY(isLink ? QFile::link(target, root.filePath(entry))
                    : DocumentFiles::write(root.filePath(entry), "mine"));
-    {
-        RecoveryWindow window;
-        window.answer = QMessageBox::Discard;
-        window.offerRecovery();
-        QCOMPARE(window.asked.size(), withCopy ? 1 : 0);
-    }
+    QCOMPARE(offeredCopies(QMessageBox::Discard), withCopy ? 1 : 0);
     QCOMPARE(readAll(victim), QByteArray("keep"));
     if (!isLink)
         QCOMPARE(readAll(root.filePath(entry)), QByteArray("mine"));

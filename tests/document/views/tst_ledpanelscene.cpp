@@ -137,6 +137,44 @@ QVector<int> litOf(const LedStatesCommand* frame)
     return on;
 }
 
+// A board drawing on a frame of its own, shown in a view, dragged over with
+// the real mouse events.
+struct ViewedBoard
+{
+    explicit ViewedBoard(const Board& board)
+        : scene(tree.device)
+    {
+        configure(scene, board);
+        scene.setEdits(&tree.edits);
+        scene.ledFrame(frame);
+        view.setScene(&scene);
+        view.resize(900, 900);
+        view.show();
+    }
+    // `place` is a ring and a position on it.
+    QPoint at(const QPoint& place)
+    {
+        return view.mapFromScene(scene.ledItems().at(place.x() * 48 + (place.y() + 48) % 48)->scenePos());
+    }
+    // One event for each place, the button held between the first and the last.
+    void drag(const QVector<QPoint>& places)
+    {
+        QWidget* viewport = view.viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(places.first()));
+        for (const QPoint& place : places.mid(1)) {
+            QMouseEvent move(QEvent::MouseMove, at(place), viewport->mapToGlobal(at(place)), Qt::NoButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(places.last()));
+    }
+
+    Tree tree;
+    LedStatesCommand* frame = tree.frame();
+    LedPanelScene_Ring scene;
+    LedPanelView view;
+};
+
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -566,36 +604,15 @@ void tst_LedPanelScene::fastStroke()
     QFETCH(Board, board);
     QFETCH(QVector<QPoint>, events);
     QFETCH(QVector<int>, expected);
-    Tree tree;
-    LedStatesCommand* frame = tree.frame();
-    LedPanelScene_Ring scene(tree.device);
-    configure(scene, board);
-    scene.setEdits(&tree.edits);
-    scene.ledFrame(frame);
-    LedPanelView view;
-    view.setScene(&scene);
-    view.resize(800, 800);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    ViewedBoard shown(board);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
 
-    const auto at = [&](const QPoint& place) {
-        return view.mapFromScene(scene.ledItems().at(place.x() * 48 + place.y())->scenePos());
-    };
-    QWidget* viewport = view.viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(events.first()));
-    for (const QPoint& place : events.mid(1)) {
-        QMouseEvent move(QEvent::MouseMove, at(place), viewport->mapToGlobal(at(place)), Qt::NoButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-    }
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(events.last()));
-
-    QVector<int> sorted = expected;
-    std::sort(sorted.begin(), sorted.end());
-    QCOMPARE(litOf(frame), sorted);
-    QCOMPARE(tree.edits.undoStack()->count(), 1);
-    tree.edits.undoStack()->undo();
-    QVERIFY(litOf(frame).isEmpty());
+    shown.drag(events);
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(litOf(shown.frame), expected);
+    QCOMPARE(shown.tree.edits.undoStack()->count(), 1);
+    shown.tree.edits.undoStack()->undo();
+    QVERIFY(litOf(shown.frame).isEmpty());
 }
 
 void tst_LedPanelScene::randomFastStrokes()
@@ -603,42 +620,27 @@ void tst_LedPanelScene::randomFastStrokes()
     // Random drags along a ring, up to three LEDs between two events: the
     // LEDs lit are exactly those from the first position to the last.
     QRandomGenerator random(1812);
-    Tree tree;
-    LedStatesCommand* frame = tree.frame();
-    LedPanelScene_Ring scene(tree.device);
-    configure(scene, Panel1);
-    scene.setEdits(&tree.edits);
-    scene.ledFrame(frame);
-    LedPanelView view;
-    view.setScene(&scene);
-    view.resize(900, 900);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QWidget* viewport = view.viewport();
+    ViewedBoard shown(Panel1);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
     for (int round = 0; round < 40; ++round) {
         const int ring = random.bounded(4);
         const int direction = random.bounded(2) ? 1 : -1;
         int position = random.bounded(48);
-        const auto at = [&](int p) {
-            return view.mapFromScene(scene.ledItems().at(ring * 48 + (p + 48) % 48)->scenePos());
-        };
-        QVector<int> expected { ring * 48 + (position + 48) % 48 };
-        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
-        for (int events = random.bounded(1, 6); events > 0; --events) {
+        QVector<QPoint> events { { ring, position } };
+        QVector<int> expected { ring * 48 + position };
+        for (int moves = random.bounded(1, 6); moves > 0; --moves) {
             const int next = position + direction * random.bounded(1, 4);
             for (int p = position + direction; p != next + direction; p += direction)
                 expected << ring * 48 + (p + 96) % 48;
             position = next;
-            QMouseEvent move(QEvent::MouseMove, at(position), viewport->mapToGlobal(at(position)),
-                Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(viewport, &move);
+            events << QPoint(ring, position);
         }
-        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(position));
+        shown.drag(events);
         std::sort(expected.begin(), expected.end());
         expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
-        QCOMPARE(litOf(frame), expected);
-        tree.edits.undoStack()->undo();
-        QVERIFY(litOf(frame).isEmpty());
+        QCOMPARE(litOf(shown.frame), expected);
+        shown.tree.edits.undoStack()->undo();
+        QVERIFY(litOf(shown.frame).isEmpty());
     }
 }
 

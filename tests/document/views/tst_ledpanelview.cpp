@@ -67,6 +67,15 @@ struct BoardFixture
         view.ledFrame(frame.get());
     }
     bool mirrored() const { return scene.ledItems().at(1)->pos() != topPositions.at(1); }
+    QVector<int> lit() const
+    {
+        QVector<int> on;
+        for (int k = 0; k < frame->leds().size(); ++k) {
+            if (frame->leds().at(k)->value())
+                on << k;
+        }
+        return on;
+    }
 
     QTemporaryDir dir;
     DeviceItem device;
@@ -487,30 +496,21 @@ void tst_LedPanelView::keysMoveTheFocusMark()
     QCOMPARE(f.scene.focusMark()->pos(), f.scene.ledItems().at(led(to))->scenePos());
     QCOMPARE(f.view.accessibleName(), QStringLiteral("Ring %1, position %2, off").arg(to.x()).arg(to.y()));
     // Moving never changes an LED.
-    for (const LedCell* cell : f.frame->leds())
-        QCOMPARE(cell->value(), 0);
+    QVERIFY(f.lit().isEmpty());
 }
 
 void tst_LedPanelView::spaceAndShiftPaint()
 {
     BoardFixture f;
-    const auto lit = [&f] {
-        QVector<int> on;
-        for (int k = 0; k < f.frame->leds().size(); ++k) {
-            if (f.frame->leds().at(k)->value())
-                on << k;
-        }
-        return on;
-    };
     // The first arrow only shows the mark, on the first LED.
     QTest::keyClick(&f.view, Qt::Key_Right);
     QCOMPARE(f.scene.focusedLed(), 0);
-    QVERIFY(lit().isEmpty());
+    QVERIFY(f.lit().isEmpty());
     f.scene.setSymmetry(2, false);
     QTest::keyClick(&f.view, Qt::Key_Space);
-    QCOMPARE(lit(), (QVector<int> { 0, 24 }));
+    QCOMPARE(f.lit(), (QVector<int> { 0, 24 }));
     QTest::keyClick(&f.view, Qt::Key_Space);
-    QVERIFY(lit().isEmpty());
+    QVERIFY(f.lit().isEmpty());
 
     // Shift with arrows paints the LEDs left and reached; letting Shift go
     // ends the stroke, so the next one starts from the LED's state.
@@ -528,10 +528,10 @@ void tst_LedPanelView::spaceAndShiftPaint()
     shifted(Qt::Key_Right);
     QVERIFY(f.scene.isPainting());
     QTest::keyRelease(&f.view, Qt::Key_Shift);
-    QCOMPARE(lit(), (QVector<int> { 0, 1, 49, 50 }));
+    QCOMPARE(f.lit(), (QVector<int> { 0, 1, 49, 50 }));
     QVERIFY(!f.scene.isPainting());
     QTest::keyClick(&f.view, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(lit(), (QVector<int> { 0, 1 }));
+    QCOMPARE(f.lit(), (QVector<int> { 0, 1 }));
     // Escape takes the mark away.
     QTest::keyClick(&f.view, Qt::Key_Escape);
     QCOMPARE(f.scene.focusedLed(), -1);
