@@ -6,10 +6,10 @@
 // Prints the median wall and CPU time of three runs and the growth of the
 // peak resident memory.
 
-#include "AnimationExport.h"
-#include "AnimationImport.h"
-#include "GifWriter.h"
 #include "PeakMemory.h"
+#include "formats/AnimationExport.h"
+#include "formats/AnimationImport.h"
+#include "formats/GifWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>

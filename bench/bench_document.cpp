@@ -2,12 +2,12 @@
 // 8000-byte panel program) and of 5000 frames, and compares the read with a
 // bare token pass of QXmlStreamReader over the same bytes.
 
-#include "Compiller_v1.h"
-#include "Compiller_v2.h"
-#include "DeviceItem.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "StopCommand.h"
+#include "compiler/Compiller_v1.h"
+#include "compiler/Compiller_v2.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/StopCommand.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

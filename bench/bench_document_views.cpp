@@ -10,20 +10,20 @@
 //   bench_document_views                  all figures
 //   bench_document_views --memory 1|2     the memory of one model (used by the above)
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedCell.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelTableView.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
 #include "Stopwatch.h"
-#include "WidgetStack.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelTableView.h"
+#include "views/LedPanelView.h"
+#include "views/WidgetStack.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,25 +8,25 @@
 // Run it from the build's bin folder (the board pictures lie beside it); it
 // uses the offscreen platform unless another one is set.
 
-#include "AbstractLedPanelScene.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FrameEditor.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "Stopwatch.h"
 #include "TargetReport.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
+#include "edits/EditHistory.h"
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <QItemSelection>
-#include <QUndoStack>
 
 #include <malloc.h>
 
@@ -82,7 +82,7 @@ struct Editor
         for (int i = 0; i < frames; ++i)
             document->edits()->appendItem(new LedStatesCommand, program);
         document->edits()->endStep();
-        document->edits()->undoStack()->clear();
+        document->edits()->history()->clear();
         document->commandTreeView()->expandAll();
         window.show();
         settle();
@@ -110,7 +110,7 @@ bool benchRemovalHistory()
         editor.selectFrames(0, 999);
         editor.document->commandTreeView()->removeItem();
         settle();
-        QUndoStack* stack = editor.document->edits()->undoStack();
+        EditHistory* stack = editor.document->edits()->history();
         Stopwatch timer;
         stack->undo();
         settle();
@@ -140,11 +140,11 @@ bool benchClickHistory()
         edits->setLedValue(cell, 1 - cell->value());
     }
     const double mb = (mallinfo2().uordblks - before) / (1024.0 * 1024.0);
-    const bool ok = mb < 10 && edits->undoStack()->count() == 10000;
+    const bool ok = mb < 10 && edits->history()->count() == 10000;
     TargetReport::print(
         QStringLiteral("  heap of a 10,000-click history: %1 MB (%2 steps), target under 10 MB: %3")
             .arg(mb, 0, 'f', 2)
-            .arg(edits->undoStack()->count())
+            .arg(edits->history()->count())
             .arg(ok ? QStringLiteral("met") : QStringLiteral("MISSED")));
     return ok;
 }
@@ -231,7 +231,7 @@ bool benchStroke()
     Sample sample = timer.take();
     sample.wall /= 100;
     sample.cpu /= 100;
-    bool ok = editor.document->edits()->undoStack()->count() == 1
+    bool ok = editor.document->edits()->history()->count() == 1
         && editor.frame(1)->leds().at(99)->value() == 1 && paints >= 100;
     TargetReport::report(
         QStringLiteral("drag stroke across 100 LEDs (%1 paints), per LED passed and repainted").arg(paints),

@@ -6,19 +6,19 @@
 //
 // It uses the offscreen platform unless another one is set.
 
-#include "CommandTreeView.h"
-#include "DocumentEdits.h"
-#include "Effects.h"
-#include "FrameEditor.h"
-#include "GenerateDialog.h"
 #include "KamdelPanel1.h"
-#include "ProgramItem.h"
 #include "Stopwatch.h"
 #include "TargetReport.h"
+#include "dialogs/GenerateDialog.h"
+#include "edits/DocumentEdits.h"
+#include "model/Effects.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
 
+#include "edits/EditHistory.h"
 #include <QApplication>
 #include <QSpinBox>
-#include <QUndoStack>
 
 #include <cstdio>
 #include <memory>

@@ -2,8 +2,8 @@
 // 57,600 baud and compares the time with what the line itself allows; then
 // times the application checksum walk of the largest model.
 
-#include "MspFlasher.h"
-#include "MspFlasher_large.h"
+#include "MspFlasher/MspFlasher.h"
+#include "MspFlasher/MspFlasher_large.h"
 #include "PacedTarget.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,8 @@ int flashBenchmark()
 {
     PacedTarget target;
     if (!target.start({ QStringLiteral("--baud"),
-            qEnvironmentVariableIsSet("BENCH_BAUD") ? qEnvironmentVariable("BENCH_BAUD") : QString::number(Baud),
+            qEnvironmentVariableIsSet("BENCH_BAUD") ? qEnvironmentVariable("BENCH_BAUD")
+                                                    : QString::number(Baud),
             QStringLiteral("--model"), QStringLiteral("Kamdel"), QStringLiteral("--exit-after-jump") })) {
         std::fprintf(stderr, "bsltarget did not start\n");
         return 1;

@@ -5,11 +5,11 @@
 
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
 #include "PeakMemory.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
+#include "dialogs/MessageBoxes.h"
+#include "formats/SequenceFile.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QApplication>
 #include <QFile>

@@ -8,19 +8,19 @@
 // Run it from the build's bin folder (it needs the board pictures and kamdel
 // beside itself); it uses the offscreen platform unless another one is set.
 
-#include "AnimationExport.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MainWindow.h"
 #include "MemoryGauge.h"
-#include "MessageBoxes.h"
 #include "PlaybackController.h"
-#include "ProgramItem.h"
 #include "SettingsStore.h"
 #include "Stopwatch.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "formats/AnimationExport.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/LedPanelView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -130,7 +130,7 @@ void gif(KamdelDocument* document, const QTemporaryDir& dir)
     for (int i = 0; i < 5; ++i) {
         QString error;
         Stopwatch watch;
-        AnimationExport::writeGif(image, AnimationExport::variantOf(document), options,
+        AnimationExport::writeGif(image, AnimationExport::variantOf(document->core()), options,
             dir.filePath(QStringLiteral("bench.gif")), &error);
         samples.push_back(watch.take());
     }

@@ -8,21 +8,21 @@
 // sync reaches a real disk rather than /tmp. Uses the offscreen platform
 // unless another one is set.
 
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
 #include "RecoveryStore.h"
 #include "Stopwatch.h"
 #include "TargetReport.h"
+#include "edits/DocumentEdits.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
 
+#include "edits/EditHistory.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <QUndoStack>
 
 #include <cstdio>
 #include <memory>

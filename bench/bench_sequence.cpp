@@ -3,18 +3,18 @@
 // with 5,000 LED frames, the file dialog answered, until the window has caught
 // up with the change.
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FileDialogs.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "formats/SequenceFile.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,14 +1,14 @@
 // Times the LED table on large programs: opening it on 1,000 frames, and
 // pasting a 4 x 48 block onto a selection of 100 frames (19,200 cells).
 
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "LedCell.h"
-#include "LedPanelTableView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
 #include "Stopwatch.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/LedPanelTableView.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,33 +1,27 @@
 #include "KamdelDocument.h"
 
-#include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "Compiller.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FileDialogs.h"
-#include "FrameEditor.h"
-#include "LedPanelContextMenu.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelTableView.h"
-#include "LedPanelView.h"
-#include "MarkupScanner.h"
-#include "MessageBoxes.h"
-#include "OutputFile.h"
-#include "ProgramItem.h"
-#include "WidgetStack.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
+#include "views/LedPanelContextMenu.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelTableView.h"
+#include "views/LedPanelView.h"
+#include "views/WidgetStack.h"
 
+#include "edits/EditHistory.h"
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMetaObject>
 #include <QSplitter>
-#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -61,10 +55,16 @@ QString boardPictureFolder(const QString& name)
 } // namespace
 
 KamdelDocument::KamdelDocument(QWidget* parent)
+    : KamdelDocument(PanelDocument::Panel::None, parent)
+{
+}
+
+KamdelDocument::KamdelDocument(PanelDocument::Panel panel, QWidget* parent)
     : AbstractDocument(parent)
-    , device(new DeviceItem)
-    , model(new CommandTreeModel(device, this))
-    , m_edits(new DocumentEdits(model, this))
+    , m_core(new PanelDocument(panel, this))
+    , device(m_core->deviceItem())
+    , model(m_core->treeModel())
+    , compiler(m_core->programCompiler())
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("KamdelDocument"));
@@ -87,21 +87,21 @@ KamdelDocument::KamdelDocument(QWidget* parent)
     QMetaObject::connectSlotsByName(this);
 
     ui.commandTreeView->setModel(model);
-    ui.commandTreeView->setEdits(m_edits);
-    ui.widgetStack->setEdits(m_edits);
-    m_frameEditor = new FrameEditor(m_edits, ui.commandTreeView, this);
-
-    // The document's only program; built before anyone watches the model.
-    new ProgramItem(device);
+    ui.commandTreeView->setEdits(edits());
+    ui.widgetStack->setEdits(edits());
+    m_frameEditor = new FrameEditor(edits(), ui.commandTreeView, this);
+    m_frameEditor->setCompiler(compiler);
+    // Only a panel model's document takes Reset commands.
+    ui.commandTreeView->menu()->setResetAllowed(panel != PanelDocument::Panel::None);
 
     connect(ui.commandTreeView, &CommandTreeView::currentItemChanged, ui.widgetStack,
         &WidgetStack::setCurrentItem);
     connect(
         ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack, &WidgetStack::setTableEditor);
-    connect(m_edits, &DocumentEdits::edited, this, &KamdelDocument::markEdited);
-    connect(m_edits->undoStack(), &QUndoStack::cleanChanged, this, &KamdelDocument::markEdited);
+    connect(edits(), &DocumentEdits::edited, this, &KamdelDocument::markEdited);
+    connect(edits()->history(), &EditHistory::cleanChanged, this, &KamdelDocument::markEdited);
     // The tree's frame pictures follow the LEDs.
-    connect(m_edits, &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
+    connect(edits(), &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
         QOverload<>::of(&QWidget::update));
 }
 
@@ -109,14 +109,13 @@ KamdelDocument::~KamdelDocument()
 {
     // The history goes with the edit path after this body, and a closing
     // stack still reports its clean state: not to a half-destroyed document.
-    disconnect(m_edits->undoStack(), nullptr, this, nullptr);
-    disconnect(m_edits, nullptr, this, nullptr);
+    disconnect(edits()->history(), nullptr, this, nullptr);
+    disconnect(edits(), nullptr, this, nullptr);
     // The views hold pointers into the scene and the tree: take them down
     // first, while both still exist.
     delete ui.splitter;
     ui = Ui();
     delete scene;
-    delete compiler;
 }
 
 QString KamdelDocument::version()
@@ -126,13 +125,17 @@ QString KamdelDocument::version()
 
 void KamdelDocument::compile()
 {
-    if (compiler)
-        compiler->compile();
+    m_core->compile();
 }
 
 QByteArray KamdelDocument::createBinnary()
 {
-    return compiler ? compiler->createBinnary() : QByteArray();
+    return m_core->createBinnary();
+}
+
+DocumentEdits* KamdelDocument::edits() const
+{
+    return m_core->edits();
 }
 
 QString KamdelDocument::openSaveFileDialogFilter() const
@@ -161,62 +164,29 @@ QMessageBox::StandardButton KamdelDocument::askSaveChanges()
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
 }
 
-QString KamdelDocument::unreadableReason(const QString& fileName)
-{
-    const QFileInfo info(fileName);
-    const QString shown = QDir::toNativeSeparators(fileName);
-    if (!info.exists())
-        return QString(); // opening it tells why
-    if (!info.isFile())
-        return tr("%1 is not a regular file.").arg(shown);
-    if (info.size() > MaxFileSize)
-        return tr("%1 is larger than any document (%2 MiB).").arg(shown).arg(MaxFileSize >> 20);
-    return QString();
-}
-
 bool KamdelDocument::load(const QString& fileName)
 {
     if (fileName.isEmpty())
         return false;
-    const QString unreadable = unreadableReason(fileName);
-    if (!unreadable.isEmpty()) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(), unreadable);
-        return false;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(),
-            tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
-        return false;
-    }
-
-    bool read = false;
+    bool loaded = false;
     {
         WaitCursor wait;
-        read = readXML(&file);
+        loaded = m_core->load(fileName);
     }
-    file.close();
-    if (!read) {
-        QString text
-            = tr("Error occur while reading xml data of %1.").arg(QDir::toNativeSeparators(fileName));
-        // A file refused at a bound says which: the user can do something
-        // about that, unlike about a syntax error.
-        if (!m_readProblem.isEmpty())
-            text += QLatin1Char('\n') + m_readProblem;
-        MessageBoxes::warning(this, QCoreApplication::applicationName(), text);
-        // What was read stays, but the document is not tied to the broken
-        // file: a later Save must ask for a name instead of overwriting it.
-        // No step of the history leads back to an unmodified state.
-        m_edits->undoStack()->clear();
-        m_edits->undoStack()->resetClean();
-        setModified(true);
+    ui.commandTreeView->expandAll();
+    if (loaded) {
+        setFilePath(fileName);
+        setModified(false);
         return true;
     }
-    setFilePath(fileName);
-    // The history of the document before the file was read does not apply
-    // to what the file holds.
-    m_edits->undoStack()->clear();
-    setModified(false);
+    warn();
+    if (!m_core->partlyRead())
+        return false;
+    // What was read stays, but the document is not tied to the broken file:
+    // a later Save must ask for a name instead of overwriting it. No step of
+    // the history leads back to an unmodified state.
+    edits()->history()->resetClean();
+    setModified(true);
     return true;
 }
 
@@ -224,25 +194,15 @@ bool KamdelDocument::save(const QString& fileName)
 {
     if (fileName.isEmpty())
         return false;
-    QString error;
+    bool saved = false;
     {
         WaitCursor wait;
-        OutputFile file(fileName);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-            writeXML(&file);
-            if (!file.commit())
-                error = tr("Cannot write file %1:\n%2.")
-                            .arg(QDir::toNativeSeparators(fileName), file.errorString());
-        } else {
-            error = tr("Cannot open file %1 for writing:\n%2.")
-                        .arg(QDir::toNativeSeparators(fileName), file.errorString());
-        }
+        saved = m_core->save(fileName);
     }
-    if (!error.isEmpty()) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
+    if (!saved) {
+        warn();
         return false;
     }
-    m_edits->undoStack()->setClean();
     setModified(false);
     setFilePath(fileName);
     return true;
@@ -250,97 +210,29 @@ bool KamdelDocument::save(const QString& fileName)
 
 bool KamdelDocument::readXML(QIODevice* ioDevice)
 {
-    if (!ioDevice)
-        return false;
-    // The markup is checked before the reader sees it; a stream that cannot
-    // go back is read into memory first.
-    QByteArray whole;
-    QBuffer buffer(&whole);
-    if (ioDevice->isSequential()) {
-        whole = ioDevice->readAll();
-        buffer.open(QIODevice::ReadOnly);
-        ioDevice = &buffer;
-    }
-    m_readProblem.clear();
-    if (!MarkupScanner::withinLimits(ioDevice, false, &m_readProblem))
-        return false;
-    QXmlStreamReader reader(ioDevice);
-    // Items are added straight into the tree, outside the model; the views
-    // hear of it as one layout change, also when the file broke half-way.
-    emit model->layoutAboutToBeChanged();
-    const bool valid = readXML(reader);
-    emit model->layoutChanged();
-    if (valid)
-        ui.commandTreeView->expandAll();
-    else
-        reader.raiseError(QObject::tr("Invalid XML root element or version."));
-    // The only other errors raised while reading are those of the read budget.
-    if (valid && reader.error() == QXmlStreamReader::CustomError)
-        m_readProblem = reader.errorString();
-    // Whatever follows the root element must still be well-formed: a second
-    // root or stray text is as broken as a missing end tag.
-    while (!reader.atEnd() && !reader.hasError())
-        reader.readNext();
-    return !reader.hasError();
+    const bool read = m_core->readXML(ioDevice);
+    ui.commandTreeView->expandAll();
+    return read;
 }
 
 bool KamdelDocument::writeXML(QIODevice* ioDevice)
 {
-    QXmlStreamWriter writer(ioDevice);
-    writer.setAutoFormatting(true);
-    writeXML(writer);
-    return !writer.hasError();
+    return m_core->writeXML(ioDevice);
 }
 
-bool KamdelDocument::readXML(QXmlStreamReader&)
+bool KamdelDocument::readXML(QXmlStreamReader& reader)
 {
-    return false;
+    return m_core->readXML(reader);
 }
 
-void KamdelDocument::writeXML(QXmlStreamWriter&) { }
-
-bool KamdelDocument::readDocumentXML(QXmlStreamReader& reader, const QString& version)
+void KamdelDocument::writeXML(QXmlStreamWriter& writer)
 {
-    if (!reader.readNextStartElement())
-        return false;
-    if (reader.name() != QLatin1String("LedPanelDocument")
-        || reader.attributes().value(QLatin1String("version")) != version)
-        return false;
-    while (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("Commands"))
-            device->readXML(reader);
-        else
-            reader.skipCurrentElement(); // "Title", "Description" and anything unknown
-    }
-    return true;
+    m_core->writeXML(writer);
 }
 
-void KamdelDocument::writeDocumentXML(QXmlStreamWriter& writer, const QString& version)
+void KamdelDocument::warn()
 {
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("LedPanelDocument"));
-    writer.writeAttribute(QStringLiteral("version"), version);
-    writer.writeAttribute(QStringLiteral("panel"), QStringLiteral("ZQ-RINGx"));
-    device->writeXML(writer);
-    writer.writeEndElement();
-    writer.writeEndDocument();
-}
-
-bool KamdelDocument::isValidDocumentFile(const QString& fileName, const QString& version)
-{
-    if (fileName.isEmpty() || !unreadableReason(fileName).isEmpty())
-        return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    if (!MarkupScanner::withinLimits(&file, true))
-        return false;
-    QXmlStreamReader reader(&file);
-    if (!reader.readNextStartElement())
-        return false;
-    return reader.name() == QLatin1String("LedPanelDocument")
-        && reader.attributes().value(QLatin1String("version")) == version;
+    MessageBoxes::warning(this, QCoreApplication::applicationName(), m_core->errorString());
 }
 
 LedPanelView* KamdelDocument::ledPanelView() const
@@ -395,17 +287,7 @@ LedPanelTableView* KamdelDocument::focusedTable() const
 void KamdelDocument::markEdited()
 {
     // Modified exactly when the history stands away from the saved state.
-    setModified(!m_edits->undoStack()->isClean());
-}
-
-void KamdelDocument::setUpPanel(const QString& modelLabel, Compiller* panelCompiler)
-{
-    device->setDeviceName(modelLabel);
-    m_panelModel = modelLabel;
-    device->setDescription(QStringLiteral("Segmented ring LED panel"));
-    compiler = panelCompiler;
-    m_frameEditor->setCompiler(panelCompiler);
-    ui.commandTreeView->menu()->setResetAllowed(true);
+    setModified(!edits()->history()->isClean());
 }
 
 void KamdelDocument::installRingScene(const RingLayout& layout)
@@ -425,7 +307,7 @@ void KamdelDocument::installRingScene(const RingLayout& layout)
     ring->LedSize = layout.ledSize;
     ring->createLayout();
     ring->setPanel(Bottom, Image);
-    ring->setEdits(m_edits);
+    ring->setEdits(edits());
     // The tree's frame pictures are seen from the side the board shows.
     model->setPictureSide(ring->side());
     connect(ring, &AbstractLedPanelScene::sideChanged, model, &CommandTreeModel::setPictureSide);

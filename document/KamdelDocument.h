@@ -2,6 +2,7 @@
 
 #include "AbstractDocument.h"
 #include "kamdeldocument_export.h"
+#include "model/PanelDocument.h"
 
 #include <QByteArray>
 
@@ -34,13 +35,11 @@ public:
 
     static QString version();
 
-    // Far more than a file of the most frames a document takes, written
-    // with the widest values; a larger file is refused before it is read.
-    static constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
-    // Why `fileName` cannot be opened as a document (not a regular file, or
-    // too large), or nothing. A FIFO or a device must never be opened: the
-    // first would block the program, the second could deliver bytes for ever.
-    static QString unreadableReason(const QString& fileName);
+    static constexpr qint64 MaxFileSize = PanelDocument::MaxFileSize;
+    static QString unreadableReason(const QString& fileName)
+    {
+        return PanelDocument::unreadableReason(fileName);
+    }
 
     void compile();
     QByteArray createBinnary();
@@ -60,12 +59,14 @@ public:
     CommandTreeView* commandTreeView() const;
     DeviceItem* deviceItem() const { return device; }
     CommandTreeModel* treeModel() const { return model; }
-    DocumentEdits* edits() const { return m_edits; }
+    DocumentEdits* edits() const;
     FrameEditor* frameEditor() const { return m_frameEditor; }
     LedPanelScene_Ring* panelScene() const { return scene; }
     Compiller* programCompiler() const { return compiler; }
     // The panel model's label; the file may rename the device, not the model.
-    QString panelModel() const { return m_panelModel; }
+    QString panelModel() const { return m_core->panelModel(); }
+    // The document without its widgets.
+    PanelDocument* core() const { return m_core; }
 
 public slots:
     void cutData();
@@ -78,14 +79,11 @@ protected:
     QString askSaveFileName() override;
     QMessageBox::StandardButton askSaveChanges() override;
 
-    // The file's version mark and the two halves of the file shared by both
-    // panel types.
-    bool readDocumentXML(QXmlStreamReader& reader, const QString& version);
-    void writeDocumentXML(QXmlStreamWriter& writer, const QString& version);
-    static bool isValidDocumentFile(const QString& fileName, const QString& version);
+    // A document of one panel model; the public constructor makes one that
+    // reads, writes and compiles nothing.
+    KamdelDocument(PanelDocument::Panel panel, QWidget* parent);
 
-    // What tells the panel types apart: the model label, the compiler and the
-    // drawing of the board (picture coordinates in pixels).
+    // The drawing of the board (picture coordinates in pixels).
     struct RingLayout
     {
         double centerX;
@@ -97,7 +95,6 @@ protected:
         double ledSize;
         QString picture; // "PCBA01" names PCBA01_top.png and PCBA01_bot.png
     };
-    void setUpPanel(const QString& modelLabel, Compiller* panelCompiler);
     void installRingScene(const RingLayout& layout);
 
     struct Ui
@@ -107,6 +104,7 @@ protected:
         CommandTreeView* commandTreeView = nullptr;
         WidgetStack* widgetStack = nullptr;
     } ui;
+    PanelDocument* m_core;
     DeviceItem* device = nullptr;
     CommandTreeModel* model = nullptr;
     LedPanelScene_Ring* scene = nullptr;
@@ -115,10 +113,8 @@ protected:
 private:
     void markEdited();
     LedPanelTableView* focusedTable() const;
+    // Shows the core's reason for a failed load or save.
+    void warn();
 
-    DocumentEdits* m_edits = nullptr;
     FrameEditor* m_frameEditor = nullptr;
-    QString m_panelModel;
-    // Why the last read stopped at one of the reading bounds, or nothing.
-    QString m_readProblem;
 };

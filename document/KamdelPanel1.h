@@ -11,11 +11,6 @@ public:
     explicit KamdelPanel1(QWidget* parent = nullptr);
     ~KamdelPanel1() override;
 
-    bool readXML(QXmlStreamReader& reader) override;
-    void writeXML(QXmlStreamWriter& writer) override;
-    using KamdelDocument::readXML;
-    using KamdelDocument::writeXML;
-
     static bool isValid_XML(const QString& fileName);
     static KamdelDocument* newDocument();
 };

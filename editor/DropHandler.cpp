@@ -1,13 +1,13 @@
 #include "DropHandler.h"
 
-#include "FrameEditor.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedStatesCommand.h"
 #include "MainWindow.h"
-#include "MessageBoxes.h"
-#include "SequenceFile.h"
+#include "dialogs/MessageBoxes.h"
+#include "formats/SequenceFile.h"
+#include "model/LedStatesCommand.h"
+#include "views/FrameEditor.h"
 
 #include <QCoreApplication>
 #include <QDir>

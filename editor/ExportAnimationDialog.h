@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnimationExport.h"
+#include "formats/AnimationExport.h"
 
 #include <QDialog>
 

@@ -1,18 +1,19 @@
 #include "MainMenu.h"
+#include "HistoryActions.h"
 
-#include "CommandTreeMenu.h"
-#include "CommandTreeView.h"
-#include "DocumentEdits.h"
-#include "FrameEditor.h"
 #include "HelpMenu.h"
 #include "KamdelDocument.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
 #include "ViewMenu.h"
+#include "edits/DocumentEdits.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,8 +26,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUndoGroup>
-#include <QUndoStack>
 
 // The icons are compiled into this static library; without a reference
 // the linker would leave them out of the program.
@@ -180,8 +179,9 @@ void MainMenu::createPlaybackActions(QObject* windowSide)
         action->setChecked(speed == PlaybackController::DefaultFramesPerSecond);
         speedGroup->addAction(action);
     }
-    importAnimationAction = makeAction(this, QStringLiteral("action_ImportAnimation"), tr("Import animation..."),
-        tr("Add the frames of an animated GIF or of pictures after the current frame"));
+    importAnimationAction
+        = makeAction(this, QStringLiteral("action_ImportAnimation"), tr("Import animation..."),
+            tr("Add the frames of an animated GIF or of pictures after the current frame"));
     exportAnimationAction = makeAction(this, QStringLiteral("action_ExportAnimation"),
         tr("Export animation..."), tr("Save the program as an animated GIF"));
     exportFrameAction = makeAction(this, QStringLiteral("action_ExportFrame"), tr("Export frame as PNG..."),
@@ -347,15 +347,13 @@ void MainMenu::nameToolButtons()
 
 void MainMenu::createHistoryActions()
 {
-    // The group's actions follow its active stack: their texts name the
-    // step, and they are off when there is nothing to undo or redo.
-    undoGroup = new QUndoGroup(this);
-    undoAction = undoGroup->createUndoAction(this, tr("Undo"));
+    historyActions = new HistoryActions(this);
+    undoAction = historyActions->undoAction();
     undoAction->setObjectName(QStringLiteral("action_Undo"));
     undoAction->setShortcuts(QKeySequence::Undo);
     undoAction->setIcon(makeIcon(QStringLiteral(":/undo_24.png"), QStringLiteral(":/undo_36.png")));
     undoAction->setStatusTip(tr("Undo the last edit"));
-    redoAction = undoGroup->createRedoAction(this, tr("Redo"));
+    redoAction = historyActions->redoAction();
     redoAction->setObjectName(QStringLiteral("action_Redo"));
     // Ctrl+Y as well, as most editors have it, whatever the platform's list.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -436,10 +434,7 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     closeAction->setEnabled(document != nullptr);
 
     auto* kamdelDocument = qobject_cast<KamdelDocument*>(document);
-    QUndoStack* stack = kamdelDocument ? kamdelDocument->edits()->undoStack() : nullptr;
-    if (stack && !undoGroup->stacks().contains(stack))
-        undoGroup->addStack(stack);
-    undoGroup->setActiveStack(stack);
+    historyActions->setHistory(kamdelDocument ? kamdelDocument->edits()->history() : nullptr);
     QList<QMetaObject::Connection> connections = connectFrameActions(kamdelDocument);
     hostedDocument = kamdelDocument;
     // Nothing to export or write without a document.

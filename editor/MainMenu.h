@@ -14,7 +14,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QMenu;
-class QUndoGroup;
+class HistoryActions;
 class RecentFiles;
 class ToolbarTooltipFilter;
 
@@ -54,7 +54,7 @@ private:
     QList<QMetaObject::Connection> connectFrameActions(KamdelDocument* document);
 
     // The history of whichever document is hosted.
-    QUndoGroup* undoGroup = nullptr;
+    HistoryActions* historyActions = nullptr;
 
     MainWindow* mainWindow = nullptr;
     RecentFiles* recentFiles = nullptr;

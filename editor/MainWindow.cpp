@@ -3,32 +3,33 @@
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DocumentEdits.h"
 #include "DropHandler.h"
 #include "ExportAnimationDialog.h"
-#include "FileDialogs.h"
-#include "FrameEditor.h"
-#include "ImportAnimationDialog.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
 #include "PanelPortChoice.h"
-#include "PanelWriter.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "RecoveryStore.h"
 #include "Romwright.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 #include "SettingsStore.h"
 #include "SplitterMemory.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/ImportAnimationDialog.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/LedStatesCommand.h"
+#include "player/PanelWriter.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
+#include "edits/EditHistory.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -43,7 +44,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QThread>
-#include <QUndoStack>
 
 #include <algorithm>
 
@@ -298,7 +298,7 @@ void MainWindow::hostNewDocument(KamdelDocument* document)
 {
     document->frameEditor()->insertFrame(false);
     // Making the document is no edit of the user's.
-    document->edits()->undoStack()->clear();
+    document->edits()->history()->clear();
     QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, false));
     setCurrentDocument(document);
     showFirstFrame();
@@ -800,8 +800,8 @@ void MainWindow::exportAnimation()
     document->compile();
     QString error;
     int frames = 0;
-    if (!AnimationExport::writeGif(document->createBinnary(), AnimationExport::variantOf(document), options,
-            fileName, &error, &frames)) {
+    if (!AnimationExport::writeGif(document->createBinnary(), AnimationExport::variantOf(document->core()),
+            options, fileName, &error, &frames)) {
         showWarning(error);
         return;
     }
@@ -829,8 +829,8 @@ void MainWindow::exportFrame()
     if (fileName.isEmpty())
         return;
     QString error;
-    if (!AnimationExport::writePng(leds, AnimationExport::DefaultSize, document->panelScene()->side(), fileName,
-            &error, document->filePath()))
+    if (!AnimationExport::writePng(leds, AnimationExport::DefaultSize, document->panelScene()->side(),
+            fileName, &error, document->filePath()))
         showWarning(error);
     else
         statusBar()->showMessage(tr("Frame exported to %1").arg(fileName), 5000);

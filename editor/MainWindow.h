@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AnimationExport.h"
-#include "PanelCommand.h"
 #include "RecoveryStore.h"
+#include "formats/AnimationExport.h"
+#include "player/PanelCommand.h"
 
 #include <QList>
 #include <QMainWindow>

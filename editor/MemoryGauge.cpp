@@ -1,6 +1,6 @@
 #include "MemoryGauge.h"
 
-#include "PanelCommand.h"
+#include "player/PanelCommand.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "PanelPortChoice.h"
 
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 
 #include <QSerialPortInfo>
 

@@ -1,12 +1,12 @@
 #include "PlaybackController.h"
 
-#include "AnimationExport.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "Compiller.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
-#include "LedPanelScene_Ring.h"
+#include "compiler/Compiller.h"
+#include "edits/DocumentEdits.h"
+#include "formats/AnimationExport.h"
+#include "model/CommandTreeModel.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelScene_Ring.h"
 
 PlaybackController::PlaybackController(QObject* parent)
     : QObject(parent)
@@ -62,7 +62,7 @@ bool PlaybackController::prepare(AbstractTreeItem* startAfter)
     // The image then goes on after this item, as after an edit.
     m_shownItem = startAfter;
     m_heldAfter = nullptr;
-    m_program = std::make_unique<PanelProgram>(AnimationExport::variantOf(m_document));
+    m_program = std::make_unique<PanelProgram>(AnimationExport::variantOf(m_document->core()));
     recompileImage();
     m_running = true;
     showHints(false);

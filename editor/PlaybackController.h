@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AbstractTreeItem.h"
-#include "PanelProgram.h"
+#include "model/AbstractTreeItem.h"
+#include "player/PanelProgram.h"
 
 #include <QHash>
 #include <QList>

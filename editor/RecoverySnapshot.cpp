@@ -1,16 +1,16 @@
 #include "RecoverySnapshot.h"
 
-#include "CallCommand.h"
-#include "DeviceItem.h"
-#include "FunctionItem.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "model/CallCommand.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
 
 #include <QBuffer>
 #include <QHash>

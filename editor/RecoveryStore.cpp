@@ -1,13 +1,14 @@
 #include "RecoveryStore.h"
 
 #include "AbstractDocument.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "RecoverySnapshot.h"
 #include "RecoveryWriter.h"
+#include "edits/DocumentEdits.h"
 
+#include "edits/EditHistory.h"
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUndoStack>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -353,8 +353,8 @@ std::unique_ptr<KamdelDocument> RecoveryStore::read(const Leftover& leftover, bo
         document->setFilePath(leftover.filePath);
     // No step of the history leads back to an unmodified state: the work
     // stays unsaved until it is saved.
-    document->edits()->undoStack()->clear();
-    document->edits()->undoStack()->resetClean();
+    document->edits()->history()->clear();
+    document->edits()->history()->resetClean();
     QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
     return document;
 }

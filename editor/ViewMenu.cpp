@@ -1,8 +1,8 @@
 #include "ViewMenu.h"
 
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
 #include "MainWindow.h"
+#include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QTextEdit>

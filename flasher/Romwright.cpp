@@ -1,6 +1,6 @@
 #include "Romwright.h"
 #include "RomwrightPrivate.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 #include "ui_Romwright.h"
 
 #include <QCloseEvent>

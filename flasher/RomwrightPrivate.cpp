@@ -1,8 +1,8 @@
 #include "RomwrightPrivate.h"
-#include "FlashRun.h"
-#include "MspFlasher.h"
+#include "Fleet/FlashRun.h"
+#include "MspFlasher/MspFlasher.h"
 #include "Romwright.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 #include "ui_Romwright.h"
 
 #include <QDir>

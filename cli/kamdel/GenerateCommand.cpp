@@ -1,15 +1,14 @@
 #include "GenerateCommand.h"
 
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "Effects.h"
 #include "KamdelCli.h"
-#include "KamdelDocument.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
+#include "edits/DocumentEdits.h"
+#include "formats/SequenceFile.h"
+#include "model/DeviceItem.h"
+#include "model/Effects.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/PanelDocument.h"
+#include "model/ProgramItem.h"
 
 #include <QCommandLineParser>
 
@@ -171,7 +170,7 @@ int GenerateCommand::run(const QStringList& arguments)
     request.bounce = parser.isSet(QStringLiteral("bounce"));
     request.invert = parser.isSet(QStringLiteral("invert"));
 
-    const std::unique_ptr<KamdelDocument> document = m_load(args.at(1));
+    const std::unique_ptr<PanelDocument> document = m_load(args.at(1));
     if (!document)
         return KamdelCli::BadInput;
     ProgramItem* program = document->deviceItem()->program(0);
@@ -206,30 +205,11 @@ int GenerateCommand::run(const QStringList& arguments)
     // After frame N: right behind it, so that a Stop or Call after the last
     // frame keeps its place.
     int row = after > 0 ? frames.at(after - 1)->row() + 1 : 0;
-    DocumentEdits* edits = document->edits();
-    edits->beginStep(tr("Generate %1").arg(Effects::kindText(request.kind)));
-    for (const QVector<int>& values : added) {
-        auto frame = std::make_unique<LedStatesCommand>();
-        const QVector<LedCell*>& cells = frame->leds();
-        for (int k = 0; k < cells.size() && k < values.size(); ++k)
-            cells.at(k)->setValue(values.at(k));
-        edits->insertItem(row++, frame.get(), program);
-        if (frame->parentItem() != program)
-            break;
-        frame.release();
-    }
-    edits->endStep();
+    document->edits()->insertFrames(
+        program, row, added, tr("Generate %1").arg(Effects::kindText(request.kind)));
 
-    QStringList problems;
-    const MessageBoxes::Handler previous
-        = MessageBoxes::setHandler([&problems](QWidget*, const MessageBoxes::Request& request) {
-              problems << request.text;
-              return QMessageBox::Ok;
-          });
-    const bool saved = document->save(output);
-    MessageBoxes::setHandler(previous);
-    if (!saved) {
-        printError(problems.isEmpty() ? tr("cannot write %1").arg(output) : problems.join(QLatin1Char(' ')));
+    if (!document->save(output)) {
+        printError(document->errorString());
         return KamdelCli::LineFailed;
     }
     const QString line

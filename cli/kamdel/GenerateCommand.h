@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-class KamdelDocument;
+class PanelDocument;
 
 // `kamdel generate DOC KIND -o OUT.xml [parameters]`: adds the frames of an
 // effect to the document's Program and writes the result to OUT.xml.
@@ -17,7 +17,7 @@ class GenerateCommand
 
 public:
     // Loads a document, or gives none with the reason already printed.
-    using Loader = std::function<std::unique_ptr<KamdelDocument>(const QString& file)>;
+    using Loader = std::function<std::unique_ptr<PanelDocument>(const QString& file)>;
 
     GenerateCommand(std::FILE* out, std::FILE* err, Loader load);
     ~GenerateCommand();

@@ -1,14 +1,14 @@
 #include "ImportCommand.h"
 
-#include "AnimationImport.h"
-#include "DeviceItem.h"
-#include "ImportAnimationDialog.h"
 #include "KamdelCli.h"
-#include "KamdelDocument.h"
-#include "LedStatesCommand.h"
-#include "OutputFile.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
+#include "edits/DocumentEdits.h"
+#include "formats/AnimationImport.h"
+#include "formats/OutputFile.h"
+#include "formats/SequenceFile.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/PanelDocument.h"
+#include "model/ProgramItem.h"
 
 #include <QCommandLineParser>
 
@@ -100,7 +100,7 @@ int ImportCommand::run(const QStringList& arguments)
             return m_cli.sameFile(output);
     }
 
-    const std::unique_ptr<KamdelDocument> document = m_cli.load(args.at(1));
+    const std::unique_ptr<PanelDocument> document = m_cli.load(args.at(1));
     if (!document)
         return KamdelCli::BadInput;
     ProgramItem* program = document->deviceItem()->program(0);
@@ -128,8 +128,8 @@ int ImportCommand::run(const QStringList& arguments)
         return m_cli.usage(tr("%1: the pictures hold %2 frames").arg(asked).arg(pictures.frameCount()));
     }
     const QList<QVector<int>> frames = pictures.frames(options);
-    const QList<LedStatesCommand*> placed = ImportAnimationDialog::insertFrames(
-        document->edits(), program, row, frames, ImportAnimationDialog::tr("Import Animation"));
+    const QList<LedStatesCommand*> placed
+        = document->edits()->insertFrames(program, row, frames, tr("Import Animation"));
     if (placed.size() != frames.size()) {
         m_cli.printError(tr("%1 cannot hold %2 more frames").arg(args.at(1)).arg(frames.size()));
         return KamdelCli::BadInput;

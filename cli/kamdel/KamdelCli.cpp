@@ -1,30 +1,26 @@
 #include "KamdelCli.h"
 
-#include "AnimationExport.h"
-#include "DeviceItem.h"
+#include "Fleet/PortFleet.h"
+#include "Fleet/UnitReporter.h"
 #include "GenerateCommand.h"
+#include "Helper/LowLatencyGuard.h"
+#include "Helper/StopSignals.h"
 #include "ImportCommand.h"
-#include "KamdelPanel1.h"
-#include "KamdelPanel2.h"
-#include "LowLatencyGuard.h"
-#include "MessageBoxes.h"
-#include "OutputFile.h"
-#include "PanelCommand.h"
-#include "PanelProgram.h"
-#include "PanelWriter.h"
-#include "PortFleet.h"
-#include "ProgramItem.h"
-#include "RingFrameImage.h"
-#include "SequenceFile.h"
-#include "UnitReporter.h"
+#include "formats/AnimationExport.h"
+#include "formats/OutputFile.h"
+#include "formats/SequenceFile.h"
+#include "model/DeviceItem.h"
+#include "model/PanelDocument.h"
+#include "model/ProgramItem.h"
+#include "player/PanelCommand.h"
+#include "player/PanelProgram.h"
+#include "player/PanelWriter.h"
+#include "player/RingFrameImage.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPort>
-#include <QSocketNotifier>
-
-#include <csignal>
 
 #include <unistd.h>
 
@@ -64,69 +60,12 @@ void countItems(const AbstractTreeItem* item, int* frames, int* collections)
     }
 }
 
-QString modelOf(const KamdelDocument* document)
-{
-    return qobject_cast<const KamdelPanel2*>(document) ? QStringLiteral("ZQ-RING-B")
-                                                       : QStringLiteral("ZQ-RING-A");
-}
-
 // Parses a whole number within limits; false when it is none.
 bool numberIn(const QString& text, int low, int high, int* value)
 {
     bool ok = false;
     *value = text.toInt(&ok);
     return ok && *value >= low && *value <= high;
-}
-
-// The library reports through message boxes; while one of these lives they
-// are collected instead, to become the reason on standard error.
-class MessageCatcher
-{
-public:
-    MessageCatcher()
-        : m_previous(MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
-            m_messages << request.text;
-            return QMessageBox::Ok;
-        }))
-    {
-    }
-    ~MessageCatcher() { MessageBoxes::setHandler(m_previous); }
-    MessageCatcher(const MessageCatcher&) = delete;
-    MessageCatcher& operator=(const MessageCatcher&) = delete;
-
-    QString text() const { return m_messages.join(QLatin1Char(' ')); }
-
-private:
-    QStringList m_messages;
-    MessageBoxes::Handler m_previous;
-};
-
-// Set by the handler itself, so that a signal that comes before the write
-// has begun still stops it; the pipe wakes the event loop during the write.
-volatile std::sig_atomic_t stopRequested = 0;
-int stopPipe[2] = { -1, -1 };
-
-void onStopSignal(int)
-{
-    stopRequested = 1;
-    const char c = 0;
-    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &c, 1);
-}
-
-// Ctrl+C, kill and a closed terminal (SIGHUP) all cancel a write cleanly:
-// the current block is finished and the user is told what the panel holds.
-void catchStopSignals()
-{
-    if (stopPipe[0] < 0 && ::pipe(stopPipe) != 0)
-        return;
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onStopSignal;
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
-    for (int signal : { SIGINT, SIGTERM, SIGHUP })
-        sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -260,41 +199,35 @@ int KamdelCli::run(const QStringList& arguments)
     return usage(tr("wrong use of '%1'").arg(command));
 }
 
-std::unique_ptr<KamdelDocument> KamdelCli::load(const QString& file)
+std::unique_ptr<PanelDocument> KamdelCli::load(const QString& file)
 {
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
         printError(tr("cannot read %1").arg(file));
         return nullptr;
     }
-    std::unique_ptr<KamdelDocument> document;
-    if (KamdelPanel1::isValid_XML(file))
-        document = std::make_unique<KamdelPanel1>();
-    else if (KamdelPanel2::isValid_XML(file))
-        document = std::make_unique<KamdelPanel2>();
-    else {
+    const PanelDocument::Panel panel = PanelDocument::panelOf(file);
+    if (panel == PanelDocument::Panel::None) {
         printError(tr("%1 is not a Kamdel document").arg(file));
         return nullptr;
     }
-    MessageCatcher problems;
-    const bool loaded = document->load(file);
-    if (!loaded || !problems.text().isEmpty()) {
-        printError(problems.text().isEmpty() ? tr("cannot load %1").arg(file) : problems.text());
+    auto document = std::make_unique<PanelDocument>(panel);
+    if (!document->load(file)) {
+        printError(document->errorString());
         return nullptr;
     }
     return document;
 }
 
-bool KamdelCli::save(KamdelDocument* document, const QString& output)
+bool KamdelCli::save(PanelDocument* document, const QString& output)
 {
-    MessageCatcher problems;
     if (document->save(output))
         return true;
-    printError(problems.text().isEmpty() ? tr("cannot write %1").arg(output) : problems.text());
+    printError(document->errorString());
     return false;
 }
 
-QByteArray KamdelCli::compiled(KamdelDocument* document)
+QByteArray KamdelCli::compiled(PanelDocument* document)
 {
     document->compile();
     return document->createBinnary();
@@ -302,7 +235,7 @@ QByteArray KamdelCli::compiled(KamdelDocument* document)
 
 int KamdelCli::info(const QString& file, bool json)
 {
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     int frames = 0;
@@ -312,13 +245,13 @@ int KamdelCli::info(const QString& file, bool json)
     if (json) {
         print(QStringLiteral("{\"model\": \"%1\", \"frames\": %2, \"collections\": %3, \"imageBytes\": %4, "
                              "\"capacity\": %5}")
-                  .arg(modelOf(document.get()))
+                  .arg(document->panelModel())
                   .arg(frames)
                   .arg(collections)
                   .arg(bytes)
                   .arg(PanelCommand::ProgramMemory));
     } else {
-        print(tr("Model: %1").arg(modelOf(document.get())));
+        print(tr("Model: %1").arg(document->panelModel()));
         print(tr("Frames: %1").arg(frames));
         print(tr("Collections: %1").arg(collections));
         print(tr("Image: %1 of %2 bytes").arg(bytes).arg(PanelCommand::ProgramMemory));
@@ -330,7 +263,7 @@ int KamdelCli::compile(const QString& file, const QString& output, bool ignoreCa
 {
     if (OutputFile::sameFile(file, output))
         return sameFile(output);
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     const QByteArray image = compiled(document.get());
@@ -368,7 +301,7 @@ QString KamdelCli::tooLarge(int bytes)
 
 int KamdelCli::play(const QString& file, int steps)
 {
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     PanelProgram program(AnimationExport::variantOf(document.get()));
@@ -388,8 +321,10 @@ int KamdelCli::play(const QString& file, int steps)
 
 int KamdelCli::write(const QString& file, const QString& portName)
 {
-    catchStopSignals();
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    // Ctrl+C, kill and a closed terminal all cancel a write cleanly: the
+    // current block is finished and the user is told what the panel holds.
+    const StopSignals stop;
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     const QByteArray image = compiled(document.get());
@@ -418,13 +353,7 @@ int KamdelCli::write(const QString& file, const QString& portName)
             blocksSent = sent;
             blocksTotal = total;
         });
-    QSocketNotifier stopNotifier(stopPipe[0], QSocketNotifier::Read);
-    stopNotifier.setEnabled(stopPipe[0] >= 0);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &writer, [&writer] {
-        char c;
-        [[maybe_unused]] const ssize_t got = ::read(stopPipe[0], &c, 1);
-        writer.cancel();
-    });
+    QObject::connect(&stop, &StopSignals::stopRequested, &writer, &PanelWriter::cancel);
     if (m_unitReport) {
         UnitReporter::becomeUnit();
         QObject::connect(&writer, &PanelWriter::progress, &writer, [this, &image](int sent, int total) {
@@ -441,7 +370,7 @@ int KamdelCli::write(const QString& file, const QString& portName)
         });
     }
     PanelWriter::Result result = PanelWriter::Result::Canceled;
-    if (!stopRequested)
+    if (!StopSignals::requested())
         result = writer.writeProgram(image);
     port.close();
     if (result == PanelWriter::Result::Canceled) {
@@ -501,7 +430,7 @@ int KamdelCli::gif(const QString& file, const QString& output, const QCommandLin
     if (OutputFile::sameFile(file, output))
         return sameFile(output);
 
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     const QByteArray image = compiled(document.get());
@@ -530,7 +459,7 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
         const QString& target = arguments.at(2);
         if (OutputFile::sameFile(file, target))
             return sameFile(target);
-        const std::unique_ptr<KamdelDocument> document = load(file);
+        const std::unique_ptr<PanelDocument> document = load(file);
         if (!document)
             return BadInput;
         const DeviceItem* device = document->deviceItem();
@@ -551,7 +480,7 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
         // the document is refused alike, as for every other output.
         if (OutputFile::sameFile(file, output) || OutputFile::sameFile(sequence, output))
             return sameFile(output);
-        const std::unique_ptr<KamdelDocument> document = load(file);
+        const std::unique_ptr<PanelDocument> document = load(file);
         if (!document)
             return BadInput;
         DeviceItem* device = document->deviceItem();
@@ -560,12 +489,7 @@ int KamdelCli::csv(const QStringList& arguments, const QString& output)
             printError(error);
             return BadInput;
         }
-        MessageCatcher problems;
-        if (!document->save(output)) {
-            printError(problems.text());
-            return LineFailed;
-        }
-        return Success;
+        return save(document.get(), output) ? Success : LineFailed;
     }
     return usage(tr("csv takes 'export FILE OUT.csv' or 'import FILE IN.csv -o OUT.xml'"));
 }

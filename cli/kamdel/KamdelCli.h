@@ -8,7 +8,7 @@
 
 class AbstractTreeItem;
 class DocumentEdits;
-class KamdelDocument;
+class PanelDocument;
 class QCommandLineParser;
 
 // The `kamdel` program: loads a document and runs one of the editor's steps
@@ -52,10 +52,10 @@ private:
     static QString tooLarge(int bytes);
 
     // The document in `file`, or none with the reason printed.
-    std::unique_ptr<KamdelDocument> load(const QString& file);
+    std::unique_ptr<PanelDocument> load(const QString& file);
     // Writes the document; false with the reason printed.
-    bool save(KamdelDocument* document, const QString& output);
-    QByteArray compiled(KamdelDocument* document);
+    bool save(PanelDocument* document, const QString& output);
+    QByteArray compiled(PanelDocument* document);
     int usage(const QString& message);
     void print(const QString& text);
     void printError(const QString& text);

@@ -1,9 +1,9 @@
 #include "KamdelCli.h"
 
-#include "CRC.h"
-#include "KamdelPanel2.h"
-#include "PanelCommand.h"
-#include "PortFleet.h"
+#include "Fleet/PortFleet.h"
+#include "Helper/CRC.h"
+#include "model/PanelDocument.h"
+#include "player/PanelCommand.h"
 
 #include <QFileInfo>
 
@@ -11,7 +11,7 @@
 // stalls or vanishes holds up no other.
 int KamdelCli::writeMany(const QString& file, const QStringList& ports, const QString& logPath)
 {
-    const std::unique_ptr<KamdelDocument> document = load(file);
+    const std::unique_ptr<PanelDocument> document = load(file);
     if (!document)
         return BadInput;
     const QByteArray image = compiled(document.get());
@@ -29,8 +29,7 @@ int KamdelCli::writeMany(const QString& file, const QStringList& ports, const QS
     job.tool = QStringLiteral("kamdel");
     job.program = QCoreApplication::applicationFilePath();
     job.arguments = QStringList { QStringLiteral("write"), file };
-    job.model = qobject_cast<const KamdelPanel2*>(document.get()) ? QStringLiteral("ZQ-RING-B")
-                                                                  : QStringLiteral("ZQ-RING-A");
+    job.model = document->panelModel();
     job.file = QFileInfo(file).absoluteFilePath();
     job.crc = QStringLiteral("0x%1")
                   .arg(crc.crc(), 4, 16, QLatin1Char('0'))

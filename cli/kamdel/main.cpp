@@ -1,12 +1,12 @@
 #include "KamdelCli.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
 namespace {
 // kamdel prints its own errors; Qt's remarks about the platform it runs on
-// (no runtime folder, no display) would only garble a script's output.
+// (no runtime folder) would only garble a script's output.
 void dropQtWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -17,10 +17,8 @@ void dropQtWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(dropQtWarnings);
-    // The documents are widgets, but nothing is ever shown.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Pictures are drawn into images only: no display is needed.
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kamdel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kamdel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));

@@ -3,11 +3,11 @@
 #include "ProgressBar.h"
 #include "Station.h"
 
-#include "FlashRun.h"
-#include "MspFlasher.h"
-#include "PortFleet.h"
-#include "Romwright.h"
-#include "UnitReporter.h"
+#include "Fleet/FlashRun.h"
+#include "Fleet/PortFleet.h"
+#include "Fleet/UnitReporter.h"
+#include "Helper/StopSignals.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,19 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-int interruptPipe[2] = { -1, -1 };
-// Set by the handler itself and looked at before every request: the pipe
-// reaches the event loop only while an answer is awaited, which may be
-// after the next request has gone out.
-volatile std::sig_atomic_t interruptFlag = 0;
-
-void onInterrupt(int)
-{
-    interruptFlag = 1;
-    const char c = 0;
-    [[maybe_unused]] const ssize_t written = ::write(interruptPipe[1], &c, 1);
-}
 
 // "1 byte", "6 bytes"
 QString bytesText(qint64 count)
@@ -64,37 +51,14 @@ CommandLine::~CommandLine() = default;
 
 void CommandLine::catchInterrupts()
 {
-    if (::pipe(interruptPipe) == 0) {
-        m_pInterruptNotifier = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
-        connect(m_pInterruptNotifier.get(), &QSocketNotifier::activated, this, &CommandLine::interrupted);
-    }
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onInterrupt;
-    // Reads and writes on the port go on undisturbed; the cancel comes through the flag.
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
-    sigset_t caught;
-    sigemptyset(&caught);
     // A closed terminal or remote login (SIGHUP) cancels like Ctrl+C, so
     // that the report still says what the device holds.
-    for (const int signal : { SIGINT, SIGTERM, SIGHUP }) {
-        sigaction(signal, &action, nullptr);
-        sigaddset(&caught, signal);
-    }
-    // Started with them blocked, the program would never hear them; one
-    // that came before this point is delivered now.
-    sigprocmask(SIG_UNBLOCK, &caught, nullptr);
-    // With the terminal or the reading end gone, the report may fail to
-    // print, but the run must still end cleanly.
-    std::signal(SIGPIPE, SIG_IGN);
+    m_pStopSignals = std::make_unique<StopSignals>();
+    connect(m_pStopSignals.get(), &StopSignals::stopRequested, this, &CommandLine::interrupted);
 }
 
 void CommandLine::interrupted()
 {
-    char c;
-    [[maybe_unused]] const ssize_t read = ::read(interruptPipe[0], &c, 1);
     if (m_pMspFlasher)
         m_pMspFlasher->cancel();
     emit interruptRequested();
@@ -197,7 +161,8 @@ int CommandLine::exec(const QStringList& arguments)
         if (m_Interrupted)
             watcher.interrupt();
         return watcher.run(model, baudRate, positional.first(), parser.value(logOption),
-            { parser.values(watchOption), parser.isSet(onceOption), parser.isSet(skipOption), m_WriteVectorArea });
+            { parser.values(watchOption), parser.isSet(onceOption), parser.isSet(skipOption),
+                m_WriteVectorArea });
     }
     if (ports.size() > 1 || parser.isSet(logOption)) {
         ManyPorts many;
@@ -219,7 +184,7 @@ int CommandLine::flash(const QString& model, const QString& port, int baudRate, 
     m_pSerialPort->setParity(QSerialPort::NoParity);
     m_pSerialPort->setStopBits(QSerialPort::OneStop);
     m_pMspFlasher.reset(MspFlasher::crate(model, m_pSerialPort.get()));
-    m_pMspFlasher->watchCancelFlag(&interruptFlag);
+    m_pMspFlasher->watchCancelFlag(StopSignals::flag());
     m_pFlashRun = std::make_unique<FlashRun>(m_pMspFlasher.get(), m_pSerialPort.get());
     allowVectorArea(m_pFlashRun.get());
 

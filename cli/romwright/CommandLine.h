@@ -8,7 +8,7 @@
 class FlashRun;
 class MspFlasher;
 class QSerialPort;
-class QSocketNotifier;
+class StopSignals;
 
 // The romwright program: "flash" (the default) and "check", with their
 // options, outputs and exit statuses.
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<QSerialPort> m_pSerialPort;
     std::unique_ptr<MspFlasher> m_pMspFlasher;
     std::unique_ptr<FlashRun> m_pFlashRun;
-    std::unique_ptr<QSocketNotifier> m_pInterruptNotifier;
+    std::unique_ptr<StopSignals> m_pStopSignals;
     bool m_WriteVectorArea = false;
     bool m_Interrupted = false;
     bool m_UnitReport = false;

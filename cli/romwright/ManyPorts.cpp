@@ -1,9 +1,9 @@
 #include "ManyPorts.h"
 
-#include "FirmwareFile.h"
-#include "FlashRun.h"
-#include "MspFlasher.h"
-#include "PortFleet.h"
+#include "Fleet/FlashRun.h"
+#include "Fleet/PortFleet.h"
+#include "Helper/FirmwareFile.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "Station.h"
 
-#include "FlashRun.h"
-#include "PortFleet.h"
+#include "Fleet/FlashRun.h"
+#include "Fleet/PortFleet.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AbstractTreeItem.h"
+#include "model/AbstractTreeItem.h"
 
 #include <QByteArray>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "Compiller.h"
 
-#include "DeviceItem.h"
-#include "LedStatesCommand.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
 
 Compiller::Compiller(DeviceItem* device)
     : device(device)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CodeRecord.h"
-#include "DeviceItem.h"
 #include "FunctionEntry.h"
 #include "kamdeldocument_export.h"
+#include "model/DeviceItem.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LedPanelTypes.h"
 #include "kamdeldocument_export.h"
+#include "model/LedPanelTypes.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,14 +1,14 @@
 #include "AbstractLedPanelScene.h"
 
-#include "AbstractTreeItem.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FrameTools.h"
-#include "LedCell.h"
 #include "LedItem.h"
 #include "LedPanelScene_Rectangle.h"
 #include "LedPanelScene_Ring.h"
-#include "LedStatesCommand.h"
+#include "edits/DocumentEdits.h"
+#include "model/AbstractTreeItem.h"
+#include "model/DeviceItem.h"
+#include "model/FrameTools.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsSceneMouseEvent>

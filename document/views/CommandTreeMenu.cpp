@@ -1,15 +1,18 @@
 #include "CommandTreeMenu.h"
 
-#include "AbstractTreeItem.h"
 #include "CommandTreeView.h"
+#include "model/AbstractTreeItem.h"
 
 #include <QAction>
 
 namespace {
 const char* const commandTexts[CommandTreeMenu::CommandCount] = {
-    QT_TRANSLATE_NOOP("CommandTreeMenu", "Collection"), QT_TRANSLATE_NOOP("CommandTreeMenu", "LedState"),
-    QT_TRANSLATE_NOOP("CommandTreeMenu", "LedStates"),  QT_TRANSLATE_NOOP("CommandTreeMenu", "Call"),
-    QT_TRANSLATE_NOOP("CommandTreeMenu", "Return"),     QT_TRANSLATE_NOOP("CommandTreeMenu", "Reset"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Collection"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "LedState"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "LedStates"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Call"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Return"),
+    QT_TRANSLATE_NOOP("CommandTreeMenu", "Reset"),
     QT_TRANSLATE_NOOP("CommandTreeMenu", "Stop"),
 };
 } // namespace
@@ -21,13 +24,13 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
     , m_insertMenu(addMenu(tr("Insert")))
 {
     addCommands(m_appendMenu, m_appendActions,
-                { &CommandTreeView::appendCollection, &CommandTreeView::appendLedState,
-                  &CommandTreeView::appendLedStates, &CommandTreeView::appendCall, &CommandTreeView::appendReturn,
-                  &CommandTreeView::appendReset, &CommandTreeView::appendStop });
+        { &CommandTreeView::appendCollection, &CommandTreeView::appendLedState,
+            &CommandTreeView::appendLedStates, &CommandTreeView::appendCall, &CommandTreeView::appendReturn,
+            &CommandTreeView::appendReset, &CommandTreeView::appendStop });
     addCommands(m_insertMenu, m_insertActions,
-                { &CommandTreeView::insertCollection, &CommandTreeView::insertLedState,
-                  &CommandTreeView::insertLedStates, &CommandTreeView::insertCall, &CommandTreeView::insertReturn,
-                  &CommandTreeView::insertReset, &CommandTreeView::insertStop });
+        { &CommandTreeView::insertCollection, &CommandTreeView::insertLedState,
+            &CommandTreeView::insertLedStates, &CommandTreeView::insertCall, &CommandTreeView::insertReturn,
+            &CommandTreeView::insertReset, &CommandTreeView::insertStop });
 
     m_removeAction = addAction(tr("Remove Item"));
     connect(m_removeAction, &QAction::triggered, m_view, &CommandTreeView::removeItem);
@@ -51,8 +54,8 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
 
 CommandTreeMenu::~CommandTreeMenu() = default;
 
-void CommandTreeMenu::addCommands(QMenu* menu, QAction** actions,
-                                  const QList<void (CommandTreeView::*)()>& targets)
+void CommandTreeMenu::addCommands(
+    QMenu* menu, QAction** actions, const QList<void (CommandTreeView::*)()>& targets)
 {
     for (int command = 0; command < CommandCount; ++command) {
         actions[command] = menu->addAction(tr(commandTexts[command]));

@@ -1,21 +1,21 @@
 #include "CommandTreeView.h"
 
 #include "AbstractDocument.h"
-#include "AbstractTreeItem.h"
-#include "CallCommand.h"
 #include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FileDialogs.h"
 #include "FrameNumberDelegate.h"
-#include "FunctionItem.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "SequenceFile.h"
-#include "StopCommand.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "formats/SequenceFile.h"
+#include "model/AbstractTreeItem.h"
+#include "model/CallCommand.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -601,27 +601,12 @@ void CommandTreeView::pasteFrames()
         emit showMessage(tr("The clipboard holds no LED frames."), 5000);
         return;
     }
-    int row = isCommand(current) ? current->row() + 1 : container->childCount();
-    AbstractTreeItem* last = nullptr;
-    int pasted = 0;
-    m_edits->beginStep(tr("Paste %1 Frames").arg(values.size()));
-    for (const QVector<int>& leds : qAsConst(values)) {
-        // The frame takes its values before it enters the tree: the step
-        // then only has to hold the placement.
-        auto frame = std::make_unique<LedStatesCommand>();
-        const auto& cells = frame->leds();
-        for (int k = 0; k < cells.size() && k < leds.size(); ++k)
-            cells.at(k)->setValue(leds.at(k));
-        AbstractTreeItem* added = place(std::move(frame), container, row++);
-        if (!added)
-            break;
-        last = added;
-        ++pasted;
-    }
-    m_edits->endStep();
-    if (!last)
+    const int row = isCommand(current) ? current->row() + 1 : container->childCount();
+    const QList<LedStatesCommand*> pasted = m_edits->insertFrames(container, row,
+        QList<QVector<int>>(values.cbegin(), values.cend()), tr("Paste %1 Frames").arg(values.size()));
+    if (pasted.isEmpty())
         return;
     expand(treeModel()->indexOf(container));
-    makeCurrent(last);
-    emit showMessage(tr("Pasted %1 LED frames.").arg(pasted), 5000);
+    makeCurrent(pasted.last());
+    emit showMessage(tr("Pasted %1 LED frames.").arg(pasted.size()), 5000);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentEdits.h"
+#include "edits/DocumentEdits.h"
 #include "kamdeldocument_export.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "DeviceWidget.h"
 
-#include "DeviceItem.h"
+#include "model/DeviceItem.h"
 #include "ui_DeviceWidget.h"
 
 DeviceWidget::DeviceWidget(QWidget* parent)

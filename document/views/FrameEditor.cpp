@@ -1,17 +1,17 @@
 #include "FrameEditor.h"
 
 #include "AbstractLedPanelScene.h"
-#include "CommandTreeModel.h"
 #include "CommandTreeView.h"
-#include "Compiller.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "Effects.h"
-#include "FrameTools.h"
-#include "GenerateDialog.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
+#include "compiler/Compiller.h"
+#include "dialogs/GenerateDialog.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/Effects.h"
+#include "model/FrameTools.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -433,27 +433,14 @@ int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& 
     AbstractTreeItem* parent = insertionParent(&row);
     if (!parent || frames.isEmpty())
         return 0;
-    AbstractTreeItem* first = nullptr;
-    int placed = 0;
-    m_edits->beginStep(text);
-    for (const QVector<int>& values : frames) {
-        std::unique_ptr<LedStatesCommand> frame(newFrame(values, QString()));
-        m_edits->insertItem(row++, frame.get(), parent);
-        // A placement the tree refuses leaves the frame with us.
-        if (frame->parentItem() != parent)
-            break;
-        if (!first)
-            first = frame.get();
-        frame.release();
-        ++placed;
-    }
-    m_edits->endStep();
+    const QList<LedStatesCommand*> placed = m_edits->insertFrames(parent, row, frames, text);
+    LedStatesCommand* first = placed.value(0);
     if (first && m_tree && m_tree->selectionModel()) {
         const QModelIndex index = m_edits->model()->indexOf(first);
         m_tree->selectionModel()->setCurrentIndex(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    return placed;
+    return placed.size();
 }
 
 EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const

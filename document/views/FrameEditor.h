@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EffectRequest.h"
 #include "kamdeldocument_export.h"
+#include "model/EffectRequest.h"
 
 #include <QKeySequence>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "FrameNumberDelegate.h"
 
-#include "CommandTreeModel.h"
+#include "model/CommandTreeModel.h"
 
 FrameNumberDelegate::FrameNumberDelegate(QObject* parent)
     : QStyledItemDelegate(parent)

@@ -1,7 +1,7 @@
 #include "LedItem.h"
 
 #include "AbstractLedPanelScene.h"
-#include "LedCell.h"
+#include "model/LedCell.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>

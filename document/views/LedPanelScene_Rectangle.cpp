@@ -1,7 +1,7 @@
 #include "LedPanelScene_Rectangle.h"
 
-#include "DeviceItem.h"
 #include "LedItem.h"
+#include "model/DeviceItem.h"
 
 #include <QBrush>
 #include <QGraphicsRectItem>

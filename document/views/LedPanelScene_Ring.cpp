@@ -2,8 +2,8 @@
 
 #include "BoardPictureCache.h"
 #include "BoardPictureItem.h"
-#include "DeviceItem.h"
 #include "LedItem.h"
+#include "model/DeviceItem.h"
 
 #include <QGraphicsEllipseItem>
 #include <QPen>

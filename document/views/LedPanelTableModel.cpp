@@ -1,8 +1,8 @@
 #include "LedPanelTableModel.h"
 
-#include "DocumentEdits.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
+#include "edits/DocumentEdits.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
 
 #include <QColor>
 #include <QScopedValueRollback>

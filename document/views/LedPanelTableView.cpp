@@ -1,8 +1,8 @@
 #include "LedPanelTableView.h"
 
 #include "LedPanelTableModel.h"
-#include "MessageBoxes.h"
 #include "SpinBoxDelegate.h"
+#include "dialogs/MessageBoxes.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AbstractTreeItem.h"
-#include "DocumentEdits.h"
-#include "LedStatesCommand.h"
+#include "edits/DocumentEdits.h"
 #include "kamdeldocument_export.h"
+#include "model/AbstractTreeItem.h"
+#include "model/LedStatesCommand.h"
 
 #include <QList>
 #include <QPointer>
@@ -27,7 +27,8 @@ class KAMDELDOCUMENT_EXPORT WidgetStack : public QStackedWidget
     Q_OBJECT
 
 public:
-    enum Page {
+    enum Page
+    {
         EmptyPage,
         DevicePage,
         ProgramPage,

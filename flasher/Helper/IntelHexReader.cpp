@@ -1,6 +1,6 @@
 #include "IntelHexReader.h"
 #include "FirmwareFile.h"
-#include "MspFlasher.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

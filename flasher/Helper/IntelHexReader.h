@@ -1,7 +1,7 @@
 #pragma once
 
+#include "MspFlasher/sMemory.h"
 #include "romwright_export.h"
-#include "sMemory.h"
 
 #include <QByteArray>
 #include <QList>

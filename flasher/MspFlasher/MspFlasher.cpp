@@ -1,7 +1,7 @@
 #include "MspFlasher.h"
 
-#include "CRC.h"
-#include "IntelHexReader.h"
+#include "Helper/CRC.h"
+#include "Helper/IntelHexReader.h"
 #include "MspFlasher_large.h"
 #include "MspFlasher_small.h"
 

@@ -1,13 +1,13 @@
-#include "DeviceItem.h"
 #include "DocumentFiles.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
 #include "SmallDisk.h"
 #include "VirtualPanelProcess.h"
+#include "formats/SequenceFile.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QImageReader>
 #include <QProcess>

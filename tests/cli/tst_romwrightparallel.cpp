@@ -1,11 +1,11 @@
 #include "BslTargetRunner.h"
 #include "FlasherImage.h"
-#include "LowLatencyGuard.h"
-#include "PortFleet.h"
-#include "ProgressBoard.h"
+#include "Fleet/PortFleet.h"
+#include "Fleet/ProgressBoard.h"
+#include "Helper/LowLatencyGuard.h"
+#include "Helper/UnitLog.h"
 #include "PtyPeer.h"
 #include "RomwrightRun.h"
-#include "UnitLog.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

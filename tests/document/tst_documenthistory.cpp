@@ -1,16 +1,16 @@
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FunctionItem.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "StopCommand.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/StopCommand.h"
 
+#include "edits/EditHistory.h"
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -70,14 +70,15 @@ void randomEdit(KamdelDocument& document, QRandomGenerator& random)
         const int stroke = edits->newStroke();
         LedStatesCommand* frame = frames.at(random.bounded(frames.size()));
         for (int i = 0; i < 5; ++i)
-            edits->setLedValues({ { frame->leds().at(random.bounded(192)), 1 } }, QStringLiteral("Paint"), stroke);
+            edits->setLedValues(
+                { { frame->leds().at(random.bounded(192)), 1 } }, QStringLiteral("Paint"), stroke);
         break;
     }
     case 2: { // a table edit over frames
         QVector<DocumentEdits::CellChange> changes;
         for (int i = 0; i < 20 && !frames.isEmpty(); ++i)
             changes.append({ frames.at(random.bounded(frames.size()))->leds().at(random.bounded(192)),
-                             int(random.bounded(2)) });
+                int(random.bounded(2)) });
         edits->setLedValues(changes);
         break;
     }
@@ -86,7 +87,8 @@ void randomEdit(KamdelDocument& document, QRandomGenerator& random)
         AbstractTreeItem* container = containerOf(any);
         if (container && container != device) {
             for (int i = 0; i < 3; ++i)
-                edits->insertItem(int(random.bounded(container->childCount() + 1)), new LedStatesCommand, container);
+                edits->insertItem(
+                    int(random.bounded(container->childCount() + 1)), new LedStatesCommand, container);
         }
         edits->endStep();
         break;
@@ -140,7 +142,7 @@ void tst_DocumentHistory::randomEditsUndoExactly()
     QVERIFY(dir.isValid());
 
     KamdelPanel1 document;
-    QUndoStack* stack = document.edits()->undoStack();
+    EditHistory* stack = document.edits()->history();
     QRandomGenerator random(seed);
     QList<QByteArray> states { xmlOf(document) };
     int savedIndex = 0; // a new document is unmodified
@@ -174,7 +176,7 @@ void tst_DocumentHistory::randomEditsUndoExactly()
 void tst_DocumentHistory::unchangedEditsRecordNothing()
 {
     KamdelPanel1 document;
-    QUndoStack* stack = document.edits()->undoStack();
+    EditHistory* stack = document.edits()->history();
     auto* frame = new LedStatesCommand;
     document.edits()->appendItem(frame, document.deviceItem()->child(0));
     QCOMPARE(stack->count(), 1);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "DocumentFiles.h"
-#include "MessageBoxes.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
 #include "VirtualPanelProcess.h"
+#include "dialogs/MessageBoxes.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,19 +1,19 @@
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "DropHandler.h"
 #include "EditorTestCase.h"
 #include "KamdelDocument.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
 
+#include "edits/EditHistory.h"
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QUndoStack>
 #include <QtTest>
 
 // Files dropped on the editor's window.
@@ -171,7 +171,7 @@ void tst_Drops::dropOpensOrImports()
         path = m_dir.filePath(QStringLiteral("gone.csv"));
     QVERIFY(!path.isEmpty());
     AbstractDocument* before = m_window->document();
-    const int steps = document() ? document()->edits()->undoStack()->count() : 0;
+    const int steps = document() ? document()->edits()->history()->count() : 0;
 
     QVERIFY(drop(path));
 
@@ -193,7 +193,7 @@ void tst_Drops::dropOpensOrImports()
         QCOMPARE(m_window->document(), before);
         // A drop is one step, or none when refused.
         QCOMPARE(
-            document()->edits()->undoStack()->count(), steps + (kind == QLatin1String("sequence") ? 1 : 0));
+            document()->edits()->history()->count(), steps + (kind == QLatin1String("sequence") ? 1 : 0));
     }
 }
 
@@ -225,9 +225,9 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
         program()->child(expected.indexOf(QVector<int> { 10, 110 })));
 
     // One undo step takes the whole drop back.
-    document()->edits()->undoStack()->undo();
+    document()->edits()->history()->undo();
     QCOMPARE(programFrames(), before);
-    document()->edits()->undoStack()->redo();
+    document()->edits()->history()->redo();
     QCOMPARE(programFrames(), expected);
 }
 

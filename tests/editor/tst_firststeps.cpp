@@ -1,24 +1,24 @@
-#include "AbstractLedPanelScene.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "EditorTestCase.h"
 #include "KamdelDocument.h"
-#include "LedCell.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "WidgetStack.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeView.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
+#include "views/WidgetStack.h"
 
+#include "edits/EditHistory.h"
 #include <QComboBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -117,7 +117,7 @@ void tst_FirstSteps::newDocumentIsReadyToDraw()
     // Nothing to save and nothing to undo until the user draws.
     QVERIFY(!document()->isModified());
     QVERIFY(!m_window->isWindowModified());
-    QCOMPARE(document()->edits()->undoStack()->count(), 0);
+    QCOMPARE(document()->edits()->history()->count(), 0);
     QVERIFY(!this->action("action_Undo")->isEnabled());
     LedItem* led = document()->panelScene()->ledItems().at(5);
     document()->panelScene()->beginStroke(led);
@@ -188,7 +188,7 @@ void tst_FirstSteps::addFrame()
     QCOMPARE(litFrames(), expected);
     QCOMPARE(document()->commandTreeView()->currentItem(), program()->child(newCurrent));
     QCOMPARE(document()->panelScene()->shownFrame(), program()->child(newCurrent));
-    QUndoStack* history = document()->edits()->undoStack();
+    EditHistory* history = document()->edits()->history();
     QCOMPARE(history->count(), expected.size() == 3 ? 0 : 1);
     history->undo();
     QCOMPARE(litFrames(), (QList<int> { 1, 2, 3 }));

@@ -2,8 +2,8 @@
 #include "EditorTestCase.h"
 #include "HelpWindow.h"
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
 #include "ShortcutsDialog.h"
+#include "views/LedPanelView.h"
 
 #include <QMenu>
 #include <QRandomGenerator>

@@ -1,19 +1,19 @@
-#include "AnimationExport.h"
-#include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "EditorTestCase.h"
-#include "ImportAnimationDialog.h"
 #include "KamdelDocument.h"
-#include "LedPanelScene_Ring.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "RingFrameImage.h"
+#include "dialogs/ImportAnimationDialog.h"
+#include "edits/DocumentEdits.h"
+#include "formats/AnimationExport.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "player/RingFrameImage.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelScene_Ring.h"
 
+#include "edits/EditHistory.h"
 #include <QStatusBar>
-#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -132,7 +132,7 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     CommandTreeView* tree = document()->commandTreeView();
     AbstractTreeItem* current = currentRow < 0 ? program() : program()->child(currentRow);
     tree->setCurrentIndex(document()->treeModel()->indexOf(current));
-    QUndoStack* history = document()->edits()->undoStack();
+    EditHistory* history = document()->edits()->history();
     const int steps = history->count();
 
     if (fromTree)
@@ -226,10 +226,10 @@ void tst_ImportAnimation::nothingChanges()
     }
     m_previous = ImportAnimationDialog::setQuestions(
         { [files](QWidget*) { return files; }, [accept](ImportAnimationDialog&) { return accept; } });
-    const int steps = document()->edits()->undoStack()->count();
+    const int steps = document()->edits()->history()->count();
     document()->commandTreeView()->menu()->importAnimationAction()->trigger();
     QCOMPARE(programFrames(), QList<Frame> { lit({ 1 }) });
-    QCOMPARE(document()->edits()->undoStack()->count(), steps);
+    QCOMPARE(document()->edits()->history()->count(), steps);
     QCOMPARE(m_window->warnings.size(), warning.isEmpty() ? 0 : 1);
     if (!warning.isEmpty())
         QVERIFY2(m_window->warnings.first().contains(warning), qPrintable(m_window->warnings.first()));

@@ -1,4 +1,4 @@
-#include "PanelCommand.h"
+#include "player/PanelCommand.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "EditorTestCase.h"
 #include "PanelPortChoice.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 
 #include <QComboBox>
 #include <QSettings>

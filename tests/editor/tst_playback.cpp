@@ -1,15 +1,15 @@
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "EditorTestCase.h"
 #include "KamdelDocument.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MemoryGauge.h"
 #include "PlaybackController.h"
-#include "ProgramItem.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
 #include <QImageReader>
 #include <QStatusBar>

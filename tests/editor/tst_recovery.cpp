@@ -1,22 +1,22 @@
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "DocumentFiles.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
-#include "ProgramItem.h"
 #include "RecoveryStore.h"
-#include "ResetCommand.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
 
+#include "edits/EditHistory.h"
 #include <QBuffer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <csignal>
@@ -434,8 +434,8 @@ void tst_Recovery::copyLastsUntilSavedOrDiscarded()
         QVERIFY(!window->document());
     } else if (ending == "undo") {
         edit(document);
-        while (document->edits()->undoStack()->canUndo())
-            document->edits()->undoStack()->undo();
+        while (document->edits()->history()->canUndo())
+            document->edits()->history()->undo();
         QVERIFY(document->isModified());
     }
     window.reset();

@@ -1,5 +1,5 @@
 #include "Romwright.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
 
@@ -14,18 +14,15 @@ QMap<QString, bool> editableSelectors(const QWidget* dialog)
 {
     QMap<QString, bool> result;
     for (const char* name : { "comboBox_Port", "comboBox_Baudrate", "comboBox_DataBits", "comboBox_StopBits",
-                              "comboBox_Parity" }) {
+             "comboBox_Parity" }) {
         const auto* box = dialog->findChild<QComboBox*>(QLatin1String(name));
         result.insert(QLatin1String(name), box && box->isEnabledTo(const_cast<QWidget*>(dialog)));
     }
     return result;
 }
 
-const QMap<QString, bool> onlyPortEditable { { "comboBox_Port", true },
-                                             { "comboBox_Baudrate", false },
-                                             { "comboBox_DataBits", false },
-                                             { "comboBox_StopBits", false },
-                                             { "comboBox_Parity", false } };
+const QMap<QString, bool> onlyPortEditable { { "comboBox_Port", true }, { "comboBox_Baudrate", false },
+    { "comboBox_DataBits", false }, { "comboBox_StopBits", false }, { "comboBox_Parity", false } };
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "MspFlasher/sMemory.h"
 #include "TestCrc.h"
-#include "sMemory.h"
 
 #include <QCryptographicHash>
 #include <QList>

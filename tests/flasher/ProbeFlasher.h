@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MspFlasher.h"
+#include "MspFlasher/MspFlasher.h"
 
 // Opens the protocol layer to the tests; the device operations are not
 // needed here and fail.

@@ -1,4 +1,4 @@
-#include "CRC.h"
+#include "Helper/CRC.h"
 
 #include <QtTest>
 

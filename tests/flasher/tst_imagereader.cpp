@@ -1,7 +1,7 @@
-#include "FirmwareFile.h"
 #include "FlasherImage.h"
-#include "IntelHexReader.h"
-#include "MspFlasher.h"
+#include "Helper/FirmwareFile.h"
+#include "Helper/IntelHexReader.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QBuffer>
 #include <QProcess>

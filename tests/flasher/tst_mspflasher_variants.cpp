@@ -1,8 +1,8 @@
 #include "BslTargetRunner.h"
 #include "FlasherImage.h"
-#include "MspFlasher.h"
-#include "MspFlasher_large.h"
-#include "MspFlasher_small.h"
+#include "MspFlasher/MspFlasher.h"
+#include "MspFlasher/MspFlasher_large.h"
+#include "MspFlasher/MspFlasher_small.h"
 
 #include <QSerialPort>
 #include <QSignalSpy>

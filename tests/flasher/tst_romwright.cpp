@@ -1,8 +1,8 @@
 #include "BslTargetRunner.h"
-#include "FlashRun.h"
 #include "FlasherImage.h"
+#include "Fleet/FlashRun.h"
 #include "Romwright.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

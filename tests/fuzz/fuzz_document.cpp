@@ -1,12 +1,12 @@
 // The whole document reading path of one panel type, as Open takes it: the
 // type check on the file, then the load into the document.
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "FuzzSupport.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "MessageBoxes.h"
-#include "ProgramItem.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "model/DeviceItem.h"
+#include "model/ProgramItem.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ void empty(KamdelDocument* document)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSupport::ensureApplication();
-    static const auto silence = MessageBoxes::setHandler(
-        [](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Ok; });
+    static const auto silence
+        = MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Ok; });
     Q_UNUSED(silence)
     const QString path = FuzzSupport::writeInput(FuzzSupport::bytes(data, size));
 #if KAMDEL_FUZZ_PANEL == 1

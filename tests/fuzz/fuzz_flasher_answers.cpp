@@ -2,7 +2,7 @@
 // sequence over a real pseudo-terminal, where every request gets the next
 // answer cut from the input, and the line closes once the answers run out.
 #include "FuzzSupport.h"
-#include "MspFlasher.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QSerialPort>
 #include <QSocketNotifier>
@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     line.script(FuzzSupport::bytes(data + 1, size - 1));
     if (!line.port.isOpen() && !line.port.open(QIODevice::ReadWrite))
         return 0;
-    std::unique_ptr<MspFlasher> flasher(MspFlasher::crate(QString::fromLatin1(Models[data[0] % 2]), &line.port));
+    std::unique_ptr<MspFlasher> flasher(
+        MspFlasher::crate(QString::fromLatin1(Models[data[0] % 2]), &line.port));
     QString image = QStringLiteral("@4400\n01 02 03 04\n@E300\n05 06\nq\n");
     QTextStream stream(&image);
     flasher->readMemoryFile(stream);

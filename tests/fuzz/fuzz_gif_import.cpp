@@ -1,8 +1,8 @@
 // The picture reader of the animation import: an animated GIF composited
 // frame by frame (or a still picture), then its frames taken with options
 // drawn from the input's size.
-#include "AnimationImport.h"
 #include "FuzzSupport.h"
+#include "formats/AnimationImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,13 +1,14 @@
 // The firmware reader on Intel HEX, through the entry point the flasher
 // uses (format told by content), then the check against the device memory.
 #include "FuzzSupport.h"
-#include "MspFlasher.h"
+#include "MspFlasher/MspFlasher.h"
 
 #include <QSerialPort>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const char* const Models[] = { "Kamdel", "MSP430FR2512", "MSP430FR5729", "MSP430FR5992", "MSP430FR5994" };
+    static const char* const Models[]
+        = { "Kamdel", "MSP430FR2512", "MSP430FR5729", "MSP430FR5992", "MSP430FR5994" };
     if (size == 0)
         return 0;
     // The first byte picks the variant; the rest is the file.

@@ -1,9 +1,9 @@
 // The command tree's item readers on their own, picked by the root element.
-#include "DeviceItem.h"
-#include "FunctionItem.h"
 #include "FuzzSupport.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QXmlStreamReader>
 

@@ -1,10 +1,10 @@
 // The sequence reader: the table engine in every quoting mode, then the
 // import of the same bytes into a program's frames.
-#include "CsvModel.h"
 #include "FuzzSupport.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "SequenceFile.h"
+#include "formats/CsvModel.h"
+#include "formats/SequenceFile.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QBuffer>
 

@@ -51,6 +51,7 @@
 // in every case.
 
 #include "BslTarget.h"
+#include "Helper/StopSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -71,14 +72,6 @@
 #include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = { -1, -1 };
-
-void onSignal(int)
-{
-    const char c = 0;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &c, 1);
-}
 
 int64_t nowNs()
 {
@@ -273,16 +266,9 @@ int main(int argc, char* argv[])
         target.addFault(fault);
     }
 
-    if (::pipe(signalPipe) != 0)
+    const StopSignals stop({ SIGTERM, SIGINT });
+    if (stop.fd() < 0)
         return fail(QStringLiteral("pipe failed"));
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
 
     Log log(parser.isSet(headlessOption));
     Pty pty;
@@ -299,7 +285,7 @@ int main(int argc, char* argv[])
     const bool exitAfterJump = parser.isSet(exitOption);
     bool running = true;
     while (running) {
-        pollfd fds[2] = { { pty.master(), POLLIN, 0 }, { signalPipe[0], POLLIN, 0 } };
+        pollfd fds[2] = { { pty.master(), POLLIN, 0 }, { stop.fd(), POLLIN, 0 } };
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
                 continue;

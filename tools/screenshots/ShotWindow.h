@@ -1,16 +1,16 @@
 #pragma once
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
-#include "LedCell.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
 #include "ShotFiles.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelView.h"
 
 #include <QTemporaryDir>
 #include <QVector>

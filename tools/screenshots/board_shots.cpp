@@ -9,16 +9,16 @@
 // and a display: run it under `xvfb-run -a` or with -platform offscreen.
 // Writes board_<model>_<side>.png and board_<model>_<side>_zoom.png.
 
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "LedCell.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
 #include "ShotFiles.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
 #include <QApplication>
 #include <QDir>

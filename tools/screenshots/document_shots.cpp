@@ -11,20 +11,20 @@
 // Writes document_<model>_open.png, document_<model>_board.png and
 // document_<model>_table.png.
 
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "LedCell.h"
-#include "LedPanelTableView.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "WidgetStack.h"
 #include "ShotFiles.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelTableView.h"
+#include "views/LedPanelView.h"
+#include "views/WidgetStack.h"
 
 #include <QApplication>
 #include <QDir>

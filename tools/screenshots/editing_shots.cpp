@@ -11,20 +11,20 @@
 // editing_tree.png, editing_frame_menu.png, editing_edit_menu.png and
 // editing_tree_clipboard.png (frames pasted, the tree's menu open).
 
-#include "AbstractLedPanelScene.h"
-#include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "ShotFiles.h"
 #include "ShotWindow.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QApplication>

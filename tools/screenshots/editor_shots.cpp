@@ -16,14 +16,14 @@
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
-#include "CommandTreeView.h"
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
 #include "ShotFiles.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelView.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

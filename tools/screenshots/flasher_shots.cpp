@@ -12,7 +12,7 @@
 // port_dialog.png and port_dialog_typed.png.
 
 #include "Romwright.h"
-#include "SerialPortDialog.h"
+#include "SerialPort/SerialPortDialog.h"
 #include "ShotFiles.h"
 
 #include <QApplication>

@@ -10,11 +10,11 @@
 // `xvfb-run -a` or with -platform offscreen. Writes generate_dialog.png and
 // generate_inserted.png.
 
-#include "GenerateDialog.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "ShotFiles.h"
 #include "ShotWindow.h"
+#include "dialogs/GenerateDialog.h"
 
 #include <QAction>
 #include <QApplication>

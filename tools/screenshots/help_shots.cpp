@@ -13,16 +13,16 @@
 // guide_window.png and guide_legend.png (copied to docs/guide/images/).
 
 #include "BoardLegend.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
 #include "HelpWindow.h"
 #include "KamdelDocument.h"
-#include "LedPanelView.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
 #include "ShortcutsDialog.h"
 #include "ShotFiles.h"
+#include "model/CommandTreeModel.h"
+#include "views/CommandTreeView.h"
+#include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QApplication>

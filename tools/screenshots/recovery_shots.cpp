@@ -11,15 +11,15 @@
 // recovered) and recovery_partial.png (the warning for a copy that can be
 // read only in part, which stays where it is).
 
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
-#include "LedStatesCommand.h"
 #include "MainWindow.h"
-#include "ProgramItem.h"
 #include "SettingsStore.h"
 #include "ShotFiles.h"
+#include "edits/DocumentEdits.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
 
 #include <QApplication>
 #include <QBuffer>

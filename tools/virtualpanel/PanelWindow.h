@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LedPanelTypes.h"
+#include "model/LedPanelTypes.h"
 
 #include <QWidget>
 

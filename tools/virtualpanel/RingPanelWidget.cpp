@@ -4,7 +4,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-#include "RingFrameImage.h"
+#include "player/RingFrameImage.h"
 
 RingPanelWidget::RingPanelWidget(QWidget* parent)
     : QWidget(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LedPanelTypes.h"
-#include "PanelProgram.h"
+#include "model/LedPanelTypes.h"
+#include "player/PanelProgram.h"
 
 #include <QWidget>
 

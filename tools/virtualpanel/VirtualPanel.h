@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PanelProgram.h"
 #include "WordReader.h"
+#include "player/PanelProgram.h"
 
 #include <QObject>
 #include <QTimer>

@@ -64,6 +64,7 @@
 //   --exit-after-silence SECONDS   quit when nothing arrived for so long
 //   --quiet      window mode: do not print the lines
 
+#include "Helper/StopSignals.h"
 #include "PanelWindow.h"
 #include "VirtualPanel.h"
 
@@ -75,35 +76,9 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = { -1, -1 };
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// Ends the event loop on SIGINT and SIGTERM, so that the link is removed.
-void quitOnTerminationSignals(QCoreApplication* app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, app);
-    QObject::connect(notifier, &QSocketNotifier::activated, app, &QCoreApplication::quit);
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
 
 bool wantsHeadless(int argc, char** argv)
 {
@@ -212,7 +187,9 @@ int main(int argc, char** argv)
     }
     panel.exitAfterSilence(silence);
     QObject::connect(&panel, &VirtualPanel::silenceTimedOut, app.get(), &QCoreApplication::quit);
-    quitOnTerminationSignals(app.get());
+    // Ends the event loop on SIGINT and SIGTERM, so that the link is removed.
+    const StopSignals stop({ SIGINT, SIGTERM });
+    QObject::connect(&stop, &StopSignals::stopRequested, app.get(), &QCoreApplication::quit);
 
     std::unique_ptr<PanelWindow> window;
     if (!headless) {

@@ -1,13 +1,13 @@
-#include "CallCommand.h"
-#include "Compiller_v1.h"
-#include "Compiller_v2.h"
-#include "DeviceItem.h"
-#include "FunctionItem.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "compiler/Compiller_v1.h"
+#include "compiler/Compiller_v2.h"
+#include "model/CallCommand.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
 
 #include <QtTest>
 

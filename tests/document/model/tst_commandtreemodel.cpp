@@ -1,13 +1,13 @@
-#include "CallCommand.h"
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "FunctionItem.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "model/CallCommand.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>

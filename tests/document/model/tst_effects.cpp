@@ -1,5 +1,5 @@
-#include "Effects.h"
-#include "FrameTools.h"
+#include "model/Effects.h"
+#include "model/FrameTools.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

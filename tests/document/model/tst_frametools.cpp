@@ -1,4 +1,4 @@
-#include "FrameTools.h"
+#include "model/FrameTools.h"
 
 #include <QtTest>
 
@@ -74,7 +74,8 @@ void tst_FrameTools::mirrored_data()
     QTest::addColumn<QVector<int>>("expected");
 
     // Position 0 and 24 lie on the vertical axis, 12 and 36 on the horizontal.
-    QTest::addRow("vertical keeps its axis") << lit({ 0, 24, 72 }) << int(Qt::Vertical) << QVector<int> { 0, 24, 72 };
+    QTest::addRow("vertical keeps its axis")
+        << lit({ 0, 24, 72 }) << int(Qt::Vertical) << QVector<int> { 0, 24, 72 };
     QTest::addRow("vertical swaps sides") << lit({ 1, 60 }) << int(Qt::Vertical) << QVector<int> { 47, 84 };
     QTest::addRow("horizontal keeps its axis")
         << lit({ 12, 36 }) << int(Qt::Horizontal) << QVector<int> { 12, 36 };
@@ -166,14 +167,13 @@ void tst_FrameTools::spin_data()
     QTest::addRow("one LED, step one") << lit({ 0 }) << 1 << 0xF << 47 << QVector<int> { 47 };
     QTest::addRow("step four") << lit({ 0 }) << 4 << 0xF << 11 << QVector<int> { 44 };
     QTest::addRow("backward") << lit({ 0 }) << -6 << 0xF << 7 << QVector<int> { 6 };
-    QTest::addRow("pattern of period 12") << lit({ 0, 12, 24, 36 }) << 1 << 0xF << 11
-                                          << QVector<int> { 11, 23, 35, 47 };
+    QTest::addRow("pattern of period 12")
+        << lit({ 0, 12, 24, 36 }) << 1 << 0xF << 11 << QVector<int> { 11, 23, 35, 47 };
     QTest::addRow("full ring never changes") << [] {
         QVector<int> frame(192, 0);
         std::fill(frame.begin() + 48, frame.begin() + 96, 1);
         return frame;
-    }() << 1 << 0xF << 0
-                                             << QVector<int> {};
+    }() << 1 << 0xF << 0 << QVector<int> {};
     QTest::addRow("unchosen ring stays") << lit({ 0, 48 }) << 24 << 0x2 << 1 << QVector<int> { 0, 72 };
     QTest::addRow("no step") << lit({ 0 }) << 0 << 0xF << 0 << QVector<int> {};
 }

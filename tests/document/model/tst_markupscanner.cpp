@@ -1,4 +1,4 @@
-#include "MarkupScanner.h"
+#include "model/MarkupScanner.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -31,10 +31,9 @@ void tst_MarkupScanner::bounds_data()
     QTest::addRow("65 open elements") << QByteArray("<e>").repeated(65) << false << false;
     QTest::addRow("closed siblings do not add up")
         << QByteArray("<r>") + QByteArray("<e></e><e/><e />").repeated(100) + "</r>" << false << true;
-    QTest::addRow("markup in comments and sections is not counted")
-        << "<r><!-- " + element(40) + " --><![CDATA[" + QByteArray("<e>").repeated(70) + "]]><?p " + element(40)
-            + "?></r>"
-        << false << true;
+    QTest::addRow("markup in comments and sections is not counted") << "<r><!-- " + element(40)
+            + " --><![CDATA[" + QByteArray("<e>").repeated(70) + "]]><?p " + element(40)
+            + "?></r>" << false << true;
     QTest::addRow("declaration with an internal subset")
         << "<!DOCTYPE r [<!ENTITY x '" + element(40) + "'>]><r/>" << false << true;
     QTest::addRow("head only stops after the first start tag") << "<r>" + element(40) << true << true;
@@ -68,7 +67,8 @@ void tst_MarkupScanner::bounds_data()
     QTest::addRow("attribute value of 64 KiB and one byte")
         << "<r a='" + QByteArray(most + 1, 'x') + "'/>" << false << false;
     QTest::addRow("head only: blanks before the root") << QByteArray(most + 1, ' ') + "<r/>" << true << false;
-    QTest::addRow("UTF-16 text") << QByteArray("<\0e\0 \0a\0=\0'\0x\0'\0/\0>\0", 20).repeated(70) << false << true;
+    QTest::addRow("UTF-16 text") << QByteArray("<\0e\0 \0a\0=\0'\0x\0'\0/\0>\0", 20).repeated(70) << false
+                                 << true;
 }
 
 // Fed whole and one byte at a time: the file is read in chunks, and a tag

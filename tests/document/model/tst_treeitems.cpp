@@ -1,12 +1,12 @@
-#include "AbstractTreeItem.h"
-#include "CallCommand.h"
-#include "DeviceItem.h"
-#include "FunctionItem.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "model/AbstractTreeItem.h"
+#include "model/CallCommand.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
 
 #include <QPointer>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "DeviceItem.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
-#include "RingFrameImage.h"
+#include "model/DeviceItem.h"
+#include "player/RingFrameImage.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "BoardPictureCache.h"
-#include "BoardPictureItem.h"
-#include "DeviceItem.h"
-#include "LedPanelScene_Ring.h"
+#include "model/DeviceItem.h"
+#include "views/BoardPictureCache.h"
+#include "views/BoardPictureItem.h"
+#include "views/LedPanelScene_Ring.h"
 
 #include <QGraphicsPixmapItem>
 #include <QPainter>

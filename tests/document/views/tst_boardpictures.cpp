@@ -1,6 +1,6 @@
-#include "DeviceItem.h"
-#include "LedItem.h"
-#include "LedPanelScene_Ring.h"
+#include "model/DeviceItem.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Ring.h"
 
 #include <QGraphicsPixmapItem>
 #include <QImage>

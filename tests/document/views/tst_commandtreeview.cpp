@@ -1,22 +1,22 @@
-#include "CallCommand.h"
-#include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FrameNumberDelegate.h"
-#include "FunctionItem.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "edits/DocumentEdits.h"
+#include "model/CallCommand.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameNumberDelegate.h"
 
+#include "edits/EditHistory.h"
 #include <QAction>
 #include <QInputDialog>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <algorithm>
@@ -69,14 +69,14 @@ struct Tree
     void setCurrent(const QString& name) const
     {
         view->selectionModel()->setCurrentIndex(model->indexOf(items.value(name)),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     void select(const QStringList& names) const
     {
         for (const QString& name : names)
-            view->selectionModel()->select(model->indexOf(items.value(name)),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(
+                model->indexOf(items.value(name)), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     QList<AbstractTreeItem*> selectedItems() const
@@ -186,14 +186,16 @@ void tst_CommandTreeView::menuEntries_data()
     const QStringList program = QStringList { "Append", "TableEdit" } + paste + sequences;
     const QStringList frame = all + clipboard + sequences;
 
-    QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList() << QStringList();
+    QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList()
+                            << QStringList();
     QTest::addRow("program") << "program" << true << program << framesAndReset << QStringList();
     QTest::addRow("program, no reset") << "program" << false << program << frames << QStringList();
     QTest::addRow("frame") << "frame0" << true << frame << framesAndReset << frames;
     QTest::addRow("frame, no reset") << "frame0" << false << frame << frames << frames;
     QTest::addRow("frame in collection") << "frame2" << true << frame << framesAndReset << frames;
     QTest::addRow("reset") << "reset" << true << all + paste << framesAndReset << frames;
-    QTest::addRow("function") << "function" << true << all + paste + sequences << QStringList() << QStringList();
+    QTest::addRow("function") << "function" << true << all + paste + sequences << QStringList()
+                              << QStringList();
     QTest::addRow("call") << "call" << true << all + paste << QStringList() << QStringList();
     QTest::addRow("return") << "return" << true << all + paste << QStringList() << QStringList();
     QTest::addRow("stop") << "stop" << true << all + paste << QStringList() << QStringList();
@@ -223,7 +225,7 @@ void tst_CommandTreeView::menuEntries()
     // The line above the sequence entries goes with them.
     const QList<QAction*> actions = menu->actions();
     const bool lineShown = std::any_of(actions.cbegin(), actions.cend(),
-                                       [](const QAction* action) { return action->isSeparator() && action->isVisible(); });
+        [](const QAction* action) { return action->isSeparator() && action->isVisible(); });
     QCOMPARE(lineShown, top.contains("Import sequence..."));
     QCOMPARE(visibleTexts(menu->appendMenu()), append);
     QCOMPARE(visibleTexts(menu->insertMenu()), insert);
@@ -246,9 +248,11 @@ void tst_CommandTreeView::menuActions_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<int>("type");
 
-    QTest::addRow("Collection") << int(CommandTreeMenu::Collection) << "function" << int(AbstractTreeItem::Function);
+    QTest::addRow("Collection") << int(CommandTreeMenu::Collection) << "function"
+                                << int(AbstractTreeItem::Function);
     QTest::addRow("LedState") << int(CommandTreeMenu::LedState) << "call" << int(AbstractTreeItem::LedStates);
-    QTest::addRow("LedStates") << int(CommandTreeMenu::LedStates) << "call" << int(AbstractTreeItem::LedStates);
+    QTest::addRow("LedStates") << int(CommandTreeMenu::LedStates) << "call"
+                               << int(AbstractTreeItem::LedStates);
     QTest::addRow("Call") << int(CommandTreeMenu::Call) << "frame0" << int(AbstractTreeItem::Call);
     QTest::addRow("Return") << int(CommandTreeMenu::Return) << "frame0" << int(AbstractTreeItem::Return);
     QTest::addRow("Reset") << int(CommandTreeMenu::Reset) << "frame0" << int(AbstractTreeItem::Reset);
@@ -287,25 +291,26 @@ void tst_CommandTreeView::append_data()
     QTest::addColumn<QStringList>("children");
 
     const QStringList program { "frame0", "reset", "call", "frame1", "return", "stop" };
-    QTest::addRow("frame into program") << "program" << QByteArray("appendLedState") << "program"
-                                        << program + QStringList { "new3" };
+    QTest::addRow("frame into program")
+        << "program" << QByteArray("appendLedState") << "program" << program + QStringList { "new3" };
     QTest::addRow("frame beside reset goes to the end")
         << "reset" << QByteArray("appendLedState") << "program" << program + QStringList { "new3" };
-    QTest::addRow("reset beside frame") << "frame0" << QByteArray("appendReset") << "program"
-                                        << program + QStringList { "new6" };
-    QTest::addRow("call into collection") << "function" << QByteArray("appendCall") << "function"
-                                          << QStringList { "frame2", "new4" };
-    QTest::addRow("return beside frame") << "frame2" << QByteArray("appendReturn") << "function"
-                                         << QStringList { "frame2", "new5" };
-    QTest::addRow("stop beside stop") << "stop" << QByteArray("appendStop") << "program"
-                                      << program + QStringList { "new7" };
-    QTest::addRow("frame on device") << "device" << QByteArray("appendLedState") << QString() << QStringList();
+    QTest::addRow("reset beside frame")
+        << "frame0" << QByteArray("appendReset") << "program" << program + QStringList { "new6" };
+    QTest::addRow("call into collection")
+        << "function" << QByteArray("appendCall") << "function" << QStringList { "frame2", "new4" };
+    QTest::addRow("return beside frame")
+        << "frame2" << QByteArray("appendReturn") << "function" << QStringList { "frame2", "new5" };
+    QTest::addRow("stop beside stop")
+        << "stop" << QByteArray("appendStop") << "program" << program + QStringList { "new7" };
+    QTest::addRow("frame on device") << "device" << QByteArray("appendLedState") << QString()
+                                     << QStringList();
     QTest::addRow("collection on device") << "device" << QByteArray("appendCollection") << "device"
                                           << QStringList { "program", "function", "new2" };
     QTest::addRow("collection beside collection") << "function" << QByteArray("appendCollection") << "device"
                                                   << QStringList { "program", "function", "new2" };
-    QTest::addRow("collection on program") << "program" << QByteArray("appendCollection") << QString()
-                                           << QStringList();
+    QTest::addRow("collection on program")
+        << "program" << QByteArray("appendCollection") << QString() << QStringList();
 }
 
 void tst_CommandTreeView::append()
@@ -343,24 +348,30 @@ void tst_CommandTreeView::insert_data()
     QTest::addColumn<QString>("container"); // empty: nothing may be added
     QTest::addColumn<QStringList>("children");
 
-    QTest::addRow("frame before call") << "call" << QByteArray("insertLedState") << "program"
-                                       << QStringList { "frame0", "reset", "new3", "call", "frame1", "return", "stop" };
-    QTest::addRow("reset before first") << "frame0" << QByteArray("insertReset") << "program"
-                                        << QStringList { "new6", "frame0", "reset", "call", "frame1", "return", "stop" };
-    QTest::addRow("call before frame") << "frame2" << QByteArray("insertCall") << "function"
-                                       << QStringList { "new4", "frame2" };
-    QTest::addRow("return before stop") << "stop" << QByteArray("insertReturn") << "program"
-                                        << QStringList { "frame0", "reset", "call", "frame1", "return", "new5", "stop" };
-    QTest::addRow("stop before return") << "return" << QByteArray("insertStop") << "program"
-                                        << QStringList { "frame0", "reset", "call", "frame1", "new7", "return", "stop" };
-    QTest::addRow("frame on program") << "program" << QByteArray("insertLedState") << QString() << QStringList();
-    QTest::addRow("frame on device") << "device" << QByteArray("insertLedState") << QString() << QStringList();
+    QTest::addRow("frame before call")
+        << "call" << QByteArray("insertLedState") << "program"
+        << QStringList { "frame0", "reset", "new3", "call", "frame1", "return", "stop" };
+    QTest::addRow("reset before first")
+        << "frame0" << QByteArray("insertReset") << "program"
+        << QStringList { "new6", "frame0", "reset", "call", "frame1", "return", "stop" };
+    QTest::addRow("call before frame")
+        << "frame2" << QByteArray("insertCall") << "function" << QStringList { "new4", "frame2" };
+    QTest::addRow("return before stop")
+        << "stop" << QByteArray("insertReturn") << "program"
+        << QStringList { "frame0", "reset", "call", "frame1", "return", "new5", "stop" };
+    QTest::addRow("stop before return")
+        << "return" << QByteArray("insertStop") << "program"
+        << QStringList { "frame0", "reset", "call", "frame1", "new7", "return", "stop" };
+    QTest::addRow("frame on program")
+        << "program" << QByteArray("insertLedState") << QString() << QStringList();
+    QTest::addRow("frame on device") << "device" << QByteArray("insertLedState") << QString()
+                                     << QStringList();
     QTest::addRow("collection before collection") << "function" << QByteArray("insertCollection") << "device"
                                                   << QStringList { "program", "new2", "function" };
-    QTest::addRow("collection on device") << "device" << QByteArray("insertCollection") << QString()
-                                          << QStringList();
-    QTest::addRow("collection on frame") << "frame2" << QByteArray("insertCollection") << QString()
-                                         << QStringList();
+    QTest::addRow("collection on device")
+        << "device" << QByteArray("insertCollection") << QString() << QStringList();
+    QTest::addRow("collection on frame")
+        << "frame2" << QByteArray("insertCollection") << QString() << QStringList();
 }
 
 void tst_CommandTreeView::insert()
@@ -430,7 +441,8 @@ void tst_CommandTreeView::severalFrames()
         tree.view->appendLedStates();
 
     QCOMPARE(count.requests.count(), 1);
-    QCOMPARE(count.requests.first().title, insert ? QString("Insert LedState items") : QString("Append LedState items"));
+    QCOMPARE(count.requests.first().title,
+        insert ? QString("Insert LedState items") : QString("Append LedState items"));
     QCOMPARE(childNames(tree.program), children);
     if (currentRow < 0) {
         QCOMPARE(tree.view->currentItem(), tree[current]);
@@ -484,21 +496,20 @@ void tst_CommandTreeView::remove_data()
     QTest::addColumn<QStringList>("removed");
     QTest::addColumn<QString>("newCurrent");
 
-    QTest::addRow("current frame") << "frame1" << QStringList { "frame1" } << QStringList { "frame1" } << "return";
+    QTest::addRow("current frame") << "frame1" << QStringList { "frame1" } << QStringList { "frame1" }
+                                   << "return";
     QTest::addRow("last row") << "stop" << QStringList { "stop" } << QStringList { "stop" } << "return";
-    QTest::addRow("several, current among them")
-        << "call" << QStringList { "reset", "call", "frame1" } << QStringList { "reset", "call", "frame1" }
-        << "return";
-    QTest::addRow("several, current kept") << "stop" << QStringList { "frame0", "return" }
-                                           << QStringList { "frame0", "return" } << "stop";
-    QTest::addRow("all of a program") << "frame0"
-                                      << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" }
-                                      << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" }
-                                      << "program";
-    QTest::addRow("collection with its frame")
-        << "frame2" << QStringList { "frame2", "function" } << QStringList { "function", "frame2" } << "program";
-    QTest::addRow("device and program stay") << "frame0" << QStringList { "device", "program", "frame0" }
-                                             << QStringList { "frame0" } << "reset";
+    QTest::addRow("several, current among them") << "call" << QStringList { "reset", "call", "frame1" }
+                                                 << QStringList { "reset", "call", "frame1" } << "return";
+    QTest::addRow("several, current kept")
+        << "stop" << QStringList { "frame0", "return" } << QStringList { "frame0", "return" } << "stop";
+    QTest::addRow("all of a program")
+        << "frame0" << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" }
+        << QStringList { "frame0", "reset", "call", "frame1", "return", "stop" } << "program";
+    QTest::addRow("collection with its frame") << "frame2" << QStringList { "frame2", "function" }
+                                               << QStringList { "function", "frame2" } << "program";
+    QTest::addRow("device and program stay")
+        << "frame0" << QStringList { "device", "program", "frame0" } << QStringList { "frame0" } << "reset";
     QTest::addRow("only the program") << "program" << QStringList { "program" } << QStringList() << "program";
 }
 
@@ -536,7 +547,7 @@ void tst_CommandTreeView::remove()
     }
     if (!removed.isEmpty())
         QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { tree[newCurrent] });
-    tree.edits->undoStack()->clear();
+    tree.edits->history()->clear();
     for (auto it = guards.cbegin(); it != guards.cend(); ++it)
         QVERIFY2(it.value().isNull() == removed.contains(it.key()), qPrintable(it.key()));
 }
@@ -546,8 +557,8 @@ void tst_CommandTreeView::tableEdit_data()
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QStringList>("frames");
 
-    QTest::addRow("frames in selection order") << QStringList { "frame2", "reset", "frame0" }
-                                               << QStringList { "frame2", "frame0" };
+    QTest::addRow("frames in selection order")
+        << QStringList { "frame2", "reset", "frame0" } << QStringList { "frame2", "frame0" };
     QTest::addRow("one frame") << QStringList { "frame1" } << QStringList { "frame1" };
     QTest::addRow("no frame") << QStringList { "reset", "program", "device" } << QStringList();
     QTest::addRow("nothing") << QStringList() << QStringList();

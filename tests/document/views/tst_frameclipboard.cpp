@@ -1,21 +1,21 @@
-#include "CommandTreeMenu.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "FunctionItem.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedStatesCommand.h"
-#include "SequenceFile.h"
-#include "StopCommand.h"
+#include "edits/DocumentEdits.h"
+#include "formats/SequenceFile.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/StopCommand.h"
+#include "views/CommandTreeMenu.h"
+#include "views/CommandTreeView.h"
 
+#include "edits/EditHistory.h"
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -43,7 +43,7 @@ struct Document
         edits->appendItem(new StopCommand, program);
         edits->appendItem(function, document->deviceItem());
         edits->appendItem(new LedStatesCommand, function);
-        edits->undoStack()->clear();
+        edits->history()->clear();
         tree->expandAll();
     }
 
@@ -59,7 +59,7 @@ struct Document
     // and whose redo the edited document.
     bool oneStepBackTo(const QByteArray& before) const
     {
-        QUndoStack* history = document->edits()->undoStack();
+        EditHistory* history = document->edits()->history();
         const QByteArray after = xml();
         if (history->count() != 1)
             return false;
@@ -101,10 +101,10 @@ struct Document
     void select(const QStringList& paths, const QString& current) const
     {
         tree->selectionModel()->setCurrentIndex(tree->treeModel()->indexOf(item(current)),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         for (const QString& path : paths)
             tree->selectionModel()->select(tree->treeModel()->indexOf(item(path)),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 };
 
@@ -136,17 +136,16 @@ void tst_FrameClipboard::copyPaste_data()
     QTest::addColumn<QStringList>("pasted");
 
     // Selected in reverse: the clipboard keeps the tree's order.
-    QTest::addRow("after a frame") << QStringList { "program/1", "program/0" } << "program/0" << false << "program"
-                                   << QStringList { A, A, B, B, Stop };
-    QTest::addRow("after the last command")
-        << QStringList { "program/0", "program/1" } << "program/2" << false << "program"
-        << QStringList { A, B, Stop, A, B };
+    QTest::addRow("after a frame") << QStringList { "program/1", "program/0" } << "program/0" << false
+                                   << "program" << QStringList { A, A, B, B, Stop };
+    QTest::addRow("after the last command") << QStringList { "program/0", "program/1" } << "program/2"
+                                            << false << "program" << QStringList { A, B, Stop, A, B };
     QTest::addRow("program appends") << QStringList { "program/1" } << "program" << false << "program"
                                      << QStringList { A, B, Stop, B };
     QTest::addRow("into a collection") << QStringList { "program/0", "program/1" } << "function" << false
                                        << "function" << QStringList { "", A, B };
-    QTest::addRow("back from a spreadsheet")
-        << QStringList { "program/0", "program/1" } << "function/0" << true << "function" << QStringList { "", A, B };
+    QTest::addRow("back from a spreadsheet") << QStringList { "program/0", "program/1" } << "function/0"
+                                             << true << "function" << QStringList { "", A, B };
 }
 
 void tst_FrameClipboard::copyPaste()
@@ -162,7 +161,7 @@ void tst_FrameClipboard::copyPaste()
     doc.select(copied, copied.first());
     doc.tree->menu()->copyFramesAction()->trigger();
     QCOMPARE(doc.xml(), before);
-    QCOMPARE(doc.document->edits()->undoStack()->count(), 0);
+    QCOMPARE(doc.document->edits()->history()->count(), 0);
     if (spreadsheet) {
         QString text = QGuiApplication::clipboard()->text();
         QGuiApplication::clipboard()->setText(text.replace(QLatin1Char(','), QLatin1Char('\t')));
@@ -216,7 +215,8 @@ void tst_FrameClipboard::badTextRefused_data()
     QTest::addRow("header only") << QStringLiteral("0,1,2\n");
     QTest::addRow("a word among the values") << QStringLiteral("0,1,2\n1,on,0\n");
     QTest::addRow("another table's header") << QStringLiteral("Name,Age\n1,42\n");
-    QTest::addRow("too wide") << QStringLiteral("0\n") + QStringLiteral("1,").repeated(400) + QStringLiteral("1\n");
+    QTest::addRow("too wide") << QStringLiteral("0\n") + QStringLiteral("1,").repeated(400)
+            + QStringLiteral("1\n");
 }
 
 void tst_FrameClipboard::badTextRefused()
@@ -231,7 +231,7 @@ void tst_FrameClipboard::badTextRefused()
     doc.tree->menu()->pasteFramesAction()->trigger();
 
     QCOMPARE(doc.xml(), before);
-    QCOMPARE(doc.document->edits()->undoStack()->count(), 0);
+    QCOMPARE(doc.document->edits()->history()->count(), 0);
     QCOMPARE(messages.count(), 1);
 }
 

@@ -1,22 +1,22 @@
-#include "AbstractLedPanelScene.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "Effects.h"
-#include "FrameEditor.h"
-#include "GenerateDialog.h"
 #include "KamdelPanel1.h"
-#include "LedCell.h"
-#include "LedPanelScene_Ring.h"
-#include "LedStatesCommand.h"
+#include "dialogs/GenerateDialog.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/Effects.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeView.h"
+#include "views/FrameEditor.h"
+#include "views/LedPanelScene_Ring.h"
 
+#include "edits/EditHistory.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
@@ -43,11 +43,11 @@ struct Document
                 frame->leds().at(led)->setValue(1);
             document.edits()->appendItem(frame, program);
         }
-        document.edits()->undoStack()->clear();
+        document.edits()->history()->clear();
     }
 
     LedStatesCommand* frame(int i) const { return qobject_cast<LedStatesCommand*>(program->child(i)); }
-    QUndoStack* stack() const { return document.edits()->undoStack(); }
+    EditHistory* stack() const { return document.edits()->history(); }
 
     void select(const QVector<int>& rows)
     {

@@ -1,21 +1,21 @@
-#include "AbstractLedPanelScene.h"
-#include "CallCommand.h"
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "LedItem.h"
-#include "LedPanelScene_Rectangle.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
+#include "edits/DocumentEdits.h"
+#include "model/CallCommand.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/LedItem.h"
+#include "views/LedPanelScene_Rectangle.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
+#include "edits/EditHistory.h"
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtMath>
@@ -557,14 +557,14 @@ void tst_LedPanelScene::stroke()
     drag(scene, path);
     QCOMPARE(litOf(frame), expected);
     // One step for the stroke, also for the LEDs symmetry added.
-    QCOMPARE(tree.edits.undoStack()->count(), 1);
-    tree.edits.undoStack()->undo();
+    QCOMPARE(tree.edits.history()->count(), 1);
+    tree.edits.history()->undo();
     QCOMPARE(litOf(frame), lit);
 
     // A second stroke is a step of its own.
-    tree.edits.undoStack()->redo();
+    tree.edits.history()->redo();
     drag(scene, { path.first() });
-    QCOMPARE(tree.edits.undoStack()->count(), 2);
+    QCOMPARE(tree.edits.history()->count(), 2);
 }
 
 void tst_LedPanelScene::fastStroke_data()
@@ -610,8 +610,8 @@ void tst_LedPanelScene::fastStroke()
     shown.drag(events);
     std::sort(expected.begin(), expected.end());
     QCOMPARE(litOf(shown.frame), expected);
-    QCOMPARE(shown.tree.edits.undoStack()->count(), 1);
-    shown.tree.edits.undoStack()->undo();
+    QCOMPARE(shown.tree.edits.history()->count(), 1);
+    shown.tree.edits.history()->undo();
     QVERIFY(litOf(shown.frame).isEmpty());
 }
 
@@ -639,7 +639,7 @@ void tst_LedPanelScene::randomFastStrokes()
         std::sort(expected.begin(), expected.end());
         expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
         QCOMPARE(litOf(shown.frame), expected);
-        shown.tree.edits.undoStack()->undo();
+        shown.tree.edits.history()->undo();
         QVERIFY(litOf(shown.frame).isEmpty());
     }
 }

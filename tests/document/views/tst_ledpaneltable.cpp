@@ -1,13 +1,13 @@
-#include "CommandTreeModel.h"
-#include "DeviceItem.h"
-#include "DocumentEdits.h"
-#include "LedCell.h"
-#include "LedPanelTableModel.h"
-#include "LedPanelTableView.h"
-#include "LedStatesCommand.h"
-#include "MessageBoxes.h"
-#include "ProgramItem.h"
-#include "SpinBoxDelegate.h"
+#include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "views/LedPanelTableModel.h"
+#include "views/LedPanelTableView.h"
+#include "views/SpinBoxDelegate.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -845,7 +845,8 @@ void tst_LedPanelTable::framesAreSeparated()
     };
     // The line under a frame's last row is darker than the grid between its
     // own rows.
-    QVERIFY2(lineUnder(3) + 60 < lineUnder(2), qPrintable(QStringLiteral("%1 %2").arg(lineUnder(3)).arg(lineUnder(2))));
+    QVERIFY2(lineUnder(3) + 60 < lineUnder(2),
+        qPrintable(QStringLiteral("%1 %2").arg(lineUnder(3)).arg(lineUnder(2))));
 
     // The cell editor leaves the whole cell to the digit.
     const QModelIndex index = table.view.model()->index(1, 1);

@@ -1,10 +1,10 @@
-#include "DeviceItem.h"
-#include "LedCell.h"
-#include "LedItem.h"
-#include "LedPanelContextMenu.h"
-#include "LedPanelScene_Ring.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
+#include "model/DeviceItem.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+#include "views/LedItem.h"
+#include "views/LedPanelContextMenu.h"
+#include "views/LedPanelScene_Ring.h"
+#include "views/LedPanelView.h"
 
 #include <QAccessible>
 #include <QAction>

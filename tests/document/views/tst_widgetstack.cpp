@@ -1,27 +1,27 @@
-#include "AbstractLedPanelScene.h"
-#include "CallCommand.h"
-#include "CommandTreeModel.h"
-#include "CommandTreeView.h"
-#include "DeviceItem.h"
-#include "DeviceWidget.h"
-#include "DocumentEdits.h"
-#include "FunctionItem.h"
-#include "LedItem.h"
-#include "LedPanelTableModel.h"
-#include "LedPanelTableView.h"
-#include "LedPanelView.h"
-#include "LedStatesCommand.h"
-#include "ProgramItem.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
-#include "WidgetStack.h"
+#include "edits/DocumentEdits.h"
+#include "model/CallCommand.h"
+#include "model/CommandTreeModel.h"
+#include "model/DeviceItem.h"
+#include "model/FunctionItem.h"
+#include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "model/ResetCommand.h"
+#include "model/ReturnCommand.h"
+#include "model/StopCommand.h"
+#include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeView.h"
+#include "views/DeviceWidget.h"
+#include "views/LedItem.h"
+#include "views/LedPanelTableModel.h"
+#include "views/LedPanelTableView.h"
+#include "views/LedPanelView.h"
+#include "views/WidgetStack.h"
 
+#include "edits/EditHistory.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
-#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -73,8 +73,10 @@ struct Document
         tree->expandAll();
         stack->setEdits(edits);
         stack->ledPanelView()->setScene(scene.get());
-        QObject::connect(tree.get(), &CommandTreeView::currentItemChanged, stack.get(), &WidgetStack::setCurrentItem);
-        QObject::connect(tree.get(), &CommandTreeView::setLedPanelTable, stack.get(), &WidgetStack::setTableEditor);
+        QObject::connect(
+            tree.get(), &CommandTreeView::currentItemChanged, stack.get(), &WidgetStack::setCurrentItem);
+        QObject::connect(
+            tree.get(), &CommandTreeView::setLedPanelTable, stack.get(), &WidgetStack::setTableEditor);
     }
     ~Document()
     {
@@ -85,12 +87,15 @@ struct Document
     }
 
     AbstractTreeItem* operator[](const QString& name) const { return items.value(name).data(); }
-    LedStatesCommand* frame(const QString& name) const { return qobject_cast<LedStatesCommand*>((*this)[name]); }
+    LedStatesCommand* frame(const QString& name) const
+    {
+        return qobject_cast<LedStatesCommand*>((*this)[name]);
+    }
 
     void setCurrent(const QString& name) const
     {
         tree->selectionModel()->setCurrentIndex(model->indexOf(items.value(name)),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     // Which frames the board's LEDs point into: the name of the frame each of
@@ -192,11 +197,15 @@ void tst_WidgetStack::frameInEffect_data()
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QStringList>("led1"); // shown, previous, next for LED 1
 
-    QTest::addRow("frame itself") << "frameB" << "frameB" << QStringList { "frameB", "frameA", "frameC" };
-    QTest::addRow("first frame") << "frameA" << "frameA" << QStringList { "frameA", "-", "frameB" };
-    QTest::addRow("stop after frames takes the nearer") << "stop" << "frameC"
-                                                        << QStringList { "frameC", "frameB", "-" };
-    QTest::addRow("return past call and stop") << "return" << "frameC" << QStringList { "frameC", "frameB", "-" };
+    QTest::addRow("frame itself") << "frameB"
+                                  << "frameB" << QStringList { "frameB", "frameA", "frameC" };
+    QTest::addRow("first frame") << "frameA"
+                                 << "frameA" << QStringList { "frameA", "-", "frameB" };
+    QTest::addRow("stop after frames takes the nearer")
+        << "stop"
+        << "frameC" << QStringList { "frameC", "frameB", "-" };
+    QTest::addRow("return past call and stop") << "return"
+                                               << "frameC" << QStringList { "frameC", "frameB", "-" };
     QTest::addRow("reset first") << "reset0" << QString() << QStringList { "-", "-", "-" };
     QTest::addRow("stop first in collection") << "stop1" << QString() << QStringList { "-", "-", "-" };
     QTest::addRow("call") << "call" << QString() << QStringList { "-", "-", "-" };
@@ -239,8 +248,8 @@ void tst_WidgetStack::tableEditor()
 {
     Document doc;
     doc.setCurrent("frameA");
-    doc.tree->selectionModel()->select(doc.model->indexOf(doc["frameC"]),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    doc.tree->selectionModel()->select(
+        doc.model->indexOf(doc["frameC"]), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     doc.tree->tableEdit();
 
     QCOMPARE(doc.stack->currentWidget(), doc.stack->tableView());
@@ -274,20 +283,21 @@ void tst_WidgetStack::removal_data()
     QTest::addRow("shown frame") << "frameB" << QStringList { "frameB" } << int(WidgetStack::LedPanelPage)
                                  << "frameC" << QStringList { "frameC", "frameA", "-" };
     // The shown frame stays; its neighbour changes.
-    QTest::addRow("neighbour of the shown frame") << "frameC" << QStringList { "frameB" }
-                                                  << int(WidgetStack::LedPanelPage) << "frameC"
-                                                  << QStringList { "frameC", "frameA", "-" };
-    QTest::addRow("frame in effect of a stop") << "stop" << QStringList { "frameC" } << int(WidgetStack::LedPanelPage)
-                                               << "frameB" << QStringList { "frameB", "frameA", "-" };
-    QTest::addRow("every frame before a stop") << "stop" << QStringList { "frameA", "frameB", "frameC" }
-                                               << int(WidgetStack::StopPage) << QString()
-                                               << QStringList { "-", "-", "-" };
-    QTest::addRow("collection holding the shown frame") << "frameD" << QStringList { "function" }
-                                                        << int(WidgetStack::ProgramPage) << QString()
-                                                        << QStringList { "-", "-", "-" };
-    QTest::addRow("frames and the current call") << "call" << QStringList { "frameA", "frameB", "frameC", "call" }
-                                                  << int(WidgetStack::StopPage) << QString()
-                                                  << QStringList { "-", "-", "-" };
+    QTest::addRow("neighbour of the shown frame")
+        << "frameC" << QStringList { "frameB" } << int(WidgetStack::LedPanelPage) << "frameC"
+        << QStringList { "frameC", "frameA", "-" };
+    QTest::addRow("frame in effect of a stop")
+        << "stop" << QStringList { "frameC" } << int(WidgetStack::LedPanelPage) << "frameB"
+        << QStringList { "frameB", "frameA", "-" };
+    QTest::addRow("every frame before a stop")
+        << "stop" << QStringList { "frameA", "frameB", "frameC" } << int(WidgetStack::StopPage) << QString()
+        << QStringList { "-", "-", "-" };
+    QTest::addRow("collection holding the shown frame")
+        << "frameD" << QStringList { "function" } << int(WidgetStack::ProgramPage) << QString()
+        << QStringList { "-", "-", "-" };
+    QTest::addRow("frames and the current call")
+        << "call" << QStringList { "frameA", "frameB", "frameC", "call" } << int(WidgetStack::StopPage)
+        << QString() << QStringList { "-", "-", "-" };
 }
 
 void tst_WidgetStack::removal()
@@ -304,8 +314,8 @@ void tst_WidgetStack::removal()
     doc.tree->selectionModel()->clearSelection();
     for (const QString& name : removed) {
         guards << doc[name];
-        doc.tree->selectionModel()->select(doc.model->indexOf(doc[name]),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        doc.tree->selectionModel()->select(
+            doc.model->indexOf(doc[name]), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     doc.tree->removeItem();
@@ -319,11 +329,11 @@ void tst_WidgetStack::removal()
 
     // Undone and redone, then forgotten: the board never keeps a cell of a
     // frame out of the tree (the sanitizers watch the painting).
-    doc.edits->undoStack()->undo();
+    doc.edits->history()->undo();
     doc.paintAll();
-    doc.edits->undoStack()->redo();
+    doc.edits->history()->redo();
     doc.paintAll();
-    doc.edits->undoStack()->clear();
+    doc.edits->history()->clear();
     for (const QPointer<AbstractTreeItem>& guard : qAsConst(guards))
         QVERIFY(guard.isNull());
     doc.paintAll();

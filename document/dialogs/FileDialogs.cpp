@@ -1,0 +1,91 @@
+#include "FileDialogs.h"
+
+#include "DialogParent.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
+#include <QStandardPaths>
+
+#include <memory>
+#include <utility>
+
+namespace {
+FileDialogs::Handler& currentHandler()
+{
+    static FileDialogs::Handler handler;
+    return handler;
+}
+
+FileDialogs::FolderStore sessionStore()
+{
+    auto folders = std::make_shared<QHash<QString, QString>>();
+    return { [folders](const QString& kind) { return folders->value(kind); },
+        [folders](const QString& kind, const QString& folder) { folders->insert(kind, folder); } };
+}
+
+FileDialogs::FolderStore& folderStore()
+{
+    static FileDialogs::FolderStore store = sessionStore();
+    return store;
+}
+} // namespace
+
+QString FileDialogs::getOpenFileName(
+    QWidget* parent, const QString& caption, const QString& start, const QString& filter)
+{
+    if (const Handler& handler = currentHandler())
+        return handler(Request { Open, caption, start, filter });
+    return QFileDialog::getOpenFileName(DialogParent::of(parent), caption, start, filter);
+}
+
+QString FileDialogs::getSaveFileName(
+    QWidget* parent, const QString& caption, const QString& start, const QString& filter)
+{
+    if (const Handler& handler = currentHandler())
+        return handler(Request { Save, caption, start, filter });
+    return QFileDialog::getSaveFileName(DialogParent::of(parent), caption, start, filter);
+}
+
+QString FileDialogs::getOpenFileName(
+    QWidget* parent, const QString& caption, const QString& kind, const QString& filter, const QString& name)
+{
+    const QString chosen = getOpenFileName(parent, caption, QDir(startFolder(kind)).filePath(name), filter);
+    rememberFolder(kind, chosen);
+    return chosen;
+}
+
+QString FileDialogs::getSaveFileName(
+    QWidget* parent, const QString& caption, const QString& kind, const QString& filter, const QString& name)
+{
+    const QString chosen = getSaveFileName(parent, caption, QDir(startFolder(kind)).filePath(name), filter);
+    rememberFolder(kind, chosen);
+    return chosen;
+}
+
+QString FileDialogs::startFolder(const QString& kind)
+{
+    const QString last = folderStore().read(kind);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    // Never the program's folder: installed, it is a system folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void FileDialogs::rememberFolder(const QString& kind, const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        folderStore().write(kind, QFileInfo(chosenFile).absolutePath());
+}
+
+void FileDialogs::setFolderStore(FolderStore store)
+{
+    folderStore() = store.read && store.write ? std::move(store) : sessionStore();
+}
+
+FileDialogs::Handler FileDialogs::setHandler(Handler handler)
+{
+    return std::exchange(currentHandler(), std::move(handler));
+}

@@ -1,0 +1,309 @@
+#include "GenerateDialog.h"
+
+#include "model/Effects.h"
+#include "player/PanelCommand.h"
+#include "player/RingFrameImage.h"
+
+#include "ui_GenerateDialog.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+constexpr int PreviewSize = 240;
+// The panel's usual pace; the preview shows the effect as it will run.
+constexpr int PreviewInterval = 100;
+
+RingFrameImage::Leds ledsOf(const QVector<int>& frame)
+{
+    RingFrameImage::Leds leds;
+    for (int k = 0; k < frame.size() && k < RingFrameImage::LedCount; ++k)
+        leds.set(k, frame.at(k) != 0);
+    return leds;
+}
+
+} // namespace
+
+GenerateDialog::GenerateDialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui_GenerateDialog>())
+    , m_timer(new QTimer(this))
+    , m_requests(EffectRequest::KindCount)
+{
+    ui->setupUi(this);
+    for (int k = 0; k < EffectRequest::KindCount; ++k) {
+        m_requests[k].kind = EffectRequest::Kind(k);
+        ui->kindComboBox->setItemText(k, Effects::kindText(EffectRequest::Kind(k)));
+    }
+    setSide(Bottom);
+    writePage(m_requests.at(m_kind));
+    ui->kindComboBox->setCurrentIndex(m_kind);
+    ui->pageStack->setCurrentIndex(m_kind);
+
+    connect(ui->kindComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &GenerateDialog::kindChanged);
+    // Any parameter changed: new frames, new preview.
+    for (QSpinBox* box : findChildren<QSpinBox*>())
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GenerateDialog::regenerate);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::toggled, this, &GenerateDialog::regenerate);
+    for (QComboBox* box : { ui->chaseHeadsComboBox, ui->rippleDirectionComboBox })
+        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &GenerateDialog::regenerate);
+    connect(m_timer, &QTimer::timeout, this, &GenerateDialog::showNextFrame);
+    m_timer->start(PreviewInterval);
+    regenerate();
+}
+
+GenerateDialog::~GenerateDialog() = default;
+
+void GenerateDialog::setSide(eLedPanelSide side)
+{
+    // The requests keep their senses as numbers; what "clockwise" shows
+    // follows the side.
+    const EffectRequest current = request();
+    m_side = side;
+    m_painter = std::make_unique<RingFrameImage>(PreviewSize, side);
+    writePage(current);
+    regenerate();
+}
+
+int GenerateDialog::clockwiseSign() const
+{
+    // Positions run counter-clockwise seen from the top.
+    return m_side == Bottom ? 1 : -1;
+}
+
+void GenerateDialog::setRequest(const EffectRequest& request)
+{
+    if (request.kind < 0 || request.kind >= EffectRequest::KindCount)
+        return;
+    m_requests[request.kind] = request;
+    if (request.kind == m_kind) {
+        writePage(request);
+        regenerate();
+    }
+}
+
+void GenerateDialog::setKind(EffectRequest::Kind kind)
+{
+    ui->kindComboBox->setCurrentIndex(kind);
+}
+
+EffectRequest GenerateDialog::request() const
+{
+    EffectRequest request = m_requests.at(m_kind);
+    readPage(m_kind, &request);
+    return request;
+}
+
+void GenerateDialog::kindChanged(int index)
+{
+    if (index < 0 || index >= EffectRequest::KindCount)
+        return;
+    readPage(m_kind, &m_requests[m_kind]);
+    m_kind = EffectRequest::Kind(index);
+    ui->pageStack->setCurrentIndex(index);
+    writePage(m_requests.at(m_kind));
+    regenerate();
+}
+
+void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) const
+{
+    const QCheckBox* rings[] = { ui->ring0CheckBox, ui->ring1CheckBox, ui->ring2CheckBox, ui->ring3CheckBox };
+    request->kind = kind;
+    request->ringMask = 0;
+    for (int r = 0; r < 4; ++r) {
+        if (rings[r]->isChecked())
+            request->ringMask |= 1 << r;
+    }
+    const int sense = clockwiseSign();
+    switch (kind) {
+    case EffectRequest::Spin:
+        request->step
+            = ui->spinStepSpinBox->value() * (ui->spinClockwiseCheckBox->isChecked() ? sense : -sense);
+        break;
+    case EffectRequest::Chase:
+        request->length = ui->chaseLengthSpinBox->value();
+        request->heads = ui->chaseHeadsComboBox->currentText().toInt();
+        request->step
+            = ui->chaseStepSpinBox->value() * (ui->chaseClockwiseCheckBox->isChecked() ? sense : -sense);
+        request->count = ui->chaseCountSpinBox->value();
+        break;
+    case EffectRequest::Fill:
+        request->start = ui->fillStartSpinBox->value();
+        request->perFrame = ui->fillPerFrameSpinBox->value();
+        request->direction = ui->fillClockwiseCheckBox->isChecked() ? sense : -sense;
+        request->thenEmpty = ui->fillThenEmptyCheckBox->isChecked();
+        break;
+    case EffectRequest::Ripple:
+        request->outward = ui->rippleDirectionComboBox->currentIndex() == 0;
+        request->width = ui->rippleWidthSpinBox->value();
+        request->bounce = ui->rippleBounceCheckBox->isChecked();
+        break;
+    case EffectRequest::Blink:
+        request->times = ui->blinkTimesSpinBox->value();
+        request->invert = ui->blinkInvertCheckBox->isChecked();
+        break;
+    case EffectRequest::Dissolve:
+        request->count = ui->dissolveCountSpinBox->value();
+        request->seed = quint32(ui->dissolveSeedSpinBox->value());
+        break;
+    case EffectRequest::Twinkle:
+        request->density = ui->twinkleDensitySpinBox->value();
+        request->count = ui->twinkleCountSpinBox->value();
+        request->seed = quint32(ui->twinkleSeedSpinBox->value());
+        break;
+    }
+}
+
+void GenerateDialog::writePage(const EffectRequest& request)
+{
+    // One regeneration for the whole page, not one per field.
+    const QList<QWidget*> fields = findChildren<QWidget*>();
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(fields.size());
+    for (QWidget* field : fields)
+        blockers.emplace_back(field);
+
+    QCheckBox* rings[] = { ui->ring0CheckBox, ui->ring1CheckBox, ui->ring2CheckBox, ui->ring3CheckBox };
+    const bool usesRings = request.kind == EffectRequest::Spin || request.kind == EffectRequest::Chase
+        || request.kind == EffectRequest::Fill || request.kind == EffectRequest::Twinkle;
+    for (int r = 0; r < 4; ++r) {
+        rings[r]->setChecked(request.ringMask & (1 << r));
+        rings[r]->setEnabled(usesRings);
+    }
+    const bool clockwise = (request.step >= 0) == (clockwiseSign() > 0);
+    switch (request.kind) {
+    case EffectRequest::Spin:
+        ui->spinStepSpinBox->setValue(qAbs(request.step));
+        ui->spinClockwiseCheckBox->setChecked(clockwise);
+        break;
+    case EffectRequest::Chase: {
+        const int heads = ui->chaseHeadsComboBox->findText(QString::number(request.heads));
+        ui->chaseHeadsComboBox->setCurrentIndex(qMax(0, heads));
+        ui->chaseLengthSpinBox->setMaximum(48 / ui->chaseHeadsComboBox->currentText().toInt());
+        ui->chaseLengthSpinBox->setValue(request.length);
+        ui->chaseStepSpinBox->setValue(qAbs(request.step) % 48);
+        ui->chaseClockwiseCheckBox->setChecked(clockwise);
+        ui->chaseCountSpinBox->setValue(request.count);
+        break;
+    }
+    case EffectRequest::Fill:
+        ui->fillStartSpinBox->setValue(((request.start % 48) + 48) % 48);
+        ui->fillPerFrameSpinBox->setValue(request.perFrame);
+        ui->fillClockwiseCheckBox->setChecked((request.direction >= 0) == (clockwiseSign() > 0));
+        ui->fillThenEmptyCheckBox->setChecked(request.thenEmpty);
+        break;
+    case EffectRequest::Ripple:
+        ui->rippleDirectionComboBox->setCurrentIndex(request.outward ? 0 : 1);
+        ui->rippleWidthSpinBox->setValue(request.width);
+        ui->rippleBounceCheckBox->setChecked(request.bounce);
+        break;
+    case EffectRequest::Blink:
+        ui->blinkTimesSpinBox->setValue(request.times);
+        ui->blinkInvertCheckBox->setChecked(request.invert);
+        break;
+    case EffectRequest::Dissolve:
+        ui->dissolveCountSpinBox->setValue(request.count);
+        ui->dissolveSeedSpinBox->setValue(int(request.seed & 0x7fffffff));
+        break;
+    case EffectRequest::Twinkle:
+        ui->twinkleDensitySpinBox->setValue(request.density);
+        ui->twinkleCountSpinBox->setValue(request.count);
+        ui->twinkleSeedSpinBox->setValue(int(request.seed & 0x7fffffff));
+        break;
+    }
+}
+
+void GenerateDialog::setFrames(const QList<QVector<int>>& frames, int shownNumber)
+{
+    m_list = frames;
+    m_shownNumber = shownNumber >= 1 && shownNumber <= frames.size() ? shownNumber : 0;
+    const QSignalBlocker blocker(ui->dissolveToSpinBox);
+    ui->dissolveToSpinBox->setRange(1, qMax(1, frames.size()));
+    // The next frame, or the first after the last: playback goes round.
+    ui->dissolveToSpinBox->setValue(m_shownNumber % qMax(1, frames.size()) + 1);
+    regenerate();
+}
+
+int GenerateDialog::toFrame() const
+{
+    return ui->dissolveToSpinBox->value();
+}
+
+void GenerateDialog::setImageBytes(int bytes, int bytesPerFrame)
+{
+    m_bytes = bytes;
+    m_bytesPerFrame = bytesPerFrame;
+    regenerate();
+}
+
+int GenerateDialog::weighedBytes() const
+{
+    return m_bytes + m_frames.size() * m_bytesPerFrame;
+}
+
+bool GenerateDialog::isOverCapacity() const
+{
+    return weighedBytes() > PanelCommand::ProgramMemory;
+}
+
+QString GenerateDialog::problem() const
+{
+    const QVector<int> shown = m_shownNumber > 0 ? m_list.at(m_shownNumber - 1) : QVector<int>();
+    const QVector<int> to = m_list.value(toFrame() - 1);
+    return Effects::problem(request(), shown, to);
+}
+
+void GenerateDialog::regenerate()
+{
+    if (m_kind == EffectRequest::Chase) {
+        const QSignalBlocker blocker(ui->chaseLengthSpinBox);
+        ui->chaseLengthSpinBox->setMaximum(48 / qMax(1, ui->chaseHeadsComboBox->currentText().toInt()));
+    }
+    const QString reason = problem();
+    if (reason.isEmpty()) {
+        const QVector<int> shown = m_shownNumber > 0 ? m_list.at(m_shownNumber - 1) : QVector<int>();
+        m_frames = Effects::generate(request(), shown, m_list.value(toFrame() - 1));
+    } else {
+        m_frames.clear();
+    }
+    ui->problemLabel->setText(reason);
+    ui->problemLabel->setVisible(!reason.isEmpty());
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!m_frames.isEmpty());
+
+    const int bytes = weighedBytes();
+    ui->weightLabel->setText(
+        tr("With the %n new frames the document takes %1 of %2 bytes.", "", m_frames.size())
+            .arg(bytes)
+            .arg(PanelCommand::ProgramMemory));
+    if (isOverCapacity()) {
+        ui->weightLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
+        ui->weightLabel->setToolTip(tr("%1 bytes more than the panel's program memory: the program cannot be "
+                                       "written until it is smaller.")
+                                        .arg(bytes - PanelCommand::ProgramMemory));
+    } else {
+        ui->weightLabel->setStyleSheet(QString());
+        ui->weightLabel->setToolTip(QString());
+    }
+    showFrame(0);
+}
+
+void GenerateDialog::showNextFrame()
+{
+    showFrame(m_frames.isEmpty() ? 0 : (m_previewFrame + 1) % m_frames.size());
+}
+
+void GenerateDialog::showFrame(int index)
+{
+    m_previewFrame = index;
+    if (!m_painter)
+        return;
+    const QVector<int> frame = m_frames.value(index, QVector<int>(RingFrameImage::LedCount, 0));
+    ui->previewLabel->setPixmap(QPixmap::fromImage(m_painter->image(ledsOf(frame))));
+    ui->frameCountLabel->setText(
+        m_frames.isEmpty() ? tr("No frames") : tr("Frame %1 of %2").arg(index + 1).arg(m_frames.size()));
+}

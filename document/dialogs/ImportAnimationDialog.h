@@ -1,0 +1,68 @@
+#pragma once
+
+#include "formats/AnimationImport.h"
+#include "kamdeldocument_export.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class AbstractTreeItem;
+class DocumentEdits;
+class KamdelDocument;
+class LedStatesCommand;
+class RingFrameImage;
+class Ui_ImportAnimationDialog;
+
+// The options of an animation import, with the frame read beside the LED
+// frame it gives, for pictures already read.
+class KAMDELDOCUMENT_EXPORT ImportAnimationDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ImportAnimationDialog(
+        const AnimationImport& source, const QString& sourceName, QWidget* parent = nullptr);
+    ~ImportAnimationDialog() override;
+
+    AnimationImport::Options options() const;
+    void setOptions(const AnimationImport::Options& options);
+    // The source frame shown in the preview, from 0.
+    int previewFrame() const;
+    void setPreviewFrame(int frame);
+    QImage sourcePreview() const;
+    QImage resultPreview() const;
+
+    // The questions the import asks; the defaults are a file dialog and this
+    // dialog, a test answers them. Returns the previous ones.
+    struct Questions
+    {
+        std::function<QStringList(QWidget* parent)> files;
+        // Gets the dialog ready to run; returns whether it was accepted.
+        std::function<bool(ImportAnimationDialog& dialog)> options;
+    };
+    static Questions setQuestions(Questions questions);
+
+    // Asks for pictures and options and puts the frames into the document
+    // as the frame tools put new frames (FrameEditor::insertFrames): after
+    // the current frame, as one step of the history, the first new frame
+    // becoming the current one.
+    // Returns the number of frames added, 0 when the user cancels, and -1
+    // with `message` set when the pictures are refused.
+    static int importInto(KamdelDocument* document, QWidget* parent, QString* message);
+
+private:
+    void showOptions();
+    void updatePreview();
+    const RingFrameImage& drawing(eLedPanelSide side);
+
+    std::unique_ptr<Ui_ImportAnimationDialog> ui;
+    const AnimationImport& m_source;
+    std::unique_ptr<RingFrameImage> m_drawings[2];
+    QImage m_sourcePreview;
+    QImage m_resultPreview;
+};

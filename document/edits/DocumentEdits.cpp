@@ -1,0 +1,217 @@
+#include "DocumentEdits.h"
+
+#include "LedValuesEdit.h"
+#include "PlaceItemEdit.h"
+#include "RemoveItemsEdit.h"
+#include "model/AbstractTreeItem.h"
+#include "model/CommandTreeModel.h"
+#include "model/LedCell.h"
+#include "model/LedStatesCommand.h"
+
+#include "EditHistory.h"
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+DocumentEdits::DocumentEdits(CommandTreeModel* model, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_history(new EditHistory(this))
+{
+    // Undo and redo run the commands from the stack's side.
+    connect(m_history, &EditHistory::indexChanged, this, &DocumentEdits::flush);
+}
+
+DocumentEdits::~DocumentEdits() = default;
+
+void DocumentEdits::setLedValue(LedCell* cell, int value)
+{
+    setLedValues({ CellChange(cell, value) }, tr("Set LED"));
+}
+
+int DocumentEdits::newStroke()
+{
+    return ++m_lastStroke;
+}
+
+void DocumentEdits::setLedValues(const QVector<CellChange>& changes, const QString& text, int stroke)
+{
+    // A cell named twice keeps its first old value and its last new one.
+    QVector<LedValuesEdit::Change> effective;
+    QHash<LedCell*, int> at;
+    for (const CellChange& change : changes) {
+        if (!change.first)
+            continue;
+        const auto found = at.constFind(change.first);
+        if (found != at.constEnd()) {
+            effective[found.value()].after = change.second;
+            continue;
+        }
+        at.insert(change.first, effective.size());
+        effective.append({ change.first, change.first->value(), change.second });
+    }
+    effective.erase(std::remove_if(effective.begin(), effective.end(),
+                        [](const LedValuesEdit::Change& c) { return c.before == c.after; }),
+        effective.end());
+    if (effective.isEmpty())
+        return;
+    record(std::make_unique<LedValuesEdit>(
+        this, std::move(effective), text.isEmpty() ? tr("Edit LEDs") : text, stroke, stepParent()));
+}
+
+void DocumentEdits::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
+{
+    insertItem(-1, item, parent);
+}
+
+void DocumentEdits::insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
+{
+    if (!m_model->canInsert(item, parent) || item->parentItem())
+        return;
+    if (!parent)
+        parent = m_model->root();
+    record(std::make_unique<PlaceItemEdit>(this, item, parent, row, stepParent()));
+}
+
+QList<LedStatesCommand*> DocumentEdits::insertFrames(
+    AbstractTreeItem* parent, int row, const QList<QVector<int>>& frames, const QString& text)
+{
+    QList<LedStatesCommand*> placed;
+    if (!parent)
+        return placed;
+    beginStep(text);
+    for (const QVector<int>& values : frames) {
+        // The frame takes its values before it enters the tree: the step
+        // then only has to hold the placement.
+        auto frame = std::make_unique<LedStatesCommand>();
+        const QVector<LedCell*>& cells = frame->leds();
+        for (int k = 0; k < cells.size() && k < values.size(); ++k)
+            cells.at(k)->setValue(values.at(k));
+        insertItem(row, frame.get(), parent);
+        if (frame->parentItem() != parent)
+            break;
+        placed.append(frame.release());
+        if (row >= 0)
+            ++row;
+    }
+    endStep();
+    return placed;
+}
+
+bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots)
+{
+    for (; item; item = item->parentItem()) {
+        if (roots.contains(const_cast<AbstractTreeItem*>(item)))
+            return true;
+    }
+    return false;
+}
+
+bool DocumentEdits::isRemovable(const AbstractTreeItem* item) const
+{
+    // The Device stays for the document's whole life (the document and its
+    // compiler hold it), and items of another tree are not ours to take.
+    return item && item->parentItem() && item->parentItem() != m_model->root() && m_model->contains(item);
+}
+
+void DocumentEdits::removeItems(const QList<AbstractTreeItem*>& items)
+{
+    const QSet<AbstractTreeItem*> selected(items.begin(), items.end());
+    QSet<AbstractTreeItem*> removable;
+    for (AbstractTreeItem* item : items) {
+        if (isRemovable(item))
+            removable.insert(item);
+    }
+    // Keep only the topmost items, in selection order: descendants leave with
+    // their ancestor and must not be removed a second time.
+    QList<AbstractTreeItem*> roots;
+    for (AbstractTreeItem* item : items) {
+        if (!removable.remove(item))
+            continue; // refused, or a repeat
+        bool covered = false;
+        for (AbstractTreeItem* up = item->parentItem(); up && !covered; up = up->parentItem())
+            covered = selected.contains(up) && isRemovable(up);
+        if (!covered)
+            roots.append(item);
+    }
+    if (roots.isEmpty())
+        return;
+    record(std::make_unique<RemoveItemsEdit>(this, roots, stepParent()));
+}
+
+void DocumentEdits::beginStep(const QString& text)
+{
+    if (m_stepDepth++ == 0)
+        m_step = std::make_unique<EditStep>(text);
+}
+
+void DocumentEdits::endStep()
+{
+    if (m_stepDepth == 0 || --m_stepDepth > 0)
+        return;
+    std::unique_ptr<EditStep> step = std::move(m_step);
+    if (step->childCount() > 0)
+        m_history->push(step.release()); // its parts ran already: redo is a no-op
+    flush();
+}
+
+EditStep* DocumentEdits::stepParent() const
+{
+    return m_step.get();
+}
+
+void DocumentEdits::record(std::unique_ptr<EditStep> command)
+{
+    if (m_step) {
+        // A part of the open step: the step holds it already.
+        EditStep* part = command.release();
+        part->redo();
+    } else {
+        m_history->push(command.release());
+    }
+    flush();
+}
+
+void DocumentEdits::applyCells(const QVector<CellChange>& changes)
+{
+    if (!m_cellsChanged)
+        m_changedCells.clear();
+    for (const CellChange& change : changes) {
+        change.first->setValue(change.second);
+        m_changedCells.insert(change.first);
+    }
+    m_cellsChanged = true;
+    m_changed = true;
+}
+
+void DocumentEdits::attach(AbstractTreeItem* item, AbstractTreeItem* parent, int row)
+{
+    m_model->insertItem(row, item, parent);
+    m_structureChanged = true;
+    m_changed = true;
+}
+
+QVector<DocumentEdits::Place> DocumentEdits::detach(const QList<AbstractTreeItem*>& roots)
+{
+    emit itemsAboutToBeRemoved(roots);
+    QVector<Place> places;
+    places.reserve(roots.size());
+    for (AbstractTreeItem* item : roots) {
+        places.append({ item, item->parentItem(), item->row() });
+        m_model->removeItem(item);
+    }
+    m_structureChanged = true;
+    m_changed = true;
+    return places;
+}
+
+void DocumentEdits::flush()
+{
+    if (std::exchange(m_cellsChanged, false))
+        emit ledValuesChanged();
+    if (std::exchange(m_structureChanged, false))
+        emit structureChanged();
+    if (std::exchange(m_changed, false))
+        emit edited();
+}
