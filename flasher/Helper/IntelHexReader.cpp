@@ -1,6 +1,6 @@
 #include "IntelHexReader.h"
 #include "FirmwareFile.h"
-#include "MspFlasher/MspFlasher.h"
+#include "FirmwareImage.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -16,8 +16,6 @@ constexpr uint8_t RecordStartSegment = 0x03;
 constexpr uint8_t RecordLinear = 0x04;
 constexpr uint8_t RecordStartLinear = 0x05;
 
-// The boot loader's packets carry three address bytes.
-constexpr uint32_t AddressSpace = 0x1000000;
 // Count, address, type, 255 data bytes and checksum, as digits.
 constexpr int MaxRecordDigits = 2 * (1 + 2 + 1 + 255 + 1);
 
@@ -130,10 +128,10 @@ bool IntelHexReader::readRecord(const QByteArray& line, bool* ended)
         for (int i = 0; i < count; ++i) {
             // The offset wraps within its 64 KiB window, as on a real loader.
             const uint32_t address = m_Base + static_cast<uint16_t>(offset + i);
-            if (address >= AddressSpace)
+            if (address >= FirmwareImage::AddressSpace)
                 return refuse(tr("address %1 is beyond the 24-bit address space").arg(hexText(address, 1)));
-            if (++m_DataBytes > MspFlasher::MaxImageBytes)
-                return refuse(MspFlasher::tooMuchData());
+            if (++m_DataBytes > FirmwareImage::MaxBytes)
+                return refuse(FirmwareImage::tooMuchData());
             append(address, static_cast<char>(data[i]));
         }
         return true;

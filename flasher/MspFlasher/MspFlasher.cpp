@@ -1,20 +1,16 @@
 #include "MspFlasher.h"
 
 #include "Helper/CRC.h"
-#include "Helper/IntelHexReader.h"
 #include "MspFlasher_large.h"
 #include "MspFlasher_small.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSerialPort>
-#include <QTextStream>
 #include <QThread>
-#include <QVector>
 
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -109,104 +105,17 @@ QString MspFlasher::addressText(uint32_t address)
 
 bool MspFlasher::readMemoryFile(QTextStream& stream)
 {
-    m_MemoryData.clear();
-    m_ErrorLine = 0;
-    m_ErrorReason.clear();
-    int lineNumber = 0;
-    // A refused file must not leave half an image behind to be written later.
-    auto refuse = [&](const QString& reason) {
-        m_MemoryData.clear();
-        m_ErrorLine = lineNumber;
-        m_ErrorReason = reason;
-        return false;
-    };
-
-    sMemory current;
-    int total = 0;
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine();
-        ++lineNumber;
-        if (line.startsWith(QLatin1Char('q')))
-            break;
-        if (line.startsWith(QLatin1Char('@'))) {
-            if (!current.data.isEmpty()) {
-                m_MemoryData.append(current);
-                current = sMemory();
-            }
-            bool ok = false;
-            const QStringRef text = line.midRef(1);
-            const uint address = text.toUInt(&ok, 16);
-            if (!ok)
-                return refuse(tr("address %1 is not a hexadecimal number").arg(quoted(text)));
-            // The packet carries three address bytes; anything higher would
-            // silently land at the wrong place.
-            if (address >= AddressSpace)
-                return refuse(tr("address %1 is beyond the 24-bit address space").arg(quoted(text)));
-            current.address = address;
-            continue;
-        }
-        // Walked in place: a line of millions of values must not become a
-        // list of millions of parts first.
-        for (int at = 0; at < line.size();) {
-            if (line.at(at) == QLatin1Char(' ')) {
-                ++at;
-                continue;
-            }
-            int end = line.indexOf(QLatin1Char(' '), at);
-            if (end < 0)
-                end = line.size();
-            const QStringRef part = line.midRef(at, end - at);
-            at = end;
-            bool ok = false;
-            const uint value = part.toUInt(&ok, 16);
-            if (!ok)
-                return refuse(tr("%1 is not a hexadecimal number").arg(quoted(part)));
-            if (value > 0xFF)
-                return refuse(tr("value %1 is not a byte").arg(quoted(part)));
-            if (quint64(current.address) + quint64(current.data.size()) >= AddressSpace)
-                return refuse(tr("data runs past the 24-bit address space"));
-            if (++total > MaxImageBytes)
-                return refuse(tooMuchData());
-            current.data.append(static_cast<char>(value));
-        }
-    }
-    if (!current.data.isEmpty())
-        m_MemoryData.append(current);
-    return true;
+    return m_Reader.readTiTxt(stream);
 }
 
 bool MspFlasher::readImage(const QByteArray& content)
 {
-    if (IntelHexReader::recognise(content)) {
-        IntelHexReader reader;
-        const bool ok = reader.read(content);
-        m_MemoryData = reader.segments();
-        m_ErrorLine = reader.errorLine();
-        m_ErrorReason = reader.errorReason();
-        return ok;
-    }
-    QTextStream stream(content, QIODevice::ReadOnly | QIODevice::Text);
-    return readMemoryFile(stream);
-}
-
-QString MspFlasher::quoted(const QStringRef& token)
-{
-    constexpr int QuotedChars = 40;
-    if (token.size() <= QuotedChars)
-        return token.toString();
-    return token.left(QuotedChars) + QStringLiteral("...");
-}
-
-QString MspFlasher::tooMuchData()
-{
-    return tr("more data than any device holds (over 2.25 MiB)");
+    return m_Reader.read(content);
 }
 
 QString MspFlasher::readError() const
 {
-    if (m_ErrorReason.isEmpty())
-        return QString();
-    return tr("line %1: %2").arg(m_ErrorLine).arg(m_ErrorReason);
+    return m_Reader.error();
 }
 
 QList<MspFlasher::sRange> MspFlasher::writableRanges() const
@@ -221,44 +130,12 @@ uint16_t MspFlasher::applicationChecksum() const
 
 bool MspFlasher::fitsMemory(uint32_t* offending) const
 {
-    const QList<sRange> ranges = writableRanges() << VectorArea;
-    for (const sMemory& segment : m_MemoryData) {
-        const quint64 end = quint64(segment.address) + quint64(segment.data.size());
-        quint64 at = segment.address;
-        // Step over the ranges the segment runs through until a byte falls outside.
-        while (at < end) {
-            auto holds = [at](const sRange& range) { return at >= range.first && at <= range.last; };
-            const auto range = std::find_if(ranges.cbegin(), ranges.cend(), holds);
-            if (range == ranges.cend()) {
-                *offending = static_cast<uint32_t>(at);
-                return false;
-            }
-            at = quint64(range->last) + 1;
-        }
-    }
-    return true;
+    return m_Reader.image().fits(writableRanges(), offending);
 }
 
 MspFlasher::VectorAreaUse MspFlasher::vectorAreaUse() const
 {
-    constexpr uint32_t size = VectorArea.last - VectorArea.first + 1;
-    std::vector<bool> written(size, false);
-    for (const sMemory& segment : m_MemoryData) {
-        const quint64 from = std::max<quint64>(segment.address, VectorArea.first);
-        const quint64 to = std::min<quint64>(
-            quint64(segment.address) + quint64(segment.data.size()), quint64(VectorArea.last) + 1);
-        for (quint64 at = from; at < to; ++at)
-            written[at - VectorArea.first] = true;
-    }
-    VectorAreaUse use;
-    for (uint32_t i = 0; i < size; ++i) {
-        if (!written[i])
-            continue;
-        if (use.count++ == 0)
-            use.first = VectorArea.first + i;
-        use.last = VectorArea.first + i;
-    }
-    return use;
+    return m_Reader.image().vectorAreaUse();
 }
 
 QString MspFlasher::writableRangesText() const
@@ -360,7 +237,7 @@ char MspFlasher::sendDataArray(uint32_t addr, const uint8_t* data, uint32_t len)
         return NoAnswer;
     // Neither a length that wraps the length byte nor an address that loses
     // its top bits may reach the wire: both would write the wrong bytes.
-    if (len > MaxDataPerPacket || quint64(addr) + len > AddressSpace)
+    if (len > MaxDataPerPacket || quint64(addr) + len > FirmwareImage::AddressSpace)
         return NoAnswer;
     tBSLPacket packet;
     packet.ui8Header = PacketHeader;
@@ -493,7 +370,7 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
 {
     // Work on a copy: the event processing during the waits must not be able
     // to pull the image from under the loop.
-    const QList<sMemory> image = m_MemoryData;
+    const QList<sMemory> image = memoryData();
     qint64 total = 1;
     for (const sMemory& segment : image)
         total += segment.data.size();
@@ -542,26 +419,5 @@ bool MspFlasher::requestJump()
 
 uint16_t MspFlasher::areaChecksum(std::initializer_list<sRange> ranges) const
 {
-    CRC_CCITT crc;
-    QByteArray area;
-    for (const sRange& range : ranges) {
-        if (range.last < range.first)
-            continue;
-        const quint64 first = range.first;
-        const quint64 end = quint64(range.last) + 1;
-        area.fill(static_cast<char>(0xFF), static_cast<int>(end - first));
-        // Segments are written in list order, so a later one overwrites an
-        // earlier one where they overlap.
-        for (const sMemory& segment : m_MemoryData) {
-            const quint64 segFirst = segment.address;
-            const quint64 segEnd = segFirst + quint64(segment.data.size());
-            const quint64 from = std::max(first, segFirst);
-            const quint64 to = std::min(end, segEnd);
-            if (from < to)
-                std::copy_n(
-                    segment.data.constData() + (from - segFirst), to - from, area.data() + (from - first));
-        }
-        crc.add(reinterpret_cast<const uint8_t*>(area.constData()), area.size());
-    }
-    return crc.crc();
+    return m_Reader.image().checksum(ranges);
 }

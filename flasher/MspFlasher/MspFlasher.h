@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Helper/ImageReader.h"
 #include "romwright_export.h"
 #include "sBSLPacket.h"
 #include "sMemory.h"
@@ -26,9 +27,6 @@ class ROMWRIGHT_EXPORT MspFlasher : public QObject
     Q_OBJECT
 
 public:
-    // Addresses travel as three bytes, so nothing at or above this can be
-    // reached on the device.
-    static constexpr uint32_t AddressSpace = 0x1000000;
     // The length byte covers command, three address bytes and the data.
     static constexpr uint32_t MaxDataPerPacket = 255 - 4;
 
@@ -36,35 +34,16 @@ public:
     ~MspFlasher() override;
 
     // An inclusive address range of the device's memory.
-    struct sRange
-    {
-        uint32_t first;
-        uint32_t last;
-    };
-
-    // Above the application and below 64 KiB: where the boot loader keeps the
-    // interrupt vectors. Images may carry bytes here; they are written only
-    // when the user agrees and are never covered by the checksum.
-    static constexpr sRange VectorArea = { 0xF800, 0xFFFF };
-
+    using sRange = FirmwareImage::Range;
     // The bytes an image puts into the vector area.
-    struct VectorAreaUse
-    {
-        int count = 0;
-        uint32_t first = 0;
-        uint32_t last = 0;
-    };
-
-    // Neither file format may yield more data than this: more than any
-    // supported device holds, however the addresses are laid out.
-    static constexpr int MaxImageBytes = 0x240000;
+    using VectorAreaUse = FirmwareImage::VectorAreaUse;
 
     bool readMemoryFile(QTextStream& stream);
     // Reads TI-TXT or Intel HEX, told apart by their content.
     bool readImage(const QByteArray& content);
     // Where and why the last refused file was refused: "line 3: value 1FF is not a byte".
     QString readError() const;
-    const QList<sMemory>& memoryData() const { return m_MemoryData; }
+    const QList<sMemory>& memoryData() const { return m_Reader.image().segments(); }
 
     // The memory the image may be written to; anything else is refused
     // before the device is erased.
@@ -100,11 +79,6 @@ public:
     static QStringList modelNames();
     // "0x0200", "0x23FF7": how addresses appear in reports.
     static QString addressText(uint32_t address);
-    // A token of a refused file as a message quotes it: its first 40
-    // characters, so that a file of one endless token is not echoed whole.
-    static QString quoted(const QStringRef& token);
-    // Why a file with more than MaxImageBytes of data is refused.
-    static QString tooMuchData();
 
 signals:
     void progress(int value);
@@ -123,21 +97,18 @@ protected:
     bool requestErase();
     bool writeImage(uint32_t crcAddr, uint16_t checksum);
     bool requestJump();
-    // CRC-16/CCITT-FALSE of the ranges as the device holds them after the
-    // image is written: erased bytes read 0xFF and where segments overlap the
-    // one written last wins.
+    // The image's checksum over the ranges, as the device computes it.
     uint16_t areaChecksum(std::initializer_list<sRange> ranges) const;
 
     QString m_MPU;
-    QList<sMemory> m_MemoryData;
     QSerialPort* m_pSerialPort;
     QByteArray m_Response;
     bool m_Cancel;
-    int m_ErrorLine = 0;
-    QString m_ErrorReason;
 
 private:
     uint16_t packetCRC(tBSLPacket& packet);
+    // The file read last: the image to write, or why it was refused.
+    ImageReader m_Reader;
     const volatile std::sig_atomic_t* m_pCancelFlag = nullptr;
     int m_RequestsSent = 0;
     void drainInput();

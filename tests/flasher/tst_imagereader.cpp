@@ -1,5 +1,6 @@
 #include "FlasherImage.h"
 #include "Helper/FirmwareFile.h"
+#include "Helper/FirmwareImage.h"
 #include "Helper/IntelHexReader.h"
 #include "MspFlasher/MspFlasher.h"
 
@@ -101,16 +102,16 @@ void tst_ImageReader::refusalNamesLineAndReason_data()
         << QByteArray("@6000\n") + QByteArray(39, '0') + "G\n"
         << "line 2: " + QString(39, '0') + "G is not a hexadecimal number";
     QTest::addRow("TI-TXT more data than any device holds")
-        << QByteArray("@10000\n") + QByteArray("00 ").repeated(MspFlasher::MaxImageBytes) + "01\n"
+        << QByteArray("@10000\n") + QByteArray("00 ").repeated(FirmwareImage::MaxBytes) + "01\n"
         << "line 2: more data than any device holds (over 2.25 MiB)";
     QTest::addRow("HEX endless record") << QByteArray(":") + QByteArray(100000, '0') + "\n"
                                         << "line 1: record is longer than 255 data bytes allow";
     // The same 255 bytes again and again: overlapping data counts too.
     const QByteArray record = ":FF000000" + QByteArray(510, '0') + "01\n";
     QTest::addRow("HEX more data than any device holds")
-        << record.repeated(MspFlasher::MaxImageBytes / 255 + 1) + ":00000001FF\n"
+        << record.repeated(FirmwareImage::MaxBytes / 255 + 1) + ":00000001FF\n"
         << QString("line %1: more data than any device holds (over 2.25 MiB)")
-               .arg(MspFlasher::MaxImageBytes / 255 + 1);
+               .arg(FirmwareImage::MaxBytes / 255 + 1);
     QTest::addRow("HEX beyond 24 bits") << QByteArray(":020000040100F9\n:0100000001FE\n:00000001FF\n")
                                         << "line 2: address 1000000 is beyond the 24-bit address space";
 }
