@@ -39,7 +39,75 @@ int usage(const QString& text)
     return CommandLine::Usage;
 }
 
+QString description()
+{
+    return CommandLine::tr(
+        "Writes MSP430 firmware (TI-TXT or Intel HEX) through the serial boot loader.\n"
+        "  romwright [--model MODEL] --port PORT [--baud N] [--write-vector-area] FIRMWARE\n"
+        "  romwright [--model MODEL] [--baud N] [--log FILE] --port A --port B ... FIRMWARE\n"
+        "  romwright check [--model MODEL] [--write-vector-area] FIRMWARE\n"
+        "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
+        "[--skip-present] FIRMWARE\n"
+        "Models: %1.\n"
+        "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
+        "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
+        "With several ports: 0 every port succeeded, 1 any device failed, else 3 any port could not "
+        "be opened, else 4 canceled.")
+        .arg(MspFlasher::modelNames().join(QStringLiteral(", ")));
+}
+
+// Known to the parser but left out of the help: for the program's own use.
+QCommandLineOption hiddenOption(const QString& name)
+{
+    QCommandLineOption option(name);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
 } // namespace
+
+// The options of every command, declared once for the parser and for the
+// questions asked of it afterwards.
+struct CommandLine::Arguments
+{
+    Arguments();
+
+    QCommandLineParser parser;
+    const QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help") },
+        tr("Show this help and exit.") };
+    const QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
+        tr("Show the version and exit.") };
+    const QCommandLineOption model { QStringLiteral("model"), tr("Microcontroller model (default Kamdel)."),
+        QStringLiteral("MODEL"), QStringLiteral("Kamdel") };
+    const QCommandLineOption port { QStringLiteral("port"),
+        tr("Serial port name or device path; repeat it to flash several ports at once."),
+        QStringLiteral("PORT") };
+    const QCommandLineOption ports { QStringLiteral("ports"),
+        tr("Several ports at once, separated by commas."), QStringLiteral("A,B,...") };
+    const QCommandLineOption log { QStringLiteral("log"),
+        tr("Append a CSV line per unit to FILE (header when new)."), QStringLiteral("FILE") };
+    const QCommandLineOption watch { QStringLiteral("watch"),
+        tr("station: ports to watch for (repeatable; default %1).")
+            .arg(Station::defaultGlobs().join(QStringLiteral(" and "))),
+        QStringLiteral("GLOB") };
+    const QCommandLineOption once { QStringLiteral("once"), tr("station: end after the first unit.") };
+    const QCommandLineOption skip { QStringLiteral("skip-present"),
+        tr("station: leave the ports present at the start alone.") };
+    const QCommandLineOption unit = hiddenOption(QString::fromLatin1(UnitReporter::Option));
+    const QCommandLineOption baud { QStringLiteral("baud"), tr("Line speed (default 57600)."),
+        QStringLiteral("N"), QStringLiteral("57600") };
+    const QCommandLineOption vector { QStringLiteral("write-vector-area"),
+        tr("Write the image's bytes in 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors "
+           "(refused without this option).") };
+};
+
+CommandLine::Arguments::Arguments()
+{
+    parser.setApplicationDescription(description());
+    parser.addOptions({ help, version, model, port, ports, log, watch, once, skip, unit, baud, vector });
+    parser.addPositionalArgument(
+        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check|station] FIRMWARE"));
+}
 
 CommandLine::CommandLine(QObject* parent)
     : QObject(parent)
@@ -66,114 +134,100 @@ void CommandLine::interrupted()
 
 int CommandLine::exec(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Writes MSP430 firmware (TI-TXT or Intel HEX) through the serial boot loader.\n"
-           "  romwright [--model MODEL] --port PORT [--baud N] [--write-vector-area] FIRMWARE\n"
-           "  romwright [--model MODEL] [--baud N] [--log FILE] --port A --port B ... FIRMWARE\n"
-           "  romwright check [--model MODEL] [--write-vector-area] FIRMWARE\n"
-           "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
-           "[--skip-present] FIRMWARE\n"
-           "Models: %1.\n"
-           "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
-           "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
-           "With several ports: 0 every port succeeded, 1 any device failed, else 3 any port could not "
-           "be opened, else 4 canceled.")
-            .arg(MspFlasher::modelNames().join(QStringLiteral(", "))));
-    const QCommandLineOption helpOption(
-        { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help and exit."));
-    const QCommandLineOption versionOption(
-        { QStringLiteral("v"), QStringLiteral("version") }, tr("Show the version and exit."));
-    const QCommandLineOption modelOption(QStringLiteral("model"),
-        tr("Microcontroller model (default Kamdel)."), QStringLiteral("MODEL"), QStringLiteral("Kamdel"));
-    const QCommandLineOption portOption(QStringLiteral("port"),
-        tr("Serial port name or device path; repeat it to flash several ports at once."),
-        QStringLiteral("PORT"));
-    const QCommandLineOption portsOption(QStringLiteral("ports"),
-        tr("Several ports at once, separated by commas."), QStringLiteral("A,B,..."));
-    const QCommandLineOption logOption(QStringLiteral("log"),
-        tr("Append a CSV line per unit to FILE (header when new)."), QStringLiteral("FILE"));
-    const QCommandLineOption watchOption(QStringLiteral("watch"),
-        tr("station: ports to watch for (repeatable; default %1).")
-            .arg(Station::defaultGlobs().join(QStringLiteral(" and "))),
-        QStringLiteral("GLOB"));
-    const QCommandLineOption onceOption(QStringLiteral("once"), tr("station: end after the first unit."));
-    const QCommandLineOption skipOption(
-        QStringLiteral("skip-present"), tr("station: leave the ports present at the start alone."));
-    QCommandLineOption unitOption { QString::fromLatin1(UnitReporter::Option) };
-    unitOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QCommandLineOption baudOption(QStringLiteral("baud"), tr("Line speed (default 57600)."),
-        QStringLiteral("N"), QStringLiteral("57600"));
-    const QCommandLineOption vectorOption(QStringLiteral("write-vector-area"),
-        tr("Write the image's bytes in 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors "
-           "(refused without this option)."));
-    parser.addOptions({ helpOption, versionOption, modelOption, portOption, portsOption, logOption,
-        watchOption, onceOption, skipOption, unitOption, baudOption, vectorOption });
-    parser.addPositionalArgument(
-        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check|station] FIRMWARE"));
-
-    if (!parser.parse(arguments))
-        return usage(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        printLine(stdout, parser.helpText());
+    Arguments args;
+    if (!args.parser.parse(arguments))
+        return usage(args.parser.errorText());
+    if (args.parser.isSet(args.help)) {
+        printLine(stdout, args.parser.helpText());
         return Success;
     }
-    if (parser.isSet(versionOption)) {
+    if (args.parser.isSet(args.version)) {
         printLine(stdout, QStringLiteral("romwright %1").arg(QCoreApplication::applicationVersion()));
         return Success;
     }
+    return dispatch(args);
+}
 
+// The command named before the firmware file ("check", "station" or none
+// for flashing) and the model every command needs.
+int CommandLine::dispatch(const Arguments& args)
+{
+    const QCommandLineParser& parser = args.parser;
     QStringList positional = parser.positionalArguments();
     const bool checkOnly = positional.size() == 2 && positional.first() == QLatin1String("check");
     const bool station = positional.size() == 2 && positional.first() == QLatin1String("station");
     if (checkOnly || station)
         positional.removeFirst();
-    if (!station && (parser.isSet(watchOption) || parser.isSet(onceOption) || parser.isSet(skipOption)))
+    if (!station && (parser.isSet(args.watch) || parser.isSet(args.once) || parser.isSet(args.skip)))
         return usage(tr("--watch, --once and --skip-present belong to station"));
     if (positional.size() != 1)
         return usage(tr("exactly one firmware file expected"));
-    const QString model = parser.value(modelOption);
-    m_WriteVectorArea = parser.isSet(vectorOption);
+    const QString model = parser.value(args.model);
+    m_WriteVectorArea = parser.isSet(args.vector);
     if (!MspFlasher::modelNames().contains(model))
         return usage(tr("unknown model %1 (known: %2)")
                          .arg(model, MspFlasher::modelNames().join(QStringLiteral(", "))));
-    if (checkOnly) {
-        if (parser.isSet(portOption) || parser.isSet(portsOption) || parser.isSet(baudOption)
-            || parser.isSet(logOption))
-            return usage(tr("check touches no device: --port, --ports, --baud and --log do not apply"));
-        return check(model, positional.first());
-    }
-    if (station && (parser.isSet(portOption) || parser.isSet(portsOption)))
+    if (checkOnly)
+        return checkCommand(args, model, positional.first());
+    return flashCommand(args, model, positional.first(), station);
+}
+
+int CommandLine::checkCommand(const Arguments& args, const QString& model, const QString& firmware)
+{
+    const QCommandLineParser& parser = args.parser;
+    if (parser.isSet(args.port) || parser.isSet(args.ports) || parser.isSet(args.baud)
+        || parser.isSet(args.log))
+        return usage(tr("check touches no device: --port, --ports, --baud and --log do not apply"));
+    return check(model, firmware);
+}
+
+// Flashing one port, several ports or the ports a station finds: the ports
+// and the line speed first, then the run that fits them.
+int CommandLine::flashCommand(
+    const Arguments& args, const QString& model, const QString& firmware, bool station)
+{
+    const QCommandLineParser& parser = args.parser;
+    if (station && (parser.isSet(args.port) || parser.isSet(args.ports)))
         return usage(tr("station finds its ports itself: use --watch"));
     QStringList ports;
     QString portProblem;
-    if (!PortFleet::collectPorts(parser.values(portOption), parser.values(portsOption), &ports, &portProblem))
+    if (!PortFleet::collectPorts(parser.values(args.port), parser.values(args.ports), &ports, &portProblem))
         return usage(portProblem);
     if (ports.isEmpty() && !station)
         return usage(tr("--port is required"));
     bool ok = false;
-    const int baudRate = parser.value(baudOption).toInt(&ok);
+    const int baudRate = parser.value(args.baud).toInt(&ok);
     if (!ok || baudRate <= 0)
-        return usage(tr("bad line speed %1").arg(parser.value(baudOption)));
-    if (station) {
-        Station watcher;
-        connect(this, &CommandLine::interruptRequested, &watcher, &Station::interrupt);
-        if (m_Interrupted)
-            watcher.interrupt();
-        return watcher.run(model, baudRate, positional.first(), parser.value(logOption),
-            { parser.values(watchOption), parser.isSet(onceOption), parser.isSet(skipOption),
-                m_WriteVectorArea });
-    }
-    if (ports.size() > 1 || parser.isSet(logOption)) {
-        ManyPorts many;
-        many.setWriteVectorArea(m_WriteVectorArea);
-        connect(this, &CommandLine::interruptRequested, &many, &ManyPorts::cancel);
-        if (m_Interrupted)
-            many.cancel();
-        return many.run(model, ports, baudRate, positional.first(), parser.value(logOption));
-    }
-    m_UnitReport = parser.isSet(unitOption);
-    return flash(model, ports.first(), baudRate, positional.first());
+        return usage(tr("bad line speed %1").arg(parser.value(args.baud)));
+    if (station)
+        return runStation(args, model, baudRate, firmware);
+    if (ports.size() > 1 || parser.isSet(args.log))
+        return flashMany(model, ports, baudRate, firmware, parser.value(args.log));
+    m_UnitReport = parser.isSet(args.unit);
+    return flash(model, ports.first(), baudRate, firmware);
+}
+
+int CommandLine::runStation(
+    const Arguments& args, const QString& model, int baudRate, const QString& firmware)
+{
+    Station watcher;
+    connect(this, &CommandLine::interruptRequested, &watcher, &Station::interrupt);
+    if (m_Interrupted)
+        watcher.interrupt();
+    return watcher.run(model, baudRate, firmware, args.parser.value(args.log),
+        { args.parser.values(args.watch), args.parser.isSet(args.once), args.parser.isSet(args.skip),
+            m_WriteVectorArea });
+}
+
+int CommandLine::flashMany(const QString& model, const QStringList& ports, int baudRate,
+    const QString& firmware, const QString& logPath)
+{
+    ManyPorts many;
+    many.setWriteVectorArea(m_WriteVectorArea);
+    connect(this, &CommandLine::interruptRequested, &many, &ManyPorts::cancel);
+    if (m_Interrupted)
+        many.cancel();
+    return many.run(model, ports, baudRate, firmware, logPath);
 }
 
 int CommandLine::flash(const QString& model, const QString& port, int baudRate, const QString& firmware)

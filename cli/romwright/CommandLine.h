@@ -40,6 +40,14 @@ signals:
     void interruptRequested();
 
 private:
+    struct Arguments;
+
+    int dispatch(const Arguments& args);
+    int checkCommand(const Arguments& args, const QString& model, const QString& firmware);
+    int flashCommand(const Arguments& args, const QString& model, const QString& firmware, bool station);
+    int runStation(const Arguments& args, const QString& model, int baudRate, const QString& firmware);
+    int flashMany(const QString& model, const QStringList& ports, int baudRate, const QString& firmware,
+        const QString& logPath);
     int flash(const QString& model, const QString& port, int baudRate, const QString& firmware);
     int check(const QString& model, const QString& firmware);
     void interrupted();
