@@ -1,6 +1,6 @@
 #include "GenerateCommand.h"
 
-#include "KamdelCli.h"
+#include "CliContext.h"
 #include "edits/DocumentEdits.h"
 #include "formats/SequenceFile.h"
 #include "model/DeviceItem.h"
@@ -63,61 +63,70 @@ QVector<int> valuesOf(const LedStatesCommand* frame)
 
 } // namespace
 
-GenerateCommand::GenerateCommand(std::FILE* out, std::FILE* err, Loader load)
-    : m_out(out)
-    , m_err(err)
-    , m_load(std::move(load))
+GenerateCommand::GenerateCommand(CliContext& context)
+    : CliCommand(context)
 {
 }
 
-GenerateCommand::~GenerateCommand() = default;
-
-void GenerateCommand::printError(const QString& text)
+QStringList GenerateCommand::names() const
 {
-    std::fprintf(m_err, "kamdel: %s\n", text.toLocal8Bit().constData());
+    return { QStringLiteral("generate") };
 }
 
-int GenerateCommand::usage(const QString& message)
+QList<QCommandLineOption> GenerateCommand::options() const
 {
-    printError(message);
-    std::fputs("Try 'kamdel --help'.\n", m_err);
-    return KamdelCli::Usage;
-}
-
-int GenerateCommand::run(const QStringList& arguments)
-{
-    QCommandLineParser parser;
+    QList<QCommandLineOption> options;
     for (const Option& option : Options) {
         const QString help = tr(option.help);
         QStringList names { QLatin1String(option.name) };
         if (names.first() == QLatin1String("o"))
             names << QStringLiteral("output");
-        parser.addOption(option.value ? QCommandLineOption(names, help, QLatin1String(option.value))
-                                      : QCommandLineOption(names, help));
+        options << (option.value ? QCommandLineOption(names, help, QLatin1String(option.value))
+                                 : QCommandLineOption(names, help));
     }
-    parser.setApplicationDescription(
+    return options;
+}
+
+void GenerateCommand::describe(QCommandLineParser* parser) const
+{
+    parser->setApplicationDescription(
         tr("Adds the frames of an effect to the document's Program; KIND is spin, chase, fill, ripple, "
            "blink, dissolve or twinkle. Frames are numbered from 1 as in the editor's tree."));
-    parser.addPositionalArgument(QStringLiteral("generate"), tr("The command."));
-    parser.addPositionalArgument(QStringLiteral("DOC"), tr("The document."));
-    parser.addPositionalArgument(QStringLiteral("KIND"), tr("The effect."));
-    if (!parser.parse(arguments))
-        return usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), m_out);
-        return KamdelCli::Success;
-    }
+    parser->addPositionalArgument(QStringLiteral("generate"), tr("The command."));
+    parser->addPositionalArgument(QStringLiteral("DOC"), tr("The document."));
+    parser->addPositionalArgument(QStringLiteral("KIND"), tr("The effect."));
+}
+
+int GenerateCommand::run(const QCommandLineParser& parser)
+{
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3 || args.at(0) != QLatin1String("generate"))
-        return usage(tr("generate takes DOC KIND -o OUT.xml"));
-    EffectRequest request;
-    if (!Effects::kindFromKey(args.at(2), &request.kind))
-        return usage(
-            tr("unknown effect '%1': spin, chase, fill, ripple, blink, dissolve or twinkle").arg(args.at(2)));
-    const QString output = parser.value(QStringLiteral("o"));
-    if (output.isEmpty())
-        return usage(tr("generate needs -o OUT.xml"));
+        return m_context.usage(tr("generate takes DOC KIND -o OUT.xml"));
+    Request request;
+    request.kind = args.at(2);
+    if (!Effects::kindFromKey(request.kind, &request.effect.kind))
+        return m_context.usage(
+            tr("unknown effect '%1': spin, chase, fill, ripple, blink, dissolve or twinkle")
+                .arg(request.kind));
+    request.output = parser.value(QStringLiteral("o"));
+    if (request.output.isEmpty())
+        return m_context.usage(tr("generate needs -o OUT.xml"));
+    const QString wrong = readParameters(parser, &request);
+    if (!wrong.isEmpty())
+        return m_context.usage(wrong);
 
+    const std::unique_ptr<PanelDocument> document = m_context.load(args.at(1));
+    if (!document)
+        return CliContext::BadInput;
+    ProgramItem* program = document->deviceItem()->program(0);
+    if (!program)
+        return m_context.usage(tr("%1 has no Program").arg(args.at(1)));
+    return addFrames(document.get(), program, request);
+}
+
+QString GenerateCommand::readParameters(const QCommandLineParser& parser, Request* request)
+{
+    EffectRequest& effect = request->effect;
     QString wrong;
     auto number = [&](const char* name, int* value) {
         if (!parser.isSet(QLatin1String(name)))
@@ -129,91 +138,85 @@ int GenerateCommand::run(const QStringList& arguments)
         else if (wrong.isEmpty())
             wrong = tr("--%1 takes a whole number").arg(QLatin1String(name));
     };
-    number("length", &request.length);
-    number("heads", &request.heads);
-    number("step", &request.step);
-    number("count", &request.count);
-    number("start", &request.start);
-    number("direction", &request.direction);
-    number("per-frame", &request.perFrame);
-    number("width", &request.width);
-    number("times", &request.times);
-    number("density", &request.density);
-    int frameNumber = -1;
-    int toNumber = -1;
-    int after = -1;
-    number("frame", &frameNumber);
-    number("to", &toNumber);
-    number("after", &after);
+    number("length", &effect.length);
+    number("heads", &effect.heads);
+    number("step", &effect.step);
+    number("count", &effect.count);
+    number("start", &effect.start);
+    number("direction", &effect.direction);
+    number("per-frame", &effect.perFrame);
+    number("width", &effect.width);
+    number("times", &effect.times);
+    number("density", &effect.density);
+    number("frame", &request->frame);
+    number("to", &request->to);
+    number("after", &request->after);
     if (!wrong.isEmpty())
-        return usage(wrong);
+        return wrong;
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;
-        request.seed = parser.value(QStringLiteral("seed")).toUInt(&ok);
+        effect.seed = parser.value(QStringLiteral("seed")).toUInt(&ok);
         if (!ok)
-            return usage(tr("--seed takes a number from 0 to 4294967295"));
+            return tr("--seed takes a number from 0 to 4294967295");
     }
     if (parser.isSet(QStringLiteral("rings"))) {
-        request.ringMask = 0;
+        effect.ringMask = 0;
         for (const QString& ring : parser.value(QStringLiteral("rings")).split(QLatin1Char(','))) {
             bool ok = false;
             const int r = ring.trimmed().toInt(&ok);
             if (!ok || r < 1 || r > 4)
-                return usage(tr("--rings takes ring numbers 1 to 4, such as 1,3"));
-            request.ringMask |= 1 << (r - 1);
+                return tr("--rings takes ring numbers 1 to 4, such as 1,3");
+            effect.ringMask |= 1 << (r - 1);
         }
     }
     if (parser.isSet(QStringLiteral("outward")) && parser.isSet(QStringLiteral("inward")))
-        return usage(tr("--outward and --inward exclude each other"));
-    request.outward = !parser.isSet(QStringLiteral("inward"));
-    request.thenEmpty = parser.isSet(QStringLiteral("then-empty"));
-    request.bounce = parser.isSet(QStringLiteral("bounce"));
-    request.invert = parser.isSet(QStringLiteral("invert"));
+        return tr("--outward and --inward exclude each other");
+    effect.outward = !parser.isSet(QStringLiteral("inward"));
+    effect.thenEmpty = parser.isSet(QStringLiteral("then-empty"));
+    effect.bounce = parser.isSet(QStringLiteral("bounce"));
+    effect.invert = parser.isSet(QStringLiteral("invert"));
+    return QString();
+}
 
-    const std::unique_ptr<PanelDocument> document = m_load(args.at(1));
-    if (!document)
-        return KamdelCli::BadInput;
-    ProgramItem* program = document->deviceItem()->program(0);
-    if (!program)
-        return usage(tr("%1 has no Program").arg(args.at(1)));
+int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, Request request)
+{
+    const EffectRequest& effect = request.effect;
     const QList<LedStatesCommand*> frames = SequenceFile::frames(program);
     const int count = frames.size();
-    if (after == -1)
-        after = count;
-    if (after < 0 || after > count)
-        return usage(tr("--after takes 0 to %1, the Program's frames").arg(count));
-    if (frameNumber == -1)
-        frameNumber = after > 0 ? after : 1;
-    if (toNumber == -1)
-        toNumber = count > 0 ? frameNumber % count + 1 : 1;
-    const bool needsFrame = request.kind == EffectRequest::Spin || request.kind == EffectRequest::Blink
-        || request.kind == EffectRequest::Dissolve;
-    if (needsFrame && (frameNumber < 1 || frameNumber > count))
-        return usage(count == 0 ? tr("%1 needs a frame, and the Program has none").arg(args.at(2))
-                                : tr("--frame takes 1 to %1, the Program's frames").arg(count));
-    if (request.kind == EffectRequest::Dissolve && (toNumber < 1 || toNumber > count))
-        return usage(tr("--to takes 1 to %1, the Program's frames").arg(count));
+    if (request.after == -1)
+        request.after = count;
+    if (request.after < 0 || request.after > count)
+        return m_context.usage(tr("--after takes 0 to %1, the Program's frames").arg(count));
+    if (request.frame == -1)
+        request.frame = request.after > 0 ? request.after : 1;
+    if (request.to == -1)
+        request.to = count > 0 ? request.frame % count + 1 : 1;
+    const bool needsFrame = effect.kind == EffectRequest::Spin || effect.kind == EffectRequest::Blink
+        || effect.kind == EffectRequest::Dissolve;
+    if (needsFrame && (request.frame < 1 || request.frame > count))
+        return m_context.usage(count == 0 ? tr("%1 needs a frame, and the Program has none").arg(request.kind)
+                                          : tr("--frame takes 1 to %1, the Program's frames").arg(count));
+    if (effect.kind == EffectRequest::Dissolve && (request.to < 1 || request.to > count))
+        return m_context.usage(tr("--to takes 1 to %1, the Program's frames").arg(count));
 
-    const QVector<int> shown = needsFrame ? valuesOf(frames.at(frameNumber - 1)) : QVector<int>();
+    const QVector<int> shown = needsFrame ? valuesOf(frames.at(request.frame - 1)) : QVector<int>();
     const QVector<int> to
-        = request.kind == EffectRequest::Dissolve ? valuesOf(frames.at(toNumber - 1)) : QVector<int>();
-    const QString problem = Effects::problem(request, shown, to);
+        = effect.kind == EffectRequest::Dissolve ? valuesOf(frames.at(request.to - 1)) : QVector<int>();
+    const QString problem = Effects::problem(effect, shown, to);
     if (!problem.isEmpty())
-        return usage(problem);
-    const QList<QVector<int>> added = Effects::generate(request, shown, to);
+        return m_context.usage(problem);
+    const QList<QVector<int>> added = Effects::generate(effect, shown, to);
 
     // After frame N: right behind it, so that a Stop or Call after the last
     // frame keeps its place.
-    int row = after > 0 ? frames.at(after - 1)->row() + 1 : 0;
+    int row = request.after > 0 ? frames.at(request.after - 1)->row() + 1 : 0;
     document->edits()->insertFrames(
-        program, row, added, tr("Generate %1").arg(Effects::kindText(request.kind)));
-
-    if (!document->save(output)) {
-        printError(document->errorString());
-        return KamdelCli::LineFailed;
-    }
-    const QString line
-        = tr("%1 frames added after frame %2, written to %3").arg(added.size()).arg(after).arg(output);
-    std::fprintf(m_out, "%s\n", line.toLocal8Bit().constData());
-    return KamdelCli::Success;
+        program, row, added, tr("Generate %1").arg(Effects::kindText(effect.kind)));
+    if (!m_context.save(document, request.output))
+        return CliContext::LineFailed;
+    m_context.print(tr("%1 frames added after frame %2, written to %3")
+                        .arg(added.size())
+                        .arg(request.after)
+                        .arg(request.output));
+    return CliContext::Success;
 }

@@ -1,35 +1,39 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QStringList>
-
-#include <cstdio>
-#include <functional>
-#include <memory>
+#include "CliCommand.h"
+#include "model/EffectRequest.h"
 
 class PanelDocument;
+class ProgramItem;
 
 // `kamdel generate DOC KIND -o OUT.xml [parameters]`: adds the frames of an
 // effect to the document's Program and writes the result to OUT.xml.
-class GenerateCommand
+class GenerateCommand : public CliCommand
 {
     Q_DECLARE_TR_FUNCTIONS(GenerateCommand)
 
 public:
-    // Loads a document, or gives none with the reason already printed.
-    using Loader = std::function<std::unique_ptr<PanelDocument>(const QString& file)>;
+    explicit GenerateCommand(CliContext& context);
 
-    GenerateCommand(std::FILE* out, std::FILE* err, Loader load);
-    ~GenerateCommand();
-
-    // The whole command line, program name first; returns the exit status.
-    int run(const QStringList& arguments);
+    QStringList names() const override;
+    QList<QCommandLineOption> options() const override;
+    void describe(QCommandLineParser* parser) const override;
+    int run(const QCommandLineParser& parser) override;
 
 private:
-    int usage(const QString& message);
-    void printError(const QString& text);
+    // What the command line asks for; frames by their number from 1, -1
+    // where none was given.
+    struct Request
+    {
+        EffectRequest effect;
+        QString kind; // as given
+        int frame = -1;
+        int to = -1;
+        int after = -1;
+        QString output;
+    };
 
-    std::FILE* m_out;
-    std::FILE* m_err;
-    Loader m_load;
+    // The effect's parameters; the first usage error, or none.
+    static QString readParameters(const QCommandLineParser& parser, Request* request);
+    int addFrames(PanelDocument* document, ProgramItem* program, Request request);
 };

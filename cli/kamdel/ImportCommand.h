@@ -1,23 +1,31 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QStringList>
+#include "CliCommand.h"
+#include "formats/AnimationImport.h"
 
-class KamdelCli;
+class PanelDocument;
+class ProgramItem;
 
 // `kamdel import DOC PICTURE... -o OUT.xml`: the frames of an animated GIF,
 // a picture or a numbered series of pictures go into the document's Program,
 // as the editor's Import animation puts them.
-class ImportCommand
+class ImportCommand : public CliCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCommand)
 
 public:
-    explicit ImportCommand(KamdelCli& cli);
+    explicit ImportCommand(CliContext& context);
 
-    // The program's whole command line, "import" first after the program name.
-    int run(const QStringList& arguments);
+    QStringList names() const override;
+    QList<QCommandLineOption> options() const override;
+    void describe(QCommandLineParser* parser) const override;
+    int run(const QCommandLineParser& parser) override;
 
 private:
-    KamdelCli& m_cli;
+    // The pictures' options and --after (-1 when not given); the first usage
+    // error, or none.
+    static QString readOptions(
+        const QCommandLineParser& parser, AnimationImport::Options* options, int* after);
+    int importInto(PanelDocument* document, ProgramItem* program, int row, const QStringList& args,
+        const AnimationImport::Options& options, const QString& output);
 };

@@ -5,63 +5,37 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
-class AbstractTreeItem;
-class DocumentEdits;
-class PanelDocument;
+class CliCommand;
+class CliContext;
 class QCommandLineParser;
 
 // The `kamdel` program: loads a document and runs one of the editor's steps
-// on it (info, compile, play, write, reset, next, gif, csv, import) without a
-// window.
+// on it (info, compile, play, write, reset, next, gif, csv, generate, import)
+// without a window.
 class KamdelCli
 {
     Q_DECLARE_TR_FUNCTIONS(KamdelCli)
 
 public:
-    enum ExitStatus
-    {
-        Success = 0,
-        LineFailed = 1,
-        BadInput = 2,
-        PortUnavailable = 3,
-        Canceled = 4,
-        Usage = 64
-    };
-
     explicit KamdelCli(std::FILE* out = stdout, std::FILE* err = stderr);
     ~KamdelCli();
 
+    // The whole command line, program name first; returns the exit status.
     int run(const QStringList& arguments);
 
 private:
-    friend class ImportCommand;
+    using CommandList = std::vector<std::unique_ptr<CliCommand>>;
 
-    int info(const QString& file, bool json);
-    int compile(const QString& file, const QString& output, bool ignoreCapacity);
-    int play(const QString& file, int steps);
-    int write(const QString& file, const QString& port);
-    int writeMany(const QString& file, const QStringList& ports, const QString& logPath);
-    int sendWord(const QString& port, bool next);
-    int gif(const QString& file, const QString& output, const QCommandLineParser& parser);
-    int csv(const QStringList& arguments, const QString& output);
-    int importSequence(AbstractTreeItem* program, int ledCount, const QString& sequence, DocumentEdits* edits,
-        QString* error);
-    // Refuses an output that is the input file.
-    int sameFile(const QString& output);
-    static QString tooLarge(int bytes);
+    // kamdel's own help and version, and the options of every shared command.
+    void describe(QCommandLineParser* parser) const;
+    int runShared(const QCommandLineParser& parser);
+    static CliCommand* find(const CommandList& commands, const QString& name);
 
-    // The document in `file`, or none with the reason printed.
-    std::unique_ptr<PanelDocument> load(const QString& file);
-    // Writes the document; false with the reason printed.
-    bool save(PanelDocument* document, const QString& output);
-    QByteArray compiled(PanelDocument* document);
-    int usage(const QString& message);
-    void print(const QString& text);
-    void printError(const QString& text);
-
-    std::FILE* m_out;
-    std::FILE* m_err;
-    // A unit of a write over several ports: tagged lines for the parent.
-    bool m_unitReport = false;
+    std::unique_ptr<CliContext> m_context;
+    // These share one command line: any of their options may be given.
+    CommandList m_shared;
+    // generate and import take options of their own.
+    CommandList m_alone;
 };
