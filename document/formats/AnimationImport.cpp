@@ -1,228 +1,23 @@
 #include "AnimationImport.h"
 
-#include "player/RingFrameImage.h"
+#include "GifDecoder.h"
+#include "LedSampler.h"
+#include "NaturalOrder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QRect>
 #include <QtEndian>
 
-#include <gif_lib.h>
-
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <memory>
-#include <vector>
 
 namespace {
 
 constexpr int LedCount = AnimationImport::LedCount;
+static_assert(LedSampler::LedCount == LedCount, "the sampler reads the LEDs the import gives");
 // Previews of the first frames only, so that a long animation stays small.
 constexpr qint64 PreviewBudget = qint64(48) << 20;
-
-// One row of an LED's disc: pixels x0 to x1 - 1 of row y.
-struct Span
-{
-    int y;
-    int x0;
-    int x1;
-};
-
-struct Disc
-{
-    QRect bounds;
-    std::vector<Span> spans;
-    quint64 pixels = 0;
-};
-
-// The discs of the LEDs on a picture of `size`, fitted centred into the ring
-// drawing's square: first the 192 seen from the top, then from the bottom.
-// The part of the square outside the picture is empty and counts as black.
-std::vector<Disc> discsFor(const QSize& size)
-{
-    const int width = size.width();
-    const int height = size.height();
-    const double square = qMax(width, height);
-    const QPointF centre(width / 2.0, height / 2.0);
-    const double board = square / 2.0 - square / 64.0;
-    const double radius = RingFrameImage::ledRadius(board);
-    std::vector<Disc> discs(2 * LedCount);
-    for (int k = 0; k < 2 * LedCount; ++k) {
-        const QPointF c = RingFrameImage::ledCentre(k % LedCount, k < LedCount ? Top : Bottom, centre, board);
-        Disc& disc = discs[size_t(k)];
-        const int y0 = int(std::floor(c.y() - radius - 1));
-        const int y1 = int(std::ceil(c.y() + radius + 1));
-        const int x0 = int(std::floor(c.x() - radius - 1));
-        const int x1 = int(std::ceil(c.x() + radius + 1));
-        for (int y = y0; y <= y1; ++y) {
-            const double dy = y + 0.5 - c.y();
-            int first = x1 + 1;
-            int last = x0 - 1;
-            for (int x = x0; x <= x1; ++x) {
-                const double dx = x + 0.5 - c.x();
-                if (dx * dx + dy * dy <= radius * radius) {
-                    first = qMin(first, x);
-                    last = x;
-                }
-            }
-            if (first > last)
-                continue;
-            disc.pixels += quint64(last - first + 1);
-            first = qMax(first, 0);
-            last = qMin(last, width - 1);
-            if (y >= 0 && y < height && first <= last)
-                disc.spans.push_back({ y, first, last + 1 });
-        }
-        // A picture so small that no pixel centre lies in the disc: the
-        // pixel under the LED's centre stands for it.
-        if (disc.pixels == 0) {
-            disc.pixels = 1;
-            const int x = int(std::floor(c.x()));
-            const int y = int(std::floor(c.y()));
-            if (x >= 0 && x < width && y >= 0 && y < height)
-                disc.spans.push_back({ y, x, x + 1 });
-        }
-        for (const Span& span : disc.spans)
-            disc.bounds |= QRect(span.x0, span.y, span.x1 - span.x0, 1);
-    }
-    return discs;
-}
-
-// A pixel's brightness over black, in 255ths of its strongest colour
-// component: 0 to 255 x 255.
-inline quint32 brightnessOf(QRgb pixel)
-{
-    return quint32(qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel)))) * quint32(qAlpha(pixel));
-}
-
-// The disc's mean brightness in whole percent, rounded down, so that a
-// threshold of whole percent compares exactly.
-uchar levelOf(const QImage& picture, const Disc& disc)
-{
-    quint64 sum = 0;
-    for (const Span& span : disc.spans) {
-        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(span.y));
-        for (int x = span.x0; x < span.x1; ++x)
-            sum += brightnessOf(line[x]);
-    }
-    return uchar(qMin<quint64>(100, sum * 100 / (255 * 255 * disc.pixels)));
-}
-
-int readFromFile(GifFileType* gif, GifByteType* data, int length)
-{
-    auto* file = static_cast<QFile*>(gif->UserData);
-    const qint64 got = file->read(reinterpret_cast<char*>(data), length);
-    return got < 0 ? 0 : int(got);
-}
-
-struct GifCloser
-{
-    void operator()(GifFileType* gif) const
-    {
-        int ignored = 0;
-        DGifCloseFile(gif, &ignored);
-    }
-};
-using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
-
-GraphicsControlBlock noControl()
-{
-    GraphicsControlBlock control {};
-    control.DisposalMode = DISPOSAL_UNSPECIFIED;
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
-    return control;
-}
-
-// Reads an extension; a graphic control block sets `control`.
-bool readExtension(GifFileType* gif, GraphicsControlBlock* control)
-{
-    int code = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetExtension(gif, &code, &block) == GIF_ERROR)
-        return false;
-    if (control && code == GRAPHICS_EXT_FUNC_CODE && block && block[0] == 4)
-        DGifExtensionToGCB(4, block + 1, control);
-    while (block) {
-        if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
-            return false;
-    }
-    return true;
-}
-
-// Reads an image descriptor into gif->Image. giflib also keeps a copy of
-// every descriptor read, growing its list by one each time: dropped at
-// once, as only the current one is needed.
-bool readImageDesc(GifFileType* gif)
-{
-    if (DGifGetImageDesc(gif) == GIF_ERROR)
-        return false;
-    GifFreeSavedImages(gif);
-    gif->ImageCount = 0;
-    return true;
-}
-
-// Passes over an image's compressed data without decoding it.
-bool skipImage(GifFileType* gif)
-{
-    int codeSize = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetCode(gif, &codeSize, &block) == GIF_ERROR)
-        return false;
-    while (block) {
-        if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
-            return false;
-    }
-    return true;
-}
-
-// Draws the image whose descriptor was just read onto the canvas; the
-// transparent index leaves the canvas as it is, and what lies outside the
-// canvas is dropped.
-bool drawImage(GifFileType* gif, const ColorMapObject* map, int transparent, QImage* canvas, QByteArray* line)
-{
-    const GifImageDesc& desc = gif->Image;
-    if (desc.Width <= 0 || desc.Height <= 0)
-        return skipImage(gif);
-    std::array<QRgb, 256> colours {};
-    for (int i = 0; i < 256; ++i) {
-        if (i == transparent)
-            colours[size_t(i)] = 0;
-        else if (i < map->ColorCount)
-            colours[size_t(i)] = qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
-        else
-            colours[size_t(i)] = qRgb(0, 0, 0);
-    }
-    const int left = desc.Left;
-    const int top = desc.Top;
-    const int visible = qMax(0, qMin(desc.Width, canvas->width() - left));
-    line->resize(desc.Width);
-    auto* pixels = reinterpret_cast<GifPixelType*>(line->data());
-    // Interlaced images come in four passes of rows.
-    static const int starts[] = { 0, 4, 2, 1 };
-    static const int steps[] = { 8, 8, 4, 2 };
-    const int passes = desc.Interlace ? 4 : 1;
-    for (int pass = 0; pass < passes; ++pass) {
-        const int start = desc.Interlace ? starts[pass] : 0;
-        const int step = desc.Interlace ? steps[pass] : 1;
-        for (int row = start; row < desc.Height; row += step) {
-            if (DGifGetLine(gif, pixels, desc.Width) == GIF_ERROR)
-                return false;
-            const int y = top + row;
-            if (y >= canvas->height() || visible == 0)
-                continue;
-            auto* out = reinterpret_cast<QRgb*>(canvas->scanLine(y)) + left;
-            for (int x = 0; x < visible; ++x) {
-                const QRgb colour = colours[pixels[x]];
-                if (qAlpha(colour))
-                    out[x] = colour;
-            }
-        }
-    }
-    return true;
-}
 
 // Whether the file's last bytes hold `mark`: the end marker of a complete
 // PNG or JPEG file, whose readers fill a truncated picture silently.
@@ -257,56 +52,68 @@ bool bmpComplete(QFile& file)
     return quint64(file.size()) >= pixelsAt + row * quint64(qAbs(qint64(height)));
 }
 
-int compareDigits(const QString& a, int aFrom, int aTo, const QString& b, int bFrom, int bTo)
+// The refusals that GIF and still pictures share.
+QString cannotRead(const QString& shown, const QString& reason)
 {
-    while (aFrom < aTo - 1 && a.at(aFrom) == QLatin1Char('0'))
-        ++aFrom;
-    while (bFrom < bTo - 1 && b.at(bFrom) == QLatin1Char('0'))
-        ++bFrom;
-    if (aTo - aFrom != bTo - bFrom)
-        return (aTo - aFrom) < (bTo - bFrom) ? -1 : 1;
-    for (; aFrom < aTo; ++aFrom, ++bFrom) {
-        if (a.at(aFrom) != b.at(bFrom))
-            return a.at(aFrom) < b.at(bFrom) ? -1 : 1;
-    }
-    return 0;
+    return AnimationImport::tr("Cannot read %1: %2").arg(shown, reason);
 }
 
-bool isDigit(QChar c)
+QString corrupt(const QString& shown, const QString& reason)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return AnimationImport::tr("%1 is truncated or corrupt (%2).").arg(shown, reason);
 }
 
-// Names compared with their runs of digits as numbers, letters regardless
-// of case.
-int compareNames(const QString& a, const QString& b)
+QString tooLarge(const QString& shown, const QSize& size)
 {
-    int i = 0;
-    int j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a.at(i)) && isDigit(b.at(j))) {
-            int iEnd = i;
-            int jEnd = j;
-            while (iEnd < a.size() && isDigit(a.at(iEnd)))
-                ++iEnd;
-            while (jEnd < b.size() && isDigit(b.at(jEnd)))
-                ++jEnd;
-            if (const int order = compareDigits(a, i, iEnd, b, j, jEnd))
-                return order;
-            i = iEnd;
-            j = jEnd;
-            continue;
-        }
-        const QChar x = a.at(i).toLower();
-        const QChar y = b.at(j).toLower();
-        if (x != y)
-            return x < y ? -1 : 1;
-        ++i;
-        ++j;
+    return AnimationImport::tr("%1 is %2 x %3 pixels; pictures up to %4 x %4 pixels can be imported.")
+        .arg(shown)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(AnimationImport::MaximumSide);
+}
+
+QString tooManyFrames(const QString& shown)
+{
+    return AnimationImport::tr("%1 holds more frames than can be imported (at most %2).")
+        .arg(shown)
+        .arg(AnimationImport::MaximumFrames);
+}
+
+QString tooManyPixels(const QString& shown)
+{
+    return AnimationImport::tr("%1 holds too many pixels to import.").arg(shown);
+}
+
+QString noMemory(const QString& shown)
+{
+    return AnimationImport::tr("Not enough memory to read %1.").arg(shown);
+}
+
+QString gifRefusal(const GifDecoder& gif, const QString& shown)
+{
+    switch (gif.problem()) {
+    case GifDecoder::Problem::None:
+        break;
+    case GifDecoder::Problem::Unreadable:
+        return cannotRead(shown, gif.detail());
+    case GifDecoder::Problem::Corrupt:
+        return corrupt(shown, gif.detail());
+    case GifDecoder::Problem::NoPixels:
+        return AnimationImport::tr("%1 is truncated or corrupt (it has no pixels).").arg(shown);
+    case GifDecoder::Problem::TooLarge:
+        return tooLarge(shown, gif.refusedSize());
+    case GifDecoder::Problem::TooManyFrames:
+        return tooManyFrames(shown);
+    case GifDecoder::Problem::TooManyPixels:
+        return tooManyPixels(shown);
+    case GifDecoder::Problem::NoColours:
+        return AnimationImport::tr("%1 is truncated or corrupt (a frame has no colours).").arg(shown);
+    case GifDecoder::Problem::NoPicture:
+        return AnimationImport::tr("%1 holds no picture.").arg(shown);
+    case GifDecoder::Problem::NoMemory:
+        return noMemory(shown);
     }
-    if (i < a.size() || j < b.size())
-        return i < a.size() ? 1 : -1;
-    return QString::compare(a, b);
+    return QString();
 }
 
 } // namespace
@@ -328,8 +135,8 @@ QStringList AnimationImport::seriesOrder(const QStringList& files)
 {
     QStringList sorted = files;
     std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        const int byName = compareNames(QFileInfo(a).fileName(), QFileInfo(b).fileName());
-        return byName != 0 ? byName < 0 : compareNames(a, b) < 0;
+        const int byName = NaturalOrder::compare(QFileInfo(a).fileName(), QFileInfo(b).fileName());
+        return byName != 0 ? byName < 0 : NaturalOrder::compare(a, b) < 0;
     });
     return sorted;
 }
@@ -370,7 +177,7 @@ bool AnimationImport::readFile(const QString& fileName, int* framesLeft, qint64*
         return fail(tr("%1 is too large to import.").arg(shown));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Cannot read %1: %2").arg(shown, file.errorString()));
+        return fail(cannotRead(shown, file.errorString()));
     const QByteArray start = file.peek(6);
     file.close();
     if (start == "GIF87a" || start == "GIF89a")
@@ -381,133 +188,20 @@ bool AnimationImport::readFile(const QString& fileName, int* framesLeft, qint64*
 bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* pixelsLeft)
 {
     const QString shown = QDir::toNativeSeparators(fileName);
-    auto corrupt = [&](int code) {
-        return fail(
-            tr("%1 is truncated or corrupt (%2).").arg(shown, QString::fromLatin1(GifErrorString(code))));
-    };
-    auto tooLarge = [&](int width, int height) {
-        return fail(tr("%1 is %2 x %3 pixels; pictures up to %4 x %4 pixels can be imported.")
-                        .arg(shown)
-                        .arg(width)
-                        .arg(height)
-                        .arg(MaximumSide));
-    };
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Cannot read %1: %2").arg(shown, file.errorString()));
-    auto open = [&file](int* code) {
-        *code = 0;
-        return GifHandle(file.seek(0) ? DGifOpen(&file, readFromFile, code) : nullptr);
-    };
-
-    int code = 0;
-    GifHandle gif = open(&code);
-    if (!gif)
-        return corrupt(code);
-    const int width = gif->SWidth;
-    const int height = gif->SHeight;
-    if (width > MaximumSide || height > MaximumSide)
-        return tooLarge(width, height);
-    if (width < 1 || height < 1)
-        return fail(tr("%1 is truncated or corrupt (it has no pixels).").arg(shown));
-
-    // A first walk over the blocks, without decoding a pixel, finds the
-    // number and sizes of the frames and any truncation before the work.
-    int frames = 0;
-    qint64 pixels = 0;
-    for (;;) {
-        GifRecordType type = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
-            return corrupt(gif->Error);
-        if (type == TERMINATE_RECORD_TYPE)
-            break;
-        if (type == EXTENSION_RECORD_TYPE) {
-            if (!readExtension(gif.get(), nullptr))
-                return corrupt(gif->Error);
-            continue;
-        }
-        if (!readImageDesc(gif.get()))
-            return corrupt(gif->Error);
-        const GifImageDesc& desc = gif->Image;
-        if (desc.Width > MaximumSide || desc.Height > MaximumSide)
-            return tooLarge(desc.Width, desc.Height);
-        if (++frames > *framesLeft)
-            return fail(
-                tr("%1 holds more frames than can be imported (at most %2).").arg(shown).arg(MaximumFrames));
-        pixels += qint64(desc.Width) * desc.Height;
-        if (pixels > *pixelsLeft)
-            return fail(tr("%1 holds too many pixels to import.").arg(shown));
-        if (!desc.ColorMap && !gif->SColorMap)
-            return fail(tr("%1 is truncated or corrupt (a frame has no colours).").arg(shown));
-        if (!skipImage(gif.get()))
-            return corrupt(gif->Error);
-    }
-    if (frames == 0)
-        return fail(tr("%1 holds no picture.").arg(shown));
-
-    gif = open(&code);
-    if (!gif)
-        return corrupt(code);
-    QImage canvas(width, height, QImage::Format_ARGB32);
-    if (canvas.isNull())
-        return fail(tr("Not enough memory to read %1.").arg(shown));
-    // Viewers start from a transparent picture, which shows as black here.
-    canvas.fill(0);
-    const std::vector<Disc> discs = discsFor(canvas.size());
-    std::array<uchar, 2 * LedCount> levels {};
-    GraphicsControlBlock control = noControl();
-    int disposal = DISPOSAL_UNSPECIFIED;
-    QRect disposed;
-    QImage underneath;
-    QByteArray line;
-    for (;;) {
-        GifRecordType type = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
-            return corrupt(gif->Error);
-        if (type == TERMINATE_RECORD_TYPE)
-            break;
-        if (type == EXTENSION_RECORD_TYPE) {
-            if (!readExtension(gif.get(), &control))
-                return corrupt(gif->Error);
-            continue;
-        }
-        if (!readImageDesc(gif.get()))
-            return corrupt(gif->Error);
-
-        // What the previous frame leaves for this one.
-        QRect changed;
-        if (disposal == DISPOSE_BACKGROUND && !disposed.isEmpty()) {
-            for (int y = disposed.top(); y <= disposed.bottom(); ++y)
-                std::fill_n(
-                    reinterpret_cast<QRgb*>(canvas.scanLine(y)) + disposed.left(), disposed.width(), 0u);
-            changed = disposed;
-        } else if (disposal == DISPOSE_PREVIOUS && !underneath.isNull()) {
-            for (int y = 0; y < underneath.height(); ++y)
-                memcpy(reinterpret_cast<QRgb*>(canvas.scanLine(disposed.top() + y)) + disposed.left(),
-                    underneath.constScanLine(y), size_t(underneath.width()) * sizeof(QRgb));
-            changed = disposed;
-        }
-        underneath = QImage();
-
-        const GifImageDesc desc = gif->Image;
-        const QRect area = QRect(desc.Left, desc.Top, desc.Width, desc.Height).intersected(canvas.rect());
-        if (control.DisposalMode == DISPOSE_PREVIOUS && !area.isEmpty())
-            underneath = canvas.copy(area);
-        const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
-        if (!drawImage(gif.get(), map, control.TransparentColor, &canvas, &line))
-            return corrupt(gif->Error);
-        changed |= area;
-        for (int k = 0; k < 2 * LedCount; ++k) {
-            if (discs[size_t(k)].bounds.intersects(changed))
-                levels[size_t(k)] = levelOf(canvas, discs[size_t(k)]);
-        }
+    GifDecoder gif(fileName);
+    if (!gif.scan({ MaximumSide, *framesLeft, *pixelsLeft }))
+        return fail(gifRefusal(gif, shown));
+    const LedSampler sampler(gif.size());
+    // Only the LEDs whose disc a frame changes are sampled again.
+    LedSampler::Levels levels {};
+    const bool decoded = gif.decode([&](const QImage& canvas, const QRect& changed) {
+        sampler.sample(canvas, changed, &levels);
         addFrame(levels.data(), canvas);
-        disposal = control.DisposalMode;
-        disposed = area;
-        control = noControl();
-    }
-    *framesLeft -= frames;
-    *pixelsLeft -= pixels;
+    });
+    if (!decoded)
+        return fail(gifRefusal(gif, shown));
+    *framesLeft -= gif.frameCount();
+    *pixelsLeft -= gif.pixelCount();
     return true;
 }
 
@@ -523,22 +217,17 @@ bool AnimationImport::readStill(const QString& fileName, int* framesLeft, qint64
         return fail(notPicture);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return fail(tr("%1 is truncated or corrupt (%2).").arg(shown, reader.errorString()));
+        return fail(corrupt(shown, reader.errorString()));
     if (size.width() > MaximumSide || size.height() > MaximumSide)
-        return fail(tr("%1 is %2 x %3 pixels; pictures up to %4 x %4 pixels can be imported.")
-                        .arg(shown)
-                        .arg(size.width())
-                        .arg(size.height())
-                        .arg(MaximumSide));
+        return fail(tooLarge(shown, size));
     if (*framesLeft < 1)
-        return fail(
-            tr("%1 holds more frames than can be imported (at most %2).").arg(shown).arg(MaximumFrames));
+        return fail(tooManyFrames(shown));
     if (qint64(size.width()) * size.height() > *pixelsLeft)
-        return fail(tr("%1 holds too many pixels to import.").arg(shown));
+        return fail(tooManyPixels(shown));
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Cannot read %1: %2").arg(shown, file.errorString()));
+        return fail(cannotRead(shown, file.errorString()));
     const bool complete = format == "png" ? endsWithMark(file, "IEND")
         : format == "jpeg"                ? endsWithMark(file, "\xFF\xD9")
                                           : bmpComplete(file);
@@ -548,15 +237,13 @@ bool AnimationImport::readStill(const QString& fileName, int* framesLeft, qint64
 
     QImage picture = reader.read();
     if (picture.isNull())
-        return fail(tr("%1 is truncated or corrupt (%2).").arg(shown, reader.errorString()));
+        return fail(corrupt(shown, reader.errorString()));
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
         picture = picture.convertToFormat(QImage::Format_ARGB32);
     if (picture.isNull())
-        return fail(tr("Not enough memory to read %1.").arg(shown));
-    const std::vector<Disc> discs = discsFor(picture.size());
-    std::array<uchar, 2 * LedCount> levels {};
-    for (int k = 0; k < 2 * LedCount; ++k)
-        levels[size_t(k)] = levelOf(picture, discs[size_t(k)]);
+        return fail(noMemory(shown));
+    LedSampler::Levels levels {};
+    LedSampler(picture.size()).sample(picture, picture.rect(), &levels);
     addFrame(levels.data(), picture);
     *framesLeft -= 1;
     *pixelsLeft -= qint64(size.width()) * size.height();

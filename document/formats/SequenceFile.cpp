@@ -65,6 +65,108 @@ void fillTable(CsvModel& csv, const QList<LedStatesCommand*>& frames, int ledCou
     }
 }
 
+QString notSequence(const QString& fileName)
+{
+    return SequenceFile::tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName));
+}
+
+QString tooManyFrames(const QString& fileName)
+{
+    return SequenceFile::tr("%1 holds more than %2 LED frames.")
+        .arg(QDir::toNativeSeparators(fileName))
+        .arg(MaxFrames);
+}
+
+// Reads the device to its end. What a file claims as its size says nothing
+// about a pipe: the bound holds for the bytes actually read.
+QString readBounded(QIODevice* device, const QString& fileName, QByteArray* bytes)
+{
+    char chunk[1 << 16];
+    qint64 got = 0;
+    while ((got = device->read(chunk, sizeof chunk)) > 0) {
+        if (bytes->size() + got > MaxFileSize)
+            return tooManyFrames(fileName);
+        bytes->append(chunk, int(got));
+    }
+    if (got < 0)
+        return SequenceFile::tr("Cannot read file %1:\n%2.")
+            .arg(QDir::toNativeSeparators(fileName), device->errorString());
+    return QString();
+}
+
+// Reads the device's rows into `csv`; returns why they are refused, or
+// nothing.
+QString readTable(QIODevice* device, const QString& fileName, CsvModel* csv)
+{
+    QByteArray bytes;
+    const QString unread = readBounded(device, fileName, &bytes);
+    if (!unread.isEmpty())
+        return unread;
+    // A NUL byte never stands in a text table, unless the text is UTF-16 or
+    // UTF-32 (a spreadsheet's "Unicode text"), which the reader recognises by
+    // its byte order mark; reading a binary file would overwrite the frames
+    // with zeros.
+    if (!hasWideByteOrderMark(bytes.left(4)) && bytes.left(1 << 16).contains('\0'))
+        return notSequence(fileName);
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    // Every frame takes kilobytes: a long file of short lines would exhaust
+    // the memory long before the panel could hold the frames, so the bounds
+    // stop the read at the first line past them.
+    csv->setMaxColumns(MaxColumns);
+    csv->setMaxRows(MaxFrames);
+    if (!csv->readCsv(&file))
+        return csv->readError() == CsvModel::TooManyRows ? tooManyFrames(fileName) : notSequence(fileName);
+    if (csv->rowCount() == 0)
+        return SequenceFile::tr("%1 cannot be imported. The file holds no frames.")
+            .arg(QDir::toNativeSeparators(fileName));
+    return QString();
+}
+
+// Appends a frame to the container for each of `count` further rows, as far
+// as it takes them, and adds them to `targets`.
+void appendFrames(
+    AbstractTreeItem* container, int count, DocumentEdits* edits, QList<LedStatesCommand*>* targets)
+{
+    if (count <= 0)
+        return;
+    if (edits) {
+        // Part of the import's open step, so unnamed. The frames come empty
+        // and take their values with the others' (setValues): the import
+        // stays one change of cells for the views.
+        *targets += edits->insertFrames(container, -1, QVector<QVector<int>>(count).toList(), QString());
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        auto frame = std::make_unique<LedStatesCommand>();
+        container->appendChild(frame.get());
+        // A list that takes no more frames keeps the rows it has room for;
+        // the refused frame is freed here rather than lost.
+        if (frame->parentItem() != container)
+            break;
+        targets->append(frame.release());
+    }
+}
+
+// Overwrites the LED values of the first `taken` targets with the rows'.
+void setValues(
+    const CsvModel& csv, const QList<LedStatesCommand*>& targets, int taken, int cells, DocumentEdits* edits)
+{
+    QVector<DocumentEdits::CellChange> changes;
+    changes.reserve(taken * qMin(cells, int(LedStatesCommand::LedCount)));
+    for (int r = 0; r < taken; ++r) {
+        const auto& leds = targets.at(r)->leds();
+        for (int k = 0; k < cells && k < leds.size(); ++k)
+            changes.append({ leds.at(k), csv.text(r, k).toInt() });
+    }
+    if (edits) {
+        edits->setLedValues(changes);
+        return;
+    }
+    for (const auto& change : qAsConst(changes))
+        change.first->setValue(change.second);
+}
+
 } // namespace
 
 QString SequenceFile::fileDialogFilter()
@@ -163,7 +265,7 @@ QString SequenceFile::unreadableReason(const QString& fileName)
     if (!info.isFile())
         return tr("%1 is not a regular file.").arg(shown);
     if (info.size() > MaxFileSize)
-        return tr("%1 holds more than %2 LED frames.").arg(shown).arg(MaxFrames);
+        return tooManyFrames(fileName);
     return QString();
 }
 
@@ -187,52 +289,12 @@ int SequenceFile::importFrames(
 int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODevice* device,
     const QString& fileName, DocumentEdits* edits, QString* error)
 {
-    const QString notSequence = tr("%1 is not a sequence file.").arg(QDir::toNativeSeparators(fileName));
-    const QString tooManyFrames
-        = tr("%1 holds more than %2 LED frames.").arg(QDir::toNativeSeparators(fileName)).arg(MaxFrames);
-    // What a file claims as its size says nothing about a pipe: the bound
-    // holds for the bytes actually read.
-    QByteArray bytes;
-    char chunk[1 << 16];
-    qint64 got = 0;
-    while ((got = device->read(chunk, sizeof chunk)) > 0) {
-        if (bytes.size() + got > MaxFileSize) {
-            setError(error, tooManyFrames);
-            return -1;
-        }
-        bytes.append(chunk, int(got));
-    }
-    if (got < 0) {
-        setError(error,
-            tr("Cannot read file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), device->errorString()));
-        return -1;
-    }
-    // A NUL byte never stands in a text table, unless the text is UTF-16 or
-    // UTF-32 (a spreadsheet's "Unicode text"), which the reader recognises by
-    // its byte order mark; reading a binary file would overwrite the frames
-    // with zeros.
-    if (!hasWideByteOrderMark(bytes.left(4)) && bytes.left(1 << 16).contains('\0')) {
-        setError(error, notSequence);
-        return -1;
-    }
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
     // Double quotes are honoured on reading: spreadsheets and scripts quote
     // numbers freely, and reading "1" as text would turn every LED off.
     CsvModel csv(CsvModel::QuoteDouble, true, QLatin1Char(','), nullptr);
-    // Every frame takes kilobytes: a long file of short lines would exhaust
-    // the memory long before the panel could hold the frames, so the bounds
-    // stop the read at the first line past them.
-    csv.setMaxColumns(MaxColumns);
-    csv.setMaxRows(MaxFrames);
-    if (!csv.readCsv(&file)) {
-        setError(error, csv.readError() == CsvModel::TooManyRows ? tooManyFrames : notSequence);
-        return -1;
-    }
-    const int rows = csv.rowCount();
-    if (rows == 0) {
-        setError(error,
-            tr("%1 cannot be imported. The file holds no frames.").arg(QDir::toNativeSeparators(fileName)));
+    const QString refusal = readTable(device, fileName, &csv);
+    if (!refusal.isEmpty()) {
+        setError(error, refusal);
         return -1;
     }
     if (!container)
@@ -243,39 +305,16 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODev
     // Text without a single number among the LED columns (prose, a log, a
     // binary file in disguise) would only turn LEDs off.
     if (!holdsNumber(csv, qMin(cells, csv.columnCount()))) {
-        setError(error, notSequence);
+        setError(error, notSequence(fileName));
         return -1;
     }
     // The added frames and their values are one step of the history.
     if (edits)
         edits->beginStep(tr("Import Sequence"));
-    while (targets.size() < rows) {
-        auto frame = std::make_unique<LedStatesCommand>();
-        if (edits)
-            edits->appendItem(frame.get(), container);
-        else
-            container->appendChild(frame.get());
-        // A list that takes no more frames keeps the rows it has room for;
-        // the refused frame is freed here rather than lost.
-        if (frame->parentItem() != container)
-            break;
-        targets.append(frame.release());
-    }
-    const int taken = qMin(rows, targets.size());
-
-    QVector<DocumentEdits::CellChange> changes;
-    changes.reserve(taken * qMin(cells, int(LedStatesCommand::LedCount)));
-    for (int r = 0; r < taken; ++r) {
-        const auto& leds = targets.at(r)->leds();
-        for (int k = 0; k < cells && k < leds.size(); ++k)
-            changes.append({ leds.at(k), csv.text(r, k).toInt() });
-    }
-    if (edits) {
-        edits->setLedValues(changes);
+    appendFrames(container, csv.rowCount() - targets.size(), edits, &targets);
+    const int taken = qMin(csv.rowCount(), targets.size());
+    setValues(csv, targets, taken, cells, edits);
+    if (edits)
         edits->endStep();
-    } else {
-        for (const auto& change : qAsConst(changes))
-            change.first->setValue(change.second);
-    }
     return taken;
 }

@@ -93,123 +93,166 @@ void MarkupScanner::step(char c)
 {
     switch (m_state) {
     case State::Text:
-        if (c == '<') {
-            m_inReference = false;
-            enter(State::TagOpen);
-        } else {
-            countText(c);
-        }
-        return;
+        inText(c);
+        break;
     case State::TagOpen:
-        if (c == '\0')
-            return;
-        if (c == '!') {
-            m_bangLength = 0;
-            enter(State::Bang);
-        } else if (c == '?') {
-            enter(State::Instruction);
-        } else if (c == '/') {
-            enter(State::EndTag);
-        } else {
-            m_attributes = 0;
-            m_lastMark = c;
-            m_name = QByteArray(1, c);
-            m_nameDone = false;
-            enter(State::StartTag);
-        }
-        return;
+        inTagOpen(c);
+        break;
     case State::Bang:
-        if (c == '\0')
-            return;
-        // "<!--" opens a comment, "<![CDATA[" a character section; anything
-        // else is a declaration such as DOCTYPE.
-        if (m_bangLength < 2 && c == CommentOpen[m_bangLength]) {
-            if (++m_bangLength == 2)
-                enter(State::Comment);
-        } else if (m_bangLength < int(std::strlen(CDataOpen)) && c == CDataOpen[m_bangLength]) {
-            if (++m_bangLength == int(std::strlen(CDataOpen)))
-                enter(State::CData);
-        } else {
-            m_bracketDepth = 0;
-            m_quote = 0;
-            enter(State::Declaration);
-            step(c);
-        }
-        return;
+        inBang(c);
+        break;
     case State::Comment:
     case State::CData:
-    case State::Instruction: {
-        if (c == '\0')
-            return;
-        const char close = m_state == State::Comment ? '-' : m_state == State::CData ? ']' : '?';
-        const bool ends
-            = c == '>' && m_previous == close && (m_state == State::Instruction || m_beforePrevious == close);
-        m_beforePrevious = m_previous;
-        m_previous = c;
-        if (m_state == State::CData)
-            countText(c);
-        else
-            countRun();
-        if (ends)
-            enter(State::Text);
+    case State::Instruction:
+        inSection(c);
+        break;
+    case State::Declaration:
+        inDeclaration(c);
+        break;
+    case State::EndTag:
+        inEndTag(c);
+        break;
+    case State::StartTag:
+        inStartTag(c);
+        break;
+    case State::Quoted:
+        inQuoted(c);
+        break;
+    }
+}
+
+void MarkupScanner::inText(char c)
+{
+    if (c == '<') {
+        m_inReference = false;
+        enter(State::TagOpen);
+    } else {
+        countText(c);
+    }
+}
+
+// The byte after "<" tells what the markup is.
+void MarkupScanner::inTagOpen(char c)
+{
+    if (c == '\0')
+        return;
+    if (c == '!') {
+        m_bangLength = 0;
+        enter(State::Bang);
+    } else if (c == '?') {
+        enter(State::Instruction);
+    } else if (c == '/') {
+        enter(State::EndTag);
+    } else {
+        m_attributes = 0;
+        m_lastMark = c;
+        m_name = QByteArray(1, c);
+        m_nameDone = false;
+        enter(State::StartTag);
+    }
+}
+
+void MarkupScanner::inBang(char c)
+{
+    if (c == '\0')
+        return;
+    // "<!--" opens a comment, "<![CDATA[" a character section; anything
+    // else is a declaration such as DOCTYPE.
+    if (m_bangLength < 2 && c == CommentOpen[m_bangLength]) {
+        if (++m_bangLength == 2)
+            enter(State::Comment);
+    } else if (m_bangLength < int(std::strlen(CDataOpen)) && c == CDataOpen[m_bangLength]) {
+        if (++m_bangLength == int(std::strlen(CDataOpen)))
+            enter(State::CData);
+    } else {
+        m_bracketDepth = 0;
+        m_quote = 0;
+        enter(State::Declaration);
+        inDeclaration(c);
+    }
+}
+
+// A comment, a character section or an instruction, up to its closing
+// "-->", "]]>" or "?>".
+void MarkupScanner::inSection(char c)
+{
+    if (c == '\0')
+        return;
+    const char close = m_state == State::Comment ? '-' : m_state == State::CData ? ']' : '?';
+    const bool ends
+        = c == '>' && m_previous == close && (m_state == State::Instruction || m_beforePrevious == close);
+    m_beforePrevious = m_previous;
+    m_previous = c;
+    if (m_state == State::CData)
+        countText(c);
+    else
+        countRun();
+    if (ends)
+        enter(State::Text);
+}
+
+void MarkupScanner::inDeclaration(char c)
+{
+    countRun();
+    if (m_quote) {
+        if (c == m_quote)
+            m_quote = 0;
+    } else if (c == '"' || c == '\'') {
+        m_quote = c;
+    } else if (c == '[') {
+        ++m_bracketDepth;
+    } else if (c == ']') {
+        --m_bracketDepth;
+    } else if (c == '>' && m_bracketDepth <= 0) {
+        enter(State::Text);
+    }
+}
+
+void MarkupScanner::inEndTag(char c)
+{
+    if (c == '>') {
+        if (m_depth <= m_stateDepth)
+            m_stateDepth = 0;
+        m_depth = qMax(0, m_depth - 1);
+        m_textBytes = 0;
+        enter(State::Text);
+    } else {
+        countRun();
+    }
+}
+
+void MarkupScanner::inStartTag(char c)
+{
+    countRun();
+    if (isBlank(c) || c == '/' || c == '>') {
+        m_nameDone = m_nameDone || c != '\0';
+    } else if (!m_nameDone && m_name.size() <= 5) {
+        m_name += c;
+    }
+    if (c == '"' || c == '\'') {
+        m_quote = c;
+        m_state = State::Quoted;
+        m_runBytes = 0;
+    } else if (c == '=') {
+        if (++m_attributes > MaxAttributes)
+            exceed(tr("The file holds an element with more attributes than any document has."));
+    } else if (c == '>') {
+        startTagEnds();
         return;
     }
-    case State::Declaration:
+    if (!isBlank(c))
+        m_lastMark = c;
+}
+
+// An attribute value, up to its closing quote.
+void MarkupScanner::inQuoted(char c)
+{
+    if (c == m_quote) {
+        m_lastMark = c;
+        m_state = State::StartTag;
+        m_runBytes = 0;
+    } else {
         countRun();
-        if (m_quote) {
-            if (c == m_quote)
-                m_quote = 0;
-        } else if (c == '"' || c == '\'') {
-            m_quote = c;
-        } else if (c == '[') {
-            ++m_bracketDepth;
-        } else if (c == ']') {
-            --m_bracketDepth;
-        } else if (c == '>' && m_bracketDepth <= 0) {
-            enter(State::Text);
-        }
-        return;
-    case State::EndTag:
-        if (c == '>') {
-            if (m_depth <= m_stateDepth)
-                m_stateDepth = 0;
-            m_depth = qMax(0, m_depth - 1);
-            m_textBytes = 0;
-            enter(State::Text);
-        } else {
-            countRun();
-        }
-        return;
-    case State::StartTag:
-        countRun();
-        if (isBlank(c) || c == '/' || c == '>') {
-            m_nameDone = m_nameDone || c != '\0';
-        } else if (!m_nameDone && m_name.size() <= 5) {
-            m_name += c;
-        }
-        if (c == '"' || c == '\'') {
-            m_quote = c;
-            m_state = State::Quoted;
-            m_runBytes = 0;
-        } else if (c == '=') {
-            if (++m_attributes > MaxAttributes)
-                exceed(tr("The file holds an element with more attributes than any document has."));
-        } else if (c == '>') {
-            startTagEnds();
-            return;
-        }
-        if (!isBlank(c))
-            m_lastMark = c;
-        return;
-    case State::Quoted:
-        if (c == m_quote) {
-            m_lastMark = c;
-            m_state = State::StartTag;
-            m_runBytes = 0;
-        } else {
-            countRun();
-        }
-        return;
     }
 }
 

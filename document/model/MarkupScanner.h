@@ -62,6 +62,15 @@ private:
     };
 
     void step(char c);
+    // What a byte does in each state.
+    void inText(char c);
+    void inTagOpen(char c);
+    void inBang(char c);
+    void inSection(char c);
+    void inDeclaration(char c);
+    void inEndTag(char c);
+    void inStartTag(char c);
+    void inQuoted(char c);
     void enter(State state);
     void startTagEnds();
     void exceed(const QString& reason);
