@@ -1,33 +1,12 @@
 #include "compiler/Compiller_v1.h"
 #include "compiler/Compiller_v2.h"
-#include "model/CallCommand.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
+#include "document/TreeOutline.h"
 
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-struct Tree
-{
-    std::unique_ptr<DeviceItem> device = std::make_unique<DeviceItem>();
-    ProgramItem* program = new ProgramItem(device.get());
-
-    LedStatesCommand* frame(AbstractTreeItem* parent, const QMap<int, int>& values = {})
-    {
-        auto* frame = new LedStatesCommand(parent);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            frame->leds()[it.key()]->setValue(it.value());
-        return frame;
-    }
-};
 
 std::unique_ptr<Compiller> makeCompiler(int variant, DeviceItem* device)
 {
@@ -110,10 +89,8 @@ void tst_Compiller::workedExample()
     QFETCH(int, variant);
     QFETCH(QByteArray, image);
 
-    Tree tree;
-    tree.frame(tree.program, { { 0, 1 }, { 9, 1 }, { 191, 1 } });
-    new StopCommand(tree.program);
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree("Program: frame 0+9+191, stop");
+    auto compiler = makeCompiler(variant, tree.device);
 
     compiler->compile();
 
@@ -126,13 +103,8 @@ void tst_Compiller::workedExample()
 
 void tst_Compiller::collectionExample()
 {
-    Tree tree;
-    new CallCommand(tree.program);
-    new StopCommand(tree.program);
-    auto* function = new FunctionItem(tree.device.get());
-    tree.frame(function, { { 2, 1 } });
-    new ReturnCommand(function);
-    Compiller_v1 compiler(tree.device.get());
+    TreeOutline tree("Program: call, stop; Collection: frame 2, return");
+    Compiller_v1 compiler(tree.device);
 
     compiler.compile();
 
@@ -164,8 +136,8 @@ void tst_Compiller::emptyProgram()
     QFETCH(int, variant);
     QFETCH(QByteArray, image);
 
-    Tree tree;
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree("Program:");
+    auto compiler = makeCompiler(variant, tree.device);
     // Before any compile the image is the bare prefix.
     QCOMPARE(compiler->createBinnary(), image);
 
@@ -178,42 +150,25 @@ void tst_Compiller::emptyProgram()
 
 void tst_Compiller::commandEncoding_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("code");
 
-    QTest::addRow("stop") << int(AbstractTreeItem::Stop) << hex("00");
-    QTest::addRow("reset") << int(AbstractTreeItem::Reset) << hex("01");
-    QTest::addRow("return") << int(AbstractTreeItem::Return) << hex("04");
-    QTest::addRow("call") << int(AbstractTreeItem::Call) << hex("050000");
-    QTest::addRow("dark frame") << int(AbstractTreeItem::LedStates) << hex("03") + zeros(24);
+    QTest::addRow("stop") << "stop" << hex("00");
+    QTest::addRow("reset") << "reset" << hex("01");
+    QTest::addRow("return") << "return" << hex("04");
+    QTest::addRow("call") << "call" << hex("050000");
+    QTest::addRow("dark frame") << "frame" << hex("03") + zeros(24);
 }
 
 void tst_Compiller::commandEncoding()
 {
-    QFETCH(int, type);
+    QFETCH(QString, command);
     QFETCH(QByteArray, code);
 
     for (int variant : { 1, 2 }) {
-        Tree tree;
-        AbstractTreeItem* item = nullptr;
-        switch (type) {
-        case AbstractTreeItem::Stop:
-            item = new StopCommand(tree.program);
-            break;
-        case AbstractTreeItem::Reset:
-            item = new ResetCommand(tree.program);
-            break;
-        case AbstractTreeItem::Return:
-            item = new ReturnCommand(tree.program);
-            break;
-        case AbstractTreeItem::Call:
-            item = new CallCommand(tree.program);
-            break;
-        default:
-            item = tree.frame(tree.program);
-            break;
-        }
-        auto compiler = makeCompiler(variant, tree.device.get());
+        TreeOutline tree("Program: item=" + command);
+        AbstractTreeItem* item = tree["item"];
+        auto compiler = makeCompiler(variant, tree.device);
         compiler->compile();
 
         QCOMPARE(compiler->codeRecords().size(), 1);
@@ -253,9 +208,8 @@ void tst_Compiller::ledBits()
     QFETCH(int, byte);
     QFETCH(int, mask);
 
-    Tree tree;
-    tree.frame(tree.program, { { led, 1 } });
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree(QStringLiteral("Program: frame %1").arg(led));
+    auto compiler = makeCompiler(variant, tree.device);
     compiler->compile();
 
     QByteArray expected = hex("03") + zeros(24);
@@ -281,9 +235,8 @@ void tst_Compiller::cellValues()
     QFETCH(int, value);
     QFETCH(bool, on);
 
-    Tree tree;
-    tree.frame(tree.program, { { 12, value } });
-    Compiller_v1 compiler(tree.device.get());
+    TreeOutline tree(QStringLiteral("Program: frame 12:%1").arg(value));
+    Compiller_v1 compiler(tree.device);
     compiler.compile();
 
     QCOMPARE(compiler.codeRecords().at(0).code.at(2), on ? char(0x10) : char(0));
@@ -301,16 +254,8 @@ void tst_Compiller::addressesRun()
 {
     QFETCH(int, variant);
 
-    Tree tree;
-    new ResetCommand(tree.program);
-    tree.frame(tree.program, { { 3, 1 } });
-    new CallCommand(tree.program);
-    tree.frame(tree.program);
-    new StopCommand(tree.program);
-    auto* first = new FunctionItem(tree.device.get());
-    auto* second = new FunctionItem(tree.device.get());
-    new ReturnCommand(second);
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree("Program: reset, frame 3, call, frame, stop; Collection:; Collection: return");
+    auto compiler = makeCompiler(variant, tree.device);
     compiler->compile();
 
     const QList<qint32> expected { 2, 3, 28, 31, 56, 57 };
@@ -319,7 +264,6 @@ void tst_Compiller::addressesRun()
     // An empty Collection takes the address of whatever follows it.
     QCOMPARE(compiler->functions().at(0).address, 57);
     QCOMPARE(compiler->functions().at(1).address, 57);
-    Q_UNUSED(first)
 
     // Address a is image offset a - 2 for v1 and a + 2 for v2.
     const QByteArray image = compiler->createBinnary();
@@ -348,13 +292,12 @@ void tst_Compiller::bitmapFollowsDeviceSize()
     QFETCH(int, columns);
     QFETCH(int, size);
 
-    Tree tree;
-    QMap<int, int> all;
+    QStringList all;
     for (int i = 0; i < 192; ++i)
-        all.insert(i, 1);
-    tree.frame(tree.program, all);
+        all << QString::number(i);
+    TreeOutline tree("Program: frame " + all.join('+'));
     tree.device->setSize(rows, columns);
-    Compiller_v1 compiler(tree.device.get());
+    Compiller_v1 compiler(tree.device);
     compiler.compile();
 
     const QByteArray code = compiler.codeRecords().at(0).code;
@@ -367,16 +310,16 @@ void tst_Compiller::bitmapFollowsDeviceSize()
 
 void tst_Compiller::onlyProgramsAndCollectionsAreWalked()
 {
-    Tree tree;
+    TreeOutline tree("Program:");
     // Items standing where the rules do not put them.
     auto* stray = new AbstractTreeItem(QStringLiteral("?"), tree.program);
     new StopCommand(stray);
     auto* nestedDevice = new DeviceItem(tree.program);
     auto* nestedProgram = new ProgramItem(nestedDevice);
     new ResetCommand(nestedProgram);
-    new CallCommand(tree.device.get());
+    new CallCommand(tree.device);
     new ReturnCommand(tree.program);
-    Compiller_v1 compiler(tree.device.get());
+    Compiller_v1 compiler(tree.device);
 
     compiler.compile();
 
@@ -399,11 +342,8 @@ void tst_Compiller::repeatedCallsAreStable()
 {
     QFETCH(int, variant);
 
-    Tree tree;
-    tree.frame(tree.program, { { 1, 1 } });
-    new StopCommand(tree.program);
-    new FunctionItem(tree.device.get());
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree("Program: frame 1, stop; Collection:");
+    auto compiler = makeCompiler(variant, tree.device);
 
     compiler->compile();
     const QByteArray first = compiler->createBinnary();
@@ -418,22 +358,18 @@ void tst_Compiller::repeatedCallsAreStable()
 
 void tst_Compiller::recordsGuardTheirItems()
 {
-    Tree tree;
-    auto* frame = tree.frame(tree.program, { { 0, 1 } });
-    auto* stop = new StopCommand(tree.program);
-    auto* function = new FunctionItem(tree.device.get());
-    auto* ret = new ReturnCommand(function);
-    Compiller_v2 compiler(tree.device.get());
+    TreeOutline tree("Program: frame=frame 0, stop=stop; function=Collection: return=return");
+    Compiller_v2 compiler(tree.device);
     compiler.compile();
-    QCOMPARE(compiler.codeRecords().at(0).item.data(), frame);
-    QCOMPARE(compiler.codeRecords().at(2).item.data(), ret);
+    QCOMPARE(compiler.codeRecords().at(0).item.data(), tree["frame"]);
+    QCOMPARE(compiler.codeRecords().at(2).item.data(), tree["return"]);
 
-    delete frame;
-    delete function;
+    delete tree["frame"];
+    delete tree["function"];
 
     const QList<CodeRecord>& records = compiler.codeRecords();
     QVERIFY(records.at(0).item.isNull());
-    QCOMPARE(records.at(1).item.data(), stop);
+    QCOMPARE(records.at(1).item.data(), tree["stop"]);
     QVERIFY(records.at(2).item.isNull());
     // The image still reflects the last compile.
     QCOMPARE(compiler.createBinnary().size(), 4 + 25 + 1 + 1);
@@ -441,13 +377,12 @@ void tst_Compiller::recordsGuardTheirItems()
 
 void tst_Compiller::editsAfterCompileDoNotChangeTheImage()
 {
-    Tree tree;
-    auto* frame = tree.frame(tree.program, { { 0, 1 } });
-    Compiller_v1 compiler(tree.device.get());
+    TreeOutline tree("Program: first=frame 0");
+    Compiller_v1 compiler(tree.device);
     compiler.compile();
     const QByteArray before = compiler.createBinnary();
 
-    frame->leds()[0]->setValue(0);
+    tree.frame("first")->leds()[0]->setValue(0);
     new StopCommand(tree.program);
 
     QCOMPARE(compiler.createBinnary(), before);
@@ -467,13 +402,12 @@ void tst_Compiller::deviceGoneOrMissing()
 {
     QFETCH(int, variant);
 
-    Tree tree;
-    new StopCommand(tree.program);
-    auto compiler = makeCompiler(variant, tree.device.get());
+    TreeOutline tree("Program: stop");
+    auto compiler = makeCompiler(variant, tree.device);
     compiler->compile();
     QCOMPARE(compiler->codeRecords().size(), 1);
 
-    tree.device.reset();
+    delete tree.device;
     compiler->compile();
     QVERIFY(compiler->codeRecords().isEmpty());
     QVERIFY(compiler->programAddressList().isEmpty());

@@ -1,61 +1,24 @@
-#include "edits/DocumentEdits.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
+#include "document/TreeOutline.h"
 
-#include "edits/EditHistory.h"
 #include <QAbstractItemModelTester>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
-// Device
-//   Program: frame0, stop
-//   Function: frame1, return
-struct Document
-{
-    std::unique_ptr<QObject> owner = std::make_unique<QObject>();
-    DeviceItem* device = new DeviceItem;
-    ProgramItem* program = new ProgramItem(device);
-    FunctionItem* function = new FunctionItem(device);
-    CommandTreeModel* model = new CommandTreeModel(device, owner.get());
-    DocumentEdits* edits = new DocumentEdits(model, owner.get());
-    FunctionItem foreignParent { nullptr };
-    QHash<QString, AbstractTreeItem*> items;
+const QString All = QStringLiteral(
+    "program=Program: frame0=frame, stop=stop; function=Collection: frame1=frame, return=return");
 
+// Every item named, and "foreign" in a tree of its own.
+struct Document : TreeOutline
+{
     Document()
+        : TreeOutline(All)
     {
-        items["device"] = device;
-        items["program"] = program;
-        items["function"] = function;
-        items["frame0"] = new LedStatesCommand(program);
-        items["stop"] = new StopCommand(program);
-        items["frame1"] = new LedStatesCommand(function);
-        items["return"] = new ReturnCommand(function);
         items["foreign"] = new StopCommand(&foreignParent);
     }
-    ~Document() { owner.reset(); }
-
-    LedStatesCommand* frame0() const { return static_cast<LedStatesCommand*>(items["frame0"]); }
+    FunctionItem foreignParent { nullptr };
 };
-
-QStringList print(const AbstractTreeItem* item, const QString& path = {})
-{
-    QStringList lines;
-    for (const AbstractTreeItem* child : item->children()) {
-        lines << path + child->name();
-        lines << print(child, path + child->name() + QLatin1Char('/'));
-    }
-    return lines;
-}
 
 } // namespace
 
@@ -95,7 +58,7 @@ void tst_DocumentEdits::ledValues()
     QFETCH(int, editedSignals);
 
     Document doc;
-    const QVector<LedCell*>& cells = doc.frame0()->leds();
+    const QVector<LedCell*>& cells = doc.frame("frame0")->leds();
     cells[5]->setValue(1);
     QSignalSpy edited(doc.edits, &DocumentEdits::edited);
     QSignalSpy ledsChanged(doc.edits, &DocumentEdits::ledValuesChanged);
@@ -134,9 +97,9 @@ void tst_DocumentEdits::structuralEditsSignalOnce()
     doc.edits->appendItem(new FunctionItem, doc.device);
     QCOMPARE(edited.count(), 3);
 
-    QCOMPARE(print(doc.device),
-        QStringList({ "Program", "Program/Leds", "Program/Leds", "Program/Stop", "Program/Stop", "Function",
-            "Function/Leds", "Function/Return", "Function" }));
+    QCOMPARE(doc.outline(),
+        "program=Program: frame, frame0=frame, stop=stop, stop; function=Collection: frame1=frame, "
+        "return=return; Collection:");
 }
 
 void tst_DocumentEdits::refusedPlacementsAreSilent()
@@ -147,66 +110,58 @@ void tst_DocumentEdits::refusedPlacementsAreSilent()
     StopCommand loose;
 
     doc.edits->appendItem(doc.device, doc.program);
-    doc.edits->insertItem(0, doc.function, doc.items["frame1"]);
+    doc.edits->insertItem(0, doc["function"], doc["frame1"]);
     doc.edits->appendItem(&loose, &doc.foreignParent);
     doc.edits->appendItem(nullptr, doc.program);
 
     QCOMPARE(edited.count(), 0);
     QVERIFY(!loose.parentItem());
     QCOMPARE(doc.device->parentItem(), doc.model->root());
-    QCOMPARE(doc.function->parentItem(), doc.device);
+    QCOMPARE(doc["function"]->parentItem(), doc.device);
 }
 
 void tst_DocumentEdits::removeItems_data()
 {
     QTest::addColumn<QStringList>("selection");
     QTest::addColumn<QStringList>("announced");
-    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<QString>("remaining");
 
-    const QStringList all { "Program", "Program/Leds", "Program/Stop", "Function", "Function/Leds",
-        "Function/Return" };
-
+    const QString function = QStringLiteral("; function=Collection: frame1=frame, return=return");
     QTest::addRow("one frame") << QStringList { "frame0" } << QStringList { "frame0" }
-                               << QStringList { "Program", "Program/Stop", "Function", "Function/Leds",
-                                      "Function/Return" };
+                               << "program=Program: stop=stop" + function;
     QTest::addRow("collection and its frame")
         << QStringList { "function", "frame1" } << QStringList { "function" }
-        << QStringList { "Program", "Program/Leds", "Program/Stop" };
+        << "program=Program: frame0=frame, stop=stop";
     QTest::addRow("frame before its collection")
         << QStringList { "frame1", "return", "function" } << QStringList { "function" }
-        << QStringList { "Program", "Program/Leds", "Program/Stop" };
+        << "program=Program: frame0=frame, stop=stop";
     QTest::addRow("same item twice") << QStringList { "stop", "stop" } << QStringList { "stop" }
-                                     << QStringList { "Program", "Program/Leds", "Function", "Function/Leds",
-                                            "Function/Return" };
+                                     << "program=Program: frame0=frame" + function;
     QTest::addRow("commands of both lists")
         << QStringList { "return", "frame0" } << QStringList { "return", "frame0" }
-        << QStringList { "Program", "Program/Stop", "Function", "Function/Leds" };
+        << "program=Program: stop=stop; function=Collection: frame1=frame";
     QTest::addRow("program with its commands")
-        << QStringList { "frame0", "program" } << QStringList { "program" }
-        << QStringList { "Function", "Function/Leds", "Function/Return" };
-    QTest::addRow("device alone") << QStringList { "device" } << QStringList() << all;
-    QTest::addRow("device does not cover its items")
-        << QStringList { "device", "stop" } << QStringList { "stop" }
-        << QStringList { "Program", "Program/Leds", "Function", "Function/Leds", "Function/Return" };
-    QTest::addRow("item of another tree") << QStringList { "foreign" } << QStringList() << all;
-    QTest::addRow("stale null") << QStringList { "null" } << QStringList() << all;
-    QTest::addRow("empty selection") << QStringList() << QStringList() << all;
+        << QStringList { "frame0", "program" } << QStringList { "program" } << function.mid(2);
+    QTest::addRow("device alone") << QStringList { "device" } << QStringList() << All;
+    QTest::addRow("device does not cover its items") << QStringList { "device",
+        "stop" } << QStringList { "stop" } << "program=Program: frame0=frame" + function;
+    QTest::addRow("item of another tree") << QStringList { "foreign" } << QStringList() << All;
+    QTest::addRow("stale null") << QStringList { "null" } << QStringList() << All;
+    QTest::addRow("empty selection") << QStringList() << QStringList() << All;
 }
 
 void tst_DocumentEdits::removeItems()
 {
     QFETCH(QStringList, selection);
     QFETCH(QStringList, announced);
-    QFETCH(QStringList, remaining);
+    QFETCH(QString, remaining);
 
     Document doc;
     QAbstractItemModelTester tester(doc.model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QList<AbstractTreeItem*> items;
     for (const QString& key : selection)
-        items << doc.items.value(key);
-    QHash<QString, QPointer<AbstractTreeItem>> guards;
-    for (auto it = doc.items.cbegin(); it != doc.items.cend(); ++it)
-        guards.insert(it.key(), it.value());
+        items << doc[key];
+    const auto& guards = doc.items; // null once freed
 
     QStringList order;
     QStringList heard;
@@ -228,7 +183,7 @@ void tst_DocumentEdits::removeItems()
 
     QCOMPARE(heard, announced);
     QCOMPARE(order, announced.isEmpty() ? QStringList() : QStringList({ "about", "edited" }));
-    QCOMPARE(print(doc.device), remaining);
+    QCOMPARE(doc.outline(), remaining);
     // Whatever left the tree is out of every view's reach, but kept alive
     // for undo, descendants included.
     for (const QString& key : announced) {
@@ -236,17 +191,15 @@ void tst_DocumentEdits::removeItems()
         QVERIFY2(!doc.model->contains(guards.value(key)), qPrintable(key));
     }
 
-    const QStringList before = print(doc.device);
+    const QString before = doc.outline();
     doc.edits->history()->undo();
-    QCOMPARE(print(doc.device),
-        QStringList(
-            { "Program", "Program/Leds", "Program/Stop", "Function", "Function/Leds", "Function/Return" }));
+    QCOMPARE(doc.outline(), All);
     for (auto it = guards.cbegin(); it != guards.cend(); ++it) {
         if (it.key() != "foreign")
             QVERIFY2(doc.model->contains(it.value()), qPrintable(it.key()));
     }
     doc.edits->history()->redo();
-    QCOMPARE(print(doc.device), before);
+    QCOMPARE(doc.outline(), before);
 
     // The step leaving the history frees what it held.
     doc.edits->history()->clear();
@@ -263,11 +216,11 @@ void tst_DocumentEdits::removeItems()
 void tst_DocumentEdits::isWithin()
 {
     Document doc;
-    const QList<AbstractTreeItem*> roots { doc.function };
+    const QList<AbstractTreeItem*> roots { doc["function"] };
 
-    QVERIFY(DocumentEdits::isWithin(doc.function, roots));
-    QVERIFY(DocumentEdits::isWithin(doc.items["frame1"], roots));
-    QVERIFY(!DocumentEdits::isWithin(doc.items["frame0"], roots));
+    QVERIFY(DocumentEdits::isWithin(doc["function"], roots));
+    QVERIFY(DocumentEdits::isWithin(doc["frame1"], roots));
+    QVERIFY(!DocumentEdits::isWithin(doc["frame0"], roots));
     QVERIFY(!DocumentEdits::isWithin(doc.device, roots));
     QVERIFY(!DocumentEdits::isWithin(nullptr, roots));
 }

@@ -1,12 +1,6 @@
 #include "ResourceGuard.h"
-#include "edits/DocumentEdits.h"
+#include "document/TreeOutline.h"
 #include "formats/SequenceFile.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/StopCommand.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,29 +12,15 @@
 
 namespace {
 
-// A document's tree as the tree view edits it: Device > Program holding
-// frame, Reset, frame, Stop.
-struct Tree
+// A document's tree as the tree view edits it.
+struct Tree : TreeOutline
 {
     Tree()
-        : device(new DeviceItem)
-        , model(device, &owner)
-        , edits(&model)
+        : TreeOutline("Program: first=frame, reset, second=frame, stop")
     {
-        program = new ProgramItem(device);
-        first = new LedStatesCommand(program);
-        new ResetCommand(program);
-        second = new LedStatesCommand(program);
-        new StopCommand(program);
     }
-
-    QObject owner; // the model's root dies with it, and the tree with the root
-    DeviceItem* device;
-    CommandTreeModel model;
-    DocumentEdits edits;
-    ProgramItem* program;
-    LedStatesCommand* first;
-    LedStatesCommand* second;
+    LedStatesCommand* first = frame("first");
+    LedStatesCommand* second = frame("second");
 };
 
 QVector<int> values(const LedStatesCommand* frame)
@@ -194,11 +174,11 @@ void tst_SequenceFile::importStandardFiles()
 {
     QFETCH(QString, file);
     Tree tree;
-    QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
-    QSignalSpy repaint(&tree.edits, &DocumentEdits::ledValuesChanged);
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
+    QSignalSpy repaint(tree.edits, &DocumentEdits::ledValuesChanged);
 
     const int rows = SequenceFile::importFrames(
-        tree.program, 192, QStringLiteral(KAMDEL_TEST_DATA_DIR "/") + file, &tree.edits);
+        tree.program, 192, QStringLiteral(KAMDEL_TEST_DATA_DIR "/") + file, tree.edits);
     QCOMPARE(rows, 3);
     // Two frames overwritten in place, one appended at the end; the Reset and
     // the Stop stay where they were.
@@ -218,7 +198,7 @@ void tst_SequenceFile::importShortHeader()
     for (LedCell* cell : tree.first->leds())
         cell->setValue(1);
     const QString path = writeFile(m_dir, "short.csv", "0,1,2,3,4,5,6,7,8,9\n1,1,1,1,1,0,0,0,0,1,1,1\n");
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits), 1);
     QVector<int> expected(192, 0);
     for (int k : { 0, 1, 2, 3, 4, 9 })
         expected[k] = 1;
@@ -230,7 +210,7 @@ void tst_SequenceFile::importFewerRowsKeepsTheRest()
     Tree tree;
     tree.second->leds()[3]->setValue(1);
     const QString path = writeFile(m_dir, "one.csv", "0,1\n1,x\n");
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits), 1);
     QCOMPARE(tree.first->leds()[0]->value(), 1);
     QCOMPARE(tree.first->leds()[1]->value(), 0); // not a number reads as 0
     QCOMPARE(tree.second->leds()[3]->value(), 1);
@@ -268,7 +248,7 @@ void tst_SequenceFile::badInputChangesNothing()
     QFETCH(QByteArray, bytes);
     Tree tree;
     tree.first->leds()[7]->setValue(1);
-    QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
     QString path = bytes == "<missing>" ? m_dir.filePath("does-not-exist.csv")
                                         : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
     if (bytes == "<device>")
@@ -279,7 +259,7 @@ void tst_SequenceFile::badInputChangesNothing()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     }
     QString error;
-    const int rows = SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error);
+    const int rows = SequenceFile::importFrames(tree.program, 192, path, tree.edits, &error);
     QCOMPARE(rows, -1);
     QVERIFY(!error.isEmpty());
     QCOMPARE(tree.program->childCount(), 4);
@@ -314,7 +294,7 @@ void tst_SequenceFile::oversizedFilesAreRefusedQuickly()
     Tree tree;
     QString error;
     const ResourceGuard guard;
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits, &error), -1);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits, &error), -1);
     QVERIFY2(guard.elapsedMs() < ReaderTimeGuardMs, qPrintable(QString::number(guard.elapsedMs())));
     QVERIFY2(guard.peakGrowthMb() < ReaderMemoryGuardMb, qPrintable(QString::number(guard.peakGrowthMb())));
     QVERIFY2(error.contains(reason), qPrintable(error));
@@ -329,7 +309,7 @@ void tst_SequenceFile::extraColumnsWithinTheBound()
     row += QByteArray("9,").repeated(63);
     const QString path = writeFile(m_dir, "extra.csv", QByteArray("x,").repeated(255) + "x\n" + row + "9\n");
     Tree tree;
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 1);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits), 1);
     QCOMPARE(tree.first->leds()[0]->value(), 1);
     QCOMPARE(tree.first->leds()[191]->value(), 0);
 }
@@ -356,7 +336,7 @@ void tst_SequenceFile::importWideText()
     QVERIFY(QFile(path).size() > 2 * text.size());
 
     Tree tree;
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 3);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits), 3);
     const QList<LedStatesCommand*> frames = SequenceFile::frames(tree.program);
     for (int r = 0; r < 3; ++r)
         QCOMPARE(values(frames[r]), expectedRow(r));
@@ -366,7 +346,7 @@ void tst_SequenceFile::importAtTheLimit()
 {
     const QString path = writeFile(m_dir, "limit.csv", QByteArray("0\n") + QByteArray("1\n").repeated(20000));
     Tree tree;
-    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, &tree.edits), 20000);
+    QCOMPARE(SequenceFile::importFrames(tree.program, 192, path, tree.edits), 20000);
     const QList<LedStatesCommand*> frames = SequenceFile::frames(tree.program);
     QCOMPARE(frames.size(), 20000);
     QCOMPARE(frames.last()->leds()[0]->value(), 1);
@@ -381,7 +361,7 @@ void tst_SequenceFile::importIntoDetachedList()
     ProgramItem detached;
     auto* only = new LedStatesCommand(&detached);
     const QString path = writeFile(m_dir, "detached.csv", "0,1\n1,1\n0,1\n1,0\n");
-    QCOMPARE(SequenceFile::importFrames(&detached, 192, path, &tree.edits), 1);
+    QCOMPARE(SequenceFile::importFrames(&detached, 192, path, tree.edits), 1);
     QCOMPARE(detached.childCount(), 1);
     QCOMPARE(only->leds()[0]->value(), 1);
     QCOMPARE(only->leds()[1]->value(), 1);

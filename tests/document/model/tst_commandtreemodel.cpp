@@ -1,13 +1,4 @@
-#include "model/CallCommand.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedCell.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
+#include "document/TreeOutline.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>
@@ -20,14 +11,9 @@
 
 namespace {
 
-// A document-like owner: the model's root is its QObject child.
-struct Tree
-{
-    std::unique_ptr<QObject> document = std::make_unique<QObject>();
-    DeviceItem* device = new DeviceItem;
-    ProgramItem* program = new ProgramItem(device);
-    CommandTreeModel* model = new CommandTreeModel(device, document.get());
-};
+// The fixture's owner stands for the document: the model's root is its
+// QObject child.
+using Tree = TreeOutline;
 
 // Every row as "path/name", walked through the model only.
 QStringList print(const QAbstractItemModel& model, const QModelIndex& parent = {}, const QString& path = {})
@@ -70,21 +56,17 @@ private slots:
 
 void tst_CommandTreeModel::framesHaveNumberAndPicture()
 {
-    Tree tree;
-    auto* first = new LedStatesCommand(tree.program);
-    new StopCommand(tree.program);
-    auto* second = new LedStatesCommand(tree.program);
-    auto* function = new FunctionItem(tree.device);
-    new LedStatesCommand(function);
-    second->leds().at(0)->setValue(1); // ring 0, position 0: the top
+    // LED 0 of the second frame: ring 0, position 0, the top.
+    Tree tree("Program: first=frame, stop, second=frame 0; function=Collection: frame");
+    AbstractTreeItem* function = tree["function"];
 
     const auto number = [&tree](AbstractTreeItem* item) {
         return tree.model->data(tree.model->indexOf(item), CommandTreeModel::FrameNumberRole);
     };
     // Numbered among the frames of their own list; commands between them
     // take no number.
-    QCOMPARE(number(first), QVariant(1));
-    QCOMPARE(number(second), QVariant(2));
+    QCOMPARE(number(tree["first"]), QVariant(1));
+    QCOMPARE(number(tree["second"]), QVariant(2));
     QCOMPARE(number(function->child(0)), QVariant(1));
     QVERIFY(!number(function).isValid());
     QVERIFY(!tree.model->data(tree.model->indexOf(function), Qt::DecorationRole).isValid());
@@ -92,8 +74,8 @@ void tst_CommandTreeModel::framesHaveNumberAndPicture()
     const auto picture = [&tree](AbstractTreeItem* item) {
         return tree.model->data(tree.model->indexOf(item), Qt::DecorationRole).value<QImage>();
     };
-    const QImage lit = picture(second);
-    const QImage dark = picture(first);
+    const QImage lit = picture(tree["second"]);
+    const QImage dark = picture(tree["first"]);
     QCOMPARE(lit.size(), QSize(24, 24));
     // A dot above the centre where the lit LED is, none on the dark frame.
     const int size = lit.width();
@@ -128,10 +110,8 @@ void tst_CommandTreeModel::pictureFollowsBoardSide()
     QFETCH(int, position);
     QFETCH(bool, dotOnTheLeft);
 
-    Tree tree;
-    auto* frame = new LedStatesCommand(tree.program);
-    frame->leds().at(3 * 48 + position)->setValue(1); // outer ring
-    const QModelIndex index = tree.model->indexOf(frame);
+    Tree tree(QStringLiteral("Program: frame=frame %1").arg(3 * 48 + position)); // outer ring
+    const QModelIndex index = tree.model->indexOf(tree["frame"]);
     QSignalSpy changed(tree.model, &QAbstractItemModel::dataChanged);
     tree.model->setPictureSide(eLedPanelSide(side));
     // Only a turn repaints: the views must learn of it, for this frame too.
@@ -158,9 +138,7 @@ void tst_CommandTreeModel::pictureFollowsBoardSide()
 
 void tst_CommandTreeModel::shape()
 {
-    Tree tree;
-    new FunctionItem(tree.device);
-    new FunctionItem(tree.device);
+    Tree tree("Program:; Collection:; Collection:");
     QAbstractItemModelTester tester(tree.model, QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     QCOMPARE(tree.model->rowCount(), 1);
@@ -201,7 +179,7 @@ void tst_CommandTreeModel::roles()
     QFETCH(QVariant, device);
     QFETCH(QVariant, program);
 
-    Tree tree;
+    Tree tree("Program:");
     const QModelIndex deviceIndex = tree.model->index(0, 0);
     QCOMPARE(tree.model->data(deviceIndex, role), device);
     QCOMPARE(tree.model->data(tree.model->index(0, 0, deviceIndex), role), program);
@@ -213,7 +191,7 @@ void tst_CommandTreeModel::roles()
 
 void tst_CommandTreeModel::setDataRenames()
 {
-    Tree tree;
+    Tree tree("Program:");
     QSignalSpy changed(tree.model, &QAbstractItemModel::dataChanged);
     const QModelIndex program = tree.model->indexOf(tree.program);
 
@@ -227,16 +205,13 @@ void tst_CommandTreeModel::setDataRenames()
 
 void tst_CommandTreeModel::indexOfRoundTrips()
 {
-    Tree tree;
-    auto* function = new FunctionItem(tree.device);
-    new StopCommand(function);
-    auto* call = new CallCommand(function);
+    Tree tree("Program:; function=Collection: stop, call=call");
 
-    const QModelIndex index = tree.model->indexOf(call);
+    const QModelIndex index = tree.model->indexOf(tree["call"]);
     QCOMPARE(index.row(), 1);
-    QCOMPARE(tree.model->itemFromIndex(index), call);
-    QCOMPARE(tree.model->parent(index), tree.model->indexOf(function));
-    QCOMPARE(tree.model->index(1, 0, tree.model->indexOf(function)), index);
+    QCOMPARE(tree.model->itemFromIndex(index), tree["call"]);
+    QCOMPARE(tree.model->parent(index), tree.model->indexOf(tree["function"]));
+    QCOMPARE(tree.model->index(1, 0, tree.model->indexOf(tree["function"])), index);
     QVERIFY(!tree.model->indexOf(tree.model->root()).isValid());
     QVERIFY(!tree.model->indexOf(nullptr).isValid());
 }
@@ -353,7 +328,7 @@ void tst_CommandTreeModel::edits()
     QFETCH(int, inserted);
     QFETCH(int, removed);
 
-    Tree tree;
+    Tree tree("Program:");
     QAbstractItemModelTester tester(tree.model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy insertedSpy(tree.model, &QAbstractItemModel::rowsInserted);
     QSignalSpy removedSpy(tree.model, &QAbstractItemModel::rowsRemoved);
@@ -371,7 +346,7 @@ void tst_CommandTreeModel::edits()
 
 void tst_CommandTreeModel::removedItemSurvivesDetached()
 {
-    Tree tree;
+    Tree tree("Program:");
     auto* frame = new LedStatesCommand;
     tree.model->appendItem(frame, tree.program);
     QPointer<AbstractTreeItem> guard = frame;
@@ -382,22 +357,22 @@ void tst_CommandTreeModel::removedItemSurvivesDetached()
 
     QVERIFY(!frame->parentItem());
     QVERIFY(!index.isValid());
-    tree.document.reset();
+    tree.owner.reset();
     QVERIFY(!guard.isNull());
 }
 
 void tst_CommandTreeModel::rootDiesWithTheDocument()
 {
-    Tree tree;
+    Tree tree("Program:");
     QPointer<AbstractTreeItem> device = tree.device;
     QPointer<AbstractTreeItem> root = tree.model->root();
     QCOMPARE(root->name(), QString("?"));
-    QCOMPARE(root->QObject::parent(), tree.document.get());
+    QCOMPARE(root->QObject::parent(), tree.owner.get());
 
     // The model may go first; the tree stays with the document.
     delete tree.model;
     QVERIFY(!device.isNull());
-    tree.document.reset();
+    tree.owner.reset();
     QVERIFY(device.isNull());
     QVERIFY(root.isNull());
 }

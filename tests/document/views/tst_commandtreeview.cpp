@@ -1,21 +1,10 @@
-#include "edits/DocumentEdits.h"
-#include "model/CallCommand.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
+#include "document/TreeOutline.h"
 #include "views/CommandTreeMenu.h"
 #include "views/CommandTreeView.h"
 #include "views/FrameNumberDelegate.h"
 
-#include "edits/EditHistory.h"
 #include <QAction>
 #include <QInputDialog>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -26,45 +15,22 @@ Q_DECLARE_METATYPE(AbstractTreeItem*)
 
 namespace {
 
-// Device
-//   Program: frame0, reset, call, frame1, return, stop
-//   Function: frame2
-struct Tree
-{
-    std::unique_ptr<QObject> owner = std::make_unique<QObject>();
-    DeviceItem* device = new DeviceItem;
-    ProgramItem* program = new ProgramItem(device);
-    FunctionItem* function = new FunctionItem(device);
-    CommandTreeModel* model = new CommandTreeModel(device, owner.get());
-    DocumentEdits* edits = new DocumentEdits(model, owner.get());
-    std::unique_ptr<CommandTreeView> view = std::make_unique<CommandTreeView>();
-    QHash<QString, AbstractTreeItem*> items;
+// Every item of the fixture is named; the items the view adds are not.
+const QString Program = QStringLiteral(
+    "program=Program: frame0=frame, reset=reset, call=call, frame1=frame, return=return, stop=stop");
+const QString Function = QStringLiteral("function=Collection: frame2=frame");
 
+struct Tree : TreeOutline
+{
     Tree()
+        : TreeOutline(Program + "; " + Function)
     {
-        items["device"] = device;
-        items["program"] = program;
-        items["function"] = function;
-        items["frame0"] = new LedStatesCommand(program);
-        items["reset"] = new ResetCommand(program);
-        items["call"] = new CallCommand(program);
-        items["frame1"] = new LedStatesCommand(program);
-        items["return"] = new ReturnCommand(program);
-        items["stop"] = new StopCommand(program);
-        items["frame2"] = new LedStatesCommand(function);
-        for (auto it = items.begin(); it != items.end(); ++it)
-            it.value()->setName(it.key());
         view->setModel(model);
         view->setEdits(edits);
         view->expandAll();
     }
-    ~Tree()
-    {
-        view.reset();
-        owner.reset();
-    }
 
-    AbstractTreeItem* operator[](const QString& name) const { return items.value(name); }
+    std::unique_ptr<CommandTreeView> view = std::make_unique<CommandTreeView>();
 
     void setCurrent(const QString& name) const
     {
@@ -87,16 +53,6 @@ struct Tree
         return selected;
     }
 };
-
-// A container's children as names; the fixture's names start in lower case,
-// new items keep their default name and show as "new" and their type code.
-QStringList childNames(const AbstractTreeItem* item)
-{
-    QStringList names;
-    for (const AbstractTreeItem* child : item->children())
-        names << (child->name().at(0).isLower() ? child->name() : QStringLiteral("new%1").arg(child->type()));
-    return names;
-}
 
 QStringList visibleTexts(const QMenu* menu)
 {
@@ -288,29 +244,27 @@ void tst_CommandTreeView::append_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<QByteArray>("slot");
     QTest::addColumn<QString>("container"); // empty: nothing may be added
-    QTest::addColumn<QStringList>("children");
+    QTest::addColumn<QString>("outline"); // of the container
 
-    const QStringList program { "frame0", "reset", "call", "frame1", "return", "stop" };
+    const QString all = Program + "; " + Function + "; Collection:";
     QTest::addRow("frame into program")
-        << "program" << QByteArray("appendLedState") << "program" << program + QStringList { "new3" };
+        << "program" << QByteArray("appendLedState") << "program" << Program + ", frame";
     QTest::addRow("frame beside reset goes to the end")
-        << "reset" << QByteArray("appendLedState") << "program" << program + QStringList { "new3" };
+        << "reset" << QByteArray("appendLedState") << "program" << Program + ", frame";
     QTest::addRow("reset beside frame")
-        << "frame0" << QByteArray("appendReset") << "program" << program + QStringList { "new6" };
+        << "frame0" << QByteArray("appendReset") << "program" << Program + ", reset";
     QTest::addRow("call into collection")
-        << "function" << QByteArray("appendCall") << "function" << QStringList { "frame2", "new4" };
+        << "function" << QByteArray("appendCall") << "function" << Function + ", call";
     QTest::addRow("return beside frame")
-        << "frame2" << QByteArray("appendReturn") << "function" << QStringList { "frame2", "new5" };
+        << "frame2" << QByteArray("appendReturn") << "function" << Function + ", return";
     QTest::addRow("stop beside stop")
-        << "stop" << QByteArray("appendStop") << "program" << program + QStringList { "new7" };
-    QTest::addRow("frame on device") << "device" << QByteArray("appendLedState") << QString()
-                                     << QStringList();
-    QTest::addRow("collection on device") << "device" << QByteArray("appendCollection") << "device"
-                                          << QStringList { "program", "function", "new2" };
-    QTest::addRow("collection beside collection") << "function" << QByteArray("appendCollection") << "device"
-                                                  << QStringList { "program", "function", "new2" };
+        << "stop" << QByteArray("appendStop") << "program" << Program + ", stop";
+    QTest::addRow("frame on device") << "device" << QByteArray("appendLedState") << QString() << QString();
+    QTest::addRow("collection on device") << "device" << QByteArray("appendCollection") << "device" << all;
+    QTest::addRow("collection beside collection")
+        << "function" << QByteArray("appendCollection") << "device" << all;
     QTest::addRow("collection on program")
-        << "program" << QByteArray("appendCollection") << QString() << QStringList();
+        << "program" << QByteArray("appendCollection") << QString() << QString();
 }
 
 void tst_CommandTreeView::append()
@@ -318,7 +272,7 @@ void tst_CommandTreeView::append()
     QFETCH(QString, current);
     QFETCH(QByteArray, slot);
     QFETCH(QString, container);
-    QFETCH(QStringList, children);
+    QFETCH(QString, outline);
 
     Tree tree;
     tree.setCurrent(current);
@@ -335,7 +289,7 @@ void tst_CommandTreeView::append()
         return;
     }
     QCOMPARE(edited.count(), 1);
-    QCOMPARE(childNames(tree[container]), children);
+    QCOMPARE(tree.outline(tree[container]), outline);
     AbstractTreeItem* added = tree[container]->children().constLast();
     QCOMPARE(tree.view->currentItem(), added);
     QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { added });
@@ -346,32 +300,26 @@ void tst_CommandTreeView::insert_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<QByteArray>("slot");
     QTest::addColumn<QString>("container"); // empty: nothing may be added
-    QTest::addColumn<QStringList>("children");
+    QTest::addColumn<QString>("outline"); // of the container
 
-    QTest::addRow("frame before call")
-        << "call" << QByteArray("insertLedState") << "program"
-        << QStringList { "frame0", "reset", "new3", "call", "frame1", "return", "stop" };
-    QTest::addRow("reset before first")
-        << "frame0" << QByteArray("insertReset") << "program"
-        << QStringList { "new6", "frame0", "reset", "call", "frame1", "return", "stop" };
-    QTest::addRow("call before frame")
-        << "frame2" << QByteArray("insertCall") << "function" << QStringList { "new4", "frame2" };
-    QTest::addRow("return before stop")
-        << "stop" << QByteArray("insertReturn") << "program"
-        << QStringList { "frame0", "reset", "call", "frame1", "return", "new5", "stop" };
-    QTest::addRow("stop before return")
-        << "return" << QByteArray("insertStop") << "program"
-        << QStringList { "frame0", "reset", "call", "frame1", "new7", "return", "stop" };
-    QTest::addRow("frame on program")
-        << "program" << QByteArray("insertLedState") << QString() << QStringList();
-    QTest::addRow("frame on device") << "device" << QByteArray("insertLedState") << QString()
-                                     << QStringList();
-    QTest::addRow("collection before collection") << "function" << QByteArray("insertCollection") << "device"
-                                                  << QStringList { "program", "new2", "function" };
+    QTest::addRow("frame before call") << "call" << QByteArray("insertLedState") << "program"
+                                       << QString(Program).replace("call=", "frame, call=");
+    QTest::addRow("reset before first") << "frame0" << QByteArray("insertReset") << "program"
+                                        << QString(Program).replace("frame0=", "reset, frame0=");
+    QTest::addRow("call before frame") << "frame2" << QByteArray("insertCall") << "function"
+                                       << QString(Function).replace("frame2=", "call, frame2=");
+    QTest::addRow("return before stop") << "stop" << QByteArray("insertReturn") << "program"
+                                        << QString(Program).replace("stop=", "return, stop=");
+    QTest::addRow("stop before return") << "return" << QByteArray("insertStop") << "program"
+                                        << QString(Program).replace("return=", "stop, return=");
+    QTest::addRow("frame on program") << "program" << QByteArray("insertLedState") << QString() << QString();
+    QTest::addRow("frame on device") << "device" << QByteArray("insertLedState") << QString() << QString();
+    QTest::addRow("collection before collection")
+        << "function" << QByteArray("insertCollection") << "device" << Program + "; Collection:; " + Function;
     QTest::addRow("collection on device")
-        << "device" << QByteArray("insertCollection") << QString() << QStringList();
+        << "device" << QByteArray("insertCollection") << QString() << QString();
     QTest::addRow("collection on frame")
-        << "frame2" << QByteArray("insertCollection") << QString() << QStringList();
+        << "frame2" << QByteArray("insertCollection") << QString() << QString();
 }
 
 void tst_CommandTreeView::insert()
@@ -379,7 +327,7 @@ void tst_CommandTreeView::insert()
     QFETCH(QString, current);
     QFETCH(QByteArray, slot);
     QFETCH(QString, container);
-    QFETCH(QStringList, children);
+    QFETCH(QString, outline);
 
     Tree tree;
     tree.setCurrent(current);
@@ -394,9 +342,11 @@ void tst_CommandTreeView::insert()
         return;
     }
     QCOMPARE(edited.count(), 1);
-    QCOMPARE(childNames(tree[container]), children);
-    AbstractTreeItem* added = tree[container]->child(children.indexOf(QRegularExpression("new.*")));
-    QCOMPARE(tree.view->currentItem(), added);
+    QCOMPARE(tree.outline(tree[container]), outline);
+    // The one item the outline shows without a name.
+    AbstractTreeItem* added = tree.view->currentItem();
+    QVERIFY(added && tree.items.key(added).isEmpty());
+    QCOMPARE(added->parentItem(), tree[container]);
     QCOMPARE(tree.selectedItems(), QList<AbstractTreeItem*> { added });
 }
 
@@ -406,20 +356,18 @@ void tst_CommandTreeView::severalFrames_data()
     QTest::addColumn<bool>("insert");
     QTest::addColumn<bool>("accept");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("children");
+    QTest::addColumn<QString>("outline"); // of the program
     QTest::addColumn<int>("currentRow");
 
-    const QStringList program { "frame0", "reset", "call", "frame1", "return", "stop" };
-    const QStringList three { "new3", "new3", "new3" };
-    QTest::addRow("append 3") << "reset" << false << true << 3 << program + three << 8;
-    QTest::addRow("append 1") << "program" << false << true << 1 << program + QStringList { "new3" } << 6;
+    QTest::addRow("append 3") << "reset" << false << true << 3 << Program + ", frame, frame, frame" << 8;
+    QTest::addRow("append 1") << "program" << false << true << 1 << Program + ", frame" << 6;
     // Three before the fifth child: it moves to row 7, the last new frame is current at row 4.
     QTest::addRow("insert 3 before the fifth")
         << "return" << true << true << 3
-        << QStringList { "frame0", "reset", "call", "frame1", "new3", "new3", "new3", "return", "stop" } << 4;
-    QTest::addRow("cancelled") << "program" << false << false << 3 << program << -1;
-    QTest::addRow("zero refused") << "program" << false << true << 0 << program << -1;
-    QTest::addRow("over 1000 refused") << "frame0" << true << true << 1001 << program << -1;
+        << QString(Program).replace("return=", "frame, frame, frame, return=") << 4;
+    QTest::addRow("cancelled") << "program" << false << false << 3 << Program << -1;
+    QTest::addRow("zero refused") << "program" << false << true << 0 << Program << -1;
+    QTest::addRow("over 1000 refused") << "frame0" << true << true << 1001 << Program << -1;
 }
 
 void tst_CommandTreeView::severalFrames()
@@ -428,7 +376,7 @@ void tst_CommandTreeView::severalFrames()
     QFETCH(bool, insert);
     QFETCH(bool, accept);
     QFETCH(int, answer);
-    QFETCH(QStringList, children);
+    QFETCH(QString, outline);
     QFETCH(int, currentRow);
 
     Tree tree;
@@ -443,7 +391,7 @@ void tst_CommandTreeView::severalFrames()
     QCOMPARE(count.requests.count(), 1);
     QCOMPARE(count.requests.first().title,
         insert ? QString("Insert LedState items") : QString("Append LedState items"));
-    QCOMPARE(childNames(tree.program), children);
+    QCOMPARE(tree.outline(tree.program), outline);
     if (currentRow < 0) {
         QCOMPARE(tree.view->currentItem(), tree[current]);
         return;
@@ -486,7 +434,7 @@ void tst_CommandTreeView::countDialogBounds()
     QCOMPARE(value, 10);
     QCOMPARE(title, QString("Append LedState items"));
     QCOMPARE(label, QString("Number:"));
-    QCOMPARE(childNames(tree.function), (QStringList { "frame2", "new3", "new3" }));
+    QCOMPARE(tree.outline(tree["function"]), Function + ", frame, frame");
 }
 
 void tst_CommandTreeView::remove_data()
@@ -524,9 +472,7 @@ void tst_CommandTreeView::remove()
     tree.setCurrent(current);
     tree.view->selectionModel()->clearSelection();
     tree.select(selected);
-    QHash<QString, QPointer<AbstractTreeItem>> guards;
-    for (auto it = tree.items.cbegin(); it != tree.items.cend(); ++it)
-        guards.insert(it.key(), it.value());
+    const auto& guards = tree.items; // null once freed
     QSignalSpy edited(tree.edits, &DocumentEdits::edited);
     QSignalSpy currentItem(tree.view.get(), &CommandTreeView::currentItemChanged);
     QVERIFY(edited.isValid());
@@ -584,7 +530,7 @@ void tst_CommandTreeView::tableEdit()
     QCOMPARE(table.count(), 1);
     QList<LedStatesCommand*> expected;
     for (const QString& name : frames)
-        expected << static_cast<LedStatesCommand*>(tree[name]);
+        expected << tree.frame(name);
     QCOMPARE(table.first().first().value<QList<LedStatesCommand*>>(), expected);
 }
 

@@ -1,16 +1,9 @@
 #include "KamdelPanel1.h"
-#include "edits/DocumentEdits.h"
+#include "document/TreeOutline.h"
 #include "formats/SequenceFile.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedCell.h"
-#include "model/LedStatesCommand.h"
-#include "model/StopCommand.h"
 #include "views/CommandTreeMenu.h"
 #include "views/CommandTreeView.h"
 
-#include "edits/EditHistory.h"
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
@@ -22,30 +15,17 @@
 
 namespace {
 
-// A panel document whose program holds frame A (LEDs 0 and 5 on), frame B
-// (LEDs 47 and 191 on) and a Stop, and a collection with one dark frame.
+// Frames A (LEDs 0 and 5) and B (LEDs 47 and 191) and a Stop in the program.
+const QString Start = QStringLiteral("Program: frame 0+5, frame 47+191, stop; function=Collection: frame");
+
+// A panel document with the tree above, shown in its view.
 struct Document
 {
     std::unique_ptr<KamdelDocument> document { KamdelPanel1::newDocument() };
-    CommandTreeView* tree = document->commandTreeView();
-    AbstractTreeItem* program = document->deviceItem()->child(0);
-    AbstractTreeItem* function = new FunctionItem;
+    CommandTreeView* view = document->commandTreeView();
+    TreeOutline tree { Start, document->edits() };
 
-    Document()
-    {
-        DocumentEdits* edits = document->edits();
-        for (const QVector<int>& on : { QVector<int> { 0, 5 }, QVector<int> { 47, 191 } }) {
-            auto* frame = new LedStatesCommand;
-            for (int led : on)
-                frame->leds().at(led)->setValue(1);
-            edits->appendItem(frame, program);
-        }
-        edits->appendItem(new StopCommand, program);
-        edits->appendItem(function, document->deviceItem());
-        edits->appendItem(new LedStatesCommand, function);
-        edits->history()->clear();
-        tree->expandAll();
-    }
+    Document() { view->expandAll(); }
 
     QByteArray xml() const
     {
@@ -69,48 +49,24 @@ struct Document
         return undone && xml() == after;
     }
 
-    // The children of a container: a frame as its lit LEDs joined by "+",
-    // anything else by its type.
-    static QStringList contents(const AbstractTreeItem* container)
-    {
-        QStringList texts;
-        for (const AbstractTreeItem* child : container->children()) {
-            auto* frame = qobject_cast<const LedStatesCommand*>(child);
-            if (!frame) {
-                texts << QStringLiteral("type%1").arg(child->type());
-                continue;
-            }
-            QStringList on;
-            for (int k = 0; k < frame->leds().size(); ++k) {
-                if (frame->leds().at(k)->value())
-                    on << QString::number(k);
-            }
-            texts << on.join(QLatin1Char('+'));
-        }
-        return texts;
-    }
-
     AbstractTreeItem* item(const QString& path) const
     {
         // "program", "function" or a container and a row: "program/1".
-        AbstractTreeItem* container = path.startsWith(QLatin1String("program")) ? program : function;
+        AbstractTreeItem* container
+            = path.startsWith(QLatin1String("program")) ? tree.program : tree["function"];
         return path.contains(QLatin1Char('/')) ? container->child(path.section(QLatin1Char('/'), 1).toInt())
                                                : container;
     }
 
     void select(const QStringList& paths, const QString& current) const
     {
-        tree->selectionModel()->setCurrentIndex(tree->treeModel()->indexOf(item(current)),
+        view->selectionModel()->setCurrentIndex(tree.model->indexOf(item(current)),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         for (const QString& path : paths)
-            tree->selectionModel()->select(tree->treeModel()->indexOf(item(path)),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(
+                tree.model->indexOf(item(path)), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 };
-
-const QString A = QStringLiteral("0+5");
-const QString B = QStringLiteral("47+191");
-const QString Stop = QStringLiteral("type%1").arg(AbstractTreeItem::Stop);
 
 } // namespace
 
@@ -132,20 +88,25 @@ void tst_FrameClipboard::copyPaste_data()
     QTest::addColumn<QStringList>("copied");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("spreadsheet");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QStringList>("pasted");
+    QTest::addColumn<QString>("pasted");
 
+    // The program with the given commands, the collection as it was.
+    const auto program = [](const char* commands) {
+        return "Program: " + QString(commands) + "; function=Collection: frame";
+    };
     // Selected in reverse: the clipboard keeps the tree's order.
     QTest::addRow("after a frame") << QStringList { "program/1", "program/0" } << "program/0" << false
-                                   << "program" << QStringList { A, A, B, B, Stop };
-    QTest::addRow("after the last command") << QStringList { "program/0", "program/1" } << "program/2"
-                                            << false << "program" << QStringList { A, B, Stop, A, B };
-    QTest::addRow("program appends") << QStringList { "program/1" } << "program" << false << "program"
-                                     << QStringList { A, B, Stop, B };
-    QTest::addRow("into a collection") << QStringList { "program/0", "program/1" } << "function" << false
-                                       << "function" << QStringList { "", A, B };
-    QTest::addRow("back from a spreadsheet") << QStringList { "program/0", "program/1" } << "function/0"
-                                             << true << "function" << QStringList { "", A, B };
+                                   << program("frame 0+5, frame 0+5, frame 47+191, frame 47+191, stop");
+    QTest::addRow("after the last command")
+        << QStringList { "program/0", "program/1" } << "program/2" << false
+        << program("frame 0+5, frame 47+191, stop, frame 0+5, frame 47+191");
+    QTest::addRow("program appends") << QStringList { "program/1" } << "program" << false
+                                     << program("frame 0+5, frame 47+191, stop, frame 47+191");
+    const QString intoCollection = Start + ", frame 0+5, frame 47+191";
+    QTest::addRow("into a collection")
+        << QStringList { "program/0", "program/1" } << "function" << false << intoCollection;
+    QTest::addRow("back from a spreadsheet")
+        << QStringList { "program/0", "program/1" } << "function/0" << true << intoCollection;
 }
 
 void tst_FrameClipboard::copyPaste()
@@ -153,13 +114,12 @@ void tst_FrameClipboard::copyPaste()
     QFETCH(QStringList, copied);
     QFETCH(QString, target);
     QFETCH(bool, spreadsheet);
-    QFETCH(QString, container);
-    QFETCH(QStringList, pasted);
+    QFETCH(QString, pasted);
 
     Document doc;
     const QByteArray before = doc.xml();
     doc.select(copied, copied.first());
-    doc.tree->menu()->copyFramesAction()->trigger();
+    doc.view->menu()->copyFramesAction()->trigger();
     QCOMPARE(doc.xml(), before);
     QCOMPARE(doc.document->edits()->history()->count(), 0);
     if (spreadsheet) {
@@ -168,42 +128,43 @@ void tst_FrameClipboard::copyPaste()
     }
 
     doc.select({}, target);
-    doc.tree->menu()->pasteFramesAction()->trigger();
+    doc.view->menu()->pasteFramesAction()->trigger();
 
-    QCOMPARE(Document::contents(doc.item(container)), pasted);
+    QCOMPARE(doc.tree.outline(), pasted);
     QVERIFY(doc.oneStepBackTo(before));
 }
 
 void tst_FrameClipboard::cut_data()
 {
     QTest::addColumn<QStringList>("selected");
-    QTest::addColumn<QStringList>("left");
-    QTest::addColumn<QStringList>("pastedBack");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("pastedBack");
 
-    QTest::addRow("one frame") << QStringList { "program/1" } << QStringList { A, Stop }
-                               << QStringList { A, Stop, B };
+    QTest::addRow("one frame") << QStringList { "program/1" } << "Program: frame 0+5, stop"
+                               << "Program: frame 0+5, stop, frame 47+191";
     // Only frames go: the Stop stays.
-    QTest::addRow("frames and a command") << QStringList { "program/2", "program/0", "program/1" }
-                                          << QStringList { Stop } << QStringList { Stop, A, B };
+    QTest::addRow("frames and a command")
+        << QStringList { "program/2", "program/0", "program/1" } << "Program: stop"
+        << "Program: stop, frame 0+5, frame 47+191";
 }
 
 void tst_FrameClipboard::cut()
 {
     QFETCH(QStringList, selected);
-    QFETCH(QStringList, left);
-    QFETCH(QStringList, pastedBack);
+    QFETCH(QString, left);
+    QFETCH(QString, pastedBack);
 
     Document doc;
     const QByteArray before = doc.xml();
     doc.select(selected, selected.first());
-    doc.tree->menu()->cutFramesAction()->trigger();
+    doc.view->menu()->cutFramesAction()->trigger();
 
-    QCOMPARE(Document::contents(doc.program), left);
+    QCOMPARE(doc.tree.outline(doc.tree.program), left);
     QVERIFY(doc.oneStepBackTo(before));
 
     doc.select({}, QStringLiteral("program"));
-    doc.tree->menu()->pasteFramesAction()->trigger();
-    QCOMPARE(Document::contents(doc.program), pastedBack);
+    doc.view->menu()->pasteFramesAction()->trigger();
+    QCOMPARE(doc.tree.outline(doc.tree.program), pastedBack);
 }
 
 void tst_FrameClipboard::badTextRefused_data()
@@ -226,9 +187,9 @@ void tst_FrameClipboard::badTextRefused()
     Document doc;
     const QByteArray before = doc.xml();
     QGuiApplication::clipboard()->setText(text);
-    QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
+    QSignalSpy messages(doc.view, &CommandTreeView::showMessage);
     doc.select({}, QStringLiteral("program/0"));
-    doc.tree->menu()->pasteFramesAction()->trigger();
+    doc.view->menu()->pasteFramesAction()->trigger();
 
     QCOMPARE(doc.xml(), before);
     QCOMPARE(doc.document->edits()->history()->count(), 0);

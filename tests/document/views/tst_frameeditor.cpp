@@ -1,17 +1,12 @@
 #include "KamdelPanel1.h"
 #include "dialogs/GenerateDialog.h"
-#include "edits/DocumentEdits.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
+#include "document/TreeOutline.h"
 #include "model/Effects.h"
-#include "model/LedCell.h"
-#include "model/LedStatesCommand.h"
 #include "views/AbstractLedPanelScene.h"
 #include "views/CommandTreeView.h"
 #include "views/FrameEditor.h"
 #include "views/LedPanelScene_Ring.h"
 
-#include "edits/EditHistory.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QSettings>
@@ -26,28 +21,21 @@ Q_DECLARE_METATYPE(EffectRequest)
 
 namespace {
 
-using Lit = QList<QVector<int>>;
-
-// A document whose program holds three frames with the given LEDs lit.
+// A panel document holding the given tree; its outline is what the tests
+// compare.
 struct Document
 {
-    std::unique_ptr<KamdelDocument> owner { KamdelPanel1::newDocument() };
-    KamdelDocument& document = *owner;
-    AbstractTreeItem* program = document.deviceItem()->child(0);
-
-    explicit Document(const Lit& frames)
+    explicit Document(const QString& outline)
+        : tree(outline, document.edits())
     {
-        for (const QVector<int>& leds : frames) {
-            auto* frame = new LedStatesCommand;
-            for (int led : leds)
-                frame->leds().at(led)->setValue(1);
-            document.edits()->appendItem(frame, program);
-        }
-        document.edits()->history()->clear();
     }
 
-    LedStatesCommand* frame(int i) const { return qobject_cast<LedStatesCommand*>(program->child(i)); }
-    EditHistory* stack() const { return document.edits()->history(); }
+    std::unique_ptr<KamdelDocument> owner { KamdelPanel1::newDocument() };
+    KamdelDocument& document = *owner;
+    TreeOutline tree;
+
+    LedStatesCommand* frame(int i) const { return qobject_cast<LedStatesCommand*>(tree.program->child(i)); }
+    EditHistory* stack() const { return tree.edits->history(); }
 
     void select(const QVector<int>& rows)
     {
@@ -56,21 +44,6 @@ struct Document
         for (int row : rows)
             selection->select(document.treeModel()->indexOf(frame(row)),
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-
-    Lit lit() const
-    {
-        Lit frames;
-        for (AbstractTreeItem* item : program->children()) {
-            QVector<int> on;
-            const auto& cells = static_cast<LedStatesCommand*>(item)->leds();
-            for (int k = 0; k < cells.size(); ++k) {
-                if (cells.at(k)->value())
-                    on << k;
-            }
-            frames << on;
-        }
-        return frames;
     }
 };
 
@@ -102,31 +75,31 @@ void tst_FrameEditor::tools_data()
     QTest::addColumn<int>("side");
     QTest::addColumn<QVector<int>>("selected");
     QTest::addColumn<int>("shown");
-    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<QString>("expected");
 
-    const Lit start { { 0, 50 }, { 5 }, {} };
-    QTest::addRow("clockwise on the top side")
-        << "rotateClockwise" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 47, 49 }, { 5 }, {} };
-    QTest::addRow("clockwise on the bottom side")
-        << "rotateClockwise" << int(Bottom) << QVector<int> { 0 } << -1 << Lit { { 1, 51 }, { 5 }, {} };
+    const QString start = QStringLiteral("Program: frame 0+50, frame 5, frame");
+    QTest::addRow("clockwise on the top side") << "rotateClockwise" << int(Top) << QVector<int> { 0 } << -1
+                                               << "Program: frame 47+49, frame 5, frame";
+    QTest::addRow("clockwise on the bottom side") << "rotateClockwise" << int(Bottom) << QVector<int> { 0 }
+                                                  << -1 << "Program: frame 1+51, frame 5, frame";
     QTest::addRow("counter-clockwise on the bottom side")
         << "rotateCounterClockwise" << int(Bottom) << QVector<int> { 0, 1 } << -1
-        << Lit { { 47, 49 }, { 4 }, {} };
+        << "Program: frame 47+49, frame 4, frame";
     QTest::addRow("shown frame when none is selected")
-        << "clearFrames" << int(Top) << QVector<int> {} << 1 << Lit { { 0, 50 }, {}, {} };
+        << "clearFrames" << int(Top) << QVector<int> {} << 1 << "Program: frame 0+50, frame, frame";
     QTest::addRow("selection wins over the shown frame")
-        << "mirrorLeftRight" << int(Top) << QVector<int> { 1 } << 0 << Lit { { 0, 50 }, { 43 }, {} };
-    QTest::addRow("mirror top-bottom")
-        << "mirrorTopBottom" << int(Top) << QVector<int> { 0 } << -1 << Lit { { 24, 70 }, { 5 }, {} };
+        << "mirrorLeftRight" << int(Top) << QVector<int> { 1 } << 0 << "Program: frame 0+50, frame 43, frame";
+    QTest::addRow("mirror top-bottom") << "mirrorTopBottom" << int(Top) << QVector<int> { 0 } << -1
+                                       << "Program: frame 24+70, frame 5, frame";
     QTest::addRow("rings outward") << "ringsOutward" << int(Top) << QVector<int> { 0, 1 } << -1
-                                   << Lit { { 48, 98 }, { 53 }, {} };
+                                   << "Program: frame 48+98, frame 53, frame";
     QTest::addRow("rings inward") << "ringsInward" << int(Top) << QVector<int> { 0 } << -1
-                                  << Lit { { 2 }, { 5 }, {} };
+                                  << "Program: frame 2, frame 5, frame";
     QTest::addRow("fill") << "fillFrames" << int(Top) << QVector<int> { 2 } << -1 << [] {
-        QVector<int> all;
+        QStringList all;
         for (int k = 0; k < 192; ++k)
-            all << k;
-        return Lit { { 0, 50 }, { 5 }, all };
+            all << QString::number(k);
+        return "Program: frame 0+50, frame 5, frame " + all.join('+');
     }();
     QTest::addRow("clearing an empty frame changes nothing")
         << "clearFrames" << int(Top) << QVector<int> { 2 } << -1 << start;
@@ -140,34 +113,34 @@ void tst_FrameEditor::tools()
     QFETCH(int, side);
     QFETCH(QVector<int>, selected);
     QFETCH(int, shown);
-    QFETCH(Lit, expected);
+    QFETCH(QString, expected);
 
-    Document doc({ { 0, 50 }, { 5 }, {} });
-    const Lit before = doc.lit();
+    Document doc("Program: frame 0+50, frame 5, frame");
+    const QString before = doc.tree.outline();
     doc.document.panelScene()->setSide(eLedPanelSide(side));
     if (shown >= 0)
         doc.document.panelScene()->ledFrame(doc.frame(shown));
     doc.select(selected);
 
     QVERIFY(QMetaObject::invokeMethod(doc.document.frameEditor(), qPrintable(tool)));
-    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.tree.outline(), expected);
     // One step for all the frames it changed, none when nothing changed.
     QCOMPARE(doc.stack()->count(), expected == before ? 0 : 1);
     QCOMPARE(doc.document.isModified(), expected != before);
     doc.stack()->undo();
-    QCOMPARE(doc.lit(), before);
+    QCOMPARE(doc.tree.outline(), before);
 }
 
 void tst_FrameEditor::duplicate()
 {
-    Document doc({ { 1 }, { 2 }, { 3 } });
+    Document doc("Program: frame 1, frame 2, frame 3");
     doc.select({ 0, 2 });
     doc.document.frameEditor()->duplicateFrames();
-    QCOMPARE(doc.lit(), (Lit { { 1 }, { 1 }, { 2 }, { 3 }, { 3 } }));
+    QCOMPARE(doc.tree.outline(), "Program: frame 1, frame 1, frame 2, frame 3, frame 3");
     QCOMPARE(doc.stack()->count(), 1);
     QCOMPARE(doc.stack()->undoText(), QStringLiteral("Duplicate"));
     doc.stack()->undo();
-    QCOMPARE(doc.lit(), (Lit { { 1 }, { 2 }, { 3 } }));
+    QCOMPARE(doc.tree.outline(), "Program: frame 1, frame 2, frame 3");
 }
 
 void tst_FrameEditor::generateSpin_data()
@@ -175,13 +148,14 @@ void tst_FrameEditor::generateSpin_data()
     QTest::addColumn<bool>("answered");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("rings");
-    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<QString>("expected");
 
     QTest::addRow("quarter turns after the shown frame")
-        << true << 12 << 0xF << Lit { { 0 }, { 1, 48 }, { 13, 60 }, { 25, 72 }, { 37, 84 }, { 2 } };
+        << true << 12 << 0xF
+        << "Program: frame 0, frame 1+48, frame 13+60, frame 25+72, frame 37+84, frame 2";
     QTest::addRow("only the second ring turns")
-        << true << 24 << 0x2 << Lit { { 0 }, { 1, 48 }, { 1, 72 }, { 2 } };
-    QTest::addRow("cancelled") << false << 1 << 0xF << Lit { { 0 }, { 1, 48 }, { 2 } };
+        << true << 24 << 0x2 << "Program: frame 0, frame 1+48, frame 1+72, frame 2";
+    QTest::addRow("cancelled") << false << 1 << 0xF << "Program: frame 0, frame 1+48, frame 2";
 }
 
 void tst_FrameEditor::generateSpin()
@@ -189,7 +163,7 @@ void tst_FrameEditor::generateSpin()
     QFETCH(bool, answered);
     QFETCH(int, step);
     QFETCH(int, rings);
-    QFETCH(Lit, expected);
+    QFETCH(QString, expected);
 
     FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
         request->effect.kind = EffectRequest::Spin;
@@ -197,11 +171,11 @@ void tst_FrameEditor::generateSpin()
         request->effect.ringMask = rings;
         return answered;
     });
-    Document doc({ { 0 }, { 1, 48 }, { 2 } });
+    Document doc("Program: frame 0, frame 1+48, frame 2");
     doc.document.panelScene()->ledFrame(doc.frame(1));
     doc.select({ 1 });
     doc.document.frameEditor()->generate();
-    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.tree.outline(), expected);
     QCOMPARE(doc.stack()->count(), answered ? 1 : 0);
 }
 
@@ -209,32 +183,34 @@ void tst_FrameEditor::insertFrames_data()
 {
     QTest::addColumn<int>("shown");
     QTest::addColumn<int>("current"); // -1: none, -2: the Program itself
-    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("firstNew");
 
-    QTest::addRow("after the shown frame") << 0 << -1 << Lit { { 0 }, { 7 }, { 8 }, { 1 }, { 2 } } << 1;
+    QTest::addRow("after the shown frame")
+        << 0 << -1 << "Program: frame 0, frame 7, frame 8, frame 1, frame 2" << 1;
     QTest::addRow("shown frame wins over the current row")
-        << 2 << 0 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
-    QTest::addRow("after the current frame") << -1 << 1 << Lit { { 0 }, { 1 }, { 7 }, { 8 }, { 2 } } << 2;
+        << 2 << 0 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
+    QTest::addRow("after the current frame")
+        << -1 << 1 << "Program: frame 0, frame 1, frame 7, frame 8, frame 2" << 2;
     QTest::addRow("at the end of the current Program")
-        << -1 << -2 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
+        << -1 << -2 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
     QTest::addRow("nothing shown: at the end of the Program")
-        << -1 << -1 << Lit { { 0 }, { 1 }, { 2 }, { 7 }, { 8 } } << 3;
+        << -1 << -1 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
 }
 
 void tst_FrameEditor::insertFrames()
 {
     QFETCH(int, shown);
     QFETCH(int, current);
-    QFETCH(Lit, expected);
+    QFETCH(QString, expected);
     QFETCH(int, firstNew);
 
-    Document doc({ { 0 }, { 1 }, { 2 } });
+    Document doc("Program: frame 0, frame 1, frame 2");
     CommandTreeView* tree = doc.document.commandTreeView();
     if (current >= 0)
         tree->setCurrentIndex(doc.document.treeModel()->indexOf(doc.frame(current)));
     else if (current == -2)
-        tree->setCurrentIndex(doc.document.treeModel()->indexOf(doc.program));
+        tree->setCurrentIndex(doc.document.treeModel()->indexOf(doc.tree.program));
     // After the tree: picking a frame there shows it on the board.
     doc.document.panelScene()->ledFrame(shown >= 0 ? doc.frame(shown) : nullptr);
     QVector<int> seven(192, 0);
@@ -243,15 +219,15 @@ void tst_FrameEditor::insertFrames()
     eight[8] = 1;
 
     QCOMPARE(doc.document.frameEditor()->insertFrames({ seven, eight }, QStringLiteral("Generate Chase")), 2);
-    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.tree.outline(), expected);
     QCOMPARE(doc.stack()->count(), 1);
     QCOMPARE(doc.stack()->undoText(), QStringLiteral("Generate Chase"));
-    QCOMPARE(tree->currentItem(), doc.program->child(firstNew));
+    QCOMPARE(tree->currentItem(), doc.tree.program->child(firstNew));
     QCOMPARE(tree->selectionModel()->selectedRows().size(), 1);
     doc.stack()->undo();
-    QCOMPARE(doc.lit(), (Lit { { 0 }, { 1 }, { 2 } }));
+    QCOMPARE(doc.tree.outline(), "Program: frame 0, frame 1, frame 2");
     doc.stack()->redo();
-    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.tree.outline(), expected);
 }
 
 void tst_FrameEditor::generate_data()
@@ -259,7 +235,7 @@ void tst_FrameEditor::generate_data()
     QTest::addColumn<EffectRequest>("effect");
     QTest::addColumn<int>("side");
     QTest::addColumn<int>("toFrame");
-    QTest::addColumn<Lit>("expected");
+    QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("undoText");
 
     const auto effect = [](EffectRequest::Kind kind, const std::function<void(EffectRequest&)>& set) {
@@ -275,16 +251,19 @@ void tst_FrameEditor::generate_data()
         r.count = 2;
     });
     QTest::addRow("chase after the shown frame")
-        << chase << int(Top) << 0 << Lit { { 0 }, { 1, 48 }, { 0, 1 }, { 3, 4 }, { 2 } } << "Generate Chase";
+        << chase << int(Top) << 0 << "Program: frame 0, frame 1+48, frame 0+1, frame 3+4, frame 2"
+        << "Generate Chase";
     QTest::addRow("blink repeats the shown frame")
         << effect(EffectRequest::Blink, [](EffectRequest& r) { r.times = 1; }) << int(Top) << 0
-        << Lit { { 0 }, { 1, 48 }, { 1, 48 }, {}, { 2 } } << "Generate Blink";
+        << "Program: frame 0, frame 1+48, frame 1+48, frame, frame 2"
+        << "Generate Blink";
     QTest::addRow("dissolve to the picked frame")
         << effect(EffectRequest::Dissolve, [](EffectRequest& r) { r.count = 1; }) << int(Bottom) << 1
-        << Lit { { 0 }, { 1, 48 }, { 0 }, { 2 } } << "Generate Dissolve";
+        << "Program: frame 0, frame 1+48, frame 0, frame 2"
+        << "Generate Dissolve";
     QTest::addRow("bad parameters add nothing")
         << effect(EffectRequest::Ripple, [](EffectRequest& r) { r.width = 5; }) << int(Top) << 0
-        << Lit { { 0 }, { 1, 48 }, { 2 } } << QString();
+        << "Program: frame 0, frame 1+48, frame 2" << QString();
 }
 
 void tst_FrameEditor::generate()
@@ -292,7 +271,7 @@ void tst_FrameEditor::generate()
     QFETCH(EffectRequest, effect);
     QFETCH(int, side);
     QFETCH(int, toFrame);
-    QFETCH(Lit, expected);
+    QFETCH(QString, expected);
     QFETCH(QString, undoText);
 
     FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
@@ -300,11 +279,11 @@ void tst_FrameEditor::generate()
         request->toFrame = toFrame;
         return true;
     });
-    Document doc({ { 0 }, { 1, 48 }, { 2 } });
+    Document doc("Program: frame 0, frame 1+48, frame 2");
     doc.document.panelScene()->setSide(eLedPanelSide(side));
     doc.document.panelScene()->ledFrame(doc.frame(1));
     doc.document.frameEditor()->generate();
-    QCOMPARE(doc.lit(), expected);
+    QCOMPARE(doc.tree.outline(), expected);
     QCOMPARE(doc.stack()->undoText(), undoText);
 }
 
@@ -323,15 +302,15 @@ void tst_FrameEditor::generateRemembersParameters()
         return true;
     });
     {
-        Document doc({ { 0 } });
+        Document doc("Program: frame 0");
         doc.document.panelScene()->setSide(Top);
         doc.document.frameEditor()->setSettings(&settings);
         doc.document.frameEditor()->generate();
-        QCOMPARE(doc.program->childCount(), 3);
+        QCOMPARE(doc.tree.program->childCount(), 3);
     }
     // Another document, the other side: same kind, same numbers, and the
     // fill keeps running the same way round as seen.
-    Document doc({ { 0 } });
+    Document doc("Program: frame 0");
     doc.document.panelScene()->setSide(Bottom);
     doc.document.frameEditor()->setSettings(&settings);
     doc.document.frameEditor()->generate();

@@ -1,17 +1,10 @@
-#include "edits/DocumentEdits.h"
-#include "model/CallCommand.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
+#include "document/TreeOutline.h"
 #include "views/AbstractLedPanelScene.h"
 #include "views/LedItem.h"
 #include "views/LedPanelScene_Rectangle.h"
 #include "views/LedPanelScene_Ring.h"
 #include "views/LedPanelView.h"
 
-#include "edits/EditHistory.h"
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -55,30 +48,6 @@ void configure(LedPanelScene_Ring& scene, const Board& board)
     scene.LedSize = board.ledSize;
     scene.createLayout();
 }
-
-// A document's tree with its edit path: Device > Program > commands.
-struct Tree
-{
-    Tree()
-        : model(std::make_unique<DeviceItem>().release())
-        , edits(&model)
-    {
-        device = qobject_cast<DeviceItem*>(model.root()->child(0));
-        program = new ProgramItem(device);
-    }
-    LedStatesCommand* frame(std::initializer_list<int> lit = {})
-    {
-        auto* frame = new LedStatesCommand(program);
-        for (int k : lit)
-            frame->leds().at(k)->setValue(1);
-        return frame;
-    }
-
-    CommandTreeModel model;
-    DocumentEdits edits;
-    DeviceItem* device = nullptr;
-    ProgramItem* program = nullptr;
-};
 
 // The scene around one LED, 100 x 100 pixels for 2.5 LED radii.
 QImage renderAround(QGraphicsScene& scene, const QPointF& centre, qreal s)
@@ -145,7 +114,7 @@ struct ViewedBoard
         : scene(tree.device)
     {
         configure(scene, board);
-        scene.setEdits(&tree.edits);
+        scene.setEdits(tree.edits);
         scene.ledFrame(frame);
         view.setScene(&scene);
         view.resize(900, 900);
@@ -169,8 +138,8 @@ struct ViewedBoard
         QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at(places.last()));
     }
 
-    Tree tree;
-    LedStatesCommand* frame = tree.frame();
+    TreeOutline tree { "Program: frame=frame" };
+    LedStatesCommand* frame = tree.frame("frame");
     LedPanelScene_Ring scene;
     LedPanelView view;
 };
@@ -415,18 +384,18 @@ void tst_LedPanelScene::nothingBeforeFirstFrame()
 
 void tst_LedPanelScene::neighbourHints_data()
 {
-    QTest::addColumn<int>("before"); // command kind before the frame
-    QTest::addColumn<int>("after");
+    QTest::addColumn<QString>("before"); // command before the frame
+    QTest::addColumn<QString>("after");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("adjacent");
     QTest::addColumn<QColor>("centre");
     QTest::addColumn<QColor>("left");
     QTest::addColumn<QColor>("right");
 
-    const int frame = AbstractTreeItem::LedStates;
-    const int call = AbstractTreeItem::Call;
-    const int reset = AbstractTreeItem::Reset;
-    const int none = AbstractTreeItem::Undefined;
+    const QString frame = QStringLiteral("frame 60:5");
+    const QString call = QStringLiteral("call");
+    const QString reset = QStringLiteral("reset");
+    const QString none;
     QTest::addRow("frames on both sides") << frame << frame << 1 << true << Lit << PreviousHint << NextHint;
     QTest::addRow("call before") << call << frame << 0 << true << Dark << Nothing << NextHint;
     QTest::addRow("reset after") << frame << reset << 1 << true << Lit << PreviousHint << Nothing;
@@ -437,8 +406,8 @@ void tst_LedPanelScene::neighbourHints_data()
 
 void tst_LedPanelScene::neighbourHints()
 {
-    QFETCH(int, before);
-    QFETCH(int, after);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
     QFETCH(int, value);
     QFETCH(bool, adjacent);
     QFETCH(QColor, centre);
@@ -446,19 +415,9 @@ void tst_LedPanelScene::neighbourHints()
     QFETCH(QColor, right);
 
     const int led = 60;
-    Tree tree;
-    const auto add = [&](int kind) {
-        if (kind == AbstractTreeItem::LedStates)
-            tree.frame()->leds().at(led)->setValue(5);
-        else if (kind == AbstractTreeItem::Call)
-            new CallCommand(tree.program);
-        else if (kind == AbstractTreeItem::Reset)
-            new ResetCommand(tree.program);
-    };
-    add(before);
-    LedStatesCommand* shown = tree.frame();
-    shown->leds().at(led)->setValue(value);
-    add(after);
+    TreeOutline tree(
+        QStringLiteral("Program: %1, shown=frame %2:%3, %4").arg(before).arg(led).arg(value).arg(after));
+    LedStatesCommand* shown = tree.frame("shown");
 
     LedPanelScene_Ring scene(tree.device);
     scene.showAdjacent(adjacent);
@@ -496,15 +455,14 @@ void tst_LedPanelScene::click()
     QFETCH(int, expected);
     QFETCH(int, edits);
 
-    Tree tree;
-    LedStatesCommand* frame = tree.frame();
-    frame->leds().at(100)->setValue(value);
+    TreeOutline tree(QStringLiteral("Program: frame=frame 100:%1").arg(value));
+    LedStatesCommand* frame = tree.frame("frame");
     LedPanelScene_Ring scene(tree.device);
-    scene.setEdits(&tree.edits);
+    scene.setEdits(tree.edits);
     scene.ledFrame(frame);
 
-    QSignalSpy edited(&tree.edits, &DocumentEdits::edited);
-    QSignalSpy changed(&tree.edits, &DocumentEdits::ledValuesChanged);
+    QSignalSpy edited(tree.edits, &DocumentEdits::edited);
+    QSignalSpy changed(tree.edits, &DocumentEdits::ledValuesChanged);
     QVERIFY(edited.isValid());
     mousePress(scene, scene.ledItems().at(100)->pos(), Qt::MouseButton(button));
 
@@ -545,26 +503,26 @@ void tst_LedPanelScene::stroke()
     QFETCH(bool, mirror);
     QFETCH(QVector<int>, expected);
 
-    Tree tree;
-    LedStatesCommand* frame = tree.frame();
+    TreeOutline tree("Program: frame=frame");
+    LedStatesCommand* frame = tree.frame("frame");
     for (int k : lit)
         frame->leds().at(k)->setValue(1);
     LedPanelScene_Ring scene(tree.device);
-    scene.setEdits(&tree.edits);
+    scene.setEdits(tree.edits);
     scene.setSymmetry(order, mirror);
     scene.ledFrame(frame);
 
     drag(scene, path);
     QCOMPARE(litOf(frame), expected);
     // One step for the stroke, also for the LEDs symmetry added.
-    QCOMPARE(tree.edits.history()->count(), 1);
-    tree.edits.history()->undo();
+    QCOMPARE(tree.edits->history()->count(), 1);
+    tree.edits->history()->undo();
     QCOMPARE(litOf(frame), lit);
 
     // A second stroke is a step of its own.
-    tree.edits.history()->redo();
+    tree.edits->history()->redo();
     drag(scene, { path.first() });
-    QCOMPARE(tree.edits.history()->count(), 2);
+    QCOMPARE(tree.edits->history()->count(), 2);
 }
 
 void tst_LedPanelScene::fastStroke_data()
@@ -610,8 +568,8 @@ void tst_LedPanelScene::fastStroke()
     shown.drag(events);
     std::sort(expected.begin(), expected.end());
     QCOMPARE(litOf(shown.frame), expected);
-    QCOMPARE(shown.tree.edits.history()->count(), 1);
-    shown.tree.edits.history()->undo();
+    QCOMPARE(shown.tree.edits->history()->count(), 1);
+    shown.tree.edits->history()->undo();
     QVERIFY(litOf(shown.frame).isEmpty());
 }
 
@@ -639,7 +597,7 @@ void tst_LedPanelScene::randomFastStrokes()
         std::sort(expected.begin(), expected.end());
         expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
         QCOMPARE(litOf(shown.frame), expected);
-        shown.tree.edits.history()->undo();
+        shown.tree.edits->history()->undo();
         QVERIFY(litOf(shown.frame).isEmpty());
     }
 }
@@ -677,21 +635,17 @@ void tst_LedPanelScene::removal()
     QFETCH(int, removed);
     QFETCH(bool, dropped);
 
-    Tree tree;
-    tree.frame({ 3 });
-    LedStatesCommand* shown = tree.frame({ 3 });
-    tree.frame({ 3 });
-    new ResetCommand(tree.program);
-    tree.frame({ 3 });
+    TreeOutline tree("Program: frame 3, shown=frame 3, frame 3, reset, frame 3");
+    LedStatesCommand* shown = tree.frame("shown");
 
     LedPanelScene_Ring scene(tree.device);
-    scene.setEdits(&tree.edits);
+    scene.setEdits(tree.edits);
     scene.ledFrame(shown);
     LedItem* led = scene.ledItems().at(3);
     QVERIFY(led->current() && led->previous() && led->next());
 
     AbstractTreeItem* victim = removed < 0 ? tree.program : tree.program->child(removed);
-    tree.edits.removeItems({ victim });
+    tree.edits->removeItems({ victim });
 
     if (!dropped) {
         QCOMPARE(scene.shownFrame(), shown);
@@ -710,8 +664,8 @@ void tst_LedPanelScene::removal()
 
 void tst_LedPanelScene::frameDeletedElsewhere()
 {
-    Tree tree;
-    LedStatesCommand* shown = tree.frame({ 9 });
+    TreeOutline tree("Program: shown=frame 9");
+    LedStatesCommand* shown = tree.frame("shown");
     LedPanelScene_Ring scene(tree.device);
     scene.ledFrame(shown);
     delete tree.program;

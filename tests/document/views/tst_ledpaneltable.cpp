@@ -1,10 +1,5 @@
 #include "dialogs/MessageBoxes.h"
-#include "edits/DocumentEdits.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/LedCell.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
+#include "document/TreeOutline.h"
 #include "views/LedPanelTableModel.h"
 #include "views/LedPanelTableView.h"
 #include "views/SpinBoxDelegate.h"
@@ -24,19 +19,15 @@ using Cells = QVector<QPoint>;
 
 namespace {
 
-struct Tree
+// A program of dark frames.
+struct Tree : TreeOutline
 {
     explicit Tree(int frameCount)
+        : TreeOutline("Program:" + QString(" frame,").repeated(frameCount))
     {
-        for (int i = 0; i < frameCount; ++i)
-            frames << new LedStatesCommand(program);
+        for (AbstractTreeItem* frame : program->children())
+            frames << qobject_cast<LedStatesCommand*>(frame);
     }
-
-    QObject holder; // owns the model and the tree's root
-    DeviceItem* device = new DeviceItem;
-    CommandTreeModel* model = new CommandTreeModel(device, &holder);
-    ProgramItem* program = new ProgramItem(device);
-    DocumentEdits edits { model };
     QList<LedStatesCommand*> frames;
 };
 
@@ -63,7 +54,7 @@ struct Table
         : tree(frameCount)
     {
         view.setFrameLayout(4, 48);
-        view.setEdits(&tree.edits);
+        view.setEdits(tree.edits);
         view.setFrames(tree.frames.mid(0, shownCount));
         view.setFrameLayout(4, 48);
         view.resize(800, 400);
@@ -359,11 +350,11 @@ void tst_LedPanelTable::refreshesOnDocumentEdit()
 {
     Tree tree(2);
     auto table = tableOver(tree.frames);
-    table->setEdits(&tree.edits);
+    table->setEdits(tree.edits);
     QSignalSpy changed(table.get(), &QAbstractItemModel::dataChanged);
 
     // A click on the board changes a cell the table shows.
-    tree.edits.setLedValue(tree.frames.at(1)->leds().at(100), 1);
+    tree.edits->setLedValue(tree.frames.at(1)->leds().at(100), 1);
 
     QCOMPARE(changed.count(), 1);
     const QModelIndex shown = table->index(6, 4);
@@ -470,7 +461,7 @@ void tst_LedPanelTable::refusedSelection()
 
     Table table(1);
     table.fill(1);
-    QSignalSpy edited(&table.tree.edits, &DocumentEdits::edited);
+    QSignalSpy edited(table.tree.edits, &DocumentEdits::edited);
     const QString clipboard = action == QLatin1String("paste") ? QStringLiteral("0\n") : Sentinel;
     QGuiApplication::clipboard()->setText(clipboard);
     table.select({ { 0, 0 }, { 0, 1 }, { 1, 1 } });
@@ -551,7 +542,7 @@ void tst_LedPanelTable::paste()
 
     Table table(3);
     table.fill(initial);
-    QSignalSpy edited(&table.tree.edits, &DocumentEdits::edited);
+    QSignalSpy edited(table.tree.edits, &DocumentEdits::edited);
     QGuiApplication::clipboard()->setText(clipboard);
     table.select(selection);
 
@@ -590,7 +581,7 @@ void tst_LedPanelTable::deleteZeroesWithoutTest()
 
     Table table(2);
     table.fill(1);
-    QSignalSpy edited(&table.tree.edits, &DocumentEdits::edited);
+    QSignalSpy edited(table.tree.edits, &DocumentEdits::edited);
     table.select(selection);
     table.view.deleteData();
 
@@ -626,8 +617,8 @@ void tst_LedPanelTable::editsPath()
 
     Table table(2);
     table.fill(1);
-    QSignalSpy edited(&table.tree.edits, &DocumentEdits::edited);
-    QSignalSpy changed(&table.tree.edits, &DocumentEdits::ledValuesChanged);
+    QSignalSpy edited(table.tree.edits, &DocumentEdits::edited);
+    QSignalSpy changed(table.tree.edits, &DocumentEdits::ledValuesChanged);
     QSignalSpy tableChanged(table.view.model(), &QAbstractItemModel::dataChanged);
     QGuiApplication::clipboard()->setText(QStringLiteral("0\t0\n0\t0\n"));
 
@@ -800,7 +791,7 @@ void tst_LedPanelTable::removedFramesAreDropped()
     QList<LedStatesCommand*> expected;
     for (int i : remaining)
         expected << table.tree.frames.at(i);
-    table.tree.edits.removeItems(items); // frees them
+    table.tree.edits->removeItems(items); // frees them
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QTEST(int(resets.count()), "resets");
@@ -812,7 +803,7 @@ void tst_LedPanelTable::removedFramesAreDropped()
     QVERIFY(!table.view.grab().isNull());
 
     // Pastes and typed edits after the removal land only in live frames.
-    QSignalSpy edited(&table.tree.edits, &DocumentEdits::edited);
+    QSignalSpy edited(table.tree.edits, &DocumentEdits::edited);
     QGuiApplication::clipboard()->setText(QStringLiteral("1\n"));
     table.select(block(0, 0, 12, 48));
     table.view.pasteData();

@@ -2,13 +2,7 @@
 #include "KamdelPanel1.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/MessageBoxes.h"
-#include "edits/DocumentEdits.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
+#include "document/TreeOutline.h"
 #include "views/CommandTreeMenu.h"
 #include "views/CommandTreeView.h"
 #include "views/LedItem.h"
@@ -27,61 +21,30 @@ namespace {
 
 const QString Filter = QStringLiteral("LED panel Sequence (*.csv);;All files (*)");
 
-// A new ZQ-RING-A document, shown as in the editor:
-//   Program: frame0, reset, frame1
-//   Collection "function": frame2
-//   Collection "empty"
+// Frame n has LED n on, so that every line of a file tells its frame.
+const QString Start = QStringLiteral("program=Program: frame0=frame 0, reset=reset, frame1=frame 1; "
+                                     "function=Collection: frame2=frame 2; empty=Collection:");
+
+// A new ZQ-RING-A document holding the tree above, shown as in the editor.
 struct Document
 {
     Document()
-        : document(KamdelPanel1::newDocument())
     {
         document->resize(900, 600);
         document->show();
-        tree = document->commandTreeView();
-        model = document->treeModel();
-        edits = document->edits();
-        stack = document->findChild<WidgetStack*>();
-        program = document->deviceItem()->program(0);
-        items["program"] = program;
-        add("frame0", new LedStatesCommand, program);
-        add("reset", new ResetCommand, program);
-        add("frame1", new LedStatesCommand, program);
-        add("function", new FunctionItem, document->deviceItem());
-        add("frame2", new LedStatesCommand, items["function"]);
-        add("empty", new FunctionItem, document->deviceItem());
-        // Frame n has LED n on, so that every line of a file tells its frame.
-        for (int n = 0; n < 3; ++n)
-            frame(QStringLiteral("frame%1").arg(n))->leds().at(n)->setValue(1);
-        tree->expandAll();
-        QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, false));
-    }
-
-    void add(const QString& name, AbstractTreeItem* item, AbstractTreeItem* parent)
-    {
-        item->setName(name);
-        edits->appendItem(item, parent);
-        items[name] = item;
-    }
-
-    LedStatesCommand* frame(const QString& name) const
-    {
-        return qobject_cast<LedStatesCommand*>(items.value(name));
+        view->expandAll();
     }
 
     void setCurrent(const QString& name) const
     {
-        tree->selectionModel()->setCurrentIndex(model->indexOf(items.value(name)),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(
+            tree.model->indexOf(tree[name]), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
-    std::unique_ptr<KamdelDocument> document;
-    CommandTreeView* tree;
-    CommandTreeModel* model;
-    DocumentEdits* edits;
-    WidgetStack* stack;
-    ProgramItem* program;
-    QHash<QString, AbstractTreeItem*> items;
+    std::unique_ptr<KamdelDocument> document { KamdelPanel1::newDocument() };
+    CommandTreeView* view = document->commandTreeView();
+    WidgetStack* stack = document->findChild<WidgetStack*>();
+    TreeOutline tree { Start, document->edits() };
 };
 
 // Answers the file dialogs and message boxes in place of a person and
@@ -112,14 +75,6 @@ struct Dialogs
     FileDialogs::Handler previousFiles;
     MessageBoxes::Handler previousBoxes;
 };
-
-QVector<int> values(const LedStatesCommand* frame)
-{
-    QVector<int> result;
-    for (const LedCell* cell : frame->leds())
-        result << cell->value();
-    return result;
-}
 
 // A frame with the given LEDs on.
 QVector<int> lit(std::initializer_list<int> on)
@@ -162,15 +117,6 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
         return QString();
     file.write(bytes);
     return file.fileName();
-}
-
-// Children as names; frames the import added show as "new".
-QStringList childNames(const AbstractTreeItem* item)
-{
-    QStringList names;
-    for (const AbstractTreeItem* child : item->children())
-        names << (child->name().at(0).isLower() ? child->name() : QStringLiteral("new"));
-    return names;
 }
 
 } // namespace
@@ -216,9 +162,9 @@ void tst_SequenceMenu::dialogsStartInLastFolder()
     Document doc;
     Dialogs dialogs(writeFile(other, "chosen.csv", sequence({ lit({ 1 }) })));
     doc.setCurrent("program");
-    doc.tree->importSequence();
+    doc.view->importSequence();
     dialogs.answer.clear();
-    doc.tree->exportSequence();
+    doc.view->exportSequence();
     FileDialogs::setFolderStore({});
 
     QCOMPARE(dialogs.files.size(), 2);
@@ -247,12 +193,12 @@ void tst_SequenceMenu::menuReachesSlots()
     FileDialogs::setFolderStore({});
     Document doc;
     Dialogs dialogs;
-    QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
+    QSignalSpy messages(doc.view, &CommandTreeView::showMessage);
     QVERIFY(messages.isValid());
-    const int children = doc.items[item]->childCount();
+    const int children = doc.tree[item]->childCount();
     doc.setCurrent(item);
-    CommandTreeMenu* menu = doc.tree->menu();
-    menu->prepare(doc.items[item]);
+    CommandTreeMenu* menu = doc.view->menu();
+    menu->prepare(doc.tree[item]);
     QAction* action = import ? menu->importSequenceAction() : menu->exportSequenceAction();
     QVERIFY(action->isVisible());
     action->trigger();
@@ -265,7 +211,7 @@ void tst_SequenceMenu::menuReachesSlots()
     QCOMPARE(request.start, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QCOMPARE(request.filter, Filter);
     QVERIFY(!doc.document->isModified());
-    QCOMPARE(doc.items[item]->childCount(), children);
+    QCOMPARE(doc.tree[item]->childCount(), children);
     QCOMPARE(messages.count(), 0);
     QVERIFY(dialogs.warnings.isEmpty());
 }
@@ -291,9 +237,9 @@ void tst_SequenceMenu::exportThroughView()
     Document doc;
     const QString path = m_dir.filePath(QStringLiteral("export-%1.csv").arg(QTest::currentDataTag()));
     Dialogs dialogs(path);
-    QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
+    QSignalSpy messages(doc.view, &CommandTreeView::showMessage);
     doc.setCurrent(item);
-    doc.tree->exportSequence();
+    doc.view->exportSequence();
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -308,9 +254,9 @@ void tst_SequenceMenu::exportFailureWarns()
 {
     Document doc;
     Dialogs dialogs(m_dir.filePath("missing/folder/out.csv"));
-    QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
+    QSignalSpy messages(doc.view, &CommandTreeView::showMessage);
     doc.setCurrent("program");
-    doc.tree->exportSequence();
+    doc.view->exportSequence();
 
     QCOMPARE(dialogs.warnings.size(), 1);
     QCOMPARE(dialogs.warnings.first().icon, QMessageBox::Warning);
@@ -324,65 +270,48 @@ void tst_SequenceMenu::importThroughView_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("container");
-    QTest::addColumn<QStringList>("children");
-    QTest::addColumn<QStringList>("frames"); // the container's frames after the import, in order
+    QTest::addColumn<QString>("outline"); // the document's, after the import
 
-    QTest::addRow("program: two overwritten, one appended after the reset")
-        << "program"
-        << "program" << QStringList { "frame0", "reset", "frame1", "new" }
-        << QStringList { "frame0", "frame1", "new" };
-    QTest::addRow("frame stands for its program")
-        << "frame1"
-        << "program" << QStringList { "frame0", "reset", "frame1", "new" }
-        << QStringList { "frame0", "frame1", "new" };
-    QTest::addRow("collection: one overwritten, two appended")
-        << "function"
-        << "function" << QStringList { "frame2", "new", "new" } << QStringList { "frame2", "new", "new" };
-    QTest::addRow("frame stands for its collection")
-        << "frame2"
-        << "function" << QStringList { "frame2", "new", "new" } << QStringList { "frame2", "new", "new" };
-    QTest::addRow("collection without frames")
-        << "empty"
-        << "empty" << QStringList { "new", "new", "new" } << QStringList { "new", "new", "new" };
+    // The file's frames: LEDs 10 and 20, LED 30, LED 191.
+    const QString program = QString(Start).replace(
+        "frame 0, reset=reset, frame1=frame 1", "frame 10+20, reset=reset, frame1=frame 30, frame 191");
+    const QString function = QString(Start).replace("frame 2", "frame 10+20, frame 30, frame 191");
+    const QString empty = Start + " frame 10+20, frame 30, frame 191";
+    QTest::addRow("program: two overwritten, one appended after the reset") << "program"
+                                                                            << "program" << program;
+    QTest::addRow("frame stands for its program") << "frame1"
+                                                  << "program" << program;
+    QTest::addRow("collection: one overwritten, two appended") << "function"
+                                                               << "function" << function;
+    QTest::addRow("frame stands for its collection") << "frame2"
+                                                     << "function" << function;
+    QTest::addRow("collection without frames") << "empty"
+                                               << "empty" << empty;
 }
 
 void tst_SequenceMenu::importThroughView()
 {
     QFETCH(QString, item);
     QFETCH(QString, container);
-    QFETCH(QStringList, children);
-    QFETCH(QStringList, frames);
+    QFETCH(QString, outline);
 
     Document doc;
     const QList<QVector<int>> rows { lit({ 10, 20 }), lit({ 30 }), lit({ 191 }) };
     Dialogs dialogs(writeFile(m_dir, "import.csv", sequence(rows)));
-    QSignalSpy messages(doc.tree, &CommandTreeView::showMessage);
+    QSignalSpy messages(doc.view, &CommandTreeView::showMessage);
     doc.setCurrent(item);
-    doc.tree->importSequence();
+    doc.view->importSequence();
 
-    AbstractTreeItem* list = doc.items[container];
-    QCOMPARE(childNames(list), children);
+    // Lists the import was not asked about stay as they were.
+    QCOMPARE(doc.tree.outline(), outline);
     // The tree shows the frames the import added.
-    QCOMPARE(doc.model->rowCount(doc.model->indexOf(list)), children.size());
-    QVERIFY(doc.tree->isExpanded(doc.model->indexOf(list)));
-    int row = 0;
-    for (AbstractTreeItem* child : list->children()) {
-        if (auto* frame = qobject_cast<LedStatesCommand*>(child)) {
-            QCOMPARE(child->name().at(0).isLower() ? child->name() : QStringLiteral("new"), frames.at(row));
-            QCOMPARE(values(frame), rows.at(row));
-            ++row;
-        }
-    }
-    QCOMPARE(row, rows.size());
+    AbstractTreeItem* list = doc.tree[container];
+    QCOMPARE(doc.tree.model->rowCount(doc.tree.model->indexOf(list)), list->childCount());
+    QVERIFY(doc.view->isExpanded(doc.tree.model->indexOf(list)));
     QVERIFY(doc.document->isModified());
     QVERIFY(dialogs.warnings.isEmpty());
     QCOMPARE(messages.count(), 1);
     QVERIFY(messages.first().first().toString().contains("3"));
-    // Lists the import was not asked about stay as they were.
-    if (container != "program")
-        QCOMPARE(values(doc.frame("frame0")), lit({ 0 }));
-    if (container != "function")
-        QCOMPARE(values(doc.frame("frame2")), lit({ 2 }));
 }
 
 // The board and the LED table show the imported values at once.
@@ -392,16 +321,16 @@ void tst_SequenceMenu::importShowsOnBoardAndTable()
     AbstractLedPanelScene* scene = doc.document->panelScene();
     QVERIFY(scene);
     doc.setCurrent("frame1");
-    QCOMPARE(scene->shownFrame(), doc.frame("frame1"));
+    QCOMPARE(scene->shownFrame(), doc.tree.frame("frame1"));
     QVERIFY(QTest::qWaitForWindowExposed(doc.document.get()));
     QCoreApplication::processEvents();
 
     QSignalSpy repainted(scene, &QGraphicsScene::changed);
     QVERIFY(repainted.isValid());
     Dialogs dialogs(writeFile(m_dir, "board.csv", sequence({ lit({ 5 }), lit({ 7, 100 }) })));
-    doc.tree->importSequence();
+    doc.view->importSequence();
 
-    QCOMPARE(scene->shownFrame(), doc.frame("frame1"));
+    QCOMPARE(scene->shownFrame(), doc.tree.frame("frame1"));
     QVector<int> shown;
     for (const LedItem* led : scene->ledItems())
         shown << (led->current() ? led->current()->value() : -1);
@@ -410,16 +339,16 @@ void tst_SequenceMenu::importShowsOnBoardAndTable()
 
     // The table on both frames of the program.
     doc.setCurrent("frame0");
-    doc.tree->selectionModel()->select(
-        doc.model->indexOf(doc.frame("frame1")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    doc.tree->tableEdit();
+    doc.view->selectionModel()->select(doc.tree.model->indexOf(doc.tree.frame("frame1")),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    doc.view->tableEdit();
     QCOMPARE(doc.stack->currentIndex(), int(WidgetStack::TablePage));
     QAbstractItemModel* table = doc.stack->tableView()->model();
     QCOMPARE(table->data(table->index(0, 5)).toInt(), 1);
     QSignalSpy refreshed(table, &QAbstractItemModel::dataChanged);
 
     dialogs.answer = writeFile(m_dir, "table.csv", sequence({ lit({ 6 }), lit({ 48 + 3 }) }));
-    doc.tree->importSequence();
+    doc.view->importSequence();
 
     QVERIFY(refreshed.count() > 0);
     QCOMPARE(doc.stack->currentIndex(), int(WidgetStack::TablePage));
@@ -472,15 +401,16 @@ void tst_SequenceMenu::importBadInput()
                                               : writeFile(m_dir, QStringLiteral("bad.csv"), bytes);
     Dialogs dialogs(path);
     doc.setCurrent("program");
-    doc.tree->importSequence();
+    doc.view->importSequence();
 
     QCOMPARE(dialogs.warnings.size(), warned ? 1 : 0);
     if (warned)
         QVERIFY(dialogs.warnings.first().text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(doc.document->isModified(), changed);
-    QCOMPARE(childNames(doc.program), (QStringList { "frame0", "reset", "frame1" }));
-    QCOMPARE(values(doc.frame("frame0")), changed ? lit({ 40 }) : lit({ 0 }));
-    QCOMPARE(values(doc.frame("frame1")), changed ? lit({ 40 }) : lit({ 1 }));
+    QCOMPARE(doc.tree.outline(doc.tree.program),
+        QStringLiteral("program=Program: frame0=frame %1, reset=reset, frame1=frame %2")
+            .arg(changed ? 40 : 0)
+            .arg(changed ? 40 : 1));
 }
 
 void tst_SequenceMenu::notOfferedElsewhere_data()
@@ -496,19 +426,18 @@ void tst_SequenceMenu::notOfferedElsewhere()
 {
     QFETCH(QString, item);
     Document doc;
-    doc.items["device"] = doc.document->deviceItem();
     Dialogs dialogs(writeFile(m_dir, "any.csv", sequence({ lit({ 9 }) })));
-    CommandTreeMenu* menu = doc.tree->menu();
-    menu->prepare(doc.items[item]);
+    CommandTreeMenu* menu = doc.view->menu();
+    menu->prepare(doc.tree[item]);
     QVERIFY(!menu->importSequenceAction()->isVisible());
     QVERIFY(!menu->exportSequenceAction()->isVisible());
 
     doc.setCurrent(item);
-    doc.tree->importSequence();
-    doc.tree->exportSequence();
+    doc.view->importSequence();
+    doc.view->exportSequence();
     QVERIFY(dialogs.files.isEmpty());
     QVERIFY(!doc.document->isModified());
-    QCOMPARE(values(doc.frame("frame0")), lit({ 0 }));
+    QCOMPARE(doc.tree.outline(), Start);
 }
 
 QTEST_MAIN(tst_SequenceMenu)

@@ -1,13 +1,4 @@
-#include "edits/DocumentEdits.h"
-#include "model/CallCommand.h"
-#include "model/CommandTreeModel.h"
-#include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
+#include "document/TreeOutline.h"
 #include "views/AbstractLedPanelScene.h"
 #include "views/CommandTreeView.h"
 #include "views/DeviceWidget.h"
@@ -17,7 +8,6 @@
 #include "views/LedPanelView.h"
 #include "views/WidgetStack.h"
 
-#include "edits/EditHistory.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -28,43 +18,16 @@
 
 namespace {
 
-// Device
-//   Program: reset0, frameA, frameB, frameC, call, stop, return
-//   Function: stop1, frameD
 // Every frame lights its own LED: A 0, B 1, C 2, D 3.
-struct Document
+struct Document : TreeOutline
 {
-    std::unique_ptr<QObject> owner = std::make_unique<QObject>();
-    DeviceItem* device = new DeviceItem;
-    ProgramItem* program = new ProgramItem(device);
-    FunctionItem* function = new FunctionItem(device);
-    CommandTreeModel* model = new CommandTreeModel(device, owner.get());
-    DocumentEdits* edits = new DocumentEdits(model, owner.get());
-    std::unique_ptr<AbstractLedPanelScene> scene { AbstractLedPanelScene::create(Ring, device) };
-    std::unique_ptr<CommandTreeView> tree = std::make_unique<CommandTreeView>();
-    std::unique_ptr<WidgetStack> stack = std::make_unique<WidgetStack>();
-    QHash<QString, QPointer<AbstractTreeItem>> items; // null once freed
-
     Document()
+        : TreeOutline(
+            "program=Program: reset0=reset, frameA=frame 0, frameB=frame 1, frameC=frame 2, call=call, "
+            "stop=stop, return=return; function=Collection: stop1=stop, frameD=frame 3")
     {
         device->setDeviceName("ZQ-RING-A");
         device->setDescription("Segmented ring LED panel");
-        items["device"] = device;
-        items["program"] = program;
-        items["function"] = function;
-        items["reset0"] = new ResetCommand(program);
-        items["frameA"] = new LedStatesCommand(program);
-        items["frameB"] = new LedStatesCommand(program);
-        items["frameC"] = new LedStatesCommand(program);
-        items["call"] = new CallCommand(program);
-        items["stop"] = new StopCommand(program);
-        items["return"] = new ReturnCommand(program);
-        items["stop1"] = new StopCommand(function);
-        items["frameD"] = new LedStatesCommand(function);
-        frame("frameA")->leds().at(0)->setValue(1);
-        frame("frameB")->leds().at(1)->setValue(1);
-        frame("frameC")->leds().at(2)->setValue(1);
-        frame("frameD")->leds().at(3)->setValue(1);
 
         // Wired as the document wires them; the scene is deliberately not
         // given the edit path, so that only the stack keeps the board safe.
@@ -78,19 +41,11 @@ struct Document
         QObject::connect(
             tree.get(), &CommandTreeView::setLedPanelTable, stack.get(), &WidgetStack::setTableEditor);
     }
-    ~Document()
-    {
-        tree.reset();
-        stack.reset();
-        scene.reset();
-        owner.reset();
-    }
 
-    AbstractTreeItem* operator[](const QString& name) const { return items.value(name).data(); }
-    LedStatesCommand* frame(const QString& name) const
-    {
-        return qobject_cast<LedStatesCommand*>((*this)[name]);
-    }
+    // The views go before the tree they show.
+    std::unique_ptr<AbstractLedPanelScene> scene { AbstractLedPanelScene::create(Ring, device) };
+    std::unique_ptr<WidgetStack> stack = std::make_unique<WidgetStack>();
+    std::unique_ptr<CommandTreeView> tree = std::make_unique<CommandTreeView>();
 
     void setCurrent(const QString& name) const
     {
