@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "edits/DocumentEdits.h"
+#include "formats/OutputFile.h"
 #include "formats/SequenceFile.h"
 #include "model/DeviceItem.h"
 #include "model/Effects.h"
@@ -111,6 +112,8 @@ int GenerateCommand::run(const QCommandLineParser& parser)
     request.output = parser.value(QStringLiteral("o"));
     if (request.output.isEmpty())
         return m_context.usage(tr("generate needs -o OUT.xml"));
+    if (OutputFile::sameFile(args.at(1), request.output))
+        return m_context.sameFile(request.output);
     const QString wrong = readParameters(parser, &request);
     if (!wrong.isEmpty())
         return m_context.usage(wrong);

@@ -496,6 +496,7 @@ void tst_Kamdel::outputThatIsTheInputIsRefused_data()
     QCOMPARE(kamdel({ "csv", "export", doc, csv }).status, 0);
 
     QTest::addRow("compile, same path") << QStringList { "compile", doc, "-o", doc } << doc;
+    QTest::addRow("generate, symbolic link") << QStringList { "generate", doc, "blink", "-o", link } << doc;
     QTest::addRow("gif, hard link") << QStringList { "gif", doc, hard } << doc;
     QTest::addRow("csv export, symbolic link") << QStringList { "csv", "export", link, doc } << doc;
     QTest::addRow("csv import over the sequence")
