@@ -3,7 +3,6 @@
 
 #include "HelpMenu.h"
 #include "KamdelDocument.h"
-#include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecentFiles.h"
 #include "ToolbarTooltipFilter.h"
@@ -23,8 +22,8 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
-#include <QStatusBar>
 #include <QToolBar>
 
 // The icons are compiled into this static library; without a reference
@@ -60,9 +59,9 @@ QAction* makeAction(
 }
 } // namespace
 
-MainMenu::MainMenu(QWidget* parent)
-    : QMenuBar(parent)
-    , mainWindow(qobject_cast<MainWindow*>(parent))
+MainMenu::MainMenu(QMainWindow* window)
+    : QMenuBar(window)
+    , mainWindow(window)
 {
     initIconResources();
     createActions();
@@ -71,8 +70,7 @@ MainMenu::MainMenu(QWidget* parent)
     createMenus();
     createToolBars();
     // The tool bars exist only now.
-    if (auto* view = qobject_cast<ViewMenu*>(viewMenu))
-        view->rebuild();
+    viewMenu->rebuild();
 }
 
 MainMenu::~MainMenu() = default;
@@ -81,7 +79,7 @@ void MainMenu::createActions()
 {
     // The Control and Tools actions belong to the window, so that their
     // function keys work wherever the focus is.
-    QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
+    QObject* windowSide = mainWindow;
 
     // The two buttons look alike: their tips tell the models apart.
     newPanel1Action = makeAction(this, QStringLiteral("action_NewPanel1"), QStringLiteral("ZQ-RING-A"),
@@ -190,33 +188,8 @@ void MainMenu::createPlaybackActions(QObject* windowSide)
 
 void MainMenu::connectActions()
 {
-    if (!mainWindow)
-        return;
-    connect(newPanel1Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel1);
-    connect(newPanel2Action, &QAction::triggered, mainWindow, &MainWindow::newDocument_KamdelPanel2);
-    connect(openAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::openDocument));
-    connect(saveAction, &QAction::triggered, mainWindow, &MainWindow::saveDocument);
-    connect(saveAsAction, &QAction::triggered, mainWindow, &MainWindow::saveAsDocument);
-    connect(closeAction, &QAction::triggered, mainWindow, QOverload<>::of(&MainWindow::closeDocument));
-    connect(exitAction, &QAction::triggered, mainWindow, &QWidget::close);
-    connect(aboutAction, &QAction::triggered, mainWindow, &MainWindow::showAbout);
-    connect(resetAction, &QAction::triggered, mainWindow, &MainWindow::resetPanel);
-    connect(nextAction, &QAction::triggered, mainWindow, &MainWindow::nextStep);
-    connect(animateAction, &QAction::triggered, mainWindow, &MainWindow::animate);
-    connect(serialPortSetupAction, &QAction::triggered, mainWindow, &MainWindow::setupSerialPort);
-    connect(compileAndWriteAction, &QAction::triggered, mainWindow, &MainWindow::compileAndWrite);
-    connect(updateFirmwareAction, &QAction::triggered, mainWindow, &MainWindow::updateFirmware);
-    connect(recentFiles, &RecentFiles::openFile, mainWindow,
-        QOverload<const QString&>::of(&MainWindow::openDocument));
-    connect(playAction, &QAction::triggered, mainWindow, &MainWindow::play);
-    connect(stepAction, &QAction::triggered, mainWindow, &MainWindow::stepPlayback);
-    connect(stopPlaybackAction, &QAction::triggered, mainWindow, &MainWindow::stopPlayback);
-    connect(speedGroup, &QActionGroup::triggered, mainWindow,
-        [this](QAction* action) { mainWindow->setPlaybackSpeed(action->data().toInt()); });
-    connect(mainWindow->playback(), &PlaybackController::playingChanged, playAction, &QAction::setChecked);
-    connect(importAnimationAction, &QAction::triggered, mainWindow, &MainWindow::importAnimation);
-    connect(exportAnimationAction, &QAction::triggered, mainWindow, &MainWindow::exportAnimation);
-    connect(exportFrameAction, &QAction::triggered, mainWindow, &MainWindow::exportFrame);
+    connect(speedGroup, &QActionGroup::triggered, this,
+        [this](QAction* action) { emit playbackSpeedChosen(action->data().toInt()); });
 }
 
 void MainMenu::createMenus()
@@ -286,8 +259,6 @@ void MainMenu::createToolBars()
     tooltipFilter = std::make_unique<ToolbarTooltipFilter>();
     qApp->installEventFilter(tooltipFilter.get());
 
-    if (!mainWindow)
-        return;
     QToolBar* fileToolBar = mainWindow->addToolBar(tr("File"));
     fileToolBar->setObjectName(QStringLiteral("toolBar_File"));
     fileToolBar->addAction(newPanel1Action);
@@ -397,7 +368,7 @@ void MainMenu::createFrameMenu()
     frameMenu = addMenu(tr("F&rame"));
     frameMenu->setObjectName(QStringLiteral("menu_Frame"));
     // Window-wide keys, bound to whichever document is hosted.
-    QObject* windowSide = mainWindow ? static_cast<QObject*>(mainWindow) : this;
+    QObject* windowSide = mainWindow;
     for (const FrameEditor::Tool& tool : FrameEditor::tools()) {
         auto* action = new QAction(windowSide);
         if (tool.slot) {
@@ -441,19 +412,16 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
     importAnimationAction->setEnabled(kamdelDocument != nullptr);
     exportAnimationAction->setEnabled(kamdelDocument != nullptr);
     exportFrameAction->setEnabled(kamdelDocument != nullptr);
-    compileAndWriteAction->setEnabled(kamdelDocument != nullptr && !(mainWindow && mainWindow->isWriting()));
+    compileAndWriteAction->setEnabled(kamdelDocument != nullptr && panelActionsEnabled);
+    viewMenu->setDocument(kamdelDocument);
     applySymmetry();
     if (!kamdelDocument)
         return connections;
     if (LedPanelView* board = kamdelDocument->ledPanelView())
         board->addAction(playAction);
-    // Counts of imported and exported frames, and the tree's other notes.
-    if (mainWindow) {
-        connections << connect(kamdelDocument->commandTreeView(), &CommandTreeView::showMessage,
-            mainWindow->statusBar(), &QStatusBar::showMessage);
-        connections << connect(kamdelDocument->commandTreeView()->menu()->importAnimationAction(),
-            &QAction::triggered, mainWindow, &MainWindow::importAnimation);
-    }
+    // The tree's entry imports as the File menu's does.
+    connections << connect(kamdelDocument->commandTreeView()->menu()->importAnimationAction(),
+        &QAction::triggered, importAnimationAction, &QAction::trigger);
     return connections
         + QList<QMetaObject::Connection> {
               connect(cutAction, &QAction::triggered, kamdelDocument, &KamdelDocument::cutData),
@@ -465,6 +433,7 @@ QList<QMetaObject::Connection> MainMenu::connectDocument(AbstractDocument* docum
 
 void MainMenu::setPanelActionsEnabled(bool enabled)
 {
+    panelActionsEnabled = enabled;
     resetAction->setEnabled(enabled);
     nextAction->setEnabled(enabled);
     animateAction->setEnabled(enabled);

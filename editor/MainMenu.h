@@ -9,24 +9,28 @@
 
 class AbstractDocument;
 class KamdelDocument;
-class MainWindow;
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QMainWindow;
 class QMenu;
 class HistoryActions;
 class RecentFiles;
 class ToolbarTooltipFilter;
+class ViewMenu;
 
 // The editor window's menu bar. It owns every action of the editor, builds
 // the menus and the two tool bars, and binds the document-dependent actions
-// to whichever document the window hosts.
+// to whichever document the window hosts. The window connects the commands
+// to what carries them out.
 class MainMenu : public QMenuBar
 {
     Q_OBJECT
 
 public:
-    explicit MainMenu(QWidget* parent = nullptr);
+    // The menu bar of `window`, which gets the tool bars and owns the
+    // actions whose keys work wherever the focus is.
+    explicit MainMenu(QMainWindow* window);
     ~MainMenu() override;
 
     // Called on every change of the hosted document, also to none. The
@@ -39,6 +43,32 @@ public:
     // The actions that talk to the panel, switched off while a program is
     // being written so that nothing interleaves with its blocks.
     void setPanelActionsEnabled(bool enabled);
+
+    // The commands, named after their actions, for the window to connect.
+    QAction* actionNewPanel1() const { return newPanel1Action; }
+    QAction* actionNewPanel2() const { return newPanel2Action; }
+    QAction* actionOpen() const { return openAction; }
+    QAction* actionSave() const { return saveAction; }
+    QAction* actionSaveAs() const { return saveAsAction; }
+    QAction* actionClose() const { return closeAction; }
+    QAction* actionExit() const { return exitAction; }
+    QAction* actionAbout() const { return aboutAction; }
+    QAction* actionReset() const { return resetAction; }
+    QAction* actionNext() const { return nextAction; }
+    QAction* actionAnimate() const { return animateAction; }
+    QAction* actionSerialPortSetup() const { return serialPortSetupAction; }
+    QAction* actionCompileAndWrite() const { return compileAndWriteAction; }
+    QAction* actionUpdateFirmware() const { return updateFirmwareAction; }
+    QAction* actionPlay() const { return playAction; }
+    QAction* actionStep() const { return stepAction; }
+    QAction* actionStopPlayback() const { return stopPlaybackAction; }
+    QAction* actionImportAnimation() const { return importAnimationAction; }
+    QAction* actionExportAnimation() const { return exportAnimationAction; }
+    QAction* actionExportFrame() const { return exportFrameAction; }
+
+signals:
+    // From the Control menu's speeds and the tool bar's box.
+    void playbackSpeedChosen(int framesPerSecond);
 
 private:
     void createActions();
@@ -56,12 +86,14 @@ private:
     // The history of whichever document is hosted.
     HistoryActions* historyActions = nullptr;
 
-    MainWindow* mainWindow = nullptr;
+    QMainWindow* mainWindow;
+    // Off while a program is being written.
+    bool panelActionsEnabled = true;
     RecentFiles* recentFiles = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* frameMenu = nullptr;
-    QMenu* viewMenu = nullptr;
+    ViewMenu* viewMenu = nullptr;
     QMenu* controlMenu = nullptr;
     QMenu* toolsMenu = nullptr;
 

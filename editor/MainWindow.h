@@ -1,23 +1,23 @@
 #pragma once
 
+#include "EditorDialogs.h"
 #include "RecoveryStore.h"
 #include "formats/AnimationExport.h"
-#include "player/PanelCommand.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMetaObject>
-#include <QTimer>
 
 #include <memory>
 
 class AboutDialog;
 class AbstractDocument;
-class KamdelDocument;
+class DocumentHost;
+class ExportCommands;
 class MainMenu;
 class MemoryGauge;
-class PanelWriter;
+class PanelLink;
 class PlaybackController;
 class QCloseEvent;
 class QProgressBar;
@@ -26,10 +26,11 @@ class QSerialPort;
 class RecentFiles;
 class Ui_MainWindow;
 
-// The editor's one window. It hosts at most one document, keeps the title
-// and the modified marker in step with it, and talks to a running panel over
-// its own serial port.
-class MainWindow : public QMainWindow
+// The editor's one window: its form, menus, status bar, report pane,
+// settings and geometry. It wires together the parts that do the work: the
+// hosted document, the panel link, playback and the exports; its commands
+// hand over to them.
+class MainWindow : public QMainWindow, private EditorDialogs
 {
     Q_OBJECT
 
@@ -37,15 +38,15 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    AbstractDocument* document() const { return currentDocument; }
-    QSerialPort* panelPort() const { return serialPort.get(); }
+    AbstractDocument* document() const;
+    QSerialPort* panelPort() const;
     MainMenu* mainMenu() const;
     RecentFiles* recentFiles() const;
-    RecoveryStore* recoveryStore() const { return recovery; }
-    bool isAnimating() const { return animationTimer.isActive(); }
+    RecoveryStore* recoveryStore() const;
+    bool isAnimating() const;
     // Milliseconds between two Next words while animating.
-    int animationInterval() const { return animationTimer.interval(); }
-    bool isWriting() const { return programming; }
+    int animationInterval() const;
+    bool isWriting() const;
     MemoryGauge* memoryGauge() const { return gauge; }
     PlaybackController* playback() const { return player; }
     QProgressBar* writeProgressBar() const { return writeProgress; }
@@ -64,6 +65,8 @@ public:
 
 private slots:
     void updateWindowTitle();
+    // Follows `document` without touching the stack or the previous one.
+    void setCurrentDocument_and_Connect(AbstractDocument* document);
 
 public slots:
     void newDocument_KamdelPanel1();
@@ -75,10 +78,6 @@ public slots:
     void closeDocument();
     void closeDocument(AbstractDocument* document);
 
-private slots:
-    void setCurrentDocument_and_Connect(AbstractDocument* document);
-
-public slots:
     void log(const QString& text);
 
     void resetPanel();
@@ -106,62 +105,43 @@ protected:
 
     // Every dialog of the window goes through these, so that a test can
     // answer them without a modal loop.
-    virtual QString askOpenFileName();
+    QString askOpenFileName() override;
     // A warning titled "Application" with a single Close button.
-    virtual void showWarning(const QString& text);
+    void showWarning(const QString& text) override;
     // Yes restores the copy, Discard drops it, anything else keeps it for
     // the next start.
-    virtual QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time);
+    QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time) override;
     virtual int execAboutDialog(AboutDialog& dialog);
     // Asked when the window is closed while a program is being written.
     virtual bool askStopWriting();
     // The export's options; false when the user cancels.
-    virtual bool askAnimationOptions(AnimationExport::Options& options);
-    virtual QString askExportFileName(
-        const QString& caption, const QString& suggestion, const QString& filter);
+    bool askAnimationOptions(AnimationExport::Options& options) override;
+    QString askExportFileName(
+        const QString& caption, const QString& suggestion, const QString& filter) override;
 
 private:
+    void setUpStatusBar();
+    void setUpSettings();
     void restoreGeometryFromSettings();
-    void addToRecentFiles(const QString& path);
-    void restoreRecoveryCopy(const RecoveryStore::Leftover& leftover);
-    void replaceDocumentWith(AbstractDocument* document);
-    void sendCommandWord(PanelCommand::Word word);
-    void stopAnimation();
-    void reportWriteFailure();
+    // The menu's commands to the window's slots, which hand them over.
+    void connectMenu();
+    void connectParts();
+    // The window's side of a change of the hosted document.
+    void followDocument(AbstractDocument* document);
+    // Shows the write going out and keeps the panel actions off meanwhile.
+    void followWriting(bool writing);
     void showWriteProgress(int blocksSent, int blocksTotal);
-    void sayNoDocument(const QString& text);
-    // True when a port is set; otherwise says so and opens the port dialog.
-    bool checkPortIsSet();
-    // Shows the side remembered for the document's panel model and
-    // remembers the side the user picks.
-    void followBoardSide(KamdelDocument* document);
-    // A new document opens ready to draw: one empty frame, current and on
-    // the board, with nothing to undo and nothing to save.
-    void hostNewDocument(KamdelDocument* document);
-    // Shows the first frame of the hosted document on the board, which
-    // takes the keys.
-    void showFirstFrame();
-    // The tree wide enough for its frame labels; both splitters where the
-    // user left them.
-    void arrangePanes(KamdelDocument* document);
 
     std::unique_ptr<Ui_MainWindow> ui;
-    AbstractDocument* currentDocument = nullptr;
-    QList<QMetaObject::Connection> documentConnections;
-    QTimer animationTimer;
-    std::unique_ptr<QSerialPort> serialPort;
-    // The port the link started on without the user choosing it in this
-    // run: it is stored only once the user picks another.
-    QString startPortName;
-    RecoveryStore* recovery = nullptr;
-    // Set while a program goes out block by block; events are processed
-    // between the blocks, so the panel handlers must not interleave.
-    bool programming = false;
-    PanelWriter* panelWriter;
     MemoryGauge* gauge;
     QProgressBar* writeProgress;
     QPushButton* cancelWrite;
     PlaybackController* player;
+    DocumentHost* host = nullptr;
+    PanelLink* link = nullptr;
+    ExportCommands* exports = nullptr;
+    // The menu's bindings to the hosted document, renewed with it.
+    QList<QMetaObject::Connection> menuConnections;
     // The window was closed during a write: it closes once the write stops.
     bool closeAfterWrite = false;
 };

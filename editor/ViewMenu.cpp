@@ -1,10 +1,10 @@
 #include "ViewMenu.h"
 
 #include "KamdelDocument.h"
-#include "MainWindow.h"
 #include "views/LedPanelView.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -15,7 +15,7 @@ QWidget* reportPaneOf(QWidget* window)
 }
 } // namespace
 
-ViewMenu::ViewMenu(MainWindow* window, QWidget* parent)
+ViewMenu::ViewMenu(QMainWindow* window, QWidget* parent)
     : QMenu(tr("&View"), parent)
     , mainWindow(window)
     // The window's own, so that they stay when the menu goes.
@@ -63,8 +63,12 @@ void ViewMenu::rebuild()
         const QSignalBlocker quiet(reportPaneAction);
         reportPaneAction->setChecked(pane->isVisibleTo(mainWindow));
     }
-    auto* document = mainWindow ? qobject_cast<KamdelDocument*>(mainWindow->document()) : nullptr;
-    fitAction->setEnabled(document && document->ledPanelView());
+    fitAction->setEnabled(hostedDocument && hostedDocument->ledPanelView());
+}
+
+void ViewMenu::setDocument(KamdelDocument* document)
+{
+    hostedDocument = document;
 }
 
 void ViewMenu::showReportPane(bool visible)
@@ -75,7 +79,6 @@ void ViewMenu::showReportPane(bool visible)
 
 void ViewMenu::fitBoard()
 {
-    auto* document = mainWindow ? qobject_cast<KamdelDocument*>(mainWindow->document()) : nullptr;
-    if (document && document->ledPanelView())
-        document->ledPanelView()->zoomFit();
+    if (hostedDocument && hostedDocument->ledPanelView())
+        hostedDocument->ledPanelView()->zoomFit();
 }

@@ -4,8 +4,9 @@
 #include <QMenu>
 #include <QPointer>
 
-class MainWindow;
+class KamdelDocument;
 class QAction;
+class QMainWindow;
 
 // The View menu: the window's tool bars and the report pane to show or
 // hide, and fitting the board into its view. The tool bars are read from
@@ -15,16 +16,19 @@ class ViewMenu : public QMenu
     Q_OBJECT
 
 public:
-    ViewMenu(MainWindow* window, QWidget* parent = nullptr);
+    ViewMenu(QMainWindow* window, QWidget* parent = nullptr);
     ~ViewMenu() override;
 
     void rebuild();
+    // The hosted document, whose board Fit in view fits.
+    void setDocument(KamdelDocument* document);
 
 private:
     void showReportPane(bool visible);
     void fitBoard();
 
-    MainWindow* mainWindow;
+    QMainWindow* mainWindow;
+    QPointer<KamdelDocument> hostedDocument;
     QAction* reportPaneAction;
     QAction* fitAction;
     // The tool bars' entries go before this one.
