@@ -1,3 +1,4 @@
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/CallCommand.h"
 #include "model/CommandTreeModel.h"
@@ -113,17 +114,15 @@ struct CountAnswer
 {
     CountAnswer(int answer, bool accept)
     {
-        previous = CommandTreeView::setCountQuestion(
-            [this, answer, accept](QWidget*, const CommandTreeView::CountRequest& request, bool* ok) {
-                requests << request;
-                *ok = accept;
-                return answer;
-            });
+        answers.count = [this, answer, accept](QWidget*, const Questions::Count& request, bool* ok) {
+            requests << request;
+            *ok = accept;
+            return answer;
+        };
     }
-    ~CountAnswer() { CommandTreeView::setCountQuestion(previous); }
 
-    CommandTreeView::CountQuestion previous;
-    QList<CommandTreeView::CountRequest> requests;
+    Questions::Scope answers;
+    QList<Questions::Count> requests;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "KamdelPanel1.h"
 #include "dialogs/GenerateDialog.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
@@ -93,7 +94,6 @@ private slots:
     void generateRemembersParameters();
     void generateDialog_data();
     void generateDialog();
-    void cleanup();
 };
 
 void tst_FrameEditor::tools_data()
@@ -191,12 +191,13 @@ void tst_FrameEditor::generateSpin()
     QFETCH(int, rings);
     QFETCH(Lit, expected);
 
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         request->effect.kind = EffectRequest::Spin;
         request->effect.step = step;
         request->effect.ringMask = rings;
         return answered;
-    });
+    };
     Document doc({ { 0 }, { 1, 48 }, { 2 } });
     doc.document.panelScene()->ledFrame(doc.frame(1));
     doc.select({ 1 });
@@ -295,11 +296,12 @@ void tst_FrameEditor::generate()
     QFETCH(Lit, expected);
     QFETCH(QString, undoText);
 
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         request->effect = effect;
         request->toFrame = toFrame;
         return true;
-    });
+    };
     Document doc({ { 0 }, { 1, 48 }, { 2 } });
     doc.document.panelScene()->setSide(eLedPanelSide(side));
     doc.document.panelScene()->ledFrame(doc.frame(1));
@@ -314,14 +316,15 @@ void tst_FrameEditor::generateRemembersParameters()
     QVERIFY(dir.isValid());
     QSettings settings(dir.filePath(QStringLiteral("editor.ini")), QSettings::IniFormat);
     EffectRequest asked;
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         asked = request->effect;
         request->effect.kind = EffectRequest::Fill;
         request->effect.start = 5;
         request->effect.direction = 1;
         request->effect.perFrame = 24;
         return true;
-    });
+    };
     {
         Document doc({ { 0 } });
         doc.document.panelScene()->setSide(Top);
@@ -403,11 +406,6 @@ void tst_FrameEditor::generateDialog()
     QCOMPARE(dialog.frames().last(), lit);
     dialog.setFrames({ QVector<int>(192, 0), lit }, 2);
     QCOMPARE(dialog.toFrame(), 1);
-}
-
-void tst_FrameEditor::cleanup()
-{
-    FrameEditor::setGenerateQuestion({});
 }
 
 QTEST_MAIN(tst_FrameEditor)
