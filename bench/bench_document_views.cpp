@@ -14,6 +14,7 @@
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "Stopwatch.h"
+#include "dialogs/Questions.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
 #include "model/LedCell.h"
@@ -152,13 +153,12 @@ void appendFrames(KamdelDocument& document, int count)
 {
     CommandTreeView* tree = document.commandTreeView();
     tree->setCurrentIndex(indexOf(document, programOf(document)));
-    const CommandTreeView::CountQuestion before = CommandTreeView::setCountQuestion(
-        [count](QWidget*, const CommandTreeView::CountRequest&, bool* ok) {
-            *ok = true;
-            return count;
-        });
+    Questions::Scope answers;
+    answers.count = [count](QWidget*, const Questions::Count&, bool* ok) {
+        *ok = true;
+        return count;
+    };
     tree->appendLedStates();
-    CommandTreeView::setCountQuestion(before);
 }
 
 // Click on the first frame, shift-click on the last: whole rows selected,

@@ -23,6 +23,7 @@
 #include "views/LedPanelScene_Ring.h"
 #include "views/LedPanelView.h"
 
+#include "dialogs/Questions.h"
 #include "edits/EditHistory.h"
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
@@ -171,13 +172,13 @@ bool benchRotate()
 
 bool benchSpin()
 {
-    const FrameEditor::GenerateQuestion before
-        = FrameEditor::setGenerateQuestion([](QWidget*, FrameEditor::GenerateRequest* request) {
-              request->effect.kind = EffectRequest::Spin;
-              request->effect.step = 1;
-              request->effect.ringMask = 0xF;
-              return true;
-          });
+    Questions::Scope answers;
+    answers.generate = [](QWidget*, Questions::Generate* request) {
+        request->effect.kind = EffectRequest::Spin;
+        request->effect.step = 1;
+        request->effect.ringMask = 0xF;
+        return true;
+    };
     std::vector<Sample> samples;
     int added = 0;
     for (int run = 0; run < Runs; ++run) {
@@ -193,7 +194,6 @@ bool benchSpin()
         samples.push_back(timer.take());
         added = editor.program->childCount() - 1;
     }
-    FrameEditor::setGenerateQuestion(before);
     bool ok = added == 47;
     TargetReport::report(
         QStringLiteral("Generate spin (%1 frames)").arg(added), Stopwatch::median(samples), 50, 1, &ok);

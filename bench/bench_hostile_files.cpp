@@ -7,6 +7,7 @@
 #include "KamdelPanel2.h"
 #include "PeakMemory.h"
 #include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "formats/SequenceFile.h"
 #include "model/LedStatesCommand.h"
 #include "model/ProgramItem.h"
@@ -42,7 +43,8 @@ QByteArray attributes(int count)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Ok; });
+    Questions::Scope answers;
+    answers.message = [](QWidget*, const Questions::Message&) { return QMessageBox::Ok; };
     QTemporaryDir dir;
 
     const auto open = [](const QString& path) {

@@ -15,6 +15,7 @@
 #include "SettingsStore.h"
 #include "Stopwatch.h"
 #include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "formats/AnimationExport.h"
 #include "model/DeviceItem.h"
@@ -166,7 +167,8 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
     // The gauge's edits leave the document modified: closing discards them.
-    MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; });
+    Questions::Scope answers;
+    answers.message = [](QWidget*, const Questions::Message&) { return QMessageBox::Discard; };
     SettingsStore::setFileName(dir.filePath(QStringLiteral("KamdelEditor.ini")));
     // 320 frames fill the panel's 8000 bytes exactly.
     const QString path = frames(dir, 320, false);

@@ -7,6 +7,7 @@
 #include "KamdelPanel1.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "formats/SequenceFile.h"
 #include "model/CommandTreeModel.h"
@@ -129,12 +130,13 @@ int main(int argc, char** argv)
         return 1;
     }
     QString answer;
-    FileDialogs::setHandler([&answer](const FileDialogs::Request&) { return answer; });
+    Questions::Scope answers;
+    answers.fileName = [&answer](const Questions::FileName&) { return answer; };
     bool warned = false;
-    MessageBoxes::setHandler([&warned](QWidget*, const MessageBoxes::Request&) {
+    answers.message = [&warned](QWidget*, const Questions::Message&) {
         warned = true;
         return QMessageBox::Ok;
-    });
+    };
 
     bool right = true;
     Document source;
@@ -179,7 +181,5 @@ int main(int argc, char** argv)
         "import over %d frames:         %8.1f ms (%.1f ms)\n", FrameCount, overwritten.wall, overwritten.cpu);
     if (!right)
         std::printf("WRONG RESULT: the imported frames differ from the exported ones\n");
-    FileDialogs::setHandler({});
-    MessageBoxes::setHandler({});
     return right ? 0 : 1;
 }

@@ -40,7 +40,9 @@ signals:
     void modifiedChanged(bool modified);
     void log(QString text);
 
-protected slots:
+public slots:
+    // Only a document's own load and save decide the flag, except where the
+    // host knows better: a recovered copy is modified, an empty new one not.
     void setModified(bool modified);
 
 protected:

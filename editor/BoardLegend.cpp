@@ -1,19 +1,12 @@
 #include "BoardLegend.h"
 
+#include "views/LedItem.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
-
-namespace {
-// The board's own geometry: pie angles in sixteenths of a degree for the
-// left and right halves, the LED disc at 0.8 of the mark's radius.
-constexpr int PreviousStart = 1472;
-constexpr int NextStart = -1408;
-constexpr int HintSpan = 2816;
-constexpr qreal DiscRadius = 0.8;
-} // namespace
 
 BoardLegend::BoardLegend(QWidget* parent)
     : QDialog(parent)
@@ -73,21 +66,7 @@ QPixmap BoardLegend::sample(bool on, bool inPrevious, bool inNext, int size)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size / 2.0 - 1;
     painter.translate(size / 2.0, size / 2.0);
-    const QRectF hint(-s, -s, 2 * s, 2 * s);
-    if (inPrevious) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::blue);
-        painter.drawPie(hint, PreviousStart, HintSpan);
-    }
-    if (inNext) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::red);
-        painter.drawPie(hint, NextStart, HintSpan);
-    }
-    painter.setPen(QPen(Qt::black, 0.05 * s));
-    painter.setBrush(on ? QColor(Qt::yellow) : QColor::fromRgba(0xFF3C3C3C));
-    painter.drawEllipse(QRectF(-DiscRadius * s, -DiscRadius * s, 2 * DiscRadius * s, 2 * DiscRadius * s));
+    LedItem::draw(&painter, size / 2.0 - 1, on, inPrevious, inNext);
     return pixmap;
 }

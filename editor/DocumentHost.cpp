@@ -144,7 +144,7 @@ void DocumentHost::hostNewDocument(KamdelDocument* document)
     document->frameEditor()->insertFrame(false);
     // Making the document is no edit of the user's.
     document->edits()->history()->clear();
-    QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, false));
+    document->setModified(false);
     setCurrentDocument(document);
     showFirstFrame();
 }

@@ -2,15 +2,7 @@
 
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "model/CallCommand.h"
 #include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
-#include "model/LedCell.h"
-#include "model/LedStatesCommand.h"
-#include "model/ProgramItem.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -86,38 +78,7 @@ RecoverySnapshot::Root RecoverySnapshot::rootOf(KamdelDocument* document)
 bool RecoverySnapshot::copyChildren(const AbstractTreeItem* from, AbstractTreeItem* to)
 {
     for (const AbstractTreeItem* item : from->children()) {
-        AbstractTreeItem* copy = nullptr;
-        switch (item->type()) {
-        case AbstractTreeItem::Program:
-            copy = new ProgramItem(to);
-            break;
-        case AbstractTreeItem::Function:
-            copy = new FunctionItem(to);
-            break;
-        case AbstractTreeItem::LedStates: {
-            auto* frame = new LedStatesCommand(to);
-            const QVector<LedCell*>& source = static_cast<const LedStatesCommand*>(item)->leds();
-            for (int i = 0; i < source.size() && i < frame->leds().size(); ++i)
-                frame->leds()[i]->setValue(source[i]->value());
-            copy = frame;
-            break;
-        }
-        case AbstractTreeItem::Call:
-            copy = new CallCommand(to);
-            break;
-        case AbstractTreeItem::Return:
-            copy = new ReturnCommand(to);
-            break;
-        case AbstractTreeItem::Reset:
-            copy = new ResetCommand(to);
-            break;
-        case AbstractTreeItem::Stop:
-            copy = new StopCommand(to);
-            break;
-        default:
-            return false;
-        }
-        if (!copyChildren(item, copy))
+        if (!item->clone(to))
             return false;
     }
     return true;

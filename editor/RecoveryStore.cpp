@@ -355,7 +355,7 @@ std::unique_ptr<KamdelDocument> RecoveryStore::read(const Leftover& leftover, bo
     // stays unsaved until it is saved.
     document->edits()->history()->clear();
     document->edits()->history()->resetClean();
-    QMetaObject::invokeMethod(document.get(), "setModified", Q_ARG(bool, true));
+    document->setModified(true);
     return document;
 }
 

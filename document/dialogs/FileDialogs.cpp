@@ -1,6 +1,7 @@
 #include "FileDialogs.h"
 
 #include "DialogParent.h"
+#include "Questions.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -12,12 +13,6 @@
 #include <utility>
 
 namespace {
-FileDialogs::Handler& currentHandler()
-{
-    static FileDialogs::Handler handler;
-    return handler;
-}
-
 FileDialogs::FolderStore sessionStore()
 {
     auto folders = std::make_shared<QHash<QString, QString>>();
@@ -35,16 +30,16 @@ FileDialogs::FolderStore& folderStore()
 QString FileDialogs::getOpenFileName(
     QWidget* parent, const QString& caption, const QString& start, const QString& filter)
 {
-    if (const Handler& handler = currentHandler())
-        return handler(Request { Open, caption, start, filter });
+    if (const auto& answer = Questions::answers().fileName)
+        return answer(Questions::FileName { Questions::Open, caption, start, filter });
     return QFileDialog::getOpenFileName(DialogParent::of(parent), caption, start, filter);
 }
 
 QString FileDialogs::getSaveFileName(
     QWidget* parent, const QString& caption, const QString& start, const QString& filter)
 {
-    if (const Handler& handler = currentHandler())
-        return handler(Request { Save, caption, start, filter });
+    if (const auto& answer = Questions::answers().fileName)
+        return answer(Questions::FileName { Questions::Save, caption, start, filter });
     return QFileDialog::getSaveFileName(DialogParent::of(parent), caption, start, filter);
 }
 
@@ -83,9 +78,4 @@ void FileDialogs::rememberFolder(const QString& kind, const QString& chosenFile)
 void FileDialogs::setFolderStore(FolderStore store)
 {
     folderStore() = store.read && store.write ? std::move(store) : sessionStore();
-}
-
-FileDialogs::Handler FileDialogs::setHandler(Handler handler)
-{
-    return std::exchange(currentHandler(), std::move(handler));
 }

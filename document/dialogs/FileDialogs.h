@@ -8,26 +8,11 @@
 
 class QWidget;
 
-// Every file dialog of the document library goes through here, so that a
-// test can give the answer instead of a person and nothing blocks.
+// The file dialogs of the document library; a test answers them through
+// Questions.
 class KAMDELDOCUMENT_EXPORT FileDialogs
 {
 public:
-    enum Mode
-    {
-        Open,
-        Save
-    };
-    struct Request
-    {
-        Mode mode;
-        QString caption;
-        QString start;
-        QString filter;
-    };
-    // Returns the chosen path, empty when cancelled.
-    using Handler = std::function<QString(const Request& request)>;
-
     static QString getOpenFileName(
         QWidget* parent, const QString& caption, const QString& start, const QString& filter);
     static QString getSaveFileName(
@@ -51,8 +36,4 @@ public:
         std::function<void(const QString& kind, const QString& folder)> write;
     };
     static void setFolderStore(FolderStore store);
-
-    // Replaces the dialogs; an empty handler restores them. Returns the
-    // previous handler.
-    static Handler setHandler(Handler handler);
 };

@@ -1,6 +1,7 @@
 #include "GenerateDialog.h"
 
 #include "model/Effects.h"
+#include "model/RingGeometry.h"
 #include "player/PanelCommand.h"
 #include "player/RingFrameImage.h"
 
@@ -184,15 +185,18 @@ void GenerateDialog::writePage(const EffectRequest& request)
     case EffectRequest::Chase: {
         const int heads = ui->chaseHeadsComboBox->findText(QString::number(request.heads));
         ui->chaseHeadsComboBox->setCurrentIndex(qMax(0, heads));
-        ui->chaseLengthSpinBox->setMaximum(48 / ui->chaseHeadsComboBox->currentText().toInt());
+        ui->chaseLengthSpinBox->setMaximum(
+            RingGeometry::PositionsPerRing / ui->chaseHeadsComboBox->currentText().toInt());
         ui->chaseLengthSpinBox->setValue(request.length);
-        ui->chaseStepSpinBox->setValue(qAbs(request.step) % 48);
+        ui->chaseStepSpinBox->setValue(qAbs(request.step) % RingGeometry::PositionsPerRing);
         ui->chaseClockwiseCheckBox->setChecked(clockwise);
         ui->chaseCountSpinBox->setValue(request.count);
         break;
     }
     case EffectRequest::Fill:
-        ui->fillStartSpinBox->setValue(((request.start % 48) + 48) % 48);
+        ui->fillStartSpinBox->setValue(
+            ((request.start % RingGeometry::PositionsPerRing) + RingGeometry::PositionsPerRing)
+            % RingGeometry::PositionsPerRing);
         ui->fillPerFrameSpinBox->setValue(request.perFrame);
         ui->fillClockwiseCheckBox->setChecked((request.direction >= 0) == (clockwiseSign() > 0));
         ui->fillThenEmptyCheckBox->setChecked(request.thenEmpty);
@@ -262,7 +266,8 @@ void GenerateDialog::regenerate()
 {
     if (m_kind == EffectRequest::Chase) {
         const QSignalBlocker blocker(ui->chaseLengthSpinBox);
-        ui->chaseLengthSpinBox->setMaximum(48 / qMax(1, ui->chaseHeadsComboBox->currentText().toInt()));
+        ui->chaseLengthSpinBox->setMaximum(
+            RingGeometry::PositionsPerRing / qMax(1, ui->chaseHeadsComboBox->currentText().toInt()));
     }
     const QString reason = problem();
     if (reason.isEmpty()) {

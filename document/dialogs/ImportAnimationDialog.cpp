@@ -1,4 +1,5 @@
 #include "ImportAnimationDialog.h"
+#include "Questions.h"
 
 #include "FileDialogs.h"
 #include "KamdelDocument.h"
@@ -20,12 +21,6 @@ namespace {
 
 constexpr int PreviewSize = 200;
 const QString AnimationFiles = QStringLiteral("Animations");
-
-ImportAnimationDialog::Questions& questions()
-{
-    static ImportAnimationDialog::Questions asked;
-    return asked;
-}
 
 QStringList askFiles(QWidget* parent)
 {
@@ -163,18 +158,13 @@ void ImportAnimationDialog::updatePreview()
     ui->sourceView->setPixmap(QPixmap::fromImage(m_sourcePreview));
 }
 
-ImportAnimationDialog::Questions ImportAnimationDialog::setQuestions(Questions asked)
-{
-    return std::exchange(questions(), std::move(asked));
-}
-
 int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent, QString* message)
 {
     QPointer<KamdelDocument> target = document;
     if (!target)
         return 0;
-    const Questions& asked = questions();
-    const QStringList files = asked.files ? asked.files(parent) : askFiles(parent);
+    const Questions::Answers& asked = Questions::answers();
+    const QStringList files = asked.pictures ? asked.pictures(parent) : askFiles(parent);
     if (files.isEmpty() || !target)
         return 0;
 
@@ -196,7 +186,8 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (target->panelScene())
         defaults.side = target->panelScene()->side();
     dialog.setOptions(defaults);
-    const bool accepted = asked.options ? asked.options(dialog) : dialog.exec() == QDialog::Accepted;
+    const bool accepted
+        = asked.importOptions ? asked.importOptions(dialog) : dialog.exec() == QDialog::Accepted;
     // The dialog ran an event loop: the document may have gone meanwhile.
     if (!accepted || !target || !target->edits())
         return 0;

@@ -37,16 +37,6 @@ public:
     QImage sourcePreview() const;
     QImage resultPreview() const;
 
-    // The questions the import asks; the defaults are a file dialog and this
-    // dialog, a test answers them. Returns the previous ones.
-    struct Questions
-    {
-        std::function<QStringList(QWidget* parent)> files;
-        // Gets the dialog ready to run; returns whether it was accepted.
-        std::function<bool(ImportAnimationDialog& dialog)> options;
-    };
-    static Questions setQuestions(Questions questions);
-
     // Asks for pictures and options and puts the frames into the document
     // as the frame tools put new frames (FrameEditor::insertFrames): after
     // the current frame, as one step of the history, the first new frame

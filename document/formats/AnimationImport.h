@@ -2,6 +2,7 @@
 
 #include "kamdeldocument_export.h"
 #include "model/LedPanelTypes.h"
+#include "model/RingGeometry.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -22,7 +23,7 @@ class KAMDELDOCUMENT_EXPORT AnimationImport
     Q_DECLARE_TR_FUNCTIONS(AnimationImport)
 
 public:
-    static constexpr int LedCount = 192;
+    static constexpr int LedCount = RingGeometry::LedCount;
     static constexpr int MaximumSide = 4096;
     static constexpr int MaximumFrames = 20000;
     // All frames together: a file holding more would take many minutes to

@@ -1,6 +1,9 @@
 #include "AbstractTreeItem.h"
 
 #include "DeviceItem.h"
+#include "ItemFactory.h"
+
+#include <memory>
 
 AbstractTreeItem::AbstractTreeItem(QObject* parent)
     : QObject(parent)
@@ -127,3 +130,35 @@ void AbstractTreeItem::writeChildrenXML(QXmlStreamWriter& writer)
     for (AbstractTreeItem* item : qAsConst(m_children))
         item->writeXML(writer);
 }
+
+bool AbstractTreeItem::isCommandType(int type)
+{
+    switch (type) {
+    case LedStates:
+    case Call:
+    case Return:
+    case Reset:
+    case Stop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+AbstractTreeItem* AbstractTreeItem::clone(AbstractTreeItem* parent) const
+{
+    std::unique_ptr<AbstractTreeItem> copy(ItemFactory::create(type()));
+    if (!copy)
+        return nullptr;
+    copy->setName(m_name);
+    copyValuesTo(copy.get());
+    for (const AbstractTreeItem* child : m_children) {
+        if (!child->clone(copy.get()))
+            return nullptr;
+    }
+    if (parent)
+        parent->appendChild(copy.get());
+    return copy.release();
+}
+
+void AbstractTreeItem::copyValuesTo(AbstractTreeItem*) const { }

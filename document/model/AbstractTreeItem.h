@@ -60,7 +60,20 @@ public:
 
     DeviceItem* deviceItem() const;
 
+    // A frame, Call, Return, Reset or Stop: what a Program or Collection holds.
+    static bool isCommandType(int type);
+    bool isCommand() const { return isCommandType(type()); }
+    // A Program or a Collection.
+    bool holdsCommands() const { return type() == Program || type() == Function; }
+    // A copy of this item and everything below it, a child of `parent` when
+    // one is given; none for an item of unknown kind.
+    AbstractTreeItem* clone(AbstractTreeItem* parent = nullptr) const;
+
 protected:
+    // Copies what the kind holds besides its name and children (a frame's
+    // LED values) into `copy`, an item of the same kind.
+    virtual void copyValuesTo(AbstractTreeItem* copy) const;
+
     // Writes every child in order; shared by the containers.
     void writeChildrenXML(QXmlStreamWriter& writer);
 

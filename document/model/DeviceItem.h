@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AbstractTreeItem.h"
+#include "RingGeometry.h"
 
 #include <limits>
 
@@ -41,6 +42,6 @@ signals:
 private:
     QString m_deviceName;
     QString m_description;
-    qint32 m_rows = 4;
-    qint32 m_columns = 48;
+    qint32 m_rows = RingGeometry::Rings;
+    qint32 m_columns = RingGeometry::PositionsPerRing;
 };

@@ -2,6 +2,7 @@
 
 #include "LedCell.h"
 #include "LedStatesCommand.h"
+#include "RingGeometry.h"
 
 #include <QPainter>
 
@@ -24,15 +25,13 @@ QImage FramePicture::render(const LedStatesCommand* frame, int size, eLedPanelSi
     const double innerRadius = size * 0.18;
     const double ringStep = (centre - dot - innerRadius) / 3.0;
     painter.setBrush(Qt::yellow);
-    const double step = side == Bottom ? 7.5 : -7.5;
     const QVector<LedCell*>& cells = frame->leds();
     for (int k = 0; k < cells.size(); ++k) {
-        if (cells.at(k)->value() == 0)
-            continue;
-        const double radius = innerRadius + (k / 48) * ringStep;
-        const double theta = (-90.0 + step * (k % 48)) * M_PI / 180.0;
-        painter.drawEllipse(QPointF(centre + radius * std::cos(theta), centre + radius * std::sin(theta)), dot / 2,
-                            dot / 2);
+        if (cells.at(k)->value() != 0) {
+            painter.drawEllipse(
+                RingGeometry::ledCentre(k, side, QPointF(centre, centre), innerRadius, ringStep), dot / 2,
+                dot / 2);
+        }
     }
     return image;
 }

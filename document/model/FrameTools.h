@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RingGeometry.h"
 #include "kamdeldocument_export.h"
 
 #include <QList>
@@ -10,7 +11,7 @@
 // at position k mod 48. Values are 0 (off) or on (anything else).
 namespace FrameTools {
 
-constexpr int PositionsPerRing = 48;
+constexpr int PositionsPerRing = RingGeometry::PositionsPerRing;
 constexpr int AllRings = 0xF;
 
 // In each ring whose bit is set in `ringMask` (bit r for ring r), the value

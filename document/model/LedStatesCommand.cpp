@@ -1,5 +1,6 @@
 #include "LedStatesCommand.h"
 
+#include "LedCell.h"
 #include "XmlHelpers.h"
 
 LedStatesCommand::LedStatesCommand(AbstractTreeItem* parent)
@@ -13,6 +14,13 @@ LedStatesCommand::LedStatesCommand(AbstractTreeItem* parent)
 LedStatesCommand::~LedStatesCommand()
 {
     qDeleteAll(m_leds);
+}
+
+void LedStatesCommand::copyValuesTo(AbstractTreeItem* copy) const
+{
+    const QVector<LedCell*>& target = static_cast<LedStatesCommand*>(copy)->m_leds;
+    for (int i = 0; i < m_leds.size() && i < target.size(); ++i)
+        target.at(i)->setValue(m_leds.at(i)->value());
 }
 
 void LedStatesCommand::readXML(QXmlStreamReader& reader)

@@ -2,6 +2,7 @@
 
 #include "AbstractTreeItem.h"
 #include "LedCell.h"
+#include "RingGeometry.h"
 
 #include <QVector>
 
@@ -11,7 +12,7 @@ class KAMDELDOCUMENT_EXPORT LedStatesCommand : public AbstractTreeItem
     Q_OBJECT
 
 public:
-    static constexpr int LedCount = 192;
+    static constexpr int LedCount = RingGeometry::LedCount;
 
     explicit LedStatesCommand(AbstractTreeItem* parent = nullptr);
     ~LedStatesCommand() override;
@@ -21,6 +22,9 @@ public:
     void writeXML(QXmlStreamWriter& writer) override;
 
     const QVector<LedCell*>& leds() const { return m_leds; }
+
+protected:
+    void copyValuesTo(AbstractTreeItem* copy) const override;
 
 private:
     QVector<LedCell*> m_leds;

@@ -1,10 +1,7 @@
 #include "XmlHelpers.h"
 
-#include "CallCommand.h"
-#include "LedStatesCommand.h"
-#include "ResetCommand.h"
-#include "ReturnCommand.h"
-#include "StopCommand.h"
+#include "AbstractTreeItem.h"
+#include "ItemFactory.h"
 
 #include <QObject>
 
@@ -26,27 +23,6 @@ bool isDecimal(QStringView text)
             return false;
     }
     return true;
-}
-
-bool isCommand(QStringView name)
-{
-    return name == QLatin1String("LedStates") || name == QLatin1String("Call")
-        || name == QLatin1String("Return") || name == QLatin1String("Reset") || name == QLatin1String("Stop");
-}
-
-AbstractTreeItem* createCommand(QStringView name, AbstractTreeItem* container)
-{
-    if (name == QLatin1String("LedStates"))
-        return new LedStatesCommand(container);
-    if (name == QLatin1String("Call"))
-        return new CallCommand(container);
-    if (name == QLatin1String("Return"))
-        return new ReturnCommand(container);
-    if (name == QLatin1String("Reset"))
-        return new ResetCommand(container);
-    if (name == QLatin1String("Stop"))
-        return new StopCommand(container);
-    return nullptr;
 }
 
 } // namespace
@@ -94,14 +70,15 @@ void readCommands(QXmlStreamReader& reader, AbstractTreeItem* container)
 void readCommands(QXmlStreamReader& reader, AbstractTreeItem* container, ReadBudget& budget)
 {
     while (reader.readNextStartElement()) {
-        if (!isCommand(reader.name())) {
+        const int type = ItemFactory::typeOf(reader.name());
+        if (!AbstractTreeItem::isCommandType(type)) {
             reader.skipCurrentElement();
             continue;
         }
-        if (!budget.spend(reader, reader.name() == QLatin1String("LedStates")))
+        if (!budget.spend(reader, type == AbstractTreeItem::LedStates))
             return;
         // The container owns the new command from here on (parent item).
-        createCommand(reader.name(), container)->readXML(reader);
+        ItemFactory::create(type, container)->readXML(reader);
     }
 }
 

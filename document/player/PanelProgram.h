@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kamdeldocument_export.h"
+#include "model/RingGeometry.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -20,7 +21,7 @@ class KAMDELDOCUMENT_EXPORT PanelProgram
 public:
     static constexpr int MemorySize = 8000;
     static constexpr int BlockSize = 32;
-    static constexpr int LedCount = 192;
+    static constexpr int LedCount = RingGeometry::LedCount;
     static constexpr int BitmapSize = LedCount / 8;
     static constexpr int MaxCallDepth = 16;
     static constexpr int MaxStepsPerFrame = 100000;

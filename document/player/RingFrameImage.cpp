@@ -67,15 +67,15 @@ QPointF RingFrameImage::ledCentre(int led) const
 QPointF RingFrameImage::ledCentre(int led, eLedPanelSide side, const QPointF& centre, double boardRadius)
 {
     // Rings between 54 % and 92 % of the board's radius, ring 0 innermost.
-    const double radius = boardRadius * (0.54 + 0.127 * (led / LedsPerRing));
-    const double direction = side == Top ? -1.0 : 1.0;
-    const double angle = qDegreesToRadians(-90.0 + direction * 7.5 * (led % LedsPerRing));
+    const double radius = boardRadius * (0.54 + 0.127 * RingGeometry::ringOf(led));
+    const double angle = qDegreesToRadians(RingGeometry::angleOf(led, side));
     return centre + QPointF(radius * qCos(angle), radius * qSin(angle));
 }
 
 double RingFrameImage::ledRadius(double boardRadius)
 {
-    return qMin(boardRadius * 0.127 * 0.36, 2.0 * M_PI * boardRadius * 0.54 / LedsPerRing * 0.36);
+    return qMin(
+        boardRadius * 0.127 * 0.36, 2.0 * M_PI * boardRadius * 0.54 / RingGeometry::PositionsPerRing * 0.36);
 }
 
 QImage RingFrameImage::draw(bool lit) const
@@ -92,7 +92,7 @@ QImage RingFrameImage::draw(bool lit) const
 
     // A mark outside LED 0 of the outer ring, so the start can be found.
     painter.setBrush(QColor(Mark));
-    const QPointF outer = ledCentre(LedCount - LedsPerRing);
+    const QPointF outer = ledCentre(LedCount - RingGeometry::PositionsPerRing);
     const double markY = outer.y() - m_ledRadius * 2.2;
     painter.drawPolygon(QPolygonF({ QPointF(centre.x(), markY + m_ledRadius * 0.7),
         QPointF(centre.x() - m_ledRadius * 0.7, markY - m_ledRadius * 0.5),

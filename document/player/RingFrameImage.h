@@ -2,6 +2,7 @@
 
 #include "kamdeldocument_export.h"
 #include "model/LedPanelTypes.h"
+#include "model/RingGeometry.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,9 +19,7 @@
 class KAMDELDOCUMENT_EXPORT RingFrameImage
 {
 public:
-    static constexpr int LedCount = 192;
-    static constexpr int Rings = 4;
-    static constexpr int LedsPerRing = 48;
+    static constexpr int LedCount = RingGeometry::LedCount;
     static constexpr int MinimumSize = 128;
     static constexpr int MaximumSize = 4096;
     using Leds = std::bitset<LedCount>;

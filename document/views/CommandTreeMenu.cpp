@@ -88,44 +88,18 @@ void CommandTreeMenu::prepare(const AbstractTreeItem* item)
 {
     const int type = item ? item->type() : AbstractTreeItem::Undefined;
 
-    bool appendShown = false;
-    bool insertShown = false;
-    bool frames = false;
-    bool removable = false;
+    const bool command = item && item->isCommand();
+    const bool collection = type == AbstractTreeItem::Function;
+    // Commands go into a program or a collection, or beside a command; the
+    // device takes none.
+    const bool appendShown = command || collection || type == AbstractTreeItem::Program;
+    const bool insertShown = command || collection;
+    const bool frames = type == AbstractTreeItem::Program || type == AbstractTreeItem::LedStates
+        || type == AbstractTreeItem::Reset;
+    const bool removable = command || collection;
     // Sequence files act on the LED frames of a program or collection; a
     // frame stands for the list it belongs to.
-    bool sequences = false;
-    switch (type) {
-    case AbstractTreeItem::Program:
-        appendShown = true;
-        frames = true;
-        sequences = true;
-        break;
-    case AbstractTreeItem::LedStates:
-        appendShown = insertShown = true;
-        frames = true;
-        removable = true;
-        sequences = true;
-        break;
-    case AbstractTreeItem::Reset:
-        appendShown = insertShown = true;
-        frames = true;
-        removable = true;
-        break;
-    case AbstractTreeItem::Function:
-        appendShown = insertShown = true;
-        removable = true;
-        sequences = true;
-        break;
-    case AbstractTreeItem::Call:
-    case AbstractTreeItem::Return:
-    case AbstractTreeItem::Stop:
-        appendShown = insertShown = true;
-        removable = true;
-        break;
-    default: // the device, and anything unknown
-        break;
-    }
+    const bool sequences = (item && item->holdsCommands()) || type == AbstractTreeItem::LedStates;
 
     m_appendMenu->menuAction()->setVisible(appendShown);
     m_insertMenu->menuAction()->setVisible(insertShown);

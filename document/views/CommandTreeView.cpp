@@ -5,17 +5,14 @@
 #include "FrameNumberDelegate.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "formats/SequenceFile.h"
 #include "model/AbstractTreeItem.h"
-#include "model/CallCommand.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
-#include "model/FunctionItem.h"
+#include "model/ItemFactory.h"
 #include "model/LedStatesCommand.h"
-#include "model/ResetCommand.h"
-#include "model/ReturnCommand.h"
-#include "model/StopCommand.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -32,31 +29,9 @@
 #include <algorithm>
 
 namespace {
-CommandTreeView::CountQuestion& countQuestion()
+std::unique_ptr<AbstractTreeItem> newItem(int type)
 {
-    static CommandTreeView::CountQuestion question;
-    return question;
-}
-
-template <typename T> std::unique_ptr<AbstractTreeItem> make()
-{
-    return std::make_unique<T>();
-}
-
-bool isCommand(const AbstractTreeItem* item)
-{
-    if (!item)
-        return false;
-    switch (item->type()) {
-    case AbstractTreeItem::LedStates:
-    case AbstractTreeItem::Call:
-    case AbstractTreeItem::Return:
-    case AbstractTreeItem::Reset:
-    case AbstractTreeItem::Stop:
-        return true;
-    default:
-        return false;
-    }
+    return std::unique_ptr<AbstractTreeItem>(ItemFactory::create(type));
 }
 
 // Where appended commands go: into a program or collection, or beside a
@@ -65,9 +40,9 @@ AbstractTreeItem* commandContainer(AbstractTreeItem* item)
 {
     if (!item)
         return nullptr;
-    if (item->type() == AbstractTreeItem::Program || item->type() == AbstractTreeItem::Function)
+    if (item->holdsCommands())
         return item;
-    if (isCommand(item))
+    if (item->isCommand())
         return item->parentItem();
     return nullptr;
 }
@@ -78,15 +53,9 @@ AbstractTreeItem* sequenceContainer(AbstractTreeItem* item)
 {
     if (!item)
         return nullptr;
-    switch (item->type()) {
-    case AbstractTreeItem::Program:
-    case AbstractTreeItem::Function:
+    if (item->holdsCommands())
         return item;
-    case AbstractTreeItem::LedStates:
-        return item->parentItem();
-    default:
-        return nullptr;
-    }
+    return item->type() == AbstractTreeItem::LedStates ? item->parentItem() : nullptr;
 }
 
 // The columns of a sequence without frames: one per LED of the panel.
@@ -146,11 +115,6 @@ QString documentFileOf(const QWidget* widget)
 }
 
 } // namespace
-
-CommandTreeView::CountQuestion CommandTreeView::setCountQuestion(CountQuestion question)
-{
-    return std::exchange(countQuestion(), std::move(question));
-}
 
 CommandTreeView::CommandTreeView(QWidget* parent)
     : QTreeView(parent)
@@ -282,21 +246,21 @@ void CommandTreeView::makeCurrent(AbstractTreeItem* item)
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void CommandTreeView::appendCommand(Factory create)
+void CommandTreeView::appendCommand(int type)
 {
     AbstractTreeItem* container = commandContainer(currentItem());
     if (!container || !m_edits)
         return;
-    if (AbstractTreeItem* added = place(create(), container))
+    if (AbstractTreeItem* added = place(newItem(type), container))
         makeCurrent(added);
 }
 
-void CommandTreeView::insertCommand(Factory create)
+void CommandTreeView::insertCommand(int type)
 {
     AbstractTreeItem* current = currentItem();
-    if (!isCommand(current) || !current->parentItem() || !m_edits)
+    if (!(current && current->isCommand()) || !current->parentItem() || !m_edits)
         return;
-    if (AbstractTreeItem* added = place(create(), current->parentItem(), current->row()))
+    if (AbstractTreeItem* added = place(newItem(type), current->parentItem(), current->row()))
         makeCurrent(added);
 }
 
@@ -312,7 +276,7 @@ void CommandTreeView::appendCollection()
         device = current->parentItem();
     if (!device)
         return;
-    if (AbstractTreeItem* added = place(make<FunctionItem>(), device))
+    if (AbstractTreeItem* added = place(newItem(AbstractTreeItem::Function), device))
         makeCurrent(added);
 }
 
@@ -321,18 +285,19 @@ void CommandTreeView::insertCollection()
     AbstractTreeItem* current = currentItem();
     if (!current || current->type() != AbstractTreeItem::Function || !current->parentItem() || !m_edits)
         return;
-    if (AbstractTreeItem* added = place(make<FunctionItem>(), current->parentItem(), current->row()))
+    if (AbstractTreeItem* added
+        = place(newItem(AbstractTreeItem::Function), current->parentItem(), current->row()))
         makeCurrent(added);
 }
 
 void CommandTreeView::appendLedState()
 {
-    appendCommand(&make<LedStatesCommand>);
+    appendCommand(AbstractTreeItem::LedStates);
 }
 
 void CommandTreeView::insertLedState()
 {
-    insertCommand(&make<LedStatesCommand>);
+    insertCommand(AbstractTreeItem::LedStates);
 }
 
 void CommandTreeView::appendLedStates()
@@ -350,7 +315,7 @@ void CommandTreeView::addFrames(bool insert)
     auto target = [this, insert]() -> AbstractTreeItem* {
         AbstractTreeItem* current = currentItem();
         if (insert)
-            return isCommand(current) && current->parentItem() ? current : nullptr;
+            return (current && current->isCommand()) && current->parentItem() ? current : nullptr;
         return commandContainer(current);
     };
     if (!target() || !m_edits)
@@ -366,27 +331,22 @@ void CommandTreeView::addFrames(bool insert)
 
     AbstractTreeItem* parent = insert ? at->parentItem() : at;
     const int row = insert ? at->row() : -1;
-    AbstractTreeItem* last = nullptr;
-    m_edits->beginStep((insert ? tr("Insert %1 Frames") : tr("Append %1 Frames")).arg(count));
-    for (int i = 0; i < count; ++i) {
-        AbstractTreeItem* added = place(make<LedStatesCommand>(), parent, row);
-        if (!added)
-            break;
-        last = added;
-    }
-    m_edits->endStep();
-    // Only the last frame ends up current; making each one current in turn
-    // would redraw the board a thousand times for nothing.
-    if (last)
-        makeCurrent(last);
+    const QList<LedStatesCommand*> added
+        = m_edits->insertFrames(parent, row, QVector<QVector<int>>(count).toList(),
+            (insert ? tr("Insert %1 Frames") : tr("Append %1 Frames")).arg(count));
+    // One frame ends up current, the one at the place asked for or the last
+    // appended; making each one current in turn would redraw the board a
+    // thousand times for nothing.
+    if (!added.isEmpty())
+        makeCurrent(insert ? added.first() : added.last());
 }
 
 bool CommandTreeView::askCount(const QString& title, int* count)
 {
-    const CountRequest request { title, tr("Number:"), 10, 1, 1000, 1 };
+    const Questions::Count request { title, tr("Number:"), 10, 1, 1000, 1 };
     bool ok = false;
     int answer = 0;
-    if (const CountQuestion& question = countQuestion())
+    if (const auto& question = Questions::answers().count)
         answer = question(this, request, &ok);
     else
         answer = QInputDialog::getInt(this, request.title, request.label, request.value, request.minimum,
@@ -399,42 +359,42 @@ bool CommandTreeView::askCount(const QString& title, int* count)
 
 void CommandTreeView::appendCall()
 {
-    appendCommand(&make<CallCommand>);
+    appendCommand(AbstractTreeItem::Call);
 }
 
 void CommandTreeView::insertCall()
 {
-    insertCommand(&make<CallCommand>);
+    insertCommand(AbstractTreeItem::Call);
 }
 
 void CommandTreeView::appendReturn()
 {
-    appendCommand(&make<ReturnCommand>);
+    appendCommand(AbstractTreeItem::Return);
 }
 
 void CommandTreeView::insertReturn()
 {
-    insertCommand(&make<ReturnCommand>);
+    insertCommand(AbstractTreeItem::Return);
 }
 
 void CommandTreeView::appendReset()
 {
-    appendCommand(&make<ResetCommand>);
+    appendCommand(AbstractTreeItem::Reset);
 }
 
 void CommandTreeView::insertReset()
 {
-    insertCommand(&make<ResetCommand>);
+    insertCommand(AbstractTreeItem::Reset);
 }
 
 void CommandTreeView::appendStop()
 {
-    appendCommand(&make<StopCommand>);
+    appendCommand(AbstractTreeItem::Stop);
 }
 
 void CommandTreeView::insertStop()
 {
-    insertCommand(&make<StopCommand>);
+    insertCommand(AbstractTreeItem::Stop);
 }
 
 void CommandTreeView::removeItem()
@@ -601,7 +561,7 @@ void CommandTreeView::pasteFrames()
         emit showMessage(tr("The clipboard holds no LED frames."), 5000);
         return;
     }
-    const int row = isCommand(current) ? current->row() + 1 : container->childCount();
+    const int row = (current && current->isCommand()) ? current->row() + 1 : container->childCount();
     const QList<LedStatesCommand*> pasted = m_edits->insertFrames(container, row,
         QList<QVector<int>>(values.cbegin(), values.cend()), tr("Paste %1 Frames").arg(values.size()));
     if (pasted.isEmpty())

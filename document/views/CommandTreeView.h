@@ -23,23 +23,6 @@ class KAMDELDOCUMENT_EXPORT CommandTreeView : public QTreeView
     Q_OBJECT
 
 public:
-    // The question for the number of frames that "LedStates" adds. The
-    // default asks with the toolkit's integer dialog; a test answers it.
-    struct CountRequest
-    {
-        QString title;
-        QString label;
-        int value;
-        int minimum;
-        int maximum;
-        int step;
-    };
-    using CountQuestion = std::function<int(QWidget* parent, const CountRequest& request, bool* ok)>;
-
-    // Replaces the dialog; an empty function restores it. Returns the
-    // previous function.
-    static CountQuestion setCountQuestion(CountQuestion question);
-
     explicit CommandTreeView(QWidget* parent = nullptr);
     ~CommandTreeView() override;
 
@@ -101,10 +84,8 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    using Factory = std::unique_ptr<AbstractTreeItem> (*)();
-
-    void appendCommand(Factory create);
-    void insertCommand(Factory create);
+    void appendCommand(int type);
+    void insertCommand(int type);
     void addFrames(bool insert);
     bool askCount(const QString& title, int* count);
     // Hands the item to the tree at `row` of `parent` (at its end for -1);

@@ -23,12 +23,6 @@
 
 namespace {
 
-FrameEditor::GenerateQuestion& generateQuestion()
-{
-    static FrameEditor::GenerateQuestion question;
-    return question;
-}
-
 const QString GenerateGroup = QStringLiteral("Generate");
 
 // Remembered senses mean "clockwise as seen"; a request's signs depend on
@@ -88,20 +82,6 @@ void writeRequest(QSettings& settings, const EffectRequest& request)
     settings.setValue(QStringLiteral("Invert"), request.invert);
     settings.setValue(QStringLiteral("Density"), request.density);
     settings.setValue(QStringLiteral("Seed"), int(request.seed));
-}
-
-bool isCommand(const AbstractTreeItem* item)
-{
-    switch (item->type()) {
-    case AbstractTreeItem::LedStates:
-    case AbstractTreeItem::Call:
-    case AbstractTreeItem::Return:
-    case AbstractTreeItem::Reset:
-    case AbstractTreeItem::Stop:
-        return true;
-    default:
-        return false;
-    }
 }
 
 AbstractTreeItem* firstProgram(AbstractTreeItem* item)
@@ -189,11 +169,6 @@ const QVector<FrameEditor::Tool>& FrameEditor::tools()
             &FrameEditor::generate },
     };
     return list;
-}
-
-FrameEditor::GenerateQuestion FrameEditor::setGenerateQuestion(GenerateQuestion question)
-{
-    return std::exchange(generateQuestion(), std::move(question));
 }
 
 FrameEditor::FrameEditor(DocumentEdits* edits, CommandTreeView* tree, QObject* parent)
@@ -304,8 +279,7 @@ void FrameEditor::insertFrame(bool copyOfCurrent)
     LedStatesCommand* shown = shownFrame();
     AbstractTreeItem* parent = nullptr;
     int row = 0;
-    if (current
-        && (current->type() == AbstractTreeItem::Program || current->type() == AbstractTreeItem::Function)) {
+    if (current && current->holdsCommands()) {
         parent = current;
         row = current->childCount();
     } else if (current && current->parentItem() && current->type() != AbstractTreeItem::Device) {
@@ -410,15 +384,14 @@ AbstractTreeItem* FrameEditor::insertionParent(int* row) const
     LedStatesCommand* shown = shownFrame();
     AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
     AbstractTreeItem* after = shown && model->contains(shown) ? shown : nullptr;
-    if (!after && current && model->contains(current) && isCommand(current))
+    if (!after && current && model->contains(current) && current->isCommand())
         after = current;
     if (after && after->parentItem()) {
         *row = after->row() + 1;
         return after->parentItem();
     }
     AbstractTreeItem* list = nullptr;
-    if (current && model->contains(current)
-        && (current->type() == AbstractTreeItem::Program || current->type() == AbstractTreeItem::Function))
+    if (current && model->contains(current) && current->holdsCommands())
         list = current;
     if (!list)
         list = firstProgram(model->root());
@@ -476,9 +449,9 @@ int FrameEditor::imageBytes() const
     return m_compiler->createBinnary().size();
 }
 
-bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, GenerateRequest* request)
+bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request)
 {
-    if (const GenerateQuestion& question = generateQuestion())
+    if (const auto& question = Questions::answers().generate)
         return question(parent, request);
     GenerateDialog dialog(parent);
     dialog.setSide(m_scene ? m_scene->side() : Bottom);
@@ -512,7 +485,7 @@ void FrameEditor::generate()
     QPointer<LedStatesCommand> shown = shownFrame();
     if (shown && !m_edits->model()->contains(shown))
         shown = nullptr;
-    GenerateRequest request { lastRequest(m_lastKind), 0 };
+    Questions::Generate request { lastRequest(m_lastKind), 0 };
     if (m_settings) {
         EffectRequest::Kind kind = m_lastKind;
         if (Effects::kindFromKey(

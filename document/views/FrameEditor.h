@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/Questions.h"
 #include "kamdeldocument_export.h"
 #include "model/EffectRequest.h"
 
@@ -39,18 +40,6 @@ public:
     };
     // Every tool in menu order; a null slot stands for a separator.
     static const QVector<Tool>& tools();
-
-    struct GenerateRequest
-    {
-        EffectRequest effect;
-        // Where Dissolve ends: a 1-based frame number in the shown frame's
-        // list, as the tree numbers them.
-        int toFrame;
-    };
-    // The question "Generate..." asks; the default shows GenerateDialog, a
-    // test answers it. Returns the previous one.
-    using GenerateQuestion = std::function<bool(QWidget* parent, GenerateRequest* request)>;
-    static GenerateQuestion setGenerateQuestion(GenerateQuestion question);
 
     FrameEditor(DocumentEdits* edits, CommandTreeView* tree, QObject* parent = nullptr);
     ~FrameEditor() override;
@@ -100,7 +89,7 @@ private:
     LedStatesCommand* shownFrame() const;
     // Where insertFrames() puts its frames.
     AbstractTreeItem* insertionParent(int* row) const;
-    bool askGenerate(QWidget* parent, LedStatesCommand* shown, GenerateRequest* request);
+    bool askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request);
     void remember(const EffectRequest& request);
     int imageBytes() const;
 

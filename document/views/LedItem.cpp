@@ -68,26 +68,29 @@ void LedItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*
     const AbstractLedPanelScene* panel = panelScene();
     if (!m_current || !panel)
         return;
-    const qreal s = panel->ledSize();
-
+    const bool hints = panel->adjacentShown();
     painter->save();
-    if (panel->adjacentShown()) {
-        const QRect hintRect(int(-s), int(-s), int(2 * s), int(2 * s));
-        if (m_previous && m_previous->value() > 0) {
-            painter->setPen(outlinePen(QBrush(Qt::blue), 0));
-            painter->setBrush(QBrush(Qt::blue));
-            painter->drawPie(hintRect, PreviousStart, HintSpan);
-        }
-        if (m_next && m_next->value() > 0) {
-            painter->setPen(outlinePen(QBrush(Qt::red), 0));
-            painter->setBrush(QBrush(Qt::red));
-            painter->drawPie(hintRect, NextStart, HintSpan);
-        }
+    draw(painter, panel->ledSize(), m_current->value() >= 1, hints && m_previous && m_previous->value() > 0,
+        hints && m_next && m_next->value() > 0);
+    painter->restore();
+}
+
+void LedItem::draw(QPainter* painter, qreal s, bool on, bool inPrevious, bool inNext)
+{
+    const QRect hintRect(int(-s), int(-s), int(2 * s), int(2 * s));
+    if (inPrevious) {
+        painter->setPen(outlinePen(QBrush(Qt::blue), 0));
+        painter->setBrush(QBrush(Qt::blue));
+        painter->drawPie(hintRect, PreviousStart, HintSpan);
+    }
+    if (inNext) {
+        painter->setPen(outlinePen(QBrush(Qt::red), 0));
+        painter->setBrush(QBrush(Qt::red));
+        painter->drawPie(hintRect, NextStart, HintSpan);
     }
     painter->setPen(outlinePen(QBrush(Qt::black), 0.05 * s));
-    painter->setBrush(m_current->value() >= 1 ? QBrush(Qt::yellow) : QBrush(QColor::fromRgba(0xFF3C3C3C)));
+    painter->setBrush(on ? QBrush(Qt::yellow) : QBrush(QColor::fromRgba(0xFF3C3C3C)));
     painter->drawEllipse(QRectF(-0.8 * s, -0.8 * s, 1.6 * s, 1.6 * s));
-    painter->restore();
 }
 
 void LedItem::mousePressEvent(QGraphicsSceneMouseEvent* event)

@@ -31,6 +31,9 @@ public:
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    // An LED as the board draws it, centred on the painter's origin, `s` its
+    // half size: the disc, and the half rings for the frames around it.
+    static void draw(QPainter* painter, qreal s, bool on, bool inPrevious, bool inNext);
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;

@@ -18,13 +18,15 @@
 #include "model/ProgramItem.h"
 #include "model/ResetCommand.h"
 #include "model/ReturnCommand.h"
+#include "model/RingGeometry.h"
 #include "model/StopCommand.h"
 
 #include <QSet>
 
 namespace {
-constexpr int TableRowsPerFrame = 4;
-constexpr int TableLedsPerRow = 48;
+// The table shows a frame as the board has it: a row per ring.
+constexpr int TableRowsPerFrame = RingGeometry::Rings;
+constexpr int TableLedsPerRow = RingGeometry::PositionsPerRing;
 
 bool isWithin(const AbstractTreeItem* item, const QSet<const AbstractTreeItem*>& roots)
 {

@@ -1,8 +1,7 @@
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "ResourceGuard.h"
-#include "dialogs/FileDialogs.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "formats/SequenceFile.h"
 #include "model/CommandTreeModel.h"
@@ -29,20 +28,19 @@ class MessageRecorder
 public:
     MessageRecorder()
     {
-        m_previous = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+        m_answers.message = [this](QWidget*, const Questions::Message& request) {
             titles << request.title;
             texts << request.text;
             return answer;
-        });
+        };
     }
-    ~MessageRecorder() { MessageBoxes::setHandler(m_previous); }
 
     QStringList titles;
     QStringList texts;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
 
 private:
-    MessageBoxes::Handler m_previous;
+    Questions::Scope m_answers;
 };
 
 std::unique_ptr<KamdelDocument> newDocument(int panel)
@@ -435,16 +433,18 @@ void tst_KamdelDocument::brokenFileIsNotOverwritten()
 
     // Closing asks to save; "Save" must ask for a name rather than write
     // over the broken file. The name dialog is cancelled here.
-    QList<FileDialogs::Request> asked;
-    const auto previous = FileDialogs::setHandler([&asked](const FileDialogs::Request& request) {
-        asked << request;
-        return QString();
-    });
-    messages.answer = QMessageBox::Save;
-    QVERIFY(!document->maybeSave());
-    FileDialogs::setHandler(previous);
+    QList<Questions::FileName> asked;
+    {
+        Questions::Scope answers;
+        answers.fileName = [&asked](const Questions::FileName& request) {
+            asked << request;
+            return QString();
+        };
+        messages.answer = QMessageBox::Save;
+        QVERIFY(!document->maybeSave());
+    }
     QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().mode, FileDialogs::Save);
+    QCOMPARE(asked.first().mode, Questions::Save);
     // The proposal is a fresh name where documents went last, never the
     // broken file.
     QCOMPARE(QFileInfo(asked.first().start).fileName(), document->fileName());

@@ -4,7 +4,7 @@
 #include "SettingsStore.h"
 #include "TestWindow.h"
 #include "VirtualPanelProcess.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,20 +22,21 @@ class EditorFixture
 {
 protected:
     // From initTestCase; false when the temporary folder cannot be made.
-    bool setUpEditor(MessageBoxes::Handler handler)
+    bool setUpEditor(std::function<QMessageBox::StandardButton(QWidget*, const Questions::Message&)> answer)
     {
         if (!m_dir.isValid())
             return false;
         QStandardPaths::setTestModeEnabled(true);
         SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
-        m_previousHandler = MessageBoxes::setHandler(std::move(handler));
+        m_answers = std::make_unique<Questions::Scope>();
+        m_answers->message = std::move(answer);
         return true;
     }
 
     // From cleanupTestCase.
     void tearDownEditor()
     {
-        MessageBoxes::setHandler(m_previousHandler);
+        m_answers.reset();
         SettingsStore::close();
     }
 
@@ -90,5 +91,5 @@ protected:
 
 private:
     int m_files = 0;
-    MessageBoxes::Handler m_previousHandler;
+    std::unique_ptr<Questions::Scope> m_answers;
 };

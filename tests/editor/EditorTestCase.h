@@ -23,7 +23,7 @@ public:
 protected slots:
     void initTestCase()
     {
-        QVERIFY(setUpEditor([this](QWidget*, const MessageBoxes::Request& request) {
+        QVERIFY(setUpEditor([this](QWidget*, const Questions::Message& request) {
             m_messages << request.text;
             return m_answer;
         }));

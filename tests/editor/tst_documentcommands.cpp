@@ -5,8 +5,7 @@
 #include "RecentFiles.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
-#include "dialogs/FileDialogs.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/DeviceItem.h"
 #include "model/LedCell.h"
@@ -82,10 +81,9 @@ private:
     QTemporaryDir m_dir;
     QStringList m_libraryMessages;
     QList<QWidget*> m_libraryMessageParents;
-    QList<FileDialogs::Request> m_fileDialogs;
+    QList<Questions::FileName> m_fileDialogs;
     QString m_fileDialogAnswer;
-    MessageBoxes::Handler m_previousHandler;
-    FileDialogs::Handler m_previousFileDialogs;
+    std::unique_ptr<Questions::Scope> m_answers;
 };
 
 void tst_DocumentCommands::initTestCase()
@@ -95,22 +93,21 @@ void tst_DocumentCommands::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
     SettingsStore::setFileName(file(QStringLiteral("KamdelEditor.ini")));
-    m_previousHandler
-        = MessageBoxes::setHandler([this](QWidget* parent, const MessageBoxes::Request& request) {
-              m_libraryMessages << request.text;
-              m_libraryMessageParents << parent;
-              return QMessageBox::Ok;
-          });
-    m_previousFileDialogs = FileDialogs::setHandler([this](const FileDialogs::Request& request) {
+    m_answers = std::make_unique<Questions::Scope>();
+    m_answers->message = [this](QWidget* parent, const Questions::Message& request) {
+        m_libraryMessages << request.text;
+        m_libraryMessageParents << parent;
+        return QMessageBox::Ok;
+    };
+    m_answers->fileName = [this](const Questions::FileName& request) {
         m_fileDialogs << request;
         return m_fileDialogAnswer;
-    });
+    };
 }
 
 void tst_DocumentCommands::cleanupTestCase()
 {
-    MessageBoxes::setHandler(m_previousHandler);
-    FileDialogs::setHandler(m_previousFileDialogs);
+    m_answers.reset();
     SettingsStore::close();
 }
 
@@ -303,7 +300,7 @@ void tst_DocumentCommands::openDialogOfTheDocumentType()
     window.findChild<QAction*>(QStringLiteral("action_Open"))->trigger();
 
     QCOMPARE(m_fileDialogs.size(), 1);
-    QCOMPARE(m_fileDialogs.first().mode, FileDialogs::Open);
+    QCOMPARE(m_fileDialogs.first().mode, Questions::Open);
     QCOMPARE(m_fileDialogs.first().caption, QStringLiteral("Open"));
     QCOMPARE(m_fileDialogs.first().filter, QStringLiteral("Board (*.xml);;All files (*)"));
     QVERIFY(qobject_cast<KamdelPanel2*>(window.document()));
@@ -608,7 +605,7 @@ void tst_DocumentCommands::saveAsLibraryDocument()
     // Never saved, so Save goes through Save as, which asks for the name.
     QCOMPARE(window.saveDocument(), answered);
     QCOMPARE(m_fileDialogs.size(), 1);
-    QCOMPARE(m_fileDialogs.first().mode, FileDialogs::Save);
+    QCOMPARE(m_fileDialogs.first().mode, Questions::Save);
     QCOMPARE(m_fileDialogs.first().start,
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name));
     if (answered) {
@@ -633,7 +630,7 @@ void tst_DocumentCommands::libraryDocumentMarksWindow()
     TestWindow window;
     window.newDocument_KamdelPanel2();
     AbstractDocument* document = window.document();
-    QVERIFY(QMetaObject::invokeMethod(document, "setModified", Q_ARG(bool, true)));
+    document->setModified(true);
     QVERIFY(window.isWindowModified());
     document->setFileName(QStringLiteral("renamed.xml"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Segmented LED Panel Editor  -  renamed.xml[*]"));
@@ -755,14 +752,14 @@ void tst_DocumentCommands::boardSideRemembered()
 void tst_DocumentCommands::generateFromFrameMenu()
 {
     EffectRequest offered;
-    const FrameEditor::GenerateQuestion before
-        = FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
-              offered = request->effect;
-              request->effect.kind = EffectRequest::Chase;
-              request->effect.count = 5;
-              request->effect.heads = 4;
-              return true;
-          });
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
+        offered = request->effect;
+        request->effect.kind = EffectRequest::Chase;
+        request->effect.count = 5;
+        request->effect.heads = 4;
+        return true;
+    };
     {
         TestWindow window;
         window.newDocument_KamdelPanel1();
@@ -782,7 +779,6 @@ void tst_DocumentCommands::generateFromFrameMenu()
     TestWindow window;
     window.newDocument_KamdelPanel1();
     window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();
-    FrameEditor::setGenerateQuestion(before);
     QCOMPARE(offered.kind, EffectRequest::Chase);
     QCOMPARE(offered.count, 5);
     QCOMPARE(offered.heads, 4);

@@ -1,6 +1,7 @@
 #include "EditorTestCase.h"
 #include "KamdelDocument.h"
 #include "dialogs/ImportAnimationDialog.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "formats/AnimationExport.h"
 #include "model/CommandTreeModel.h"
@@ -73,12 +74,12 @@ private:
         return frames;
     }
 
-    ImportAnimationDialog::Questions m_previous;
+    std::unique_ptr<Questions::Scope> m_importAnswers;
 };
 
 void tst_ImportAnimation::cleanup()
 {
-    ImportAnimationDialog::setQuestions(m_previous);
+    m_importAnswers.reset();
     closeWindow();
 }
 
@@ -127,8 +128,9 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     const QList<Frame> imported { lit({ 0, 50, 191 }), lit({}), lit({ 47, 48, 96, 144 }) };
     const QString gif = gifOf(imported);
     QVERIFY(!gif.isEmpty());
-    m_previous = ImportAnimationDialog::setQuestions(
-        { [gif](QWidget*) { return QStringList { gif }; }, [](ImportAnimationDialog&) { return true; } });
+    m_importAnswers = std::make_unique<Questions::Scope>();
+    m_importAnswers->pictures = [gif](QWidget*) { return QStringList { gif }; };
+    m_importAnswers->importOptions = [](ImportAnimationDialog&) { return true; };
     CommandTreeView* tree = document()->commandTreeView();
     AbstractTreeItem* current = currentRow < 0 ? program() : program()->child(currentRow);
     tree->setCurrentIndex(document()->treeModel()->indexOf(current));
@@ -165,19 +167,20 @@ void tst_ImportAnimation::dialogShowsWhatIsImported()
     QImage source;
     QImage result;
     bool sideShown = false;
-    m_previous = ImportAnimationDialog::setQuestions({ [gif](QWidget*) { return QStringList { gif }; },
-        [&](ImportAnimationDialog& dialog) {
-            sideShown = dialog.options().side == side && dialog.options().threshold == 50;
-            AnimationImport::Options options = dialog.options();
-            options.first = 1;
-            options.count = 1;
-            options.invert = true;
-            dialog.setOptions(options);
-            dialog.setPreviewFrame(1);
-            source = dialog.sourcePreview();
-            result = dialog.resultPreview();
-            return true;
-        } });
+    m_importAnswers = std::make_unique<Questions::Scope>();
+    m_importAnswers->pictures = [gif](QWidget*) { return QStringList { gif }; };
+    m_importAnswers->importOptions = [&](ImportAnimationDialog& dialog) {
+        sideShown = dialog.options().side == side && dialog.options().threshold == 50;
+        AnimationImport::Options options = dialog.options();
+        options.first = 1;
+        options.count = 1;
+        options.invert = true;
+        dialog.setOptions(options);
+        dialog.setPreviewFrame(1);
+        source = dialog.sourcePreview();
+        result = dialog.resultPreview();
+        return true;
+    };
     action("action_ImportAnimation")->trigger();
     QVERIFY(sideShown);
     Frame inverted = imported.at(1);
@@ -224,8 +227,9 @@ void tst_ImportAnimation::nothingChanges()
         }
         files << gif;
     }
-    m_previous = ImportAnimationDialog::setQuestions(
-        { [files](QWidget*) { return files; }, [accept](ImportAnimationDialog&) { return accept; } });
+    m_importAnswers = std::make_unique<Questions::Scope>();
+    m_importAnswers->pictures = [files](QWidget*) { return files; };
+    m_importAnswers->importOptions = [accept](ImportAnimationDialog&) { return accept; };
     const int steps = document()->edits()->history()->count();
     document()->commandTreeView()->menu()->importAnimationAction()->trigger();
     QCOMPARE(programFrames(), QList<Frame> { lit({ 1 }) });

@@ -83,14 +83,13 @@ private:
     void openFrames(int count);
 };
 
-
 void tst_PanelLink::initTestCase()
 {
     QVERIFY2(
         QFile::exists(QStringLiteral(KAMDEL_TOOLS_DIR "/KamdelVirtualPanel")), "virtual panel not built");
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
-    QVERIFY(setUpEditor([](QWidget*, const MessageBoxes::Request& request) {
+    QVERIFY(setUpEditor([](QWidget*, const Questions::Message& request) {
         qWarning("unexpected message from the document library: %s", qPrintable(request.text));
         return QMessageBox::Ok;
     }));
@@ -461,7 +460,8 @@ void tst_PanelLink::cancelStopsAfterTheCurrentBlock()
     QVERIFY2(received.size() <= cancelAt + 2, qPrintable(received.join(QLatin1Char(','))));
     QVERIFY(!received.contains(QStringLiteral("RX RESET")));
     QVERIFY(!m_window->panelPort()->isOpen());
-    QVERIFY(reportText().endsWith(QStringLiteral("Writing canceled: the panel holds an incomplete program.")));
+    QVERIFY(
+        reportText().endsWith(QStringLiteral("Writing canceled: the panel holds an incomplete program.")));
     QVERIFY(!reportText().contains(QStringLiteral("finished")));
     QVERIFY(action("action_CompileAndWrite")->isEnabled());
     QVERIFY(!m_window->isWriting());

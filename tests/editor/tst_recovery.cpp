@@ -5,7 +5,7 @@
 #include "RecoveryStore.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/DeviceItem.h"
 #include "model/LedStatesCommand.h"
@@ -154,6 +154,7 @@ private:
 
     QTemporaryDir m_dir;
     int m_copies = 0;
+    std::unique_ptr<Questions::Scope> m_answers;
 };
 
 void tst_Recovery::initTestCase()
@@ -161,7 +162,8 @@ void tst_Recovery::initTestCase()
     QVERIFY(m_dir.isValid());
     SettingsStore::setFileName(m_dir.filePath(QStringLiteral("KamdelEditor.ini")));
     // Closing a document with changes discards them.
-    MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Discard; });
+    m_answers = std::make_unique<Questions::Scope>();
+    m_answers->message = [](QWidget*, const Questions::Message&) { return QMessageBox::Discard; };
 }
 
 void tst_Recovery::cleanup()

@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/DeviceItem.h"
 #include "model/ProgramItem.h"
@@ -39,9 +39,8 @@ void empty(KamdelDocument* document)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSupport::ensureApplication();
-    static const auto silence
-        = MessageBoxes::setHandler([](QWidget*, const MessageBoxes::Request&) { return QMessageBox::Ok; });
-    Q_UNUSED(silence)
+    static Questions::Scope silence;
+    silence.message = [](QWidget*, const Questions::Message&) { return QMessageBox::Ok; };
     const QString path = FuzzSupport::writeInput(FuzzSupport::bytes(data, size));
 #if KAMDEL_FUZZ_PANEL == 1
     KamdelPanel1::isValid_XML(path);

@@ -15,6 +15,7 @@
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
 #include "ShotFiles.h"
+#include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
@@ -67,13 +68,12 @@ void appendFrames(KamdelDocument& document, int count)
 {
     CommandTreeView* tree = document.commandTreeView();
     tree->setCurrentIndex(document.treeModel()->indexOf(programOf(document)));
-    const CommandTreeView::CountQuestion before = CommandTreeView::setCountQuestion(
-        [count](QWidget*, const CommandTreeView::CountRequest&, bool* ok) {
-            *ok = true;
-            return count;
-        });
+    Questions::Scope answers;
+    answers.count = [count](QWidget*, const Questions::Count&, bool* ok) {
+        *ok = true;
+        return count;
+    };
     tree->appendLedStates();
-    CommandTreeView::setCountQuestion(before);
 }
 
 // Lights the LEDs through the document's edit path, as clicks on the board do.

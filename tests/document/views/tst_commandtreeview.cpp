@@ -1,3 +1,4 @@
+#include "dialogs/Questions.h"
 #include "document/TreeOutline.h"
 #include "views/CommandTreeMenu.h"
 #include "views/CommandTreeView.h"
@@ -69,17 +70,15 @@ struct CountAnswer
 {
     CountAnswer(int answer, bool accept)
     {
-        previous = CommandTreeView::setCountQuestion(
-            [this, answer, accept](QWidget*, const CommandTreeView::CountRequest& request, bool* ok) {
-                requests << request;
-                *ok = accept;
-                return answer;
-            });
+        answers.count = [this, answer, accept](QWidget*, const Questions::Count& request, bool* ok) {
+            requests << request;
+            *ok = accept;
+            return answer;
+        };
     }
-    ~CountAnswer() { CommandTreeView::setCountQuestion(previous); }
 
-    CommandTreeView::CountQuestion previous;
-    QList<CommandTreeView::CountRequest> requests;
+    Questions::Scope answers;
+    QList<Questions::Count> requests;
 };
 
 } // namespace

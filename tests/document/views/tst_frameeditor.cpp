@@ -1,5 +1,6 @@
 #include "KamdelPanel1.h"
 #include "dialogs/GenerateDialog.h"
+#include "dialogs/Questions.h"
 #include "document/TreeOutline.h"
 #include "model/Effects.h"
 #include "views/AbstractLedPanelScene.h"
@@ -66,7 +67,6 @@ private slots:
     void generateRemembersParameters();
     void generateDialog_data();
     void generateDialog();
-    void cleanup();
 };
 
 void tst_FrameEditor::tools_data()
@@ -165,12 +165,13 @@ void tst_FrameEditor::generateSpin()
     QFETCH(int, rings);
     QFETCH(QString, expected);
 
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         request->effect.kind = EffectRequest::Spin;
         request->effect.step = step;
         request->effect.ringMask = rings;
         return answered;
-    });
+    };
     Document doc("Program: frame 0, frame 1+48, frame 2");
     doc.document.panelScene()->ledFrame(doc.frame(1));
     doc.select({ 1 });
@@ -274,11 +275,12 @@ void tst_FrameEditor::generate()
     QFETCH(QString, expected);
     QFETCH(QString, undoText);
 
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         request->effect = effect;
         request->toFrame = toFrame;
         return true;
-    });
+    };
     Document doc("Program: frame 0, frame 1+48, frame 2");
     doc.document.panelScene()->setSide(eLedPanelSide(side));
     doc.document.panelScene()->ledFrame(doc.frame(1));
@@ -293,14 +295,15 @@ void tst_FrameEditor::generateRemembersParameters()
     QVERIFY(dir.isValid());
     QSettings settings(dir.filePath(QStringLiteral("editor.ini")), QSettings::IniFormat);
     EffectRequest asked;
-    FrameEditor::setGenerateQuestion([&](QWidget*, FrameEditor::GenerateRequest* request) {
+    Questions::Scope answers;
+    answers.generate = [&](QWidget*, Questions::Generate* request) {
         asked = request->effect;
         request->effect.kind = EffectRequest::Fill;
         request->effect.start = 5;
         request->effect.direction = 1;
         request->effect.perFrame = 24;
         return true;
-    });
+    };
     {
         Document doc("Program: frame 0");
         doc.document.panelScene()->setSide(Top);
@@ -382,11 +385,6 @@ void tst_FrameEditor::generateDialog()
     QCOMPARE(dialog.frames().last(), lit);
     dialog.setFrames({ QVector<int>(192, 0), lit }, 2);
     QCOMPARE(dialog.toFrame(), 1);
-}
-
-void tst_FrameEditor::cleanup()
-{
-    FrameEditor::setGenerateQuestion({});
 }
 
 QTEST_MAIN(tst_FrameEditor)

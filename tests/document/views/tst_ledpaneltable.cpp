@@ -1,4 +1,4 @@
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "document/TreeOutline.h"
 #include "views/LedPanelTableModel.h"
 #include "views/LedPanelTableView.h"
@@ -158,21 +158,22 @@ private slots:
     void removedFramesAreDropped();
 
 private:
-    QList<MessageBoxes::Request> m_warnings;
-    MessageBoxes::Handler m_previousHandler;
+    QList<Questions::Message> m_warnings;
+    std::unique_ptr<Questions::Scope> m_answers;
 };
 
 void tst_LedPanelTable::initTestCase()
 {
-    m_previousHandler = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+    m_answers = std::make_unique<Questions::Scope>();
+    m_answers->message = [this](QWidget*, const Questions::Message& request) {
         m_warnings << request;
         return QMessageBox::Ok;
-    });
+    };
 }
 
 void tst_LedPanelTable::cleanupTestCase()
 {
-    MessageBoxes::setHandler(m_previousHandler);
+    m_answers.reset();
 }
 
 void tst_LedPanelTable::init()

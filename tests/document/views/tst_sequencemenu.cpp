@@ -1,7 +1,7 @@
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "dialogs/FileDialogs.h"
-#include "dialogs/MessageBoxes.h"
+#include "dialogs/Questions.h"
 #include "document/TreeOutline.h"
 #include "views/CommandTreeMenu.h"
 #include "views/CommandTreeView.h"
@@ -54,26 +54,20 @@ struct Dialogs
     explicit Dialogs(QString answer = QString())
         : answer(std::move(answer))
     {
-        previousFiles = FileDialogs::setHandler([this](const FileDialogs::Request& request) {
+        answers.fileName = [this](const Questions::FileName& request) {
             files << request;
             return this->answer;
-        });
-        previousBoxes = MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) {
+        };
+        answers.message = [this](QWidget*, const Questions::Message& request) {
             warnings << request;
             return QMessageBox::Ok;
-        });
-    }
-    ~Dialogs()
-    {
-        FileDialogs::setHandler(previousFiles);
-        MessageBoxes::setHandler(previousBoxes);
+        };
     }
 
     QString answer;
-    QList<FileDialogs::Request> files;
-    QList<MessageBoxes::Request> warnings;
-    FileDialogs::Handler previousFiles;
-    MessageBoxes::Handler previousBoxes;
+    QList<Questions::FileName> files;
+    QList<Questions::Message> warnings;
+    Questions::Scope answers;
 };
 
 // A frame with the given LEDs on.
@@ -204,8 +198,8 @@ void tst_SequenceMenu::menuReachesSlots()
     action->trigger();
 
     QCOMPARE(dialogs.files.size(), 1);
-    const FileDialogs::Request& request = dialogs.files.first();
-    QCOMPARE(request.mode, import ? FileDialogs::Open : FileDialogs::Save);
+    const Questions::FileName& request = dialogs.files.first();
+    QCOMPARE(request.mode, import ? Questions::Open : Questions::Save);
     QCOMPARE(request.caption, import ? QStringLiteral("Import sequence") : QStringLiteral("Export sequence"));
     // Never the program's folder: installed, it is a system folder.
     QCOMPARE(request.start, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "kamdeldocument_export.h"
+#include "model/EffectRequest.h"
+
+#include <QMessageBox>
+#include <QStringList>
+
+#include <functional>
+
+class ImportAnimationDialog;
+class QWidget;
+
+// Every question the program puts to its user goes through here: message
+// boxes, file names, the number of frames to add, an effect's parameters,
+// the pictures to import and how. Each has its dialog; a test puts answers in
+// place with a Scope, so that nothing waits for a person.
+class KAMDELDOCUMENT_EXPORT Questions
+{
+public:
+    struct Message
+    {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+    enum FileMode
+    {
+        Open,
+        Save
+    };
+    struct FileName
+    {
+        FileMode mode;
+        QString caption;
+        QString start;
+        QString filter;
+    };
+    struct Count
+    {
+        QString title;
+        QString label;
+        int value;
+        int minimum;
+        int maximum;
+        int step;
+    };
+    struct Generate
+    {
+        EffectRequest effect;
+        // Where Dissolve ends: a 1-based frame number in the shown frame's
+        // list, as the tree numbers them.
+        int toFrame;
+    };
+
+    // An empty answer leaves its question to the dialog. A parent is the
+    // window the dialog would be centred on.
+    struct Answers
+    {
+        std::function<QMessageBox::StandardButton(QWidget* parent, const Message& message)> message;
+        // The chosen path, empty when cancelled.
+        std::function<QString(const FileName& request)> fileName;
+        std::function<int(QWidget* parent, const Count& request, bool* ok)> count;
+        std::function<bool(QWidget* parent, Generate* request)> generate;
+        std::function<QStringList(QWidget* parent)> pictures;
+        // Gets the dialog ready to run; returns whether it was accepted.
+        std::function<bool(ImportAnimationDialog& dialog)> importOptions;
+    };
+
+    // The answers in force.
+    static const Answers& answers();
+
+    // Answers in force while it lives, starting as a copy of those before
+    // it; scopes end in the reverse order of their making.
+    class KAMDELDOCUMENT_EXPORT Scope : public Answers
+    {
+    public:
+        Scope();
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        const Answers* m_outer;
+    };
+
+    Questions() = delete;
+};
