@@ -145,6 +145,20 @@ bool AbstractTreeItem::isCommandType(int type)
     }
 }
 
+AbstractTreeItem* AbstractTreeItem::commandList()
+{
+    if (holdsCommands())
+        return this;
+    return isCommand() ? m_parentItem : nullptr;
+}
+
+AbstractTreeItem* AbstractTreeItem::frameList()
+{
+    if (holdsCommands())
+        return this;
+    return type() == LedStates ? m_parentItem : nullptr;
+}
+
 AbstractTreeItem* AbstractTreeItem::clone(AbstractTreeItem* parent) const
 {
     std::unique_ptr<AbstractTreeItem> copy(ItemFactory::create(type()));

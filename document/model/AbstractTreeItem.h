@@ -65,6 +65,12 @@ public:
     bool isCommand() const { return isCommandType(type()); }
     // A Program or a Collection.
     bool holdsCommands() const { return type() == Program || type() == Function; }
+    // Where commands added here go: this Program or Collection, or the list
+    // a command stands in; none for the device.
+    AbstractTreeItem* commandList();
+    // The list of frames a sequence file stands for: this Program or
+    // Collection, or the list a frame stands in.
+    AbstractTreeItem* frameList();
     // A copy of this item and everything below it, a child of `parent` when
     // one is given; none for an item of unknown kind.
     AbstractTreeItem* clone(AbstractTreeItem* parent = nullptr) const;

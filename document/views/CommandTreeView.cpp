@@ -1,26 +1,20 @@
 #include "CommandTreeView.h"
 
-#include "AbstractDocument.h"
 #include "CommandTreeMenu.h"
 #include "FrameNumberDelegate.h"
-#include "dialogs/FileDialogs.h"
+#include "FrameTransfers.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
-#include "formats/SequenceFile.h"
 #include "model/AbstractTreeItem.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
 #include "model/ItemFactory.h"
 #include "model/LedStatesCommand.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSet>
@@ -32,40 +26,6 @@ namespace {
 std::unique_ptr<AbstractTreeItem> newItem(int type)
 {
     return std::unique_ptr<AbstractTreeItem>(ItemFactory::create(type));
-}
-
-// Where appended commands go: into a program or collection, or beside a
-// command. The device holds no commands.
-AbstractTreeItem* commandContainer(AbstractTreeItem* item)
-{
-    if (!item)
-        return nullptr;
-    if (item->holdsCommands())
-        return item;
-    if (item->isCommand())
-        return item->parentItem();
-    return nullptr;
-}
-
-// The list of LED frames a sequence file stands for: a program's or a
-// collection's, also when a frame of it was clicked.
-AbstractTreeItem* sequenceContainer(AbstractTreeItem* item)
-{
-    if (!item)
-        return nullptr;
-    if (item->holdsCommands())
-        return item;
-    return item->type() == AbstractTreeItem::LedStates ? item->parentItem() : nullptr;
-}
-
-// The columns of a sequence without frames: one per LED of the panel.
-int ledCountFor(const AbstractTreeItem* item)
-{
-    for (; item; item = item->parentItem()) {
-        if (auto* device = qobject_cast<const DeviceItem*>(item))
-            return device->ledCount() > 0 ? device->ledCount() : LedStatesCommand::LedCount;
-    }
-    return LedStatesCommand::LedCount;
 }
 
 // The device and the document's program are never removed: the document,
@@ -102,23 +62,12 @@ AbstractTreeItem* survivorFor(AbstractTreeItem* current, const QSet<const Abstra
     return parent;
 }
 
-const QString SequenceFiles = QStringLiteral("Sequences");
-
-// The file of the document showing `widget`: an export must not write over it.
-QString documentFileOf(const QWidget* widget)
-{
-    for (; widget; widget = widget->parentWidget()) {
-        if (const auto* document = qobject_cast<const AbstractDocument*>(widget))
-            return document->filePath();
-    }
-    return QString();
-}
-
 } // namespace
 
 CommandTreeView::CommandTreeView(QWidget* parent)
     : QTreeView(parent)
     , m_menu(new CommandTreeMenu(this))
+    , m_transfers(new FrameTransfers(this))
 {
     header()->hide();
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -248,7 +197,7 @@ void CommandTreeView::makeCurrent(AbstractTreeItem* item)
 
 void CommandTreeView::appendCommand(int type)
 {
-    AbstractTreeItem* container = commandContainer(currentItem());
+    AbstractTreeItem* container = (currentItem() ? currentItem()->commandList() : nullptr);
     if (!container || !m_edits)
         return;
     if (AbstractTreeItem* added = place(newItem(type), container))
@@ -316,7 +265,7 @@ void CommandTreeView::addFrames(bool insert)
         AbstractTreeItem* current = currentItem();
         if (insert)
             return (current && current->isCommand()) && current->parentItem() ? current : nullptr;
-        return commandContainer(current);
+        return current ? current->commandList() : nullptr;
     };
     if (!target() || !m_edits)
         return;
@@ -436,58 +385,14 @@ void CommandTreeView::removeItems(const QList<AbstractTreeItem*>& items, const Q
         selectionModel()->select(currentRow, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-bool CommandTreeView::holdsContainer(const QPointer<AbstractTreeItem>& container) const
-{
-    return container && treeModel() && treeModel()->contains(container.data());
-}
-
 void CommandTreeView::importSequence()
 {
-    QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
-    if (!holdsContainer(container) || !m_edits)
-        return;
-    const QString fileName = FileDialogs::getOpenFileName(
-        this, tr("Import sequence"), SequenceFiles, SequenceFile::fileDialogFilter(), QString());
-    if (fileName.isEmpty())
-        return;
-    // The dialog ran an event loop: the list may have gone meanwhile.
-    if (!holdsContainer(container) || !m_edits)
-        return;
-
-    QString error;
-    const int rows = SequenceFile::importFrames(container, ledCountFor(container), fileName, m_edits, &error);
-    const QString shownName = QDir::toNativeSeparators(fileName);
-    if (rows < 0) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
-        return;
-    }
-    if (rows == 0) {
-        emit showMessage(tr("No LED frames found in %1.").arg(shownName), 5000);
-        return;
-    }
-    if (container && treeModel())
-        expand(treeModel()->indexOf(container));
-    emit showMessage(tr("Imported %1 LED frames from %2.").arg(rows).arg(shownName), 5000);
+    m_transfers->importSequence();
 }
 
 void CommandTreeView::exportSequence()
 {
-    QPointer<AbstractTreeItem> container = sequenceContainer(currentItem());
-    if (!holdsContainer(container))
-        return;
-    const QString fileName = FileDialogs::getSaveFileName(
-        this, tr("Export sequence"), SequenceFiles, SequenceFile::fileDialogFilter(), QString());
-    if (fileName.isEmpty() || !holdsContainer(container))
-        return;
-
-    const QList<LedStatesCommand*> frames = SequenceFile::frames(container);
-    QString error;
-    if (!SequenceFile::exportFrames(frames, ledCountFor(container), fileName, &error, documentFileOf(this))) {
-        MessageBoxes::warning(this, QCoreApplication::applicationName(), error);
-        return;
-    }
-    emit showMessage(
-        tr("Exported %1 LED frames to %2.").arg(frames.size()).arg(QDir::toNativeSeparators(fileName)), 5000);
+    m_transfers->exportSequence();
 }
 
 void CommandTreeView::tableEdit()
@@ -502,71 +407,17 @@ void CommandTreeView::tableEdit()
         emit setLedPanelTable(frames);
 }
 
-QList<LedStatesCommand*> CommandTreeView::selectedFrames() const
-{
-    // The rows from the top down to each frame give the order the tree
-    // shows them in; the selection keeps the order of the clicks.
-    QList<QPair<QVector<int>, LedStatesCommand*>> frames;
-    const QModelIndexList rows = selectionModel()->selectedRows(0);
-    for (const QModelIndex& index : rows) {
-        auto* frame = qobject_cast<LedStatesCommand*>(itemAt(index));
-        if (!frame)
-            continue;
-        QVector<int> path;
-        for (const AbstractTreeItem* item = frame; item->parentItem(); item = item->parentItem())
-            path.prepend(item->row());
-        frames.append({ path, frame });
-    }
-    std::sort(frames.begin(), frames.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QList<LedStatesCommand*> result;
-    for (const auto& frame : qAsConst(frames))
-        result.append(frame.second);
-    return result;
-}
-
 void CommandTreeView::copyFrames()
 {
-    const QList<LedStatesCommand*> frames = selectedFrames();
-    if (frames.isEmpty()) {
-        emit showMessage(tr("Select the LED frames to copy."), 5000);
-        return;
-    }
-    auto data = std::make_unique<QMimeData>();
-    const QString text = SequenceFile::framesText(frames, ledCountFor(frames.first()));
-    data->setText(text);
-    data->setData(QStringLiteral("text/csv"), text.toUtf8());
-    QGuiApplication::clipboard()->setMimeData(data.release());
-    emit showMessage(tr("Copied %1 LED frames.").arg(frames.size()), 5000);
+    m_transfers->copyFrames();
 }
 
 void CommandTreeView::cutFrames()
 {
-    if (!m_edits || !treeModel())
-        return;
-    const QList<LedStatesCommand*> frames = selectedFrames();
-    copyFrames();
-    if (!frames.isEmpty())
-        removeItems({ frames.begin(), frames.end() }, tr("Cut %1 Frames").arg(frames.size()));
+    m_transfers->cutFrames();
 }
 
 void CommandTreeView::pasteFrames()
 {
-    AbstractTreeItem* current = currentItem();
-    AbstractTreeItem* container = commandContainer(current);
-    if (!container || !m_edits)
-        return;
-    const int ledCount = ledCountFor(container);
-    QVector<QVector<int>> values;
-    if (!SequenceFile::readFramesText(QGuiApplication::clipboard()->text(), ledCount, &values)) {
-        emit showMessage(tr("The clipboard holds no LED frames."), 5000);
-        return;
-    }
-    const int row = (current && current->isCommand()) ? current->row() + 1 : container->childCount();
-    const QList<LedStatesCommand*> pasted = m_edits->insertFrames(container, row,
-        QList<QVector<int>>(values.cbegin(), values.cend()), tr("Paste %1 Frames").arg(values.size()));
-    if (pasted.isEmpty())
-        return;
-    expand(treeModel()->indexOf(container));
-    makeCurrent(pasted.last());
-    emit showMessage(tr("Pasted %1 LED frames.").arg(pasted.size()), 5000);
+    m_transfers->pasteFrames();
 }

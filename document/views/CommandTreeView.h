@@ -12,6 +12,7 @@
 
 class AbstractTreeItem;
 class CommandTreeMenu;
+class FrameTransfers;
 class CommandTreeModel;
 class LedStatesCommand;
 
@@ -40,6 +41,9 @@ public:
     // Opens every branch and makes the first frame current, so that the
     // board shows it; false when the tree holds no frame.
     bool selectFirstFrame();
+    // Takes the items out as one step named `text` (no step of its own when
+    // empty), moving the current row to a survivor first.
+    void removeItems(const QList<AbstractTreeItem*>& items, const QString& text);
     // Wide enough for a frame's picture and a label up to "#300 Leds" in a
     // program, without cutting it short.
     int frameLabelWidth() const;
@@ -92,14 +96,8 @@ private:
     // null when the tree refuses it.
     AbstractTreeItem* place(std::unique_ptr<AbstractTreeItem> item, AbstractTreeItem* parent, int row = -1);
     void makeCurrent(AbstractTreeItem* item);
-    // The selected frames in the order the tree shows them.
-    QList<LedStatesCommand*> selectedFrames() const;
-    // Takes the items out as one step named `text`, moving the current row
-    // to a survivor first.
-    void removeItems(const QList<AbstractTreeItem*>& items, const QString& text);
-    // Whether the item is alive and still one of this tree's rows.
-    bool holdsContainer(const QPointer<AbstractTreeItem>& container) const;
 
     CommandTreeMenu* m_menu;
+    FrameTransfers* m_transfers;
     QPointer<DocumentEdits> m_edits;
 };
