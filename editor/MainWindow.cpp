@@ -48,9 +48,10 @@ MainWindow::MainWindow(QWidget* parent)
     , writeProgress(new QProgressBar(this))
     , cancelWrite(new QPushButton(tr("Cancel"), this))
     , player(new PlaybackController(this))
+    , dialogs(this)
 {
     ui->setupUi(this);
-    host = new DocumentHost(this, ui->stackedWidget, *this);
+    host = new DocumentHost(this, ui->stackedWidget, dialogs);
     updateWindowTitle();
     // The report pane only shows what the editor reports.
     ui->textEdit->setReadOnly(true);
@@ -62,8 +63,8 @@ MainWindow::MainWindow(QWidget* parent)
     recentFiles()->loadRecentFiles(SettingsStore::settings());
 
     // The link reads its port from the settings.
-    link = new PanelLink(this, *host, *this);
-    exports = new ExportCommands(this, *host, *this);
+    link = new PanelLink(this, *host, dialogs);
+    exports = new ExportCommands(this, *host, dialogs);
     // Animate runs at the playback speed chosen, so that a show can be
     // watched on the panel at the pace it plays in the editor.
     link->setAnimationPace(player->framesPerSecond());
@@ -305,7 +306,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // first, and the window closes once it has returned.
     if (link->isWriting()) {
         event->ignore();
-        if (askStopWriting()) {
+        if (dialogs.askStopWriting()) {
             closeAfterWrite = true;
             link->cancelWrite();
         }
@@ -392,61 +393,10 @@ void MainWindow::closeDocument(AbstractDocument* document)
 
 // Dialogs
 
-QString MainWindow::askOpenFileName()
-{
-    // A throw-away document runs the dialog, with the document type's filter.
-    KamdelDocument chooser(nullptr);
-    return chooser.askOpenFileName();
-}
-
-void MainWindow::showWarning(const QString& text)
-{
-    QMessageBox::warning(this, tr("Application"), text, QMessageBox::Close);
-}
-
-int MainWindow::execAboutDialog(AboutDialog& dialog)
-{
-    return dialog.exec();
-}
-
-QMessageBox::StandardButton MainWindow::askRecovery(const QString& name, const QDateTime& time)
-{
-    return QMessageBox::question(this, QCoreApplication::applicationName(),
-        tr("The editor did not end normally while %1 had unsaved changes.\n"
-           "Restore the copy kept at %2?\n\nCancel keeps the copy for the next start.")
-            .arg(name, QLocale().toString(time, QLocale::ShortFormat)),
-        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Yes);
-}
-
-bool MainWindow::askStopWriting()
-{
-    return QMessageBox::question(this, tr("Application"),
-               tr("A program is being written to the panel.\nStop writing and close? The panel then holds an "
-                  "incomplete program."),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
-}
-
-bool MainWindow::askAnimationOptions(AnimationExport::Options& options)
-{
-    ExportAnimationDialog dialog(this);
-    dialog.setOptions(options);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    options = dialog.options();
-    return true;
-}
-
-QString MainWindow::askExportFileName(
-    const QString& caption, const QString& suggestion, const QString& filter)
-{
-    return FileDialogs::getSaveFileName(this, caption, suggestion, filter);
-}
-
 void MainWindow::showAbout()
 {
     AboutDialog dialog(nullptr);
-    execAboutDialog(dialog);
+    dialogs.showAbout(dialog);
 }
 
 // Panel link

@@ -30,7 +30,7 @@ class Ui_MainWindow;
 // settings and geometry. It wires together the parts that do the work: the
 // hosted document, the panel link, playback and the exports; its commands
 // hand over to them.
-class MainWindow : public QMainWindow, private EditorDialogs
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -103,22 +103,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    // Every dialog of the window goes through these, so that a test can
-    // answer them without a modal loop.
-    QString askOpenFileName() override;
-    // A warning titled "Application" with a single Close button.
-    void showWarning(const QString& text) override;
-    // Yes restores the copy, Discard drops it, anything else keeps it for
-    // the next start.
-    QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time) override;
-    virtual int execAboutDialog(AboutDialog& dialog);
-    // Asked when the window is closed while a program is being written.
-    virtual bool askStopWriting();
-    // The export's options; false when the user cancels.
-    bool askAnimationOptions(AnimationExport::Options& options) override;
-    QString askExportFileName(
-        const QString& caption, const QString& suggestion, const QString& filter) override;
-
 private:
     void setUpStatusBar();
     void setUpSettings();
@@ -137,6 +121,7 @@ private:
     QProgressBar* writeProgress;
     QPushButton* cancelWrite;
     PlaybackController* player;
+    EditorDialogs dialogs;
     DocumentHost* host = nullptr;
     PanelLink* link = nullptr;
     ExportCommands* exports = nullptr;

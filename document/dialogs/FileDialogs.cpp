@@ -30,7 +30,7 @@ FileDialogs::FolderStore& folderStore()
 QString FileDialogs::getOpenFileName(
     QWidget* parent, const QString& caption, const QString& start, const QString& filter)
 {
-    if (const auto& answer = Questions::answers().fileName)
+    if (const auto answer = Questions::answers().fileName)
         return answer(Questions::FileName { Questions::Open, caption, start, filter });
     return QFileDialog::getOpenFileName(DialogParent::of(parent), caption, start, filter);
 }
@@ -38,7 +38,7 @@ QString FileDialogs::getOpenFileName(
 QString FileDialogs::getSaveFileName(
     QWidget* parent, const QString& caption, const QString& start, const QString& filter)
 {
-    if (const auto& answer = Questions::answers().fileName)
+    if (const auto answer = Questions::answers().fileName)
         return answer(Questions::FileName { Questions::Save, caption, start, filter });
     return QFileDialog::getSaveFileName(DialogParent::of(parent), caption, start, filter);
 }

@@ -163,7 +163,7 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     QPointer<KamdelDocument> target = document;
     if (!target)
         return 0;
-    const Questions::Answers& asked = Questions::answers();
+    const Questions::Answers asked = Questions::answers();
     const QStringList files = asked.pictures ? asked.pictures(parent) : askFiles(parent);
     if (files.isEmpty() || !target)
         return 0;

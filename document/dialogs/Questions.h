@@ -9,6 +9,7 @@
 #include <functional>
 
 class ImportAnimationDialog;
+class QDialog;
 class QWidget;
 
 // Every question the program puts to its user goes through here: message
@@ -67,13 +68,22 @@ public:
         std::function<QStringList(QWidget* parent)> pictures;
         // Gets the dialog ready to run; returns whether it was accepted.
         std::function<bool(ImportAnimationDialog& dialog)> importOptions;
+        // Runs any other modal dialog (the About box, the export's options)
+        // in place of its exec(): the result code.
+        std::function<int(QDialog& dialog)> dialog;
     };
 
-    // The answers in force.
-    static const Answers& answers();
+    // The answers in force: for each question, that of the newest live
+    // Scope that answers it; an empty one leaves it to its dialog.
+    static Answers answers();
 
-    // Answers in force while it lives, starting as a copy of those before
-    // it; scopes end in the reverse order of their making.
+    // A message box centred on `parent`: the button answered or clicked.
+    static QMessageBox::StandardButton ask(QWidget* parent, const Message& message);
+    // Runs `dialog` modally: its result code.
+    static int exec(QDialog& dialog);
+
+    // Answers in force while it lives, over those of older scopes; the
+    // questions it leaves empty go on to them. Scopes may end in any order.
     class KAMDELDOCUMENT_EXPORT Scope : public Answers
     {
     public:
@@ -82,8 +92,9 @@ public:
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
-    private:
-        const Answers* m_outer;
+        // The answers of the scopes older than this one, as they are now:
+        // for an answer that handles some questions and passes on the rest.
+        Answers older() const;
     };
 
     Questions() = delete;

@@ -295,7 +295,7 @@ bool CommandTreeView::askCount(const QString& title, int* count)
     const Questions::Count request { title, tr("Number:"), 10, 1, 1000, 1 };
     bool ok = false;
     int answer = 0;
-    if (const auto& question = Questions::answers().count)
+    if (const auto question = Questions::answers().count)
         answer = question(this, request, &ok);
     else
         answer = QInputDialog::getInt(this, request.title, request.label, request.value, request.minimum,

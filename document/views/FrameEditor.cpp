@@ -451,7 +451,7 @@ int FrameEditor::imageBytes() const
 
 bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request)
 {
-    if (const auto& question = Questions::answers().generate)
+    if (const auto question = Questions::answers().generate)
         return question(parent, request);
     GenerateDialog dialog(parent);
     dialog.setSide(m_scene ? m_scene->side() : Bottom);

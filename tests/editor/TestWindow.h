@@ -1,20 +1,28 @@
 #pragma once
 
 #include "AboutDialog.h"
+#include "ExportAnimationDialog.h"
 #include "MainWindow.h"
+#include "dialogs/Questions.h"
 
 #include <QStringList>
 
 #include <functional>
 
 // The real main window with its dialogs answered from fields, so that no
-// test ever waits for a person.
+// test ever waits for a person. Questions it does not answer itself go on to
+// the answers in force before it.
 class TestWindow : public MainWindow
 {
 public:
     explicit TestWindow(QWidget* parent = nullptr)
         : MainWindow(parent)
     {
+        answers.message = [this](QWidget* window, const Questions::Message& message) {
+            return answerMessage(window, message);
+        };
+        answers.fileName = [this](const Questions::FileName& request) { return answerFileName(request); };
+        answers.dialog = [this](QDialog& dialog) { return answerDialog(dialog); };
     }
 
     QStringList warnings;
@@ -31,30 +39,52 @@ public:
     AnimationExport::Options animationOptions;
     QString exportAnswer;
 
-protected:
-    QString askOpenFileName() override
+private:
+    static bool isWindowWarning(const Questions::Message& message)
     {
-        ++openQuestions;
-        return documentOpenDialog ? MainWindow::askOpenFileName() : openAnswer;
+        return message.title == QLatin1String("Application") && message.buttons == QMessageBox::Close;
     }
-    void showWarning(const QString& text) override { warnings << text; }
-    int execAboutDialog(AboutDialog& dialog) override
+
+    QMessageBox::StandardButton answerMessage(QWidget* window, const Questions::Message& message)
     {
-        ++aboutShown;
-        return aboutHandler ? aboutHandler(dialog) : 0;
+        if (isWindowWarning(message)) {
+            warnings << message.text;
+            return QMessageBox::Close;
+        }
+        if (message.title == QLatin1String("Application") && message.text.contains("being written")) {
+            ++stopWritingQuestions;
+            return stopWritingAnswer ? QMessageBox::Yes : QMessageBox::No;
+        }
+        const auto older = answers.older().message;
+        return older ? older(window, message) : QMessageBox::Cancel;
     }
-    bool askStopWriting() override
+
+    QString answerFileName(const Questions::FileName& request)
     {
-        ++stopWritingQuestions;
-        return stopWritingAnswer;
+        if (request.mode == Questions::Open && request.caption == QLatin1String("Open")) {
+            ++openQuestions;
+            if (!documentOpenDialog)
+                return openAnswer;
+        } else if (request.mode == Questions::Save && request.caption.startsWith(QLatin1String("Export"))) {
+            return exportAnswer;
+        }
+        const auto older = answers.older().fileName;
+        return older ? older(request) : QString();
     }
-    bool askAnimationOptions(AnimationExport::Options& options) override
+
+    int answerDialog(QDialog& dialog)
     {
-        options = animationOptions;
-        return animationOptionsAnswer;
+        if (auto* about = qobject_cast<AboutDialog*>(&dialog)) {
+            ++aboutShown;
+            return aboutHandler ? aboutHandler(*about) : 0;
+        }
+        if (auto* options = qobject_cast<ExportAnimationDialog*>(&dialog)) {
+            options->setOptions(animationOptions);
+            return animationOptionsAnswer ? QDialog::Accepted : QDialog::Rejected;
+        }
+        const auto older = answers.older().dialog;
+        return older ? older(dialog) : QDialog::Rejected;
     }
-    QString askExportFileName(const QString&, const QString&, const QString&) override
-    {
-        return exportAnswer;
-    }
+
+    Questions::Scope answers;
 };

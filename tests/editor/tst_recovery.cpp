@@ -7,14 +7,15 @@
 #include "TestWindow.h"
 #include "dialogs/Questions.h"
 #include "edits/DocumentEdits.h"
+#include "edits/EditHistory.h"
 #include "model/DeviceItem.h"
 #include "model/LedStatesCommand.h"
 #include "model/ProgramItem.h"
 #include "model/ResetCommand.h"
 
-#include "edits/EditHistory.h"
 #include <QBuffer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,15 +33,25 @@ const char EditAndWait[] = "--edit-and-wait";
 class RecoveryWindow : public TestWindow
 {
 public:
+    RecoveryWindow()
+    {
+        offers.message = [this](QWidget* window, const Questions::Message& message) {
+            static const QRegularExpression offer(
+                QStringLiteral("while (.+) had unsaved changes\\.\\nRestore the copy kept at (.*)\\?"));
+            const QRegularExpressionMatch match = offer.match(message.text);
+            if (!match.hasMatch())
+                return offers.older().message(window, message);
+            asked << match.captured(1);
+            // A copy without a time is never restored unasked.
+            return match.captured(2).isEmpty() ? QMessageBox::Cancel : answer;
+        };
+    }
+
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     QStringList asked;
 
-protected:
-    QMessageBox::StandardButton askRecovery(const QString& name, const QDateTime& time) override
-    {
-        asked << name;
-        return time.isValid() ? answer : QMessageBox::Cancel;
-    }
+private:
+    Questions::Scope offers;
 };
 
 // How many copies a new window offers, each answered with `answer`.
