@@ -89,3 +89,16 @@ QByteArray CliContext::compiled(PanelDocument* document)
     document->compile();
     return document->createBinnary();
 }
+
+std::unique_ptr<PanelDocument> CliContext::loadForPanel(const QString& file, QByteArray* image)
+{
+    std::unique_ptr<PanelDocument> document = load(file);
+    if (!document)
+        return nullptr;
+    *image = compiled(document.get());
+    if (image->size() > PanelCommand::ProgramMemory) {
+        printError(tooLarge(image->size()));
+        return nullptr;
+    }
+    return document;
+}

@@ -49,6 +49,11 @@ public:
     // Writes the document; false with the reason printed.
     bool save(PanelDocument* document, const QString& output);
     static QByteArray compiled(PanelDocument* document);
+    // The document in `file` and its image as a panel takes it; none with
+    // the reason printed when the document is bad or the image larger than
+    // the panel's program memory. Block numbers are one byte: a larger image
+    // would overwrite the start of the program on the panel.
+    std::unique_ptr<PanelDocument> loadForPanel(const QString& file, QByteArray* image);
 
 private:
     std::FILE* m_out;

@@ -83,16 +83,9 @@ int PortCommand::write(const QString& file, const QString& portName)
     // Ctrl+C, kill and a closed terminal all cancel a write cleanly: the
     // current block is finished and the user is told what the panel holds.
     const StopSignals stop;
-    const std::unique_ptr<PanelDocument> document = m_context.load(file);
-    if (!document)
+    QByteArray image;
+    if (!m_context.loadForPanel(file, &image))
         return CliContext::BadInput;
-    const QByteArray image = CliContext::compiled(document.get());
-    // Block numbers are one byte: a larger image would overwrite the start
-    // of the program on the panel.
-    if (image.size() > PanelCommand::ProgramMemory) {
-        m_context.printError(CliContext::tooLarge(image.size()));
-        return CliContext::BadInput;
-    }
     QSerialPort port(portName);
     if (!open(&port, portName))
         return CliContext::PortUnavailable;
@@ -159,14 +152,10 @@ void PortCommand::showProgress(PanelWriter* writer, int bytes)
 // stalls or vanishes holds up no other.
 int PortCommand::writeMany(const QString& file, const QStringList& ports, const QString& logPath)
 {
-    const std::unique_ptr<PanelDocument> document = m_context.load(file);
+    QByteArray image;
+    const std::unique_ptr<PanelDocument> document = m_context.loadForPanel(file, &image);
     if (!document)
         return CliContext::BadInput;
-    const QByteArray image = CliContext::compiled(document.get());
-    if (image.size() > PanelCommand::ProgramMemory) {
-        m_context.printError(CliContext::tooLarge(image.size()));
-        return CliContext::BadInput;
-    }
     CRC_CCITT crc;
     crc.add(reinterpret_cast<const uint8_t*>(image.constData()), image.size());
 

@@ -1,7 +1,9 @@
+#include "document/TreeOutline.h"
 #include "model/AbstractTreeItem.h"
 #include "model/CallCommand.h"
 #include "model/DeviceItem.h"
 #include "model/FunctionItem.h"
+#include "model/ItemFactory.h"
 #include "model/LedStatesCommand.h"
 #include "model/ProgramItem.h"
 #include "model/ResetCommand.h"
@@ -43,6 +45,7 @@ class tst_TreeItems : public QObject
 private slots:
     void typeAndName_data();
     void typeAndName();
+    void cloneCopiesTheWholeTree();
     void childWithParentIsAppendedAndOwned();
     void deletingAnItemDeletesItsSubtree();
     void deletingAChildLeavesTheParentList();
@@ -111,6 +114,39 @@ void tst_TreeItems::typeAndName()
     QCOMPARE(QString::fromLatin1(item->metaObject()->className()), className);
     QVERIFY(!item->parentItem());
     QCOMPARE(item->row(), 0);
+    // The factory makes every kind the file and the menus name.
+    const std::unique_ptr<AbstractTreeItem> made(ItemFactory::create(type));
+    QCOMPARE(
+        made ? QString::fromLatin1(made->metaObject()->className()) : QStringLiteral("QObject"), className);
+}
+
+// A copy holds the same kinds, values and nesting, for random trees.
+void tst_TreeItems::cloneCopiesTheWholeTree()
+{
+    const QStringList commands { "frame", "call", "return", "reset", "stop" };
+    QRandomGenerator random(23);
+    for (int run = 0; run < 50; ++run) {
+        QStringList lists;
+        for (int list = random.bounded(1, 4); list > 0; --list) {
+            QStringList entries;
+            for (int n = random.bounded(6); n > 0; --n) {
+                QString entry = commands.at(random.bounded(commands.size()));
+                QStringList leds;
+                for (int k = random.bounded(4); entry == "frame" && k > 0; --k)
+                    leds << QStringLiteral("%1:%2").arg(random.bounded(192)).arg(random.bounded(1, 4));
+                entries << (leds.isEmpty() ? entry : entry + ' ' + leds.join('+'));
+            }
+            lists << (lists.isEmpty() ? "Program: " : "Collection: ") + entries.join(", ");
+        }
+        const TreeOutline tree(lists.join("; "));
+        const std::unique_ptr<AbstractTreeItem> copy(tree.device->clone());
+        QVERIFY(copy);
+        QCOMPARE(copy->type(), int(AbstractTreeItem::Device));
+        QStringList copied;
+        for (const AbstractTreeItem* child : copy->children())
+            copied << tree.outline(child);
+        QCOMPARE(copied.join("; "), tree.outline());
+    }
 }
 
 void tst_TreeItems::childWithParentIsAppendedAndOwned()
