@@ -134,7 +134,8 @@ void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) 
         request->count = ui->chaseCountSpinBox->value();
         break;
     case EffectRequest::Fill:
-        request->start = ui->fillStartSpinBox->value();
+        // The board counts positions from 1, the effect from 0.
+        request->start = ui->fillStartSpinBox->value() - 1;
         request->perFrame = ui->fillPerFrameSpinBox->value();
         request->direction = ui->fillClockwiseCheckBox->isChecked() ? sense : -sense;
         request->thenEmpty = ui->fillThenEmptyCheckBox->isChecked();
@@ -196,7 +197,8 @@ void GenerateDialog::writePage(const EffectRequest& request)
     case EffectRequest::Fill:
         ui->fillStartSpinBox->setValue(
             ((request.start % RingGeometry::PositionsPerRing) + RingGeometry::PositionsPerRing)
-            % RingGeometry::PositionsPerRing);
+                % RingGeometry::PositionsPerRing
+            + 1);
         ui->fillPerFrameSpinBox->setValue(request.perFrame);
         ui->fillClockwiseCheckBox->setChecked((request.direction >= 0) == (clockwiseSign() > 0));
         ui->fillThenEmptyCheckBox->setChecked(request.thenEmpty);

@@ -3,6 +3,7 @@
 
 #include "FileDialogs.h"
 #include "KamdelDocument.h"
+#include "PictureReading.h"
 #include "edits/DocumentEdits.h"
 #include "model/LedCell.h"
 #include "model/LedStatesCommand.h"
@@ -11,9 +12,9 @@
 #include "views/FrameEditor.h"
 #include "views/LedPanelScene_Ring.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
 
@@ -24,9 +25,12 @@ const QString AnimationFiles = QStringLiteral("Animations");
 
 QStringList askFiles(QWidget* parent)
 {
-    const QStringList files
-        = QFileDialog::getOpenFileNames(parent, ImportAnimationDialog::tr("Import animation"),
-            FileDialogs::startFolder(AnimationFiles), AnimationImport::fileDialogFilter());
+    // A folder that does not exist would be proposed as the name of a file.
+    QString start = FileDialogs::startFolder(AnimationFiles);
+    if (!QFileInfo(start).isDir())
+        start = QDir::homePath();
+    const QStringList files = QFileDialog::getOpenFileNames(
+        parent, ImportAnimationDialog::tr("Import animation"), start, AnimationImport::fileDialogFilter());
     if (!files.isEmpty())
         FileDialogs::rememberFolder(AnimationFiles, files.first());
     return files;
@@ -42,7 +46,7 @@ ImportAnimationDialog::ImportAnimationDialog(
 {
     ui->setupUi(this);
     const int frames = qMax(1, source.frameCount());
-    ui->sourceLabel->setText(tr("%1: %2 frames").arg(sourceName).arg(source.frameCount()));
+    ui->sourceLabel->setText(tr("%1: %2 frames").arg(sourceName, QString::number(source.frameCount())));
     ui->firstBox->setRange(1, frames);
     ui->countBox->setRange(1, frames);
     ui->countBox->setValue(frames);
@@ -168,15 +172,17 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (files.isEmpty() || !target)
         return 0;
 
-    AnimationImport source;
-    source.setPreviewSize(PreviewSize);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool read = source.read(files);
-    QGuiApplication::restoreOverrideCursor();
+    QString error;
+    const std::shared_ptr<const AnimationImport> read
+        = PictureReading::read(files, PreviewSize, parent, &error);
     if (!read) {
-        *message = source.errorString();
-        return -1;
+        *message = error;
+        return error.isEmpty() ? 0 : -1;
     }
+    // The reading ran an event loop too.
+    if (!target)
+        return 0;
+    const AnimationImport& source = *read;
     const QStringList sorted = AnimationImport::seriesOrder(files);
     const QString name = sorted.size() == 1
         ? QFileInfo(sorted.first()).fileName()

@@ -157,11 +157,33 @@ bool AnimationImport::read(const QStringList& files)
         return fail(tr("No picture was given."));
     int framesLeft = MaximumFrames;
     qint64 pixelsLeft = MaximumPixels;
+    m_stopped = false;
+    m_seriesLength = files.size();
+    m_filesRead = 0;
+    m_fileFrames = 0;
     for (const QString& file : seriesOrder(files)) {
+        if (!goOn())
+            break;
         if (!readFile(file, &framesLeft, &pixelsLeft))
             return false;
+        ++m_filesRead;
     }
-    return true;
+    return m_stopped ? fail(QString()) : true;
+}
+
+void AnimationImport::setProgress(Progress progress)
+{
+    m_progress = std::move(progress);
+}
+
+// Tells the progress: by files for a series, by frames for a single file.
+bool AnimationImport::goOn()
+{
+    if (!m_stopped && m_progress) {
+        const bool series = m_seriesLength > 1;
+        m_stopped = !m_progress(series ? m_filesRead : frameCount(), series ? m_seriesLength : m_fileFrames);
+    }
+    return !m_stopped;
 }
 
 bool AnimationImport::readFile(const QString& fileName, int* framesLeft, qint64* pixelsLeft)
@@ -194,7 +216,12 @@ bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* 
     const LedSampler sampler(gif.size());
     // Only the LEDs whose disc a frame changes are sampled again.
     LedSampler::Levels levels {};
+    m_fileFrames = gif.frameCount();
+    // After a stop the rest is decoded but not sampled: the decoder cannot
+    // be left midway.
     const bool decoded = gif.decode([&](const QImage& canvas, const QRect& changed) {
+        if (m_stopped)
+            return;
         sampler.sample(canvas, changed, &levels);
         addFrame(levels.data(), canvas);
     });
@@ -263,6 +290,7 @@ void AnimationImport::addFrame(const uchar* levels, const QImage& picture)
         m_previewBytes += preview.sizeInBytes();
     }
     m_previews.append(preview);
+    goOn();
 }
 
 QImage AnimationImport::preview(int frame) const

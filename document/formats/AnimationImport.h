@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // Pictures turned into LED frames: an animated GIF composited frame by frame
 // as a viewer shows it, a single PNG, JPEG or BMP picture, or a numbered
 // series of pictures. Each picture is fitted centred into the square of the
@@ -49,6 +51,13 @@ public:
     // first ones.
     void setPreviewSize(int pixels);
 
+    // Told on the reading thread how far a read has come: `done` of `total`,
+    // counting the files of a series, or the frames of a single file (total
+    // 0 until known). Returning false stops the read at the next frame or
+    // file: it ends refused, with an empty errorString().
+    using Progress = std::function<bool(int done, int total)>;
+    void setProgress(Progress progress);
+
     // Reads the pictures in series order (see seriesOrder). False, with
     // errorString() set and no frame held, when one of them is refused.
     bool read(const QStringList& files);
@@ -78,6 +87,7 @@ private:
     bool readStill(const QString& fileName, int* framesLeft, qint64* pixelsLeft);
     bool fail(const QString& text);
     void addFrame(const uchar* levels, const QImage& picture);
+    bool goOn();
 
     int m_previewSize = 0;
     qint64 m_previewBytes = 0;
@@ -85,4 +95,9 @@ private:
     // Per frame: the brightness of every LED seen from the top, then from the bottom.
     QVector<uchar> m_levels;
     QVector<QImage> m_previews;
+    Progress m_progress;
+    bool m_stopped = false;
+    int m_seriesLength = 0;
+    int m_filesRead = 0;
+    int m_fileFrames = 0;
 };
