@@ -174,14 +174,11 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
 
     QString error;
     const std::shared_ptr<const AnimationImport> read
-        = PictureReading::read(files, PreviewSize, parent, &error);
+        = PictureReading::read(files, PreviewSize, document, parent, &error);
     if (!read) {
         *message = error;
         return error.isEmpty() ? 0 : -1;
     }
-    // The reading ran an event loop too.
-    if (!target)
-        return 0;
     const AnimationImport& source = *read;
     const QStringList sorted = AnimationImport::seriesOrder(files);
     const QString name = sorted.size() == 1

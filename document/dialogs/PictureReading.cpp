@@ -64,14 +64,22 @@ QProgressDialog* progressDialog(QWidget* parent)
     return progress;
 }
 
-// Whether the job finished before the user cancelled, the dialog's window
-// went or the program quit.
-bool waitFor(const Job& job, QWidget* parent)
+// Whether the job finished before the user cancelled, the target or the
+// dialog's window went, or the program quit.
+bool waitFor(const Job& job, QObject* target, QWidget* parent)
 {
     QPointer<QProgressDialog> progress = progressDialog(parent);
     QEventLoop loop;
-    QObject::connect(progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
-    QObject::connect(progress, &QObject::destroyed, &loop, &QEventLoop::quit);
+    bool left = false;
+    const auto leave = [&left, &loop] {
+        left = true;
+        loop.quit();
+    };
+    // Escape rejects the dialog without a canceled().
+    QObject::connect(progress, &QProgressDialog::canceled, &loop, leave);
+    QObject::connect(progress, &QDialog::rejected, &loop, leave);
+    QObject::connect(progress, &QObject::destroyed, &loop, leave);
+    QObject::connect(target, &QObject::destroyed, &loop, leave);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&job, &loop, &progress] {
         if (job.finished)
@@ -81,7 +89,7 @@ bool waitFor(const Job& job, QWidget* parent)
     });
     poll.start(PollMs);
     loop.exec();
-    const bool finished = job.finished && progress && !progress->wasCanceled();
+    const bool finished = job.finished && !left;
     delete progress;
     return finished;
 }
@@ -89,12 +97,12 @@ bool waitFor(const Job& job, QWidget* parent)
 } // namespace
 
 std::shared_ptr<const AnimationImport> PictureReading::read(
-    const QStringList& files, int previewSize, QWidget* parent, QString* error)
+    const QStringList& files, int previewSize, QObject* target, QWidget* parent, QString* error)
 {
     auto job = std::make_shared<Job>();
     job->source.setPreviewSize(previewSize);
     start(job, files);
-    if (!waitFor(*job, parent)) {
+    if (!waitFor(*job, target, parent)) {
         job->stop = true;
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class AnimationImport;
+class QObject;
 class QWidget;
 
 // Reads the pictures of an import on a worker thread, so that a slow
@@ -21,7 +22,8 @@ public:
     PictureReading() = delete;
 
     // The pictures read, keeping previews `previewSize` pixels wide; null
-    // when the user cancels, or when they are refused, with `error` set.
+    // when the user cancels or `target` goes meanwhile, or when they are
+    // refused, with `error` set.
     static std::shared_ptr<const AnimationImport> read(
-        const QStringList& files, int previewSize, QWidget* parent, QString* error);
+        const QStringList& files, int previewSize, QObject* target, QWidget* parent, QString* error);
 };

@@ -14,6 +14,10 @@
 #include "views/LedPanelScene_Ring.h"
 
 #include "edits/EditHistory.h"
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -58,6 +62,9 @@ private slots:
     void dialogShowsWhatIsImported();
     void nothingChanges_data();
     void nothingChanges();
+    void slowReadCanBeLeft_data();
+    void slowReadCanBeLeft();
+    void fileDialogStartsInLastFolder();
 
 private:
     // A GIF of the frames as the export draws them from the board's side.
@@ -243,6 +250,82 @@ void tst_ImportAnimation::nothingChanges()
     QVERIFY(!action("action_ImportAnimation")->isEnabled());
     m_window->importAnimation();
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("No document")));
+}
+
+void tst_ImportAnimation::slowReadCanBeLeft_data()
+{
+    QTest::addColumn<bool>("closeDocument");
+    QTest::addRow("Cancel clicked") << false;
+    QTest::addRow("document closed") << true;
+}
+
+// A long read shows its progress, keeps the window answering and can be
+// left midway; nothing of it reaches the document.
+void tst_ImportAnimation::slowReadCanBeLeft()
+{
+    QFETCH(bool, closeDocument);
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
+    QImage big(2048, 2048, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    const QString picture = newPath(QStringLiteral("big")) + QStringLiteral(".png");
+    QVERIFY(big.save(picture));
+    m_importAnswers = std::make_unique<Questions::Scope>();
+    m_importAnswers->pictures = [picture](QWidget*) { return QVector<QString>(400, picture).toList(); };
+    m_importAnswers->importOptions = [](ImportAnimationDialog&) { return true; };
+    const int steps = document()->edits()->history()->count();
+    bool leftMidway = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, m_window.get(), [&] {
+        auto* progress = m_window->findChild<QProgressDialog*>();
+        if (!progress || !progress->isVisible() || progress->value() < 1)
+            return;
+        poll.stop();
+        leftMidway = progress->value() < progress->maximum();
+        if (closeDocument)
+            m_window->closeDocument();
+        else
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    poll.start(10);
+    action("action_ImportAnimation")->trigger();
+    QVERIFY(leftMidway);
+    QVERIFY(m_window->warnings.isEmpty());
+    QVERIFY(!m_window->findChild<QProgressDialog*>());
+    if (closeDocument)
+        return;
+    QCOMPARE(programFrames(), QList<Frame> { lit({ 1 }) });
+    QCOMPARE(document()->edits()->history()->count(), steps);
+    QVERIFY(!document()->isModified());
+}
+
+// The pictures' dialog starts in an existing folder, then in that of the
+// last import, with no name proposed.
+void tst_ImportAnimation::fileDialogStartsInLastFolder()
+{
+    open(QStringLiteral("1.0"), { DocumentFiles::frame({ 1 }) });
+    const QString gif = gifOf({ lit({ 2 }) });
+    QStringList starts;
+    m_importAnswers = std::make_unique<Questions::Scope>();
+    m_importAnswers->importOptions = [](ImportAnimationDialog&) { return false; };
+    for (int run = 0; run < 2; ++run) {
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, m_window.get(), [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll.stop();
+            const bool named
+                = !dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text().isEmpty();
+            starts << (dialog->directory().exists() && !named ? dialog->directory().absolutePath()
+                                                              : QString());
+            dialog->selectFile(gif);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        poll.start(10);
+        action("action_ImportAnimation")->trigger();
+    }
+    QVERIFY(!starts.first().isEmpty());
+    QCOMPARE(starts.last(), QFileInfo(gif).absolutePath());
 }
 
 QTEST_MAIN(tst_ImportAnimation)
