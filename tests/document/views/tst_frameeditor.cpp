@@ -388,14 +388,9 @@ void tst_FrameEditor::generateDialog()
 
     // Fill's start counts from 1 as the board names LEDs; the effect from 0.
     dialog.setKind(EffectRequest::Fill);
-    auto* start = dialog.findChild<QSpinBox*>(QStringLiteral("fillStartSpinBox"));
-    start->setValue(1);
+    dialog.findChild<QSpinBox*>(QStringLiteral("fillStartSpinBox"))->setValue(1);
     QCOMPARE(dialog.request().start, 0);
     QCOMPARE(dialog.frames().first().indexOf(1), 0);
-    EffectRequest stored = dialog.request();
-    stored.start = 47;
-    dialog.setRequest(stored);
-    QCOMPARE(start->value(), 48);
 }
 
 QTEST_MAIN(tst_FrameEditor)
