@@ -18,26 +18,6 @@ bool standsAlone(uchar code)
     return (code >= 0xD0 && code <= 0xD7) || code == 0x01 || code == StartOfImage;
 }
 
-// Where the entropy-coded data starting at `at` ends: the 0xFF of the next
-// marker that is neither a stuffed byte nor a restart.
-qint64 skipEntropyCoded(const uchar* data, qint64 at, qint64 size)
-{
-    while (at < size) {
-        const void* found = std::memchr(data + at, Marker, size_t(size - at));
-        if (!found)
-            return size;
-        qint64 code = static_cast<const uchar*>(found) - data + 1;
-        while (code < size && data[code] == Marker)
-            ++code;
-        if (code >= size)
-            return size;
-        if (data[code] != 0x00 && !(data[code] >= 0xD0 && data[code] <= 0xD7))
-            return code - 1;
-        at = code + 1;
-    }
-    return size;
-}
-
 } // namespace
 
 qint64 JpegScans::count(const uchar* data, qint64 size)
@@ -47,15 +27,18 @@ qint64 JpegScans::count(const uchar* data, qint64 size)
     qint64 scans = 0;
     qint64 at = 2;
     while (at < size) {
-        // Bytes between segments are skipped up to the next marker, as
-        // libjpeg does after warning about them; fill bytes may precede it.
-        while (at < size && data[at] != Marker)
-            ++at;
+        // Up to the next marker, passing over the entropy-coded data of a
+        // scan (or stray bytes, as libjpeg does); fill bytes may precede it.
+        const void* found = std::memchr(data + at, Marker, size_t(size - at));
+        if (!found)
+            break;
+        at = static_cast<const uchar*>(found) - data;
         while (at < size && data[at] == Marker)
             ++at;
         if (at >= size || data[at] == EndOfImage)
             break;
         const uchar code = data[at++];
+        // A stuffed 0xFF of the data, or a restart marker within it.
         if (code == 0x00 || standsAlone(code))
             continue;
         if (size - at < 2)
@@ -64,10 +47,7 @@ qint64 JpegScans::count(const uchar* data, qint64 size)
         if (length < 2)
             break;
         at += length;
-        if (code == StartOfScan) {
-            ++scans;
-            at = skipEntropyCoded(data, at, size);
-        }
+        scans += code == StartOfScan ? 1 : 0;
     }
     return scans;
 }

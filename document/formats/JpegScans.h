@@ -7,7 +7,7 @@ class QFile;
 // Counts the scans of a JPEG file without decoding it, by walking its
 // segments from marker to marker: a progressive JPEG is decoded once over
 // per scan, so their number bounds the work. The entropy-coded data after
-// each start of scan is passed over as a decoder does: a 0xFF followed by
+// each start of scan is passed over as libjpeg does: a 0xFF followed by
 // 0x00 (a stuffed byte) or by a restart marker belongs to the data.
 class JpegScans
 {
