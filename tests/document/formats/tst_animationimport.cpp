@@ -165,26 +165,28 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return buffer.data();
+}
+
+qint64 scansOf(const QByteArray& jpeg)
+{
+    return JpegScans::count(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size());
+}
+
 // A small progressive JPEG whose last scan comes again until it has `scans`.
 QByteArray progressiveJpeg(int scans)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(QImage(64, 64, QImage::Format_RGB32));
-    const QByteArray jpeg = buffer.data().chopped(2);
+    const QByteArray jpeg
+        = encoded(::halfWhitePicture(QSize(64, 64), Qt::Vertical, true), "jpeg", true).chopped(2);
     const QByteArray last = jpeg.mid(jpeg.lastIndexOf("\xFF\xDA"));
-    const int written = int(JpegScans::count(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size()));
-    return jpeg + last.repeated(scans - written) + "\xFF\xD9";
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
+    return jpeg + last.repeated(scans - int(scansOf(jpeg))) + "\xFF\xD9";
 }
 
 QStringList g_messages;
@@ -634,8 +636,7 @@ void tst_AnimationImport::jpegScans()
             scans += code == '\xDA';
         }
         jpeg += "\xFF\xD9\xFF\xDA\x00\x02";
-        QCOMPARE(
-            JpegScans::count(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size()), qint64(scans));
+        QCOMPARE(scansOf(jpeg), qint64(scans));
     }
     const QString atLimit = m_dir.filePath(QStringLiteral("scans100.jpg"));
     QVERIFY(writeBytes(atLimit, progressiveJpeg(AnimationImport::MaximumScans)));
