@@ -1,8 +1,10 @@
 #include "AnimationImport.h"
 
 #include "GifDecoder.h"
+#include "JpegScans.h"
 #include "LedSampler.h"
 #include "NaturalOrder.h"
+#include "QuietDecoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -52,6 +55,25 @@ bool bmpComplete(QFile& file)
     return quint64(file.size()) >= pixelsAt + row * quint64(qAbs(qint64(height)));
 }
 
+// The size a BMP's header announces. Qt's reader refuses the header of a
+// picture far over its own limits without telling its size.
+QSize bmpHeaderSize(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QSize();
+    const QByteArray header = file.read(26);
+    if (header.size() < 26)
+        return QSize();
+    const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
+    // The oldest header holds 16-bit sizes; a negative height is a picture
+    // stored top row first.
+    if (qFromLittleEndian<quint32>(bytes + 14) == 12)
+        return QSize(qFromLittleEndian<quint16>(bytes + 18), qFromLittleEndian<quint16>(bytes + 20));
+    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(bytes + 22)));
+    return QSize(qFromLittleEndian<qint32>(bytes + 18), int(qMin<qint64>(height, INT_MAX)));
+}
+
 // The refusals that GIF and still pictures share.
 QString cannotRead(const QString& shown, const QString& reason)
 {
@@ -66,17 +88,14 @@ QString corrupt(const QString& shown, const QString& reason)
 QString tooLarge(const QString& shown, const QSize& size)
 {
     return AnimationImport::tr("%1 is %2 x %3 pixels; pictures up to %4 x %4 pixels can be imported.")
-        .arg(shown)
-        .arg(size.width())
-        .arg(size.height())
-        .arg(AnimationImport::MaximumSide);
+        .arg(shown, QString::number(size.width()), QString::number(size.height()),
+            QString::number(AnimationImport::MaximumSide));
 }
 
 QString tooManyFrames(const QString& shown)
 {
     return AnimationImport::tr("%1 holds more frames than can be imported (at most %2).")
-        .arg(shown)
-        .arg(AnimationImport::MaximumFrames);
+        .arg(shown, QString::number(AnimationImport::MaximumFrames));
 }
 
 QString tooManyPixels(const QString& shown)
@@ -87,6 +106,16 @@ QString tooManyPixels(const QString& shown)
 QString noMemory(const QString& shown)
 {
     return AnimationImport::tr("Not enough memory to read %1.").arg(shown);
+}
+
+// A progressive JPEG is decoded once over for each of its scans.
+QString scansRefusal(QFile& file, const QString& shown)
+{
+    const qint64 scans = JpegScans::count(file);
+    if (scans <= AnimationImport::MaximumScans)
+        return QString();
+    return AnimationImport::tr("%1 is a progressive JPEG of %2 scans; at most %3 are read.")
+        .arg(shown, QString::number(scans), QString::number(AnimationImport::MaximumScans));
 }
 
 QString gifRefusal(const GifDecoder& gif, const QString& shown)
@@ -155,6 +184,8 @@ bool AnimationImport::read(const QStringList& files)
     fail(QString());
     if (files.isEmpty())
         return fail(tr("No picture was given."));
+    if (!checkHeaders(seriesOrder(files)))
+        return false;
     int framesLeft = MaximumFrames;
     qint64 pixelsLeft = MaximumPixels;
     m_stopped = false;
@@ -186,7 +217,41 @@ bool AnimationImport::goOn()
     return !m_stopped;
 }
 
+// Every still picture's header against the limits before the first picture
+// is decoded, so that a long series over them is refused at once. Each GIF
+// is walked for its own limits when its turn comes.
+bool AnimationImport::checkHeaders(const QStringList& files)
+{
+    const QuietDecoding quiet;
+    int framesLeft = MaximumFrames;
+    qint64 pixelsLeft = MaximumPixels;
+    for (const QString& fileName : files) {
+        bool gif = false;
+        if (!checkFile(fileName, &gif))
+            return false;
+        if (gif)
+            continue;
+        QImageReader reader(fileName);
+        reader.setDecideFormatFromContent(true);
+        QSize size;
+        if (!checkStill(reader, fileName, framesLeft, pixelsLeft, &size))
+            return false;
+        framesLeft -= 1;
+        pixelsLeft -= qint64(size.width()) * size.height();
+    }
+    return true;
+}
+
 bool AnimationImport::readFile(const QString& fileName, int* framesLeft, qint64* pixelsLeft)
+{
+    bool gif = false;
+    if (!checkFile(fileName, &gif))
+        return false;
+    return gif ? readGif(fileName, framesLeft, pixelsLeft) : readStill(fileName, framesLeft, pixelsLeft);
+}
+
+// Whether the file can be read at all, and whether it is a GIF.
+bool AnimationImport::checkFile(const QString& fileName, bool* gif)
 {
     const QString shown = QDir::toNativeSeparators(fileName);
     const QFileInfo info(fileName);
@@ -201,10 +266,8 @@ bool AnimationImport::readFile(const QString& fileName, int* framesLeft, qint64*
     if (!file.open(QIODevice::ReadOnly))
         return fail(cannotRead(shown, file.errorString()));
     const QByteArray start = file.peek(6);
-    file.close();
-    if (start == "GIF87a" || start == "GIF89a")
-        return readGif(fileName, framesLeft, pixelsLeft);
-    return readStill(fileName, framesLeft, pixelsLeft);
+    *gif = start == "GIF87a" || start == "GIF89a";
+    return true;
 }
 
 bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* pixelsLeft)
@@ -232,35 +295,50 @@ bool AnimationImport::readGif(const QString& fileName, int* framesLeft, qint64* 
     return true;
 }
 
+// A still picture's format and size, from its header, against the limits.
+bool AnimationImport::checkStill(
+    QImageReader& reader, const QString& fileName, int framesLeft, qint64 pixelsLeft, QSize* size)
+{
+    const QString shown = QDir::toNativeSeparators(fileName);
+    const QByteArray format = reader.format();
+    if (format != "png" && format != "jpeg" && format != "bmp")
+        return fail(tr("%1 is not a picture: GIF, PNG, JPEG and BMP pictures can be imported.").arg(shown));
+    *size = reader.size();
+    const QSize announced = size->isValid() || format != "bmp" ? *size : bmpHeaderSize(fileName);
+    if (announced.width() > MaximumSide || announced.height() > MaximumSide)
+        return fail(tooLarge(shown, announced));
+    if (!size->isValid() || size->isEmpty())
+        return fail(corrupt(shown, reader.errorString()));
+    if (framesLeft < 1)
+        return fail(tooManyFrames(shown));
+    if (qint64(size->width()) * size->height() > pixelsLeft)
+        return fail(tooManyPixels(shown));
+    return true;
+}
+
 bool AnimationImport::readStill(const QString& fileName, int* framesLeft, qint64* pixelsLeft)
 {
     const QString shown = QDir::toNativeSeparators(fileName);
-    const QString notPicture
-        = tr("%1 is not a picture: GIF, PNG, JPEG and BMP pictures can be imported.").arg(shown);
+    const QuietDecoding quiet;
     QImageReader reader(fileName);
     reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "bmp")
-        return fail(notPicture);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return fail(corrupt(shown, reader.errorString()));
-    if (size.width() > MaximumSide || size.height() > MaximumSide)
-        return fail(tooLarge(shown, size));
-    if (*framesLeft < 1)
-        return fail(tooManyFrames(shown));
-    if (qint64(size.width()) * size.height() > *pixelsLeft)
-        return fail(tooManyPixels(shown));
+    QSize size;
+    if (!checkStill(reader, fileName, *framesLeft, *pixelsLeft, &size))
+        return false;
 
+    const QByteArray format = reader.format();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(cannotRead(shown, file.errorString()));
     const bool complete = format == "png" ? endsWithMark(file, "IEND")
         : format == "jpeg"                ? endsWithMark(file, "\xFF\xD9")
                                           : bmpComplete(file);
+    const QString tooManyScans = format == "jpeg" ? scansRefusal(file, shown) : QString();
     file.close();
     if (!complete)
         return fail(tr("%1 is truncated or corrupt (it ends too early).").arg(shown));
+    if (!tooManyScans.isEmpty())
+        return fail(tooManyScans);
 
     QImage picture = reader.read();
     if (picture.isNull())

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class QImageReader;
+
 // Pictures turned into LED frames: an animated GIF composited frame by frame
 // as a viewer shows it, a single PNG, JPEG or BMP picture, or a numbered
 // series of pictures. Each picture is fitted centred into the square of the
@@ -32,6 +34,9 @@ public:
     // decode, for far more frames than a panel can hold.
     static constexpr qint64 MaximumPixels = qint64(1) << 33;
     static constexpr qint64 MaximumFileSize = qint64(1) << 30;
+    // A progressive JPEG is decoded once over for each of its scans; the
+    // usual ones have about ten.
+    static constexpr int MaximumScans = 100;
     static constexpr int DefaultThreshold = 50;
 
     struct Options
@@ -82,6 +87,10 @@ public:
     static QString fileDialogFilter();
 
 private:
+    bool checkHeaders(const QStringList& files);
+    bool checkFile(const QString& fileName, bool* gif);
+    bool checkStill(
+        QImageReader& reader, const QString& fileName, int framesLeft, qint64 pixelsLeft, QSize* size);
     bool readFile(const QString& fileName, int* framesLeft, qint64* pixelsLeft);
     bool readGif(const QString& fileName, int* framesLeft, qint64* pixelsLeft);
     bool readStill(const QString& fileName, int* framesLeft, qint64* pixelsLeft);

@@ -89,6 +89,13 @@ bool skipImage(GifFileType* gif)
     return true;
 }
 
+// Whether none of the image's pixels can show: it lies wholly outside the
+// screen, or has none.
+bool offScreen(const GifImageDesc& desc, QSize screen)
+{
+    return !QRect(desc.Left, desc.Top, desc.Width, desc.Height).intersects(QRect(QPoint(0, 0), screen));
+}
+
 // The colour of every index; the transparent one is 0, an index past the
 // table black.
 std::array<QRgb, 256> colourTable(const ColorMapObject* map, int transparent)
@@ -111,7 +118,7 @@ std::array<QRgb, 256> colourTable(const ColorMapObject* map, int transparent)
 bool drawImage(GifFileType* gif, const ColorMapObject* map, int transparent, QImage* canvas, QByteArray* line)
 {
     const GifImageDesc& desc = gif->Image;
-    if (desc.Width <= 0 || desc.Height <= 0)
+    if (offScreen(desc, canvas->size()))
         return skipImage(gif);
     const std::array<QRgb, 256> colours = colourTable(map, transparent);
     const int left = desc.Left;
@@ -211,15 +218,18 @@ bool GifDecoder::scan(const Limits& limits)
     return m_frames > 0 || fail(Problem::NoPicture);
 }
 
-// Counts the image whose descriptor was just read against the limits.
+// Counts the image whose descriptor was just read against the limits. One
+// off the screen is still a frame, but its pixels are never decoded.
 bool GifDecoder::countImage(const Limits& limits)
 {
     const GifImageDesc& desc = m_gif->Image;
-    if (desc.Width > limits.side || desc.Height > limits.side)
+    const bool shown = !offScreen(desc, m_size);
+    if (shown && (desc.Width > limits.side || desc.Height > limits.side))
         return tooLarge(desc.Width, desc.Height);
     if (++m_frames > limits.frames)
         return fail(Problem::TooManyFrames);
-    m_pixels += qint64(desc.Width) * desc.Height;
+    if (shown)
+        m_pixels += qint64(desc.Width) * desc.Height;
     if (m_pixels > limits.pixels)
         return fail(Problem::TooManyPixels);
     if (!desc.ColorMap && !m_gif->SColorMap)

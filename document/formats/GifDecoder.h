@@ -16,8 +16,9 @@ struct GifFileType;
 // frame's offset, local colour table, interlacing, transparent colour and
 // disposal. A first walk over the block headers, decoding no pixel, checks
 // the sizes and the frame count against the limits, and finds a truncation,
-// before any work. What went wrong is told as a problem for the caller to
-// word.
+// before any work. A frame wholly off the screen can never show a pixel: it
+// is passed over undecoded. What went wrong is told as a problem for the
+// caller to word.
 class GifDecoder
 {
 public:
@@ -38,7 +39,7 @@ public:
     {
         int side; // the widest and highest picture or frame
         int frames;
-        qint64 pixels; // all frames together
+        qint64 pixels; // all frames together, but for those off the screen
     };
     // Receives the canvas after each frame and the part of it that changed
     // since the previous one.

@@ -1,8 +1,10 @@
 #include "ResourceGuard.h"
 #include "formats/AnimationExport.h"
 #include "formats/AnimationImport.h"
+#include "formats/JpegScans.h"
 #include "player/RingFrameImage.h"
 
+#include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -163,6 +165,39 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return buffer.data();
+}
+
+qint64 scansOf(const QByteArray& jpeg)
+{
+    return JpegScans::count(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size());
+}
+
+// A small progressive JPEG whose last scan comes again until it has `scans`.
+QByteArray progressiveJpeg(int scans)
+{
+    const QByteArray jpeg
+        = encoded(::halfWhitePicture(QSize(64, 64), Qt::Vertical, true), "jpeg", true).chopped(2);
+    const QByteArray last = jpeg.mid(jpeg.lastIndexOf("\xFF\xDA"));
+    return jpeg + last.repeated(scans - int(scansOf(jpeg))) + "\xFF\xD9";
+}
+
+QStringList g_messages;
+QtMessageHandler g_testHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    g_messages << message;
+    g_testHandler(type, context, message);
+}
+
 const QVector<QRgb> BlackWhite { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0) };
 constexpr int Black = 0;
 constexpr int White = 1;
@@ -176,6 +211,7 @@ class tst_AnimationImport : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void exportReadsBack_data();
     void exportReadsBack();
     void halfWhitePicture_data();
@@ -189,10 +225,20 @@ private slots:
     void series();
     void refused_data();
     void refused();
+    void jpegScans();
+    void offScreenFrames();
+    void budgetBeforeDecoding();
+    void libpngQuiet();
 
 private:
     QTemporaryDir m_dir;
 };
+
+// Before any picture is read, so that the import's filter hands on to it.
+void tst_AnimationImport::initTestCase()
+{
+    g_testHandler = qInstallMessageHandler(recordMessage);
+}
 
 void tst_AnimationImport::exportReadsBack_data()
 {
@@ -519,6 +565,13 @@ void tst_AnimationImport::refused_data()
         QTest::addRow("%s cut", format) << QStringLiteral("cut.") + QLatin1String(format)
                                         << bytes.left(bytes.size() * 2 / 3) << "truncated or corrupt";
     }
+    QTest::addRow("JPEG of 101 scans") << "scans.jpg" << progressiveJpeg(101) << "of 101 scans";
+    QByteArray giant = encoded(QImage(2, 2, QImage::Format_RGB32), "bmp");
+    char size[8];
+    qToLittleEndian<qint32>(60000, size);
+    qToLittleEndian<qint32>(-60000, size + 4);
+    giant.replace(18, 8, size, 8);
+    QTest::addRow("BMP header of 60000 x 60000") << "giant.bmp" << giant << "60000 x 60000 pixels";
     QTest::addRow("text") << "notes.gif" << QByteArray("GIF is a picture format\n") << "not a picture";
     QTest::addRow("XPM is not offered")
         << "x.xpm" << QByteArray("/* XPM */\nstatic char* x[] = {\"1 1 1 1\", \". c #ffffff\", \".\"};\n")
@@ -556,6 +609,92 @@ void tst_AnimationImport::refused()
     QCOMPARE(import.frameCount(), 0);
     QVERIFY(import.preview(0).isNull());
     QVERIFY(import.frames({}).isEmpty());
+}
+
+// Random segments and scans, with stuffed bytes, restarts and fill bytes in
+// the scans' data, counted as written; what follows the end is not.
+void tst_AnimationImport::jpegScans()
+{
+    QRandomGenerator random(24);
+    const QByteArray codes("\xC0\xC2\xC4\xDB\xDD\xE0\xE1\xEF\xFE\xDA", 10);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray jpeg("\xFF\xD8");
+        int scans = 0;
+        for (int segment = int(random.bounded(20)); segment > 0; --segment) {
+            const char code = codes.at(int(random.bounded(codes.size())));
+            QByteArray body(int(random.bounded(40)), '\0');
+            random.fillRange(reinterpret_cast<quint32*>(body.data()), body.size() / 4);
+            jpeg += QByteArray(1 + int(random.bounded(2)), '\xFF') + code + char((body.size() + 2) >> 8)
+                + char(body.size() + 2) + body;
+            for (int i = code == '\xDA' ? int(random.bounded(60)) : 0; i > 0; --i) {
+                const char byte = char(random.bounded(256));
+                jpeg += byte == '\xFF' ? QByteArray("\xFF\x00", 2) : QByteArray(1, byte);
+                if (random.bounded(10) == 0)
+                    jpeg += QByteArray("\xFF\xFF\xD0", 3).right(2 + int(random.bounded(2)))
+                        + char(random.bounded(8));
+            }
+            scans += code == '\xDA';
+        }
+        jpeg += "\xFF\xD9\xFF\xDA\x00\x02";
+        QCOMPARE(scansOf(jpeg), qint64(scans));
+    }
+    const QString atLimit = m_dir.filePath(QStringLiteral("scans100.jpg"));
+    QVERIFY(writeBytes(atLimit, progressiveJpeg(AnimationImport::MaximumScans)));
+    AnimationImport import;
+    QVERIFY2(import.read({ atLimit }), qPrintable(import.errorString()));
+}
+
+// Frames wholly off the screen, far over the pixel budget and with their
+// pixels cut short, are never decoded; the frame before them still shows.
+void tst_AnimationImport::offScreenFrames()
+{
+    const QString path = m_dir.filePath(QStringLiteral("offscreen.gif"));
+    QVERIFY(writeGif(path, QSize(16, 16), BlackWhite,
+        { GifFrame { QRect(0, 0, 16, 16), DISPOSE_DO_NOT, NO_TRANSPARENT_COLOR,
+            [](int, int) { return White; }, {}, false } }));
+    // 4096 x 4096 at (16, 0), with one byte of pixels.
+    const QByteArray offScreen("\x2c\x10\x00\x00\x00\x00\x10\x00\x10\x00\x02\x01\x04\x00", 14);
+    QVERIFY(writeBytes(path, contentsOf(path).chopped(1) + offScreen.repeated(600) + ';'));
+    AnimationImport import;
+    QVERIFY2(import.read({ path }), qPrintable(import.errorString()));
+    QCOMPARE(import.frameCount(), 601);
+    QCOMPARE(import.frame(600, {}), Frame(AnimationImport::LedCount, 1));
+}
+
+// The whole series' headers are weighed before the first picture, whose
+// pixels are missing, would be decoded.
+void tst_AnimationImport::budgetBeforeDecoding()
+{
+    QImage white(4096, 4096, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QByteArray png = encoded(white, "png");
+    QTemporaryDir dir;
+    const QString headerOnly = dir.filePath(QStringLiteral("header.png"));
+    QVERIFY(writeBytes(headerOnly, png.left(100) + png.right(12)));
+    QStringList series;
+    for (int i = 0; i <= AnimationImport::MaximumPixels / (4096 * 4096); ++i) {
+        series << dir.filePath(QStringLiteral("f%1.png").arg(i));
+        QVERIFY(QFile::link(headerOnly, series.last()));
+    }
+    AnimationImport import;
+    QVERIFY(!import.read(series));
+    QVERIFY2(import.errorString().contains(QLatin1String("f512.png holds too many pixels")),
+        qPrintable(import.errorString()));
+}
+
+// A damaged colour profile makes libpng warn; its lines do not pass on,
+// other messages do.
+void tst_AnimationImport::libpngQuiet()
+{
+    QByteArray png = encoded(::halfWhitePicture(QSize(8, 8), Qt::Horizontal, true), "png");
+    png.insert(8 + 25, QByteArray("\x00\x00\x00\x05iCCPbad\x00\x00\x00\x00\x00\x00", 17));
+    const QString path = m_dir.filePath(QStringLiteral("profile.png"));
+    QVERIFY(writeBytes(path, png));
+    g_messages.clear();
+    AnimationImport import;
+    QVERIFY2(import.read({ path }), qPrintable(import.errorString()));
+    qWarning("after the import");
+    QCOMPARE(g_messages, QStringList { QStringLiteral("after the import") });
 }
 
 QTEST_MAIN(tst_AnimationImport)
