@@ -132,6 +132,7 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
 {
     EffectRequest& effect = request->effect;
     QString wrong;
+    // True when the option is given and a whole number.
     auto given = [&](const char* name, int* value) {
         if (!parser.isSet(QLatin1String(name)))
             return false;
@@ -141,22 +142,21 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
             wrong = tr("--%1 takes a whole number").arg(QLatin1String(name));
         return false;
     };
-    auto number = [&](const char* name, int* value) { given(name, value); };
     auto frame = [&](const char* name, std::optional<int>* value) {
         int parsed = 0;
         if (given(name, &parsed))
             *value = parsed;
     };
-    number("length", &effect.length);
-    number("heads", &effect.heads);
-    number("step", &effect.step);
-    number("count", &effect.count);
-    number("start", &effect.start);
-    number("direction", &effect.direction);
-    number("per-frame", &effect.perFrame);
-    number("width", &effect.width);
-    number("times", &effect.times);
-    number("density", &effect.density);
+    given("length", &effect.length);
+    given("heads", &effect.heads);
+    given("step", &effect.step);
+    given("count", &effect.count);
+    given("start", &effect.start);
+    given("direction", &effect.direction);
+    given("per-frame", &effect.perFrame);
+    given("width", &effect.width);
+    given("times", &effect.times);
+    given("density", &effect.density);
     frame("frame", &request->frame);
     frame("to", &request->to);
     frame("after", &request->after);

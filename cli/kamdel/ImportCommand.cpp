@@ -108,7 +108,7 @@ QString ImportCommand::readOptions(
         return tr("--side takes top or bottom");
     int first = 1;
     if (!numberIn(parser.value(QStringLiteral("first")), 1, AnimationImport::MaximumFrames, &first))
-        return tr("--first takes a frame number from 1");
+        return tr("--first takes 1 to %1").arg(AnimationImport::MaximumFrames);
     options->first = first - 1;
     if (parser.isSet(QStringLiteral("frames"))
         && !numberIn(
