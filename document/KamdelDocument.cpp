@@ -100,6 +100,9 @@ KamdelDocument::KamdelDocument(PanelDocument::Panel panel, QWidget* parent)
         ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack, &WidgetStack::setTableEditor);
     connect(edits(), &DocumentEdits::edited, this, &KamdelDocument::markEdited);
     connect(edits()->history(), &EditHistory::cleanChanged, this, &KamdelDocument::markEdited);
+    // Told once the refused action has returned: a message box's event loop
+    // inside an edit could see the document change under it.
+    connect(edits(), &DocumentEdits::framesRefused, this, &KamdelDocument::tellRefusal, Qt::QueuedConnection);
     // The tree's frame pictures follow the LEDs.
     connect(edits(), &DocumentEdits::ledValuesChanged, ui.commandTreeView->viewport(),
         QOverload<>::of(&QWidget::update));
@@ -233,6 +236,11 @@ void KamdelDocument::writeXML(QXmlStreamWriter& writer)
 void KamdelDocument::warn()
 {
     MessageBoxes::warning(this, QCoreApplication::applicationName(), m_core->errorString());
+}
+
+void KamdelDocument::tellRefusal(const QString& reason)
+{
+    MessageBoxes::warning(this, QCoreApplication::applicationName(), reason);
 }
 
 LedPanelView* KamdelDocument::ledPanelView() const

@@ -115,6 +115,8 @@ private:
     LedPanelTableView* focusedTable() const;
     // Shows the core's reason for a failed load or save.
     void warn();
+    // Every action that adds frames ends up here when they would not fit.
+    void tellRefusal(const QString& reason);
 
     FrameEditor* m_frameEditor = nullptr;
 };

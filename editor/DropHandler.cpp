@@ -5,6 +5,7 @@
 #include "KamdelPanel2.h"
 #include "MainWindow.h"
 #include "dialogs/MessageBoxes.h"
+#include "edits/DocumentEdits.h"
 #include "formats/SequenceFile.h"
 #include "model/LedStatesCommand.h"
 #include "views/FrameEditor.h"
@@ -204,6 +205,9 @@ int DropHandler::insertSequence(KamdelDocument* document, const QString& fileNam
     FrameEditor* editor = document->frameEditor();
     if (!editor)
         return fail(tr("The document takes no frames."));
+    const QString tooMany = document->edits()->frameLimitRefusal(frames.size());
+    if (!tooMany.isEmpty())
+        return fail(tooMany);
     // Where Generate and Import animation put their frames, as one step.
     const int added
         = editor->insertFrames(QList<QVector<int>>(frames.cbegin(), frames.cend()), tr("Import Sequence"));

@@ -9,11 +9,23 @@ CliCommand::~CliCommand() = default;
 
 void CliCommand::describe(QCommandLineParser*) const { }
 
-bool CliCommand::numberIn(const QString& text, int low, int high, int* value)
+bool CliCommand::wholeNumber(const QString& text, int* value)
 {
+    const QStringRef digits = text.midRef(text.startsWith(QLatin1Char('-')) ? 1 : 0);
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
     bool ok = false;
     *value = text.toInt(&ok);
-    return ok && *value >= low && *value <= high;
+    return ok;
+}
+
+bool CliCommand::numberIn(const QString& text, int low, int high, int* value)
+{
+    return wholeNumber(text, value) && *value >= low && *value <= high;
 }
 
 bool CliCommand::sideIn(const QString& text, eLedPanelSide* side)

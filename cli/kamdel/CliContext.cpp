@@ -1,10 +1,15 @@
 #include "CliContext.h"
 
+#include "edits/DocumentEdits.h"
 #include "formats/OutputFile.h"
 #include "model/PanelDocument.h"
 #include "player/PanelCommand.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 CliContext::CliContext(std::FILE* out, std::FILE* err)
     : m_out(out)
@@ -56,8 +61,34 @@ QString CliContext::tooLarge(int bytes)
         .arg(PanelCommand::ProgramMemory);
 }
 
+bool CliContext::framesFit(PanelDocument* document, int added)
+{
+    const QString refusal = document->edits()->frameLimitRefusal(added);
+    if (refusal.isEmpty())
+        return true;
+    printError(refusal + tr(" Nothing was written."));
+    return false;
+}
+
+bool CliContext::leadsSomewhere(const QString& file)
+{
+    const QByteArray path = QFile::encodeName(file);
+    struct stat info
+    {
+    };
+    if (file == QLatin1String("-") || ::stat(path.constData(), &info) == 0)
+        return true;
+    const bool loop = errno == ELOOP;
+    if (!loop && !(errno == ENOENT && ::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode)))
+        return true;
+    printError(tr("%1 is a link that leads nowhere").arg(file));
+    return false;
+}
+
 std::unique_ptr<PanelDocument> CliContext::load(const QString& file)
 {
+    if (!leadsSomewhere(file))
+        return nullptr;
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
         printError(tr("cannot read %1").arg(file));

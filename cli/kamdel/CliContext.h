@@ -43,7 +43,13 @@ public:
     // Refuses an output that is the input file.
     int sameFile(const QString& output);
     static QString tooLarge(int bytes);
+    // True when `added` more frames fit the document; else prints why.
+    bool framesFit(PanelDocument* document, int added);
 
+    // False, with the reason printed, for a symbolic link that leads
+    // nowhere (to nothing, or round in a loop): "does not exist" would send
+    // the user looking for the wrong thing.
+    bool leadsSomewhere(const QString& file);
     // The document in `file`, or none with the reason printed.
     std::unique_ptr<PanelDocument> load(const QString& file);
     // Writes the document; false with the reason printed.

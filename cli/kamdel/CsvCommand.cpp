@@ -65,6 +65,8 @@ int CsvCommand::importFrames(const QString& file, const QString& sequence, const
     // the document is refused alike, as for every other output.
     if (OutputFile::sameFile(file, output) || OutputFile::sameFile(sequence, output))
         return m_context.sameFile(output);
+    if (!m_context.leadsSomewhere(sequence))
+        return CliContext::BadInput;
     const std::unique_ptr<PanelDocument> document = m_context.load(file);
     if (!document)
         return CliContext::BadInput;

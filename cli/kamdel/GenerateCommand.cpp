@@ -4,6 +4,7 @@
 #include "edits/DocumentEdits.h"
 #include "formats/OutputFile.h"
 #include "formats/SequenceFile.h"
+#include "model/Counts.h"
 #include "model/DeviceItem.h"
 #include "model/Effects.h"
 #include "model/LedCell.h"
@@ -131,43 +132,49 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
 {
     EffectRequest& effect = request->effect;
     QString wrong;
-    auto number = [&](const char* name, int* value) {
+    // True when the option is given and a whole number.
+    auto given = [&](const char* name, int* value) {
         if (!parser.isSet(QLatin1String(name)))
-            return;
-        bool ok = false;
-        const int parsed = parser.value(QLatin1String(name)).toInt(&ok);
-        if (ok)
-            *value = parsed;
-        else if (wrong.isEmpty())
+            return false;
+        if (wholeNumber(parser.value(QLatin1String(name)), value))
+            return true;
+        if (wrong.isEmpty())
             wrong = tr("--%1 takes a whole number").arg(QLatin1String(name));
+        return false;
     };
-    number("length", &effect.length);
-    number("heads", &effect.heads);
-    number("step", &effect.step);
-    number("count", &effect.count);
-    number("start", &effect.start);
-    number("direction", &effect.direction);
-    number("per-frame", &effect.perFrame);
-    number("width", &effect.width);
-    number("times", &effect.times);
-    number("density", &effect.density);
-    number("frame", &request->frame);
-    number("to", &request->to);
-    number("after", &request->after);
+    auto frame = [&](const char* name, std::optional<int>* value) {
+        int parsed = 0;
+        if (given(name, &parsed))
+            *value = parsed;
+    };
+    given("length", &effect.length);
+    given("heads", &effect.heads);
+    given("step", &effect.step);
+    given("count", &effect.count);
+    given("start", &effect.start);
+    given("direction", &effect.direction);
+    given("per-frame", &effect.perFrame);
+    given("width", &effect.width);
+    given("times", &effect.times);
+    given("density", &effect.density);
+    frame("frame", &request->frame);
+    frame("to", &request->to);
+    frame("after", &request->after);
     if (!wrong.isEmpty())
         return wrong;
     if (parser.isSet(QStringLiteral("seed"))) {
+        // Digits alone: toUInt() would also take blanks and a sign.
+        const QString seed = parser.value(QStringLiteral("seed"));
         bool ok = false;
-        effect.seed = parser.value(QStringLiteral("seed")).toUInt(&ok);
-        if (!ok)
+        effect.seed = seed.toUInt(&ok);
+        if (!ok || QString::number(effect.seed) != seed)
             return tr("--seed takes a number from 0 to 4294967295");
     }
     if (parser.isSet(QStringLiteral("rings"))) {
         effect.ringMask = 0;
         for (const QString& ring : parser.value(QStringLiteral("rings")).split(QLatin1Char(','))) {
-            bool ok = false;
-            const int r = ring.trimmed().toInt(&ok);
-            if (!ok || r < 1 || r > 4)
+            int r = 0;
+            if (!numberIn(ring.trimmed(), 1, 4, &r))
                 return tr("--rings takes ring numbers 1 to 4, such as 1,3");
             effect.ringMask |= 1 << (r - 1);
         }
@@ -181,45 +188,42 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
     return QString();
 }
 
-int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, Request request)
+int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, const Request& request)
 {
     const EffectRequest& effect = request.effect;
     const QList<LedStatesCommand*> frames = SequenceFile::frames(program);
     const int count = frames.size();
-    if (request.after == -1)
-        request.after = count;
-    if (request.after < 0 || request.after > count)
+    const int after = request.after.value_or(count);
+    if (after < 0 || after > count)
         return m_context.usage(tr("--after takes 0 to %1, the Program's frames").arg(count));
-    if (request.frame == -1)
-        request.frame = request.after > 0 ? request.after : 1;
-    if (request.to == -1)
-        request.to = count > 0 ? request.frame % count + 1 : 1;
+    const int from = request.frame.value_or(after > 0 ? after : 1);
+    const int until = request.to.value_or(count > 0 ? from % count + 1 : 1);
     const bool needsFrame = effect.kind == EffectRequest::Spin || effect.kind == EffectRequest::Blink
         || effect.kind == EffectRequest::Dissolve;
-    if (needsFrame && (request.frame < 1 || request.frame > count))
+    if (needsFrame && (from < 1 || from > count))
         return m_context.usage(count == 0 ? tr("%1 needs a frame, and the Program has none").arg(request.kind)
                                           : tr("--frame takes 1 to %1, the Program's frames").arg(count));
-    if (effect.kind == EffectRequest::Dissolve && (request.to < 1 || request.to > count))
+    if (effect.kind == EffectRequest::Dissolve && (until < 1 || until > count))
         return m_context.usage(tr("--to takes 1 to %1, the Program's frames").arg(count));
 
-    const QVector<int> shown = needsFrame ? valuesOf(frames.at(request.frame - 1)) : QVector<int>();
+    const QVector<int> shown = needsFrame ? valuesOf(frames.at(from - 1)) : QVector<int>();
     const QVector<int> to
-        = effect.kind == EffectRequest::Dissolve ? valuesOf(frames.at(request.to - 1)) : QVector<int>();
+        = effect.kind == EffectRequest::Dissolve ? valuesOf(frames.at(until - 1)) : QVector<int>();
     const QString problem = Effects::problem(effect, shown, to);
     if (!problem.isEmpty())
         return m_context.usage(problem);
     const QList<QVector<int>> added = Effects::generate(effect, shown, to);
+    if (!m_context.framesFit(document, added.size()))
+        return CliContext::BadInput;
 
     // After frame N: right behind it, so that a Stop or Call after the last
     // frame keeps its place.
-    int row = request.after > 0 ? frames.at(request.after - 1)->row() + 1 : 0;
+    int row = after > 0 ? frames.at(after - 1)->row() + 1 : 0;
     document->edits()->insertFrames(
         program, row, added, tr("Generate %1").arg(Effects::kindText(effect.kind)));
     if (!m_context.save(document, request.output))
         return CliContext::LineFailed;
-    m_context.print(tr("%1 frames added after frame %2, written to %3")
-                        .arg(added.size())
-                        .arg(request.after)
-                        .arg(request.output));
+    m_context.print(tr("%1 added after frame %2, written to %3")
+                        .arg(Counts::frames(added.size()), QString::number(after), request.output));
     return CliContext::Success;
 }

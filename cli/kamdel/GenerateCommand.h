@@ -3,6 +3,8 @@
 #include "CliCommand.h"
 #include "model/EffectRequest.h"
 
+#include <optional>
+
 class PanelDocument;
 class ProgramItem;
 
@@ -21,19 +23,19 @@ public:
     int run(const QCommandLineParser& parser) override;
 
 private:
-    // What the command line asks for; frames by their number from 1, -1
+    // What the command line asks for; frames by their number from 1, none
     // where none was given.
     struct Request
     {
         EffectRequest effect;
         QString kind; // as given
-        int frame = -1;
-        int to = -1;
-        int after = -1;
+        std::optional<int> frame;
+        std::optional<int> to;
+        std::optional<int> after;
         QString output;
     };
 
     // The effect's parameters; the first usage error, or none.
     static QString readParameters(const QCommandLineParser& parser, Request* request);
-    int addFrames(PanelDocument* document, ProgramItem* program, Request request);
+    int addFrames(PanelDocument* document, ProgramItem* program, const Request& request);
 };

@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "formats/OutputFile.h"
+#include "model/Counts.h"
 #include "model/PanelDocument.h"
 #include "player/RingFrameImage.h"
 
@@ -41,9 +42,12 @@ int GifCommand::run(const QCommandLineParser& parser)
     AnimationExport::Options options;
     if (!numberIn(parser.value(QStringLiteral("frames")), 0, AnimationExport::MaximumFrames, &options.frames))
         return m_context.usage(tr("--frames takes 0 to %1").arg(AnimationExport::MaximumFrames));
-    if (!numberIn(
-            parser.value(QStringLiteral("delay")), AnimationExport::MinimumDelayMs, 655350, &options.delayMs))
-        return m_context.usage(tr("--delay takes %1 ms or more").arg(AnimationExport::MinimumDelayMs));
+    // A GIF keeps a frame's delay in hundredths of a second, 16 bits.
+    const int longestDelay = 655350;
+    if (!numberIn(parser.value(QStringLiteral("delay")), AnimationExport::MinimumDelayMs, longestDelay,
+            &options.delayMs))
+        return m_context.usage(
+            tr("--delay takes %1 to %2 ms").arg(AnimationExport::MinimumDelayMs).arg(longestDelay));
     if (!numberIn(parser.value(QStringLiteral("size")), RingFrameImage::MinimumSize,
             RingFrameImage::MaximumSize, &options.size))
         return m_context.usage(tr("--size takes %1 to %2 pixels")
@@ -76,6 +80,6 @@ int GifCommand::writeGif(const QString& file, const QString& output, const Anima
     }
     // Standard output carries the picture then.
     if (output != QLatin1String("-"))
-        m_context.print(tr("%1 frames written to %2").arg(written).arg(output));
+        m_context.print(tr("%1 written to %2").arg(Counts::frames(written), output));
     return CliContext::Success;
 }

@@ -59,8 +59,9 @@ int ImageCommand::run(const QCommandLineParser& parser)
         return compile(args.at(1), parser.value(QStringLiteral("output")),
             parser.isSet(QStringLiteral("ignore-capacity")));
     int steps = 0;
-    if (!numberIn(parser.value(QStringLiteral("steps")), 0, 10000000, &steps))
-        return m_context.usage(tr("--steps takes a number of steps"));
+    const int mostSteps = 10000000;
+    if (!numberIn(parser.value(QStringLiteral("steps")), 0, mostSteps, &steps))
+        return m_context.usage(tr("--steps takes 0 to %1").arg(mostSteps));
     return play(args.at(1), steps);
 }
 

@@ -4,6 +4,7 @@
 #include "edits/DocumentEdits.h"
 #include "formats/OutputFile.h"
 #include "formats/SequenceFile.h"
+#include "model/Counts.h"
 #include "model/DeviceItem.h"
 #include "model/LedStatesCommand.h"
 #include "model/PanelDocument.h"
@@ -67,7 +68,7 @@ int ImportCommand::run(const QCommandLineParser& parser)
     if (output.isEmpty())
         return m_context.usage(tr("import needs -o OUT.xml"));
     AnimationImport::Options options;
-    int after = -1;
+    std::optional<int> after;
     const QString wrong = readOptions(parser, &options, &after);
     if (!wrong.isEmpty())
         return m_context.usage(wrong);
@@ -87,18 +88,18 @@ int ImportCommand::run(const QCommandLineParser& parser)
         return CliContext::BadInput;
     }
     const QList<LedStatesCommand*> present = SequenceFile::frames(program);
-    if (after > present.size())
-        return m_context.usage(tr("--after %1: the Program has %2 frames").arg(after).arg(present.size()));
+    if (after && (*after < 0 || *after > present.size()))
+        return m_context.usage(tr("--after takes 0 to %1, the Program's frames").arg(present.size()));
     int row = 0;
-    if (after < 0)
+    if (!after)
         row = present.isEmpty() ? program->childCount() : present.last()->row() + 1;
-    else if (after > 0)
-        row = present.at(after - 1)->row() + 1;
+    else if (*after > 0)
+        row = present.at(*after - 1)->row() + 1;
     return importInto(document.get(), program, row, args, options, output);
 }
 
 QString ImportCommand::readOptions(
-    const QCommandLineParser& parser, AnimationImport::Options* options, int* after)
+    const QCommandLineParser& parser, AnimationImport::Options* options, std::optional<int>* after)
 {
     if (!numberIn(parser.value(QStringLiteral("threshold")), 0, 100, &options->threshold))
         return tr("--threshold takes 0 to 100 (percent)");
@@ -107,15 +108,19 @@ QString ImportCommand::readOptions(
         return tr("--side takes top or bottom");
     int first = 1;
     if (!numberIn(parser.value(QStringLiteral("first")), 1, AnimationImport::MaximumFrames, &first))
-        return tr("--first takes a frame number from 1");
+        return tr("--first takes 1 to %1").arg(AnimationImport::MaximumFrames);
     options->first = first - 1;
     if (parser.isSet(QStringLiteral("frames"))
         && !numberIn(
             parser.value(QStringLiteral("frames")), 1, AnimationImport::MaximumFrames, &options->count))
         return tr("--frames takes 1 to %1").arg(AnimationImport::MaximumFrames);
-    if (parser.isSet(QStringLiteral("after"))
-        && !numberIn(parser.value(QStringLiteral("after")), 0, AnimationImport::MaximumFrames, after))
-        return tr("--after takes a frame number, or 0");
+    int given = 0;
+    if (parser.isSet(QStringLiteral("after"))) {
+        // Its range is the Program's, known once the document is read.
+        if (!wholeNumber(parser.value(QStringLiteral("after")), &given))
+            return tr("--after takes a whole number");
+        *after = given;
+    }
     return QString();
 }
 
@@ -123,6 +128,10 @@ int ImportCommand::importInto(PanelDocument* document, ProgramItem* program, int
     const AnimationImport::Options& options, const QString& output)
 {
     AnimationImport pictures;
+    for (const QString& picture : args.mid(2)) {
+        if (!m_context.leadsSomewhere(picture))
+            return CliContext::BadInput;
+    }
     if (!pictures.read(args.mid(2))) {
         m_context.printError(pictures.errorString());
         return CliContext::BadInput;
@@ -131,17 +140,16 @@ int ImportCommand::importInto(PanelDocument* document, ProgramItem* program, int
         const int first = options.first + 1;
         const QString asked = options.count > 0 ? tr("--first %1 --frames %2").arg(first).arg(options.count)
                                                 : tr("--first %1").arg(first);
-        return m_context.usage(tr("%1: the pictures hold %2 frames").arg(asked).arg(pictures.frameCount()));
+        return m_context.usage(
+            tr("%1: the pictures hold %2").arg(asked, Counts::frames(pictures.frameCount())));
     }
     const QList<QVector<int>> frames = pictures.frames(options);
+    if (!m_context.framesFit(document, frames.size()))
+        return CliContext::BadInput;
     const QList<LedStatesCommand*> placed
         = document->edits()->insertFrames(program, row, frames, tr("Import Animation"));
-    if (placed.size() != frames.size()) {
-        m_context.printError(tr("%1 cannot hold %2 more frames").arg(args.at(1)).arg(frames.size()));
-        return CliContext::BadInput;
-    }
     if (!m_context.save(document, output))
         return CliContext::LineFailed;
-    m_context.print(tr("%1 frames imported into %2").arg(placed.size()).arg(output));
+    m_context.print(tr("%1 imported into %2").arg(Counts::frames(placed.size()), output));
     return CliContext::Success;
 }

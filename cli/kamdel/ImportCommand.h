@@ -3,6 +3,8 @@
 #include "CliCommand.h"
 #include "formats/AnimationImport.h"
 
+#include <optional>
+
 class PanelDocument;
 class ProgramItem;
 
@@ -22,10 +24,10 @@ public:
     int run(const QCommandLineParser& parser) override;
 
 private:
-    // The pictures' options and --after (-1 when not given); the first usage
-    // error, or none.
+    // The pictures' options and --after (none when not given); the first
+    // usage error, or none.
     static QString readOptions(
-        const QCommandLineParser& parser, AnimationImport::Options* options, int* after);
+        const QCommandLineParser& parser, AnimationImport::Options* options, std::optional<int>* after);
     int importInto(PanelDocument* document, ProgramItem* program, int row, const QStringList& args,
         const AnimationImport::Options& options, const QString& output);
 };

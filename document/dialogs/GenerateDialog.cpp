@@ -1,5 +1,6 @@
 #include "GenerateDialog.h"
 
+#include "model/Counts.h"
 #include "model/Effects.h"
 #include "model/RingGeometry.h"
 #include "player/PanelCommand.h"
@@ -283,10 +284,9 @@ void GenerateDialog::regenerate()
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!m_frames.isEmpty());
 
     const int bytes = weighedBytes();
-    ui->weightLabel->setText(
-        tr("With the %n new frames the document takes %1 of %2 bytes.", "", m_frames.size())
-            .arg(bytes)
-            .arg(PanelCommand::ProgramMemory));
+    ui->weightLabel->setText(tr("With %1 more the document takes %2 of %3 bytes.")
+                                 .arg(Counts::frames(m_frames.size()), QString::number(bytes),
+                                     QString::number(PanelCommand::ProgramMemory)));
     if (isOverCapacity()) {
         ui->weightLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
         ui->weightLabel->setToolTip(tr("%1 bytes more than the panel's program memory: the program cannot be "

@@ -5,6 +5,7 @@
 #include "KamdelDocument.h"
 #include "PictureReading.h"
 #include "edits/DocumentEdits.h"
+#include "model/Counts.h"
 #include "model/LedCell.h"
 #include "model/LedStatesCommand.h"
 #include "player/RingFrameImage.h"
@@ -46,7 +47,7 @@ ImportAnimationDialog::ImportAnimationDialog(
 {
     ui->setupUi(this);
     const int frames = qMax(1, source.frameCount());
-    ui->sourceLabel->setText(tr("%1: %2 frames").arg(sourceName, QString::number(source.frameCount())));
+    ui->sourceLabel->setText(tr("%1: %2").arg(sourceName, Counts::frames(source.frameCount())));
     ui->firstBox->setRange(1, frames);
     ui->countBox->setRange(1, frames);
     ui->countBox->setValue(frames);
@@ -195,9 +196,12 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (!accepted || !target || !target->edits())
         return 0;
 
+    const QList<QVector<int>> chosen = source.frames(dialog.options());
+    *message = target->edits()->frameLimitRefusal(chosen.size());
+    if (!message->isEmpty())
+        return -1;
     FrameEditor* frames = target->frameEditor();
-    const int placed
-        = frames ? frames->insertFrames(source.frames(dialog.options()), tr("Import Animation")) : 0;
+    const int placed = frames ? frames->insertFrames(chosen, tr("Import Animation")) : 0;
     if (placed == 0) {
         *message = tr("The document takes no more frames.");
         return -1;

@@ -7,12 +7,25 @@
 #include "model/CommandTreeModel.h"
 #include "model/LedCell.h"
 #include "model/LedStatesCommand.h"
+#include "model/XmlHelpers.h"
 
 #include "EditHistory.h"
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+
+namespace {
+
+int framesIn(const AbstractTreeItem* item)
+{
+    int frames = item->type() == AbstractTreeItem::LedStates ? 1 : 0;
+    for (const AbstractTreeItem* child : item->children())
+        frames += framesIn(child);
+    return frames;
+}
+
+} // namespace
 
 DocumentEdits::DocumentEdits(CommandTreeModel* model, QObject* parent)
     : QObject(parent)
@@ -65,7 +78,36 @@ void DocumentEdits::appendItem(AbstractTreeItem* item, AbstractTreeItem* parent)
     insertItem(-1, item, parent);
 }
 
+int DocumentEdits::frameCount() const
+{
+    return framesIn(m_model->root());
+}
+
+QString DocumentEdits::frameLimitRefusal(int added) const
+{
+    const qint64 total = qint64(frameCount()) + qMax(added, 0);
+    const int most = XmlHelpers::ReadBudget::MaxFrames;
+    if (total <= most)
+        return QString();
+    return tr("The document would hold %L1 frames; a document holds at most %L2.").arg(total).arg(most);
+}
+
+bool DocumentEdits::admitsFrames(int added)
+{
+    const QString refusal = frameLimitRefusal(added);
+    if (refusal.isEmpty())
+        return true;
+    emit framesRefused(refusal);
+    return false;
+}
+
 void DocumentEdits::insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
+{
+    if (m_model->canInsert(item, parent) && !item->parentItem() && admitsFrames(framesIn(item)))
+        place(row, item, parent);
+}
+
+void DocumentEdits::place(int row, AbstractTreeItem* item, AbstractTreeItem* parent)
 {
     if (!m_model->canInsert(item, parent) || item->parentItem())
         return;
@@ -78,7 +120,7 @@ QList<LedStatesCommand*> DocumentEdits::insertFrames(
     AbstractTreeItem* parent, int row, const QList<QVector<int>>& frames, const QString& text)
 {
     QList<LedStatesCommand*> placed;
-    if (!parent)
+    if (!parent || !admitsFrames(frames.size()))
         return placed;
     beginStep(text);
     for (const QVector<int>& values : frames) {
@@ -88,7 +130,7 @@ QList<LedStatesCommand*> DocumentEdits::insertFrames(
         const QVector<LedCell*>& cells = frame->leds();
         for (int k = 0; k < cells.size() && k < values.size(); ++k)
             cells.at(k)->setValue(values.at(k));
-        insertItem(row, frame.get(), parent);
+        place(row, frame.get(), parent);
         if (frame->parentItem() != parent)
             break;
         placed.append(frame.release());

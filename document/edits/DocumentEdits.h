@@ -50,15 +50,23 @@ public:
     void setLedValues(const QVector<CellChange>& changes, const QString& text = QString(), int stroke = 0);
     int newStroke();
 
+    // The frames in the whole tree.
+    int frameCount() const;
+    // Why `added` more frames do not fit the document; empty when they do.
+    QString frameLimitRefusal(int added) const;
+    // True when `added` more frames fit; else emits framesRefused().
+    bool admitsFrames(int added);
+
     // Structure. The model is told of every row; new items become owned by
-    // the tree. A placement the model refuses (see canInsert) changes nothing
-    // and emits nothing.
+    // the tree. A placement the model refuses (see canInsert), or one that
+    // would take the document past the frames a file may hold
+    // (XmlHelpers::ReadBudget, so that it opens again), changes nothing.
     void appendItem(AbstractTreeItem* item, AbstractTreeItem* parent);
     void insertItem(int row, AbstractTreeItem* item, AbstractTreeItem* parent);
 
     // New frames with these LED values placed from `row` of `parent` on (-1
-    // appends), as one undo step named `text`. A list that takes no more
-    // frames keeps those it had room for; the frames placed are returned.
+    // appends), as one undo step named `text`; the frames placed are
+    // returned. Frames past the limit place none of them.
     QList<LedStatesCommand*> insertFrames(
         AbstractTreeItem* parent, int row, const QList<QVector<int>>& frames, const QString& text);
 
@@ -87,6 +95,8 @@ signals:
     // Items were placed or taken out; emitted before edited().
     void structureChanged();
     void itemsAboutToBeRemoved(const QList<AbstractTreeItem*>& items);
+    // Frames were refused, before anything changed; the reason for the user.
+    void framesRefused(const QString& reason);
 
 private:
     friend class LedValuesEdit;
@@ -94,6 +104,8 @@ private:
     friend class RemoveItemsEdit;
 
     bool isRemovable(const AbstractTreeItem* item) const;
+    // insertItem without the frame count, which the caller checked.
+    void place(int row, AbstractTreeItem* item, AbstractTreeItem* parent);
     // Runs a new command now and records it: inside the open step, or as a
     // step of its own.
     void record(std::unique_ptr<EditStep> command);

@@ -23,6 +23,19 @@ bool statOf(const QString& path, struct stat* info)
     return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), info) == 0;
 }
 
+// The new file takes the owner and group of the one it replaces, as far as
+// the writer may give them: root rewriting a user's file, or a member of a
+// file's group rewriting a shared one, would otherwise make it theirs. The
+// mode is kept by QSaveFile.
+void keepOwner(int handle, const struct stat& old)
+{
+    if (handle < 0 || ::fchown(handle, old.st_uid, old.st_gid) == 0 || errno != EPERM)
+        return;
+    if (::fchown(handle, uid_t(-1), old.st_gid) != 0) {
+        // Neither may be given: the file is the writer's, as any new file.
+    }
+}
+
 } // namespace
 
 OutputFile::OutputFile(const QString& path, const QString& input, QObject* parent)
@@ -77,13 +90,14 @@ bool OutputFile::open(OpenMode mode)
     struct stat info
     {
     };
+    const bool exists = statOf(m_path, &info);
     bool opened = false;
     if (m_path == QLatin1String("-")) {
         auto out = std::make_unique<QFile>();
         opened = out->open(STDOUT_FILENO, fileMode, QFileDevice::DontCloseHandle);
         m_target = std::move(out);
         m_replaces = false;
-    } else if (statOf(m_path, &info) && !S_ISREG(info.st_mode)) {
+    } else if (exists && !S_ISREG(info.st_mode)) {
         // A device node or a FIFO is the destination itself: a rename would
         // put a plain file in its place.
         auto out = std::make_unique<QFile>(m_path);
@@ -93,6 +107,8 @@ bool OutputFile::open(OpenMode mode)
     } else {
         auto out = std::make_unique<QSaveFile>(m_path);
         opened = out->open(fileMode);
+        if (opened && exists)
+            keepOwner(out->handle(), info);
         m_target = std::move(out);
         m_replaces = true;
     }

@@ -73,8 +73,7 @@ QString notSequence(const QString& fileName)
 QString tooManyFrames(const QString& fileName)
 {
     return SequenceFile::tr("%1 holds more than %2 LED frames.")
-        .arg(QDir::toNativeSeparators(fileName))
-        .arg(MaxFrames);
+        .arg(QDir::toNativeSeparators(fileName), QString::number(MaxFrames));
 }
 
 // Reads the device to its end. What a file claims as its size says nothing
@@ -306,6 +305,12 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODev
     // binary file in disguise) would only turn LEDs off.
     if (!holdsNumber(csv, qMin(cells, csv.columnCount()))) {
         setError(error, notSequence(fileName));
+        return -1;
+    }
+    // Nothing changes when the frames would not all fit.
+    const QString tooMany = edits ? edits->frameLimitRefusal(csv.rowCount() - targets.size()) : QString();
+    if (!tooMany.isEmpty()) {
+        setError(error, tooMany);
         return -1;
     }
     // The added frames and their values are one step of the history.

@@ -89,7 +89,7 @@ QString PanelDocument::unreadableReason(const QString& fileName)
     if (!info.isFile())
         return tr("%1 is not a regular file.").arg(shown);
     if (info.size() > MaxFileSize)
-        return tr("%1 is larger than any document (%2 MiB).").arg(shown).arg(MaxFileSize >> 20);
+        return tr("%1 is larger than any document (%2 MiB).").arg(shown, QString::number(MaxFileSize >> 20));
     return QString();
 }
 
@@ -158,7 +158,7 @@ bool PanelDocument::save(const QString& fileName)
         return fail(tr("No file name was given."));
     OutputFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return fail(tr("Cannot open file %1 for writing:\n%2.")
+        return fail(tr("Cannot open file %1 for writing: %2.")
                         .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     }
     writeXML(&file);

@@ -368,7 +368,7 @@ void FrameEditor::ringsInward()
 void FrameEditor::duplicateFrames()
 {
     const QList<LedStatesCommand*> frames = targetFrames();
-    if (!m_edits || frames.isEmpty())
+    if (!m_edits || frames.isEmpty() || !m_edits->admitsFrames(frames.size()))
         return;
     m_edits->beginStep(tr("Duplicate"));
     for (LedStatesCommand* frame : frames)

@@ -126,6 +126,8 @@ private slots:
     void generate_data();
     void generate();
     void generateIntoAnEmptyDocument();
+    void resultOverTheFrameLimitIsRefused_data();
+    void resultOverTheFrameLimitIsRefused();
     void outputThatIsTheInputIsRefused_data();
     void outputThatIsTheInputIsRefused();
     void outputErrorsGiveTheSystemsReason_data();
@@ -217,6 +219,16 @@ void tst_Kamdel::exitStatus_data()
     QTest::addRow("port missing on reset") << QStringList { "reset", "--port", port } << 3 << port;
     QTest::addRow("output not writable")
         << QStringList { "compile", good, "-o", dir.filePath("no/such/dir.bin") } << 1 << "dir.bin";
+    const QStringList rows = QVector<QString>(20002, QStringLiteral("0")).toList();
+    const QString percent = dir.filePath(QStringLiteral("big%2x%3.csv"));
+    DocumentFiles::write(percent, rows.join(QLatin1Char('\n')));
+    QTest::addRow("name with a percent sign")
+        << QStringList { "csv", "import", good, percent, "-o", dir.filePath("x.xml") } << 2 << "big%2x%3.csv";
+    const QString loop = dir.filePath(QStringLiteral("loop.xml"));
+    QFile::link(loop, loop);
+    QTest::addRow("link in a loop") << QStringList { "info", loop } << 2 << "leads nowhere";
+    QTest::addRow("import after -1") << QStringList { "import", good, percent, "-o", dir.filePath("x.xml"),
+        "--after", "-1" } << 64 << "--after takes 0 to 1";
     QTest::addRow("help") << QStringList { "--help" } << 0 << QString();
     QTest::addRow("version") << QStringList { "--version" } << 0 << QString();
 }
@@ -430,7 +442,8 @@ void tst_Kamdel::generate_data()
     wrong("ring not a number", { "chase", "--rings", "x" }, "--rings");
     wrong("step not a number", { "chase", "--step", "1.5" }, "--step takes a whole number");
     wrong("negative seed", { "twinkle", "--seed", "-1" }, "--seed");
-    wrong("after past the last frame", { "chase", "--after", "3" }, "--after");
+    wrong("after past the last frame", { "chase", "--after", "3" }, "--after takes 0 to 2");
+    wrong("after -1", { "chase", "--after", "-1" }, "--after takes 0 to 2");
     wrong("frame 0", { "blink", "--frame", "0" }, "--frame");
     wrong("target past the last frame", { "dissolve", "--to", "9" }, "--to");
     wrong("a spin that changes nothing", { "spin", "--frame", "2" }, "no frames");
@@ -481,6 +494,39 @@ void tst_Kamdel::generateIntoAnEmptyDocument()
     QVERIFY(kamdel({ "info", out }).out.contains("Frames: 4"));
 }
 
+void tst_Kamdel::resultOverTheFrameLimitIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // DOC, OUT: the document, the output
+    QTest::addColumn<int>("status");
+    const QString two = file(
+        QStringLiteral("two.xml"), PanelA, { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }) });
+    const QString gif = dir.filePath(QStringLiteral("two.gif"));
+    QCOMPARE(kamdel({ "gif", two, gif }).status, 0);
+    QTest::addRow("generate up to the limit")
+        << QStringList { "generate", "DOC", "chase", "--count", "1" } << 0;
+    QTest::addRow("generate past it") << QStringList { "generate", "DOC", "chase", "--count", "2" } << 2;
+    QTest::addRow("import past it") << QStringList { "import", "DOC", gif } << 2;
+}
+
+// 19,999 frames: one more fits, two would make a document nothing opens.
+void tst_Kamdel::resultOverTheFrameLimitIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    const QString doc = file(
+        QStringLiteral("limit.xml"), PanelA, QVector<QString>(19999, DocumentFiles::frame({})).toList());
+    const QString out = dir.filePath(QStringLiteral("limit-out.xml"));
+    QFile::remove(out);
+    const QByteArray before = contents(doc);
+    const Run run = kamdel(arguments.replaceInStrings("DOC", doc) << "-o" << out);
+    QCOMPARE(run.status, status);
+    QCOMPARE(contents(doc), before);
+    if (status == 0)
+        QVERIFY(kamdel({ "info", out }).out.contains("Frames: 20000"));
+    else
+        QVERIFY2(run.err.contains("at most 20") && !QFileInfo::exists(out), run.err.constData());
+}
+
 void tst_Kamdel::outputThatIsTheInputIsRefused_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -507,6 +553,17 @@ void tst_Kamdel::outputThatIsTheInputIsRefused_data()
     QCOMPARE(kamdel({ "gif", doc, gif }).status, 0);
     QTest::addRow("import over the document") << QStringList { "import", doc, gif, "-o", link } << doc;
     QTest::addRow("import over the picture") << QStringList { "import", doc, gif, "-o", gif } << gif;
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    const QString up = dir.filePath(QStringLiteral("sub/../same.xml"));
+    QTest::addRow("generate, same path") << QStringList { "generate", doc, "spin", "-o", doc } << doc;
+    QTest::addRow("generate, hard link") << QStringList { "generate", doc, "spin", "-o", hard } << doc;
+    QTest::addRow("generate, ../") << QStringList { "generate", doc, "spin", "-o", up } << doc;
+    QTest::addRow("import, hard link") << QStringList { "import", doc, gif, "-o", hard } << doc;
+    QTest::addRow("import, ../") << QStringList { "import", up, gif, "-o", doc } << doc;
+    QTest::addRow("csv import, ../") << QStringList { "csv", "import", doc, csv, "-o", up } << doc;
+    QTest::addRow("csv export, ../") << QStringList { "csv", "export", up, doc } << doc;
+    QTest::addRow("compile, symbolic link") << QStringList { "compile", doc, "-o", link } << doc;
+    QTest::addRow("gif, ../") << QStringList { "gif", up, doc } << doc;
 }
 
 void tst_Kamdel::outputThatIsTheInputIsRefused()
@@ -842,7 +899,7 @@ void tst_Kamdel::importPictures_data()
         << QStringList { "import", target, gif, "-o", out, "--first", "3", "--frames", "2" } << 64
         << "hold 3 frames" << QByteArray();
     QTest::addRow("after a frame not there") << QStringList { "import", target, gif, "-o", out, "--after",
-        "2" } << 64 << "has 1 frames" << QByteArray();
+        "2" } << 64 << "--after takes 0 to 1" << QByteArray();
     QTest::addRow("not a picture") << QStringList { "import", target, text, "-o", out } << 2
                                    << "not a picture" << QByteArray();
     QTest::addRow("no document") << QStringList { "import", dir.filePath("none.xml"), gif, "-o", out } << 2

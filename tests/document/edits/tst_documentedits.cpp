@@ -31,6 +31,7 @@ private slots:
     void ledValues();
     void structuralEditsSignalOnce();
     void refusedPlacementsAreSilent();
+    void framesPastTheLimitAreRefused();
     void removeItems_data();
     void removeItems();
     void isWithin();
@@ -100,6 +101,20 @@ void tst_DocumentEdits::structuralEditsSignalOnce()
     QCOMPARE(doc.outline(),
         "program=Program: frame, frame0=frame, stop=stop, stop; function=Collection: frame1=frame, "
         "return=return; Collection:");
+}
+
+// Two frames already, one of them in a collection: the limit counts them all.
+void tst_DocumentEdits::framesPastTheLimitAreRefused()
+{
+    Document doc;
+    QSignalSpy edited(doc.edits, &DocumentEdits::edited);
+    QSignalSpy refused(doc.edits, &DocumentEdits::framesRefused);
+    QVERIFY(doc.edits->insertFrames(doc.program, 0, QVector<QVector<int>>(19999).toList(), "x").isEmpty());
+    QCOMPARE(refused.count(), 1);
+    QVERIFY(refused.first().first().toString().contains(QLocale().toString(20001)));
+    QCOMPARE(edited.count(), 0);
+    QCOMPARE(doc.outline(), All);
+    QCOMPARE(doc.edits->history()->count(), 0);
 }
 
 void tst_DocumentEdits::refusedPlacementsAreSilent()

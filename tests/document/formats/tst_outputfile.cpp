@@ -48,6 +48,7 @@ private slots:
     void writes();
     void fullDiskKeepsTheOldFile();
     void deviceIsWrittenNotReplaced();
+    void replacedFileKeepsItsOwner();
 
 private:
     QTemporaryDir m_dir;
@@ -186,4 +187,23 @@ void tst_OutputFile::deviceIsWrittenNotReplaced()
 }
 
 QTEST_GUILESS_MAIN(tst_OutputFile)
+// Root rewriting a user's file through a link leaves it that user's.
+void tst_OutputFile::replacedFileKeepsItsOwner()
+{
+    if (::geteuid() != 0)
+        QSKIP("giving a file to another user takes the super-user");
+    const QString path = m_dir.filePath("owned.xml");
+    QVERIFY(writeFile(path, "old"));
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), 4321, 4322), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    QVERIFY(QFile::link(path, m_dir.filePath("owned-link.xml")));
+    OutputFile out(m_dir.filePath("owned-link.xml"));
+    QVERIFY(out.open() && out.write("new") == 3 && out.commit());
+    const struct stat info = statOf(path);
+    QCOMPARE(contents(path), QByteArray("new"));
+    QCOMPARE(int(info.st_uid), 4321);
+    QCOMPARE(int(info.st_gid), 4322);
+    QCOMPARE(int(info.st_mode & 07777), 0640);
+}
+
 #include "tst_outputfile.moc"

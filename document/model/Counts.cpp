@@ -1,0 +1,6 @@
+#include "Counts.h"
+
+QString Counts::frames(int count)
+{
+    return count == 1 ? tr("1 frame") : tr("%1 frames").arg(count);
+}
