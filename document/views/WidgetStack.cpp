@@ -217,17 +217,15 @@ void WidgetStack::edited()
     // LED values alone leave the board's frames where they are.
     if (!std::exchange(m_structurePending, false))
         return;
-    if (!std::exchange(m_removalPending, false)) {
-        // Frames may have been added beside the shown one (an append, an
-        // insert, an imported sequence): its neighbour hints follow at once.
-        if (currentIndex() == LedPanelPage && m_boardFrame)
-            m_ledPanelView->ledFrame(m_boardFrame);
+    const bool removal = std::exchange(m_removalPending, false);
+    if (currentIndex() == TablePage) {
+        if (removal)
+            forgetBoard();
         return;
     }
-    // Show again what is current now: the board picks up the frame's new
-    // neighbours, or lets go if the current item went with the removal.
-    if (currentIndex() == TablePage)
-        forgetBoard();
-    else
-        setCurrentItem(m_currentItem);
+    // Show again what is current now, from the tree as it stands: frames
+    // added or taken away beside the current item may have given it another
+    // frame in effect (a Stop after a duplicated frame), or the shown frame
+    // other neighbours; the board lets go if the current item went.
+    setCurrentItem(m_currentItem);
 }

@@ -198,6 +198,20 @@ void recordMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     g_testHandler(type, context, message);
 }
 
+// The grey of pixel (x, y) in a picture of side `side` with a white circle of
+// `radius` on black centred on it: the share of the pixel the circle covers.
+int circleGrey(int side, int radius, int x, int y)
+{
+    const auto distance
+        = [side](double px, double py) { return std::hypot(px - side / 2.0, py - side / 2.0); };
+    if (qAbs(distance(x + 0.5, y + 0.5) - radius) > 0.75)
+        return distance(x + 0.5, y + 0.5) < radius ? 255 : 0;
+    int inside = 0;
+    for (int k = 0; k < 64; ++k)
+        inside += distance(x + (k % 8 + 0.5) / 8, y + (k / 8 + 0.5) / 8) <= radius ? 1 : 0;
+    return (inside * 255 + 32) / 64;
+}
+
 const QVector<QRgb> BlackWhite { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0) };
 constexpr int Black = 0;
 constexpr int White = 1;
@@ -219,6 +233,8 @@ private slots:
     void threshold_data();
     void threshold();
     void outsideThePicture();
+    void centredCircles_data();
+    void centredCircles();
     void gifFrames_data();
     void gifFrames();
     void series_data();
@@ -695,6 +711,49 @@ void tst_AnimationImport::libpngQuiet()
     QVERIFY2(import.read({ path }), qPrintable(import.errorString()));
     qWarning("after the import");
     QCOMPARE(g_messages, QStringList { QStringLiteral("after the import") });
+}
+
+void tst_AnimationImport::centredCircles_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addRow("even side") << 200;
+    QTest::addRow("odd side") << 201;
+}
+
+// A circle growing from the picture's centre lights each ring all round or
+// not at all, in every frame.
+void tst_AnimationImport::centredCircles()
+{
+    QFETCH(int, side);
+    QVector<QRgb> greys;
+    for (int g = 0; g < 256; ++g)
+        greys << qRgb(g, g, g);
+    QList<GifFrame> frames;
+    for (int radius = 0; radius <= side / 2; ++radius) {
+        GifFrame frame;
+        frame.rect = QRect(0, 0, side, side);
+        frame.index = [side, radius](int x, int y) { return circleGrey(side, radius, x, y); };
+        frames << frame;
+    }
+    const QString path = m_dir.filePath(QStringLiteral("circle-%1.gif").arg(side));
+    QVERIFY(writeGif(path, QSize(side, side), greys, frames));
+    AnimationImport import;
+    QVERIFY2(import.read({ path }), qPrintable(import.errorString()));
+    AnimationImport::Options options;
+    for (int radius = 0; radius < frames.size(); ++radius) {
+        for (eLedPanelSide seen : { Top, Bottom }) {
+            options.side = seen;
+            const Frame got = import.frame(radius, options);
+            for (int ring = 0; ring < 4; ++ring) {
+                const int lit = int(std::count(got.begin() + ring * 48, got.begin() + ring * 48 + 48, 1));
+                QVERIFY2(lit == 0 || lit == 48,
+                    qPrintable(QStringLiteral("radius %1, ring %2: %3 of 48 lit")
+                                   .arg(radius)
+                                   .arg(ring + 1)
+                                   .arg(lit)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(tst_AnimationImport)

@@ -6,10 +6,13 @@
 #include "views/AbstractLedPanelScene.h"
 #include "views/CommandTreeView.h"
 #include "views/FrameEditor.h"
+#include "views/LedItem.h"
 #include "views/LedPanelScene_Ring.h"
+#include "views/WidgetStack.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -48,6 +51,20 @@ struct Document
     }
 };
 
+// What the board draws of LED k, or what the tree holds for it: the value
+// in the current frame and the marks of the frames before and after it.
+QString ledSeen(const LedCell* cell, const LedCell* before, const LedCell* after)
+{
+    const auto value = [](const LedCell* c) { return c ? QString::number(c->value()) : QStringLiteral("-"); };
+    return value(cell) + value(before) + value(after);
+}
+
+LedCell* cellOf(const AbstractTreeItem* item, int k)
+{
+    const auto* frame = qobject_cast<const LedStatesCommand*>(item);
+    return frame ? frame->leds().at(k) : nullptr;
+}
+
 } // namespace
 
 class tst_FrameEditor : public QObject
@@ -67,6 +84,7 @@ private slots:
     void generateRemembersParameters();
     void generateDialog_data();
     void generateDialog();
+    void boardFollowsTree();
 };
 
 void tst_FrameEditor::tools_data()
@@ -391,6 +409,66 @@ void tst_FrameEditor::generateDialog()
     dialog.findChild<QSpinBox*>(QStringLiteral("fillStartSpinBox"))->setValue(1);
     QCOMPARE(dialog.request().start, 0);
     QCOMPARE(dialog.frames().first().indexOf(1), 0);
+}
+
+// Whatever the edits, undos and redos, the board draws the frame the tree
+// has current, with the marks of the frames beside it there.
+void tst_FrameEditor::boardFollowsTree()
+{
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    QStringList items;
+    for (int i = 0; i < 30; ++i)
+        items << (i % 10 == 9
+                ? QStringLiteral("stop")
+                : QStringLiteral("frame %1+%2").arg(random.bounded(192)).arg(random.bounded(192)));
+    Document doc("Program: " + items.join(", "));
+    CommandTreeView* tree = doc.document.commandTreeView();
+    FrameEditor* editor = doc.document.frameEditor();
+    tree->setCurrentItem(doc.frame(0));
+    for (int step = 0; step < 400; ++step) {
+        AbstractTreeItem* some = doc.tree.program->child(int(random.bounded(doc.tree.program->childCount())));
+        switch (random.bounded(8)) {
+        case 0:
+            tree->setCurrentItem(some);
+            break;
+        case 1:
+        case 2:
+            editor->duplicateFrames();
+            break;
+        case 3:
+            editor->insertFrame(random.bounded(2));
+            break;
+        case 4:
+            if (doc.tree.program->childCount() > 3)
+                tree->removeItem();
+            break;
+        case 5:
+            doc.stack()->undo();
+            break;
+        case 6:
+            doc.stack()->redo();
+            break;
+        default:
+            if (auto* frame = qobject_cast<LedStatesCommand*>(some))
+                doc.tree.edits->setLedValue(
+                    frame->leds().at(int(random.bounded(192))), int(random.bounded(2)));
+        }
+        const LedStatesCommand* shown = WidgetStack::frameInEffect(tree->currentItem());
+        const QList<LedItem*>& leds = doc.document.panelScene()->ledItems();
+        for (int k = 0; k < leds.size(); ++k) {
+            const QString expected
+                = ledSeen(cellOf(shown, k), shown ? cellOf(shown->previousItem(), k) : nullptr,
+                    shown ? cellOf(shown->nextItem(), k) : nullptr);
+            const QString drawn = ledSeen(leds.at(k)->current(), leds.at(k)->previous(), leds.at(k)->next());
+            QVERIFY2(drawn == expected,
+                qPrintable(QStringLiteral("seed %1, step %2, LED %3: %4 drawn, %5 in the tree")
+                               .arg(seed)
+                               .arg(step)
+                               .arg(k)
+                               .arg(drawn, expected)));
+        }
+    }
 }
 
 QTEST_MAIN(tst_FrameEditor)
