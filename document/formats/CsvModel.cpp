@@ -264,7 +264,8 @@ QStringList CsvModel::splitLine(const QString& line, int quoteMode, QChar separa
     return fields;
 }
 
-bool CsvModel::read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec)
+bool CsvModel::read(
+    QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec, const RowSink& row)
 {
     m_readError = NoReadError;
     {
@@ -273,7 +274,7 @@ bool CsvModel::read(QIODevice* device, bool headerOnly, QChar separator, QTextCo
         if (!device || (!device->isOpen() && !device->open(QIODevice::ReadOnly))) {
             // Nothing to read: the table stays empty.
         } else {
-            m_readError = readLines(device, headerOnly || m_withHeader, headerOnly, separator, codec);
+            m_readError = readLines(device, headerOnly || m_withHeader, headerOnly, separator, codec, row);
             device->close();
             if (m_readError != NoReadError)
                 removeAll();
@@ -283,8 +284,8 @@ bool CsvModel::read(QIODevice* device, bool headerOnly, QChar separator, QTextCo
     return m_readError == NoReadError;
 }
 
-CsvModel::ReadError CsvModel::readLines(
-    QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec)
+CsvModel::ReadError CsvModel::readLines(QIODevice* device, bool expectHeader, bool headerOnly,
+    QChar separator, QTextCodec* codec, const RowSink& sink)
 {
     QTextStream stream(device);
     if (codec)
@@ -292,6 +293,7 @@ CsvModel::ReadError CsvModel::readLines(
     else
         stream.setAutoDetectUnicode(true);
     bool first = true;
+    int rows = 0;
     QString line;
     // A line wider than its fields could ever be is cut off here, before it
     // takes the memory of an endless line.
@@ -314,12 +316,15 @@ CsvModel::ReadError CsvModel::readLines(
                 continue;
             }
         }
-        if (m_cells.size() >= m_maxRows)
+        if (rows++ >= m_maxRows)
             return TooManyRows;
         QStringList row = fields.mid(0, m_header.size());
         while (row.size() < m_header.size())
             row.append(QString());
-        m_cells.append(row);
+        if (sink)
+            sink(row);
+        else
+            m_cells.append(row);
     }
     return NoReadError;
 }
@@ -333,6 +338,11 @@ bool CsvModel::readCsv(const QString& fileName)
 {
     QFile file(fileName);
     return readCsv(&file);
+}
+
+bool CsvModel::readRows(QIODevice* device, const RowSink& row)
+{
+    return read(device, false, m_separator, m_codec, row);
 }
 
 bool CsvModel::readHeader(QIODevice* device)

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <functional>
+
 class QIODevice;
 class QTextCodec;
 
@@ -87,6 +89,12 @@ public:
     bool readHeader(QIODevice* device);
     bool readHeader(const QString& fileName);
     bool readHeader(QIODevice* device, QChar separator, QTextCodec* codec);
+    // Reads as readCsv does, but hands each data line, cut or padded to the
+    // header's width, to `row` instead of keeping it: a large file then
+    // takes no more memory than the caller makes of its rows. The table
+    // keeps only the header.
+    using RowSink = std::function<void(const QStringList& fields)>;
+    bool readRows(QIODevice* device, const RowSink& row);
 
     bool writeCsv(QIODevice* device);
     bool writeCsv(const QString& fileName);
@@ -99,9 +107,10 @@ public:
     static QStringList splitLine(const QString& line, int quoteMode, QChar separator, int maxFields = -1);
 
 private:
-    bool read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec);
-    ReadError readLines(
-        QIODevice* device, bool expectHeader, bool headerOnly, QChar separator, QTextCodec* codec);
+    bool read(QIODevice* device, bool headerOnly, QChar separator, QTextCodec* codec,
+        const RowSink& row = RowSink());
+    ReadError readLines(QIODevice* device, bool expectHeader, bool headerOnly, QChar separator,
+        QTextCodec* codec, const RowSink& sink);
     bool contains(int row, int column) const;
     void removeAll();
 

@@ -38,31 +38,25 @@ bool hasWideByteOrderMark(const QByteArray& start)
         || start.startsWith(QByteArray("\0\0\xFE\xFF", 4));
 }
 
-bool holdsNumber(const CsvModel& csv, int columns)
+// A header line of LED numbers, then one line per frame; numbers need no
+// quotes. Written line by line: the table of a large program as text would
+// take many times the memory of its frames.
+bool writeTable(QIODevice* device, const QList<LedStatesCommand*>& frames, int ledCount)
 {
-    for (int r = 0; r < csv.rowCount(); ++r) {
-        for (int k = 0; k < columns; ++k) {
-            bool ok = false;
-            csv.text(r, k).toInt(&ok);
-            if (ok)
-                return true;
-        }
-    }
-    return false;
-}
-
-// A header line of LED numbers, then one line per frame.
-void fillTable(CsvModel& csv, const QList<LedStatesCommand*>& frames, int ledCount)
-{
-    const int columns = frames.isEmpty() ? ledCount : frames.first()->leds().size();
-    csv.resize(frames.size(), columns);
+    const int columns = frames.isEmpty() ? ledCount : LedStatesCommand::LedCount;
+    QByteArray line;
     for (int k = 0; k < columns; ++k)
-        csv.setHeaderText(k, QString::number(k));
-    for (int r = 0; r < frames.size(); ++r) {
-        const auto& leds = frames.at(r)->leds();
-        for (int k = 0; k < columns && k < leds.size(); ++k)
-            csv.setText(r, k, QString::number(leds.at(k)->value()));
+        line += (k ? "," : "") + QByteArray::number(k);
+    line += '\n';
+    bool written = device->write(line) == line.size();
+    for (const LedStatesCommand* frame : frames) {
+        line.clear();
+        for (int k = 0; k < columns; ++k)
+            line += (k ? "," : "") + QByteArray::number(frame->value(k));
+        line += "\r\n";
+        written = written && device->write(line) == line.size();
     }
+    return written;
 }
 
 QString notSequence(const QString& fileName)
@@ -93,9 +87,17 @@ QString readBounded(QIODevice* device, const QString& fileName, QByteArray* byte
     return QString();
 }
 
-// Reads the device's rows into `csv`; returns why they are refused, or
-// nothing.
-QString readTable(QIODevice* device, const QString& fileName, CsvModel* csv)
+// The LED values of a sequence file's rows, one per cell of a frame: zero
+// where the file has no column or no number.
+struct Rows
+{
+    QList<QVector<int>> values;
+    bool anyNumber = false;
+};
+
+// Reads the device's rows, as wide as `cells`, into `rows`; returns why they
+// are refused, or nothing.
+QString readRows(QIODevice* device, const QString& fileName, int cells, Rows* rows)
 {
     QByteArray bytes;
     const QString unread = readBounded(device, fileName, &bytes);
@@ -109,35 +111,50 @@ QString readTable(QIODevice* device, const QString& fileName, CsvModel* csv)
         return notSequence(fileName);
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
+    // Double quotes are honoured on reading: spreadsheets and scripts quote
+    // numbers freely, and reading "1" as text would turn every LED off.
+    CsvModel csv(CsvModel::QuoteDouble, true, QLatin1Char(','), nullptr);
     // Every frame takes kilobytes: a long file of short lines would exhaust
     // the memory long before the panel could hold the frames, so the bounds
     // stop the read at the first line past them.
-    csv->setMaxColumns(MaxColumns);
-    csv->setMaxRows(MaxFrames);
-    if (!csv->readCsv(&file))
-        return csv->readError() == CsvModel::TooManyRows ? tooManyFrames(fileName) : notSequence(fileName);
-    if (csv->rowCount() == 0)
+    csv.setMaxColumns(MaxColumns);
+    csv.setMaxRows(MaxFrames);
+    const int width = qMin(cells, int(LedStatesCommand::LedCount));
+    const bool read = csv.readRows(&file, [&](const QStringList& fields) {
+        QVector<int> values(width, 0);
+        for (int k = 0; k < fields.size() && k < cells; ++k) {
+            bool number = false;
+            const int value = fields.at(k).toInt(&number);
+            rows->anyNumber = rows->anyNumber || number;
+            if (k < width)
+                values[k] = value;
+        }
+        rows->values.append(values);
+    });
+    if (!read)
+        return csv.readError() == CsvModel::TooManyRows ? tooManyFrames(fileName) : notSequence(fileName);
+    if (rows->values.isEmpty())
         return SequenceFile::tr("%1 cannot be imported. The file holds no frames.")
             .arg(QDir::toNativeSeparators(fileName));
     return QString();
 }
 
-// Appends a frame to the container for each of `count` further rows, as far
-// as it takes them, and adds them to `targets`.
-void appendFrames(
-    AbstractTreeItem* container, int count, DocumentEdits* edits, QList<LedStatesCommand*>* targets)
+// Appends a frame to the container for each of the further rows, as far as
+// it takes them, and adds them to `targets`.
+void appendFrames(AbstractTreeItem* container, const QList<QVector<int>>& rows, DocumentEdits* edits,
+    QList<LedStatesCommand*>* targets)
 {
-    if (count <= 0)
+    if (rows.isEmpty())
         return;
     if (edits) {
-        // Part of the import's open step, so unnamed. The frames come empty
-        // and take their values with the others' (setValues): the import
-        // stays one change of cells for the views.
-        *targets += edits->insertFrames(container, -1, QVector<QVector<int>>(count).toList(), QString());
+        // Part of the import's open step, so unnamed. The frames come with
+        // their values: the step holds the placements only.
+        *targets += edits->insertFrames(container, -1, rows, QString());
         return;
     }
-    for (int i = 0; i < count; ++i) {
+    for (const QVector<int>& values : rows) {
         auto frame = std::make_unique<LedStatesCommand>();
+        frame->setValues(values);
         container->appendChild(frame.get());
         // A list that takes no more frames keeps the rows it has room for;
         // the refused frame is freed here rather than lost.
@@ -149,14 +166,18 @@ void appendFrames(
 
 // Overwrites the LED values of the first `taken` targets with the rows'.
 void setValues(
-    const CsvModel& csv, const QList<LedStatesCommand*>& targets, int taken, int cells, DocumentEdits* edits)
+    const QList<QVector<int>>& rows, const QList<LedStatesCommand*>& targets, int taken, DocumentEdits* edits)
 {
+    // Only the cells that change are named: each named cell takes the
+    // history's memory.
     QVector<DocumentEdits::CellChange> changes;
-    changes.reserve(taken * qMin(cells, int(LedStatesCommand::LedCount)));
     for (int r = 0; r < taken; ++r) {
-        const auto& leds = targets.at(r)->leds();
-        for (int k = 0; k < cells && k < leds.size(); ++k)
-            changes.append({ leds.at(k), csv.text(r, k).toInt() });
+        LedStatesCommand* frame = targets.at(r);
+        const QVector<int>& values = rows.at(r);
+        for (int k = 0; k < values.size(); ++k) {
+            if (frame->value(k) != values.at(k))
+                changes.append({ frame->leds().at(k), values.at(k) });
+        }
     }
     if (edits) {
         edits->setLedValues(changes);
@@ -188,10 +209,8 @@ QList<LedStatesCommand*> SequenceFile::frames(const AbstractTreeItem* container)
 bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledCount, const QString& fileName,
     QString* error, const QString& source)
 {
-    CsvModel csv(0, true, QLatin1Char(','), nullptr);
-    fillTable(csv, frames, ledCount);
     OutputFile file(fileName, source);
-    if (!file.open(QIODevice::WriteOnly) || !csv.writeCsv(&file) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !writeTable(&file, frames, ledCount) || !file.commit()) {
         setError(error,
             file.isInput() ? file.errorString()
                            : tr("Cannot write file %1:\n%2.")
@@ -203,11 +222,9 @@ bool SequenceFile::exportFrames(const QList<LedStatesCommand*>& frames, int ledC
 
 QString SequenceFile::framesText(const QList<LedStatesCommand*>& frames, int ledCount)
 {
-    CsvModel csv(0, true, QLatin1Char(','), nullptr);
-    fillTable(csv, frames, ledCount);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    csv.writeCsv(&buffer);
+    writeTable(&buffer, frames, ledCount);
     return QString::fromUtf8(buffer.data());
 }
 
@@ -239,15 +256,19 @@ bool SequenceFile::readFramesText(const QString& text, int ledCount, QVector<QVe
             return false;
     }
     QVector<QVector<int>> rows(csv.rowCount(), QVector<int>(ledCount, 0));
+    bool anyNumber = false;
     for (int r = 0; r < csv.rowCount(); ++r) {
         for (int k = 0; k < columns; ++k) {
             const QString cell = csv.text(r, k);
             if (!isNumberOrEmpty(cell))
                 return false;
+            bool number = false;
+            cell.toInt(&number);
+            anyNumber = anyNumber || number;
             rows[r][k] = cell.trimmed().toInt();
         }
     }
-    if (!holdsNumber(csv, columns))
+    if (!anyNumber)
         return false;
     *frames = std::move(rows);
     return true;
@@ -288,22 +309,19 @@ int SequenceFile::importFrames(
 int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODevice* device,
     const QString& fileName, DocumentEdits* edits, QString* error)
 {
-    // Double quotes are honoured on reading: spreadsheets and scripts quote
-    // numbers freely, and reading "1" as text would turn every LED off.
-    CsvModel csv(CsvModel::QuoteDouble, true, QLatin1Char(','), nullptr);
-    const QString refusal = readTable(device, fileName, &csv);
+    QList<LedStatesCommand*> targets = frames(container);
+    const int cells = targets.isEmpty() ? ledCount : int(LedStatesCommand::LedCount);
+    Rows rows;
+    const QString refusal = readRows(device, fileName, cells, &rows);
     if (!refusal.isEmpty()) {
         setError(error, refusal);
         return -1;
     }
     if (!container)
         return 0;
-
-    QList<LedStatesCommand*> targets = frames(container);
-    const int cells = targets.isEmpty() ? ledCount : targets.first()->leds().size();
     // Text without a single number among the LED columns (prose, a log, a
     // binary file in disguise) would only turn LEDs off.
-    if (!holdsNumber(csv, qMin(cells, csv.columnCount()))) {
+    if (!rows.anyNumber) {
         setError(error, notSequence(fileName));
         return -1;
     }
@@ -316,10 +334,10 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODev
     // The added frames and their values are one step of the history.
     if (edits)
         edits->beginStep(tr("Import Sequence"));
-    appendFrames(container, csv.rowCount() - targets.size(), edits, &targets);
-    const int taken = qMin(csv.rowCount(), targets.size());
-    setValues(csv, targets, taken, cells, edits);
+    const int overwritten = qMin(rows.values.size(), targets.size());
+    setValues(rows.values, targets, overwritten, edits);
+    appendFrames(container, rows.values.mid(overwritten), edits, &targets);
     if (edits)
         edits->endStep();
-    return taken;
+    return qMin(rows.values.size(), targets.size());
 }

@@ -6,21 +6,37 @@
 LedStatesCommand::LedStatesCommand(AbstractTreeItem* parent)
     : AbstractTreeItem(QStringLiteral("Leds"), parent)
 {
-    m_leds.reserve(LedCount);
-    for (int i = 0; i < LedCount; ++i)
-        m_leds.append(new LedCell);
 }
 
-LedStatesCommand::~LedStatesCommand()
+LedStatesCommand::~LedStatesCommand() = default;
+
+const QVector<LedCell*>& LedStatesCommand::leds() const
 {
-    qDeleteAll(m_leds);
+    if (m_leds.isEmpty()) {
+        m_leds.reserve(LedCount);
+        for (const LedCell& cell : m_cells)
+            m_leds.append(const_cast<LedCell*>(&cell));
+    }
+    return m_leds;
+}
+
+QVector<int> LedStatesCommand::values() const
+{
+    QVector<int> values(LedCount);
+    for (int k = 0; k < LedCount; ++k)
+        values[k] = m_cells[k].value();
+    return values;
+}
+
+void LedStatesCommand::setValues(const QVector<int>& values)
+{
+    for (int k = 0; k < LedCount && k < values.size(); ++k)
+        m_cells[k].setValue(values.at(k));
 }
 
 void LedStatesCommand::copyValuesTo(AbstractTreeItem* copy) const
 {
-    const QVector<LedCell*>& target = static_cast<LedStatesCommand*>(copy)->m_leds;
-    for (int i = 0; i < m_leds.size() && i < target.size(); ++i)
-        target.at(i)->setValue(m_leds.at(i)->value());
+    static_cast<LedStatesCommand*>(copy)->m_cells = m_cells;
 }
 
 void LedStatesCommand::readXML(QXmlStreamReader& reader)
@@ -33,13 +49,13 @@ void LedStatesCommand::readXML(QXmlStreamReader& reader)
             continue;
         }
         const int index = XmlHelpers::readIndex(reader);
-        const bool inRange = index >= 0 && index < m_leds.size();
+        const bool inRange = index >= 0 && index < LedCount;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("state")) {
                 const int value
                     = XmlHelpers::readInteger(reader.readElementText(QXmlStreamReader::SkipChildElements));
                 if (inRange)
-                    m_leds[index]->setValue(value);
+                    m_cells[index].setValue(value);
             } else {
                 reader.skipCurrentElement();
             }
@@ -50,10 +66,10 @@ void LedStatesCommand::readXML(QXmlStreamReader& reader)
 void LedStatesCommand::writeXML(QXmlStreamWriter& writer)
 {
     writer.writeStartElement(QStringLiteral("LedStates"));
-    for (int i = 0; i < m_leds.size(); ++i) {
+    for (int i = 0; i < LedCount; ++i) {
         writer.writeStartElement(QStringLiteral("Led"));
         writer.writeAttribute(QStringLiteral("index"), QString::number(i, 10));
-        writer.writeTextElement(QStringLiteral("state"), QString::number(m_leds[i]->value(), 10));
+        writer.writeTextElement(QStringLiteral("state"), QString::number(m_cells[i].value(), 10));
         writer.writeEndElement();
     }
     writer.writeEndElement();

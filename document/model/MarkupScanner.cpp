@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -24,9 +25,35 @@ MarkupScanner::MarkupScanner(bool headOnly)
 
 bool MarkupScanner::feed(const char* data, qint64 size)
 {
-    for (qint64 i = 0; i < size && !m_exceeded && !m_finished; ++i)
-        step(data[i]);
+    qint64 i = 0;
+    while (i < size && !m_exceeded && !m_finished) {
+        if (m_state == State::Text && m_stateDepth == 0)
+            i = skipText(data, i, size);
+        else if (m_state == State::Quoted)
+            i = skipQuoted(data, i, size);
+        else
+            step(data[i++]);
+    }
     return !m_exceeded;
+}
+
+// Text outside an LED state only counts its bytes; half of a document is the
+// blanks between its tags, so a run is counted at once up to the next "<".
+qint64 MarkupScanner::skipText(const char* data, qint64 from, qint64 size)
+{
+    const void* mark = std::memchr(data + from, '<', size_t(size - from));
+    const qint64 end = mark ? static_cast<const char*>(mark) - data : size;
+    const qint64 counted = (end - from) - std::count(data + from, data + end, '\0');
+    if (m_textBytes + counted > MaxTextBytes) {
+        m_textBytes = MaxTextBytes;
+        countText(' ');
+    } else {
+        m_textBytes += int(counted);
+    }
+    if (!mark)
+        return end;
+    inText('<');
+    return end + 1;
 }
 
 void MarkupScanner::enter(State state)
@@ -242,6 +269,23 @@ void MarkupScanner::inStartTag(char c)
     }
     if (!isBlank(c))
         m_lastMark = c;
+}
+
+// An attribute value counts its bytes up to the closing quote, at once.
+qint64 MarkupScanner::skipQuoted(const char* data, qint64 from, qint64 size)
+{
+    const void* mark = std::memchr(data + from, m_quote, size_t(size - from));
+    const qint64 end = mark ? static_cast<const char*>(mark) - data : size;
+    if (m_runBytes + (end - from) > MaxTextBytes) {
+        m_runBytes = MaxTextBytes;
+        countRun();
+    } else {
+        m_runBytes += int(end - from);
+    }
+    if (!mark)
+        return end;
+    inQuoted(m_quote);
+    return end + 1;
 }
 
 // An attribute value, up to its closing quote.

@@ -62,6 +62,9 @@ private:
     };
 
     void step(char c);
+    // Scans text from `from` to the next tag; returns where scanning goes on.
+    qint64 skipText(const char* data, qint64 from, qint64 size);
+    qint64 skipQuoted(const char* data, qint64 from, qint64 size);
     // What a byte does in each state.
     void inText(char c);
     void inTagOpen(char c);

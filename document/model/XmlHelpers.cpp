@@ -39,10 +39,10 @@ int readIndex(const QXmlStreamReader& reader)
     return static_cast<int>(number);
 }
 
-int readInteger(QStringView text)
+int readInteger(const QString& text)
 {
     bool ok = false;
-    const int value = text.toString().toInt(&ok, 10);
+    const int value = text.toInt(&ok, 10);
     return ok ? value : 0;
 }
 

@@ -15,7 +15,7 @@ namespace XmlHelpers {
 int readIndex(const QXmlStreamReader& reader);
 
 // Decimal integer text; anything else (including out-of-range numbers) is 0.
-int readInteger(QStringView text);
+int readInteger(const QString& text);
 
 // What one read of a file may create. A frame takes kilobytes in memory but
 // only a dozen bytes as an empty element, so without a bound a small file

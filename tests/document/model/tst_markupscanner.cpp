@@ -11,6 +11,7 @@ private slots:
     void bounds_data();
     void bounds();
     void positionIsKept();
+    void chunksDoNotMatter();
 };
 
 void tst_MarkupScanner::bounds_data()
@@ -67,6 +68,9 @@ void tst_MarkupScanner::bounds_data()
     QTest::addRow("attribute value of 64 KiB and one byte")
         << "<r a='" + QByteArray(most + 1, 'x') + "'/>" << false << false;
     QTest::addRow("head only: blanks before the root") << QByteArray(most + 1, ' ') + "<r/>" << true << false;
+    QTest::addRow("text of 64 KiB and NULs")
+        << "<r>" + QByteArray(most, 'x') + QByteArray(9, '\0') + "</r>" << false << true;
+    QTest::addRow("attribute value of 64 KiB") << "<r a=\"" + QByteArray(most, '>') + "\"/>" << false << true;
     QTest::addRow("UTF-16 text") << QByteArray("<\0e\0 \0a\0=\0'\0x\0'\0/\0>\0", 20).repeated(70) << false
                                  << true;
 }
@@ -95,6 +99,29 @@ void tst_MarkupScanner::positionIsKept()
     QVERIFY(!MarkupScanner::withinLimits(&buffer));
     QCOMPARE(buffer.pos(), qint64(2));
     QVERIFY(MarkupScanner::withinLimits(&buffer, true));
+}
+
+// Random markup near the bounds, fed in random pieces: the runs of text and
+// values counted at once must give what the whole feed gives.
+void tst_MarkupScanner::chunksDoNotMatter()
+{
+    const QByteArray parts[] = { "<e>", "</e>", "<state>", "</state>", "<e a='", "\"", "'", "=", "/>", ">",
+        "<!--", "-->", "<![CDATA[", "]]>", "&#49;", "1", QByteArray(1, '\0'), QByteArray(9000, ' ') };
+    QRandomGenerator random(7);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes;
+        while (bytes.size() < 100000)
+            bytes += parts[random.bounded(int(std::size(parts)))];
+        MarkupScanner whole;
+        whole.feed(bytes.constData(), bytes.size());
+        MarkupScanner pieces;
+        for (int at = 0, step = 0; at < bytes.size(); at += step) {
+            step = qMin(1 + random.bounded(20000), bytes.size() - at);
+            pieces.feed(bytes.constData() + at, step);
+        }
+        QCOMPARE(pieces.exceeded(), whole.exceeded());
+        QCOMPARE(pieces.reason(), whole.reason());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_MarkupScanner)

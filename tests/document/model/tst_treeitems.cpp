@@ -487,6 +487,12 @@ void tst_TreeItems::framesHaveStableCells()
     QCOMPARE(frame->leds(), cells);
     QCOMPARE(frame->leds()[191]->value(), 1);
     QCOMPARE(frame->leds()[0]->value(), -7);
+    // The values without the cells are the cells' own; a short list leaves
+    // the other cells alone.
+    frame->setValues({ 5, 6 });
+    QCOMPARE(cells[1]->value(), 6);
+    QCOMPARE(frame->values().mid(0, 3), (QVector<int> { 5, 6, 0 }));
+    QCOMPARE(frame->values().value(191), 1);
 }
 
 void tst_TreeItems::dataAndSetData_data()
