@@ -326,7 +326,7 @@ int SequenceFile::importFrames(AbstractTreeItem* container, int ledCount, QIODev
         return -1;
     }
     // Nothing changes when the frames would not all fit.
-    const QString tooMany = edits ? edits->frameLimitRefusal(csv.rowCount() - targets.size()) : QString();
+    const QString tooMany = edits ? edits->frameLimitRefusal(int(rows.values.size()) - targets.size()) : QString();
     if (!tooMany.isEmpty()) {
         setError(error, tooMany);
         return -1;
