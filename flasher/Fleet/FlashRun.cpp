@@ -51,7 +51,7 @@ bool FlashRun::openPort()
         return true;
     emit report(tr("Cannot open serial port %1! Error: %2").arg(portName, m_pSerialPort->errorString()));
     if (m_pSerialPort->error() == QSerialPort::PermissionError) {
-        const QString hint = permissionHint(PortIdentity::systemLocation(portName));
+        const QString hint = permissionHint(PortIdentity::deviceFile(*m_pSerialPort));
         if (!hint.isEmpty())
             emit report(hint);
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSerialPort>
 
 #include <sys/stat.h>
 
@@ -53,6 +54,15 @@ QString PortIdentity::portName(const QString& name)
 QString PortIdentity::systemLocation(const QString& name)
 {
     return name.contains(QLatin1Char('/')) ? portName(name) : QStringLiteral("/dev/") + name;
+}
+
+QString PortIdentity::deviceFile(const QSerialPort& port)
+{
+    const QString name = port.portName();
+    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./"))
+        || name.startsWith(QLatin1String("../")))
+        return name;
+    return QStringLiteral("/dev/") + name;
 }
 
 bool PortIdentity::allDistinct(const QStringList& names, QString* first, QString* second)

@@ -7,6 +7,8 @@
 
 #include <sys/types.h>
 
+class QSerialPort;
+
 // What a port name leads to, looked up once: the device a name stands for
 // decides whether two names are one port, whatever links or folders lead to
 // it, and the files on the way tell one attachment of it from the next.
@@ -31,6 +33,9 @@ public:
     static QString portName(const QString& name);
     // The device file: "/dev/ttyUSB0" for "ttyUSB0", the absolute path for a path.
     static QString systemLocation(const QString& name);
+    // The device file an open serial port uses. Its port name is the serial
+    // port's own, "/dev/" taken off: "pts/0" there is "/dev/pts/0".
+    static QString deviceFile(const QSerialPort& port);
     // False with the first two names that lead to one device.
     static bool allDistinct(const QStringList& names, QString* first, QString* second);
 

@@ -159,7 +159,7 @@ void MspFlasher::init()
 bool MspFlasher::portGone() const
 {
     return m_pSerialPort->error() == QSerialPort::ResourceError
-        || !QFileInfo::exists(PortIdentity::systemLocation(m_pSerialPort->portName()));
+        || !QFileInfo::exists(PortIdentity::deviceFile(*m_pSerialPort));
 }
 
 void MspFlasher::cancel()
@@ -183,7 +183,7 @@ char MspFlasher::getResponse(int timeOut)
     for (;;) {
         QCoreApplication::processEvents();
         // A port that is gone answers no more, however long one waits.
-        if (!m_pSerialPort->isOpen() || m_pSerialPort->error() == QSerialPort::ResourceError)
+        if (!m_pSerialPort->isOpen() || portGone())
             return NoAnswer;
         m_Response = m_pSerialPort->readAll();
         if (!m_Response.isEmpty())

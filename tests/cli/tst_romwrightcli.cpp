@@ -124,7 +124,8 @@ void tst_RomwrightCli::deviceFaults_data()
                                     << true;
     QTest::addRow("checksum word refused")
         << QStringList { "--fault", "answer=c5@8" } << "Error: (-3b) unknown" << true;
-    QTest::addRow("line closed") << QStringList { "--close-after", "4" } << "Error: (-1) Timeout" << true;
+    QTest::addRow("line closed") << QStringList { "--close-after", "4" } << "unplugged during write (20 %)"
+                                 << true;
 }
 
 void tst_RomwrightCli::deviceFaults()

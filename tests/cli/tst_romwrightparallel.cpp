@@ -356,17 +356,17 @@ void tst_RomwrightParallel::severalPorts_data()
     const QStringList missing { "missing" };
     const QString ok = "ok";
     const QString checksum = "failed: Cannot flash device! Error: (52) Packet checksum error";
-    const QString timeout = "failed: Cannot flash device! Error: (-1) Timeout";
+    const QString unplugged = "failed: unplugged during write (17 %)";
     const QString notOpened = "not opened: No such file or directory";
     QTest::addRow("three good") << QList<QStringList> { good, good, good } << QStringList { ok, ok, ok } << 0;
     QTest::addRow("one refuses a block")
         << QList<QStringList> { good, refused, good } << QStringList { ok, checksum, ok } << 1;
     QTest::addRow("one vanishes") << QList<QStringList> { vanishing, good, good }
-                                  << QStringList { timeout, ok, ok } << 1;
+                                  << QStringList { unplugged, ok, ok } << 1;
     QTest::addRow("one missing") << QList<QStringList> { good, good, missing }
                                  << QStringList { ok, ok, notOpened } << 3;
     QTest::addRow("failed before missing") << QList<QStringList> { missing, refused, good, vanishing }
-                                           << QStringList { notOpened, checksum, ok, timeout } << 1;
+                                           << QStringList { notOpened, checksum, ok, unplugged } << 1;
     QTest::addRow("one port alone with a log")
         << QList<QStringList> { refused } << QStringList { checksum } << 1;
 }

@@ -693,7 +693,8 @@ void tst_Romwright::failingDevice_data()
         << QStringList { "Write device application code.", "Error: (5a) unknown", "Cannot flash device!" };
     QTest::addRow("line closed while writing")
         << QStringList { "--close-after", "5" } << 0x6000u
-        << QStringList { "Write device application code.", "Error: (-1) Timeout", "Cannot flash device!" };
+        << QStringList { "Write device application code.", "unplugged during write (33 %)",
+               "Cannot flash device!" };
 }
 
 void tst_Romwright::failingDevice()
