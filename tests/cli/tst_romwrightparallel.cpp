@@ -366,7 +366,7 @@ void tst_RomwrightParallel::severalPorts_data()
     const QStringList missing { "missing" };
     const QString ok = "ok";
     const QString checksum = "failed: Cannot flash device! Error: (52) Packet checksum error";
-    const QString unplugged = "failed: unplugged during write (17 %)";
+    const QString unplugged = "failed: unplugged during write (N %)";
     const QString notOpened = "not opened: No such file or directory";
     QTest::addRow("three good") << QList<QStringList> { good, good, good } << QStringList { ok, ok, ok } << 0;
     QTest::addRow("one refuses a block")
@@ -403,7 +403,8 @@ void tst_RomwrightParallel::severalPorts()
     const ModelRow kamdel = modelTable().first();
     for (int i = 0; i < targets.size(); ++i) {
         const QStringList lines = linesOf(result.out, labels.at(i));
-        const QString summary = summaryOf(result.out, labels.at(i));
+        const QString summary
+            = summaryOf(result.out, labels.at(i)).replace(QRegularExpression("\\(\\d+ %\\)"), "(N %)");
         QVERIFY2(summary.startsWith(results.at(i) + ", "), qPrintable(summary));
         QVERIFY(QRegularExpression("^.*, \\d+\\.\\d\\d s, \\d+ bytes/s$").match(summary).hasMatch());
         if (results.at(i) == "ok") {
@@ -434,7 +435,8 @@ void tst_RomwrightParallel::severalPorts()
     const QString crc
         = "0x" + QString("%1").arg(expectedChecksum(kamdel, image), 4, 16, QChar('0')).toUpper();
     for (int i = 0; i < targets.size(); ++i) {
-        const QStringList& fields = records.at(i);
+        const QStringList fields
+            = QStringList(records.at(i)).replaceInStrings(QRegularExpression("\\(\\d+ %\\)"), "(N %)");
         QCOMPARE(fields.mid(1, 7),
             (QStringList { "romwright", bench.ports.at(i), "", "Kamdel", firmware, crc, results.at(i) }));
         // A port that is missing fails within milliseconds: "0.00" then.
