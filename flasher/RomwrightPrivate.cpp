@@ -110,7 +110,7 @@ QString RomwrightPrivate::portSummary() const
 {
     if (m_pSerialPort->portName().isEmpty())
         return tr("Select port!");
-    return tr("%1 : %2").arg(m_pSerialPort->portName()).arg(m_pSerialPort->baudRate());
+    return tr("%1 : %2").arg(m_pSerialPort->portName(), QString::number(m_pSerialPort->baudRate()));
 }
 
 void RomwrightPrivate::updateActions()

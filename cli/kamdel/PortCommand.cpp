@@ -5,6 +5,7 @@
 #include "Fleet/UnitReporter.h"
 #include "Helper/CRC.h"
 #include "Helper/LowLatencyGuard.h"
+#include "Helper/PortIdentity.h"
 #include "Helper/StopSignals.h"
 #include "model/PanelDocument.h"
 #include "player/PanelCommand.h"
@@ -71,6 +72,7 @@ int PortCommand::run(const QCommandLineParser& parser)
 
 bool PortCommand::open(QSerialPort* port, const QString& portName)
 {
+    port->setPortName(PortIdentity::portName(portName));
     port->setBaudRate(QSerialPort::Baud57600);
     if (port->open(QIODevice::ReadWrite))
         return true;

@@ -1,5 +1,7 @@
 #include "KamdelCli.h"
 
+#include "Helper/EnglishPlurals.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -22,6 +24,9 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("kamdel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kamdel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    // "1 unit", "2 units" in the totals of a write over several ports.
+    EnglishPlurals plurals;
+    QCoreApplication::installTranslator(&plurals);
     KamdelCli cli;
     return cli.run(QCoreApplication::arguments());
 }

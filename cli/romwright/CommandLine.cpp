@@ -6,6 +6,7 @@
 #include "Fleet/FlashRun.h"
 #include "Fleet/PortFleet.h"
 #include "Fleet/UnitReporter.h"
+#include "Helper/PortIdentity.h"
 #include "Helper/StopSignals.h"
 #include "MspFlasher/MspFlasher.h"
 
@@ -232,7 +233,7 @@ int CommandLine::flashMany(const QString& model, const QStringList& ports, int b
 
 int CommandLine::flash(const QString& model, const QString& port, int baudRate, const QString& firmware)
 {
-    m_pSerialPort->setPortName(port);
+    m_pSerialPort->setPortName(PortIdentity::portName(port));
     m_pSerialPort->setBaudRate(baudRate);
     m_pSerialPort->setDataBits(QSerialPort::Data8);
     m_pSerialPort->setParity(QSerialPort::NoParity);

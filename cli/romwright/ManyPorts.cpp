@@ -3,9 +3,11 @@
 #include "Fleet/FlashRun.h"
 #include "Fleet/PortFleet.h"
 #include "Helper/FirmwareFile.h"
+#include "Helper/UnitLog.h"
 #include "MspFlasher/MspFlasher.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -39,12 +41,38 @@ void ManyPorts::cancel()
 int ManyPorts::run(const QString& model, const QStringList& ports, int baudRate, const QString& firmware,
     const QString& logPath)
 {
-    if (!prepare(model, baudRate, firmware, logPath))
-        return FlashRun::FileRefused;
-    return m_pFleet->runAll(ports);
+    const int prepared = prepare(model, baudRate, firmware, logPath);
+    return prepared == FlashRun::Succeeded ? m_pFleet->runAll(ports) : prepared;
 }
 
-bool ManyPorts::prepare(const QString& model, int baudRate, const QString& firmware, const QString& logPath)
+int ManyPorts::prepare(const QString& model, int baudRate, const QString& firmware, const QString& logPath)
+{
+    PortFleet::Job job;
+    if (!checkedCopy(model, firmware, &job))
+        return FlashRun::FileRefused;
+    // A log that cannot take the units' lines is refused before any port is touched.
+    UnitLog log(logPath);
+    if (!logPath.isEmpty() && !log.check()) {
+        std::fprintf(stderr, "romwright: %s\n", qPrintable(log.errorString()));
+        return FlashRun::PortFailed;
+    }
+
+    job.tool = QStringLiteral("romwright");
+    job.program = QCoreApplication::applicationFilePath();
+    job.arguments = QStringList { QStringLiteral("--model"), model, QStringLiteral("--baud"),
+        QString::number(baudRate), m_pCopyDir->filePath(QStringLiteral("firmware")) };
+    if (m_WriteVectorArea)
+        job.arguments.prepend(QStringLiteral("--write-vector-area"));
+    job.model = model;
+    job.file = QFileInfo(firmware).absoluteFilePath();
+    job.logPath = logPath;
+    m_pFleet = std::make_unique<PortFleet>(job);
+    if (m_Canceled)
+        m_pFleet->cancel();
+    return FlashRun::Succeeded;
+}
+
+bool ManyPorts::checkedCopy(const QString& model, const QString& firmware, PortFleet::Job* job)
 {
     QSerialPort unused;
     const std::unique_ptr<MspFlasher> flasher(MspFlasher::crate(model, &unused));
@@ -62,6 +90,8 @@ bool ManyPorts::prepare(const QString& model, int baudRate, const QString& firmw
         printLine(readError);
         return false;
     }
+    m_FileSize = content.size();
+    m_Sha256 = QCryptographicHash::hash(content, QCryptographicHash::Sha256);
     QFile target(copy);
     const bool copied = m_pCopyDir->isValid() && target.open(QIODevice::WriteOnly)
         && target.write(content) == content.size() && target.flush();
@@ -78,21 +108,8 @@ bool ManyPorts::prepare(const QString& model, int baudRate, const QString& firmw
         return false;
     }
 
-    PortFleet::Job job;
-    job.tool = QStringLiteral("romwright");
-    job.program = QCoreApplication::applicationFilePath();
-    job.arguments = QStringList { QStringLiteral("--model"), model, QStringLiteral("--baud"),
-        QString::number(baudRate), copy };
-    if (m_WriteVectorArea)
-        job.arguments.prepend(QStringLiteral("--write-vector-area"));
-    job.model = model;
-    job.file = QFileInfo(firmware).absoluteFilePath();
-    job.crc = MspFlasher::addressText(flasher->applicationChecksum());
+    job->crc = MspFlasher::addressText(flasher->applicationChecksum());
     for (const sMemory& segment : flasher->memoryData())
-        job.bytes += segment.data.size();
-    job.logPath = logPath;
-    m_pFleet = std::make_unique<PortFleet>(job);
-    if (m_Canceled)
-        m_pFleet->cancel();
+        job->bytes += segment.data.size();
     return true;
 }

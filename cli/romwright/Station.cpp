@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <glob.h>
-#include <sys/stat.h>
 
 namespace {
 // Often enough that a technician sees the unit start at once.
@@ -31,27 +30,19 @@ QStringList Station::defaultGlobs()
     return { QStringLiteral("/dev/ttyUSB*"), QStringLiteral("/dev/ttyACM*") };
 }
 
-QMap<QString, QString> Station::scan() const
+QMap<QString, PortIdentity> Station::scan() const
 {
-    QMap<QString, QString> present;
+    QMap<QString, PortIdentity> present;
     for (const QString& pattern : m_Options.globs) {
         glob_t found {};
         if (::glob(QFile::encodeName(pattern).constData(), 0, nullptr, &found) == 0) {
             for (size_t i = 0; i < found.gl_pathc; ++i) {
-                struct stat link
-                {
-                };
-                struct stat device
-                {
-                };
-                // A link that leads nowhere is a port that is gone.
-                if (::lstat(found.gl_pathv[i], &link) != 0 || ::stat(found.gl_pathv[i], &device) != 0
-                    || !S_ISCHR(device.st_mode))
-                    continue;
                 // A port unplugged and plugged in between two looks is a new
                 // device file (or a new link): a new attachment.
-                present.insert(QFile::decodeName(found.gl_pathv[i]),
-                    QStringLiteral("%1:%2:%3").arg(link.st_ino).arg(device.st_ino).arg(device.st_rdev));
+                const QString port = QFile::decodeName(found.gl_pathv[i]);
+                const PortIdentity identity(port);
+                if (identity.isDevice())
+                    present.insert(port, identity);
             }
         }
         ::globfree(&found);
@@ -59,11 +50,23 @@ QMap<QString, QString> Station::scan() const
     return present;
 }
 
+// The port attached or still flashed that leads to the same device; empty when none does.
+QString Station::sameDeviceAs(const QString& port, const PortIdentity& identity) const
+{
+    for (const auto* ports : { &m_Attached, &m_Running }) {
+        for (auto it = ports->cbegin(); it != ports->cend(); ++it) {
+            if (it.key() != port && it.value().isSameDevice(identity))
+                return it.key();
+        }
+    }
+    return QString();
+}
+
 void Station::poll()
 {
     if (m_Stopping)
         return;
-    const QMap<QString, QString> present = scan();
+    const QMap<QString, PortIdentity> present = scan();
     for (auto it = m_Attached.begin(); it != m_Attached.end();) {
         if (present.value(it.key()) != it.value())
             it = m_Attached.erase(it);
@@ -74,19 +77,26 @@ void Station::poll()
         // Back while its last unit is still ending: flashed once that is over.
         if (m_Attached.contains(it.key()) || m_Running.contains(it.key()))
             continue;
+        const QString twin = sameDeviceAs(it.key(), it.value());
         m_Attached.insert(it.key(), it.value());
         if (m_FirstScan && m_Options.skipPresent)
             continue;
-        start(it.key());
+        if (!twin.isEmpty()) {
+            // Two links to one board: it is flashed once, through the first.
+            m_Ports.fleet()->board().printAbove(
+                stderr, tr("%1: skipped, the same device as %2").arg(it.key(), twin));
+            continue;
+        }
+        start(it.key(), it.value());
         if (m_Options.once)
             m_Stopping = true;
     }
     m_FirstScan = false;
 }
 
-void Station::start(const QString& port)
+void Station::start(const QString& port, const PortIdentity& identity)
 {
-    m_Running.insert(port);
+    m_Running.insert(port, identity);
     m_Ports.fleet()->start(port, QFileInfo(port).fileName());
     showTally();
 }
@@ -103,6 +113,21 @@ void Station::unitFinished(const UnitRecord& record, const QString& label)
     m_Ports.fleet()->board().printAbove(stdout, PortFleet::summaryLine(record, label));
     showTally();
     finishIfDone();
+}
+
+// What the station writes, for the technician to compare with the release
+// before the first board goes in.
+void Station::showBanner(const QString& logPath)
+{
+    const PortFleet::Job& job = m_Ports.fleet()->job();
+    const QStringList lines { tr("Firmware: %1").arg(job.file),
+        tr("Size: %n byte(s), checksum %1", "", int(m_Ports.fileSize())).arg(job.crc),
+        tr("SHA-256: %1").arg(QString::fromLatin1(m_Ports.sha256().toHex())), tr("Model: %1").arg(job.model),
+        tr("Watching: %1").arg(m_Options.globs.join(QStringLiteral(", "))),
+        tr("Log: %1").arg(logPath.isEmpty() ? tr("none") : QFileInfo(logPath).absoluteFilePath()) };
+    for (const QString& line : lines)
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
 }
 
 void Station::showTally()
@@ -146,8 +171,10 @@ int Station::run(const QString& model, int baudRate, const QString& firmware, co
     if (m_Options.globs.isEmpty())
         m_Options.globs = defaultGlobs();
     m_Ports.setWriteVectorArea(options.writeVectorArea);
-    if (!m_Ports.prepare(model, baudRate, firmware, logPath))
-        return FlashRun::FileRefused;
+    const int prepared = m_Ports.prepare(model, baudRate, firmware, logPath);
+    if (prepared != FlashRun::Succeeded)
+        return prepared;
+    showBanner(logPath);
     PortFleet* fleet = m_Ports.fleet();
     fleet->setShowReports(false);
     connect(fleet, &PortFleet::unitFinished, this, &Station::unitFinished);
@@ -164,6 +191,7 @@ int Station::run(const QString& model, int baudRate, const QString& firmware, co
     m_Poll.stop();
     m_pLoop = nullptr;
     fleet->board().finish();
+    fleet->board().printAbove(stderr, PortFleet::totalsLine(fleet->records()));
     if (m_Failed > 0)
         return FlashRun::DeviceFailed;
     return m_Canceled > 0 ? FlashRun::Canceled : FlashRun::Succeeded;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Helper/PortIdentity.h"
 #include "ManyPorts.h"
 
 #include <QMap>
 #include <QObject>
-#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -40,9 +40,11 @@ public:
 
 private:
     // Port path to what identifies this attachment of it.
-    QMap<QString, QString> scan() const;
+    QMap<QString, PortIdentity> scan() const;
+    QString sameDeviceAs(const QString& port, const PortIdentity& identity) const;
     void poll();
-    void start(const QString& port);
+    void start(const QString& port, const PortIdentity& identity);
+    void showBanner(const QString& logPath);
     void unitFinished(const UnitRecord& record, const QString& label);
     void showTally();
     void finishIfDone();
@@ -51,8 +53,8 @@ private:
     Options m_Options;
     QTimer m_Poll;
     QEventLoop* m_pLoop = nullptr;
-    QMap<QString, QString> m_Attached;
-    QSet<QString> m_Running;
+    QMap<QString, PortIdentity> m_Attached;
+    QMap<QString, PortIdentity> m_Running;
     bool m_FirstScan = true;
     bool m_Stopping = false;
     int m_Interrupts = 0;

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "Helper/EnglishPlurals.h"
+
 #include <QCoreApplication>
 
 int main(int argc, char* argv[])
@@ -7,6 +9,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("romwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    EnglishPlurals plurals;
+    QCoreApplication::installTranslator(&plurals);
     CommandLine commandLine;
     commandLine.catchInterrupts();
     return commandLine.exec(QCoreApplication::arguments());

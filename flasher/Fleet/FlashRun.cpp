@@ -1,6 +1,7 @@
 #include "FlashRun.h"
 #include "Helper/FirmwareFile.h"
 #include "Helper/LowLatencyGuard.h"
+#include "Helper/PortIdentity.h"
 #include "MspFlasher/MspFlasher.h"
 
 #include <QFile>
@@ -37,16 +38,6 @@ QString FlashRun::permissionHint(const QString& deviceFile)
         .arg(QString::fromLocal8Bit(owner->gr_name), deviceFile);
 }
 
-// The device file the port opens, found as the serial port module finds it:
-// the port list would not know a pseudo-terminal or a link given as a path.
-QString FlashRun::systemLocation(const QString& portName)
-{
-    if (portName.startsWith(QLatin1Char('/')) || portName.startsWith(QLatin1String("./"))
-        || portName.startsWith(QLatin1String("../")))
-        return portName;
-    return QStringLiteral("/dev/") + portName;
-}
-
 bool FlashRun::openPort()
 {
     const QString portName = m_pSerialPort->portName();
@@ -60,7 +51,7 @@ bool FlashRun::openPort()
         return true;
     emit report(tr("Cannot open serial port %1! Error: %2").arg(portName, m_pSerialPort->errorString()));
     if (m_pSerialPort->error() == QSerialPort::PermissionError) {
-        const QString hint = permissionHint(systemLocation(portName));
+        const QString hint = permissionHint(PortIdentity::deviceFile(*m_pSerialPort));
         if (!hint.isEmpty())
             emit report(hint);
     }
@@ -135,6 +126,8 @@ bool FlashRun::loadImage(const QString& imagePath)
         emit report(read ? tr("The file holds no data.") : m_pMspFlasher->readError());
         return false;
     }
+    for (const QString& warning : m_pMspFlasher->readWarnings())
+        emit report(tr("Warning: %1").arg(warning));
     uint32_t offending = 0;
     if (!m_pMspFlasher->fitsMemory(&offending)) {
         emit report(tr("Address %1 lies outside the memory of the device (allowed: %2).")

@@ -59,8 +59,6 @@ public:
     // A hint for a port that cannot be opened for lack of rights, naming the
     // group that owns the device file; empty when there is nothing to say.
     static QString permissionHint(const QString& deviceFile);
-    // "/dev/ttyUSB0" for "ttyUSB0"; a path stays as it is.
-    static QString systemLocation(const QString& portName);
 
 signals:
     void report(const QString& line);

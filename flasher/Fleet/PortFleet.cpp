@@ -1,5 +1,6 @@
 #include "PortFleet.h"
 
+#include "Helper/PortIdentity.h"
 #include "Helper/UnitLog.h"
 #include "PortUnit.h"
 #include "UnitReporter.h"
@@ -54,13 +55,19 @@ bool PortFleet::collectPorts(
         }
         *ports << name;
     }
-    return true;
+    // Two names of one device would have two processes talk to one board.
+    QString first;
+    QString second;
+    if (PortIdentity::allDistinct(*ports, &first, &second))
+        return true;
+    *problem = tr("ports %1 and %2 are the same device").arg(first, second);
+    return false;
 }
 
 QString PortFleet::serialNumberOf(const QString& port)
 {
     // By name, by device path, or through a link such as /dev/serial/by-id/...
-    const QString device = QFileInfo(port).canonicalFilePath();
+    const QString device = QFileInfo(PortIdentity::systemLocation(port)).canonicalFilePath();
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : infos) {
         if (info.portName() == port || info.systemLocation() == port
@@ -89,8 +96,15 @@ QString PortFleet::summaryLine(const UnitRecord& record, const QString& label)
 {
     const double rate = record.seconds > 0 ? record.bytes / record.seconds : 0;
     return QStringLiteral("%1: %2, %3 s, %4 bytes/s")
-        .arg(label, record.result, QString::number(record.seconds, 'f', 2))
-        .arg(qRound64(rate));
+        .arg(label, record.result, QString::number(record.seconds, 'f', 2), QString::number(qRound64(rate)));
+}
+
+QString PortFleet::totalsLine(const QList<UnitRecord>& records)
+{
+    const auto passed = std::count_if(
+        records.cbegin(), records.cend(), [](const UnitRecord& record) { return record.outcome == 0; });
+    return tr("%n unit(s): %1 passed, %2 failed", "", records.size())
+        .arg(QString::number(passed), QString::number(records.size() - passed));
 }
 
 void PortFleet::print(const QString& line)
@@ -157,9 +171,13 @@ void PortFleet::unitEnded(PortUnit* unit)
         record.bytes = std::min(unit->bytes(), m_Job.bytes);
     else
         record.bytes = m_Job.bytes * std::clamp(unit->percent(), 0, 100) / 100;
-    m_Records << record;
-    if (m_pLog && !m_pLog->append(record))
+    if (m_pLog && !m_pLog->append(record)) {
         m_Board.printAbove(m_Err, QStringLiteral("%1: %2").arg(m_Job.tool, m_pLog->errorString()));
+        // A unit without its record cannot pass: the run must say a record was lost.
+        record.outcome = 1;
+        record.result = QStringLiteral("failed: %1").arg(m_pLog->errorString());
+    }
+    m_Records << record;
     emit unitFinished(record, unit->label());
 }
 
@@ -183,5 +201,7 @@ int PortFleet::runAll(const QStringList& ports)
                 print(summaryLine(record, names.at(i)));
         }
     }
+    // Below the summary, on the terminal with the progress lines it ends.
+    m_Board.printAbove(m_Err, totalsLine(m_Records));
     return exitStatus(m_Records);
 }

@@ -54,16 +54,20 @@ public:
     bool isCanceled() const { return m_Canceled; }
     QList<UnitRecord> records() const { return m_Records; }
     ProgressBoard& board() { return m_Board; }
+    const Job& job() const { return m_Job; }
 
     static int exitStatus(const QList<UnitRecord>& records);
     // The USB adapter's serial number; empty when the port has none.
     static QString serialNumberOf(const QString& port);
     // "ttyUSB3: ok, 20.41 s, 3211 bytes/s"
     static QString summaryLine(const UnitRecord& record, const QString& label);
+    // "4 units: 3 passed, 1 failed"
+    static QString totalsLine(const QList<UnitRecord>& records);
     // The ports' file names, or their full names where two file names agree.
     static QStringList labels(const QStringList& ports);
     // The ports in the order given, "--ports" lists split; false with a
-    // message when a port is named twice or empty.
+    // message when a port is named twice or empty, or two names lead to one
+    // device.
     static bool collectPorts(
         const QStringList& single, const QStringList& lists, QStringList* ports, QString* problem);
 

@@ -108,6 +108,11 @@ void UnitReporter::finish(int outcome)
         reason(m_pSerialPort ? m_pSerialPort->errorString() : m_LastLine);
         return;
     case FlashRun::DeviceFailed:
+        // "unplugged during write (63 %)" says it all, without the step.
+        if (m_pMspFlasher && m_pMspFlasher->unplugged()) {
+            reason(m_EngineError);
+            return;
+        }
         if (!m_EngineError.isEmpty()) {
             reason(m_FailedStep.isEmpty() ? m_EngineError : m_FailedStep + QLatin1Char(' ') + m_EngineError);
             return;

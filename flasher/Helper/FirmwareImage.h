@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <initializer_list>
@@ -47,6 +48,9 @@ public:
     explicit FirmwareImage(const QList<sMemory>& segments);
 
     const QList<sMemory>& segments() const { return m_Segments; }
+    // What the reader found doubtful in a file it read all the same.
+    const QStringList& warnings() const { return m_Warnings; }
+    void addWarning(const QString& warning) { m_Warnings << warning; }
 
     // False with the first address (in file order) that lies neither in
     // `writable` nor in the vector area.
@@ -64,4 +68,5 @@ public:
 
 private:
     QList<sMemory> m_Segments;
+    QStringList m_Warnings;
 };

@@ -20,7 +20,12 @@ bool ImageReader::readTiTxt(QTextStream& stream)
 {
     TiTxtReader reader;
     const bool ok = reader.read(stream);
-    return take(ok, reader.segments(), reader.errorLine(), reader.errorReason());
+    take(ok, reader.segments(), reader.errorLine(), reader.errorReason());
+    // A file cut off mid-line still reads; only the missing mark can tell.
+    if (ok && !reader.hasEndMark())
+        m_Image.addWarning(QCoreApplication::translate(
+            "ImageReader", "The file has no end mark 'q'; check that it is complete."));
+    return ok;
 }
 
 bool ImageReader::take(bool ok, const QList<sMemory>& segments, int errorLine, const QString& errorReason)

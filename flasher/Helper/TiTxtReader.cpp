@@ -31,11 +31,14 @@ bool TiTxtReader::read(QTextStream& stream)
     m_LineNumber = 0;
     m_ErrorLine = 0;
     m_ErrorReason.clear();
+    m_EndMark = false;
     while (!stream.atEnd()) {
         const QString line = stream.readLine();
         ++m_LineNumber;
-        if (line.startsWith(QLatin1Char('q')))
+        if (line.startsWith(QLatin1Char('q'))) {
+            m_EndMark = true;
             break;
+        }
         const bool ok = line.startsWith(QLatin1Char('@')) ? readAddress(line.midRef(1)) : readValues(line);
         if (!ok)
             return false;

@@ -19,6 +19,8 @@ public:
     const QList<sMemory>& segments() const { return m_Segments; }
     int errorLine() const { return m_ErrorLine; }
     const QString& errorReason() const { return m_ErrorReason; }
+    // The file ended with "q"; one cut off without it is read all the same.
+    bool hasEndMark() const { return m_EndMark; }
 
 private:
     bool readAddress(const QStringRef& text);
@@ -32,4 +34,5 @@ private:
     int m_LineNumber = 0;
     int m_ErrorLine = 0;
     QString m_ErrorReason;
+    bool m_EndMark = false;
 };

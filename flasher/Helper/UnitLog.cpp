@@ -13,22 +13,49 @@
 namespace {
 
 // RFC 4180 quoting; line breaks become spaces so that a unit stays one line.
+// Port and file names come from outside: a cell that starts like a formula
+// gets a quote in front, so that no spreadsheet runs it.
 QByteArray field(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
     QByteArray bytes = text.toUtf8();
     if (bytes.contains(',') || bytes.contains('"'))
         bytes = '"' + bytes.replace("\"", "\"\"") + '"';
     return bytes;
 }
 
+// A line that does not go out whole (a full disk) is cut off again, so that
+// the next unit's line does not start in the middle of it; errno says why.
 bool writeAll(int descriptor, const QByteArray& bytes)
 {
-    ssize_t written;
-    do
-        written = ::write(descriptor, bytes.constData(), size_t(bytes.size()));
-    while (written < 0 && errno == EINTR);
-    return written == bytes.size();
+    qint64 done = 0;
+    ssize_t written = 0;
+    while (done < bytes.size()) {
+        written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            break;
+        done += written;
+    }
+    if (done == bytes.size())
+        return true;
+    const int error = written == 0 ? EIO : errno;
+    // Appending leaves the offset at the end of what went out.
+    const off_t end = ::lseek(descriptor, 0, SEEK_CUR);
+    if (done > 0 && end >= done) {
+        [[maybe_unused]] const int cut = ::ftruncate(descriptor, end - done);
+    }
+    errno = error;
+    return false;
+}
+
+// Never a FIFO or a device: opening one could block, writing to one loses the line.
+int openForAppend(const QByteArray& path)
+{
+    return ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
 }
 
 } // namespace
@@ -106,17 +133,53 @@ bool UnitLog::createWithHeader()
     return fail(QStringLiteral("cannot create"));
 }
 
-bool UnitLog::append(const UnitRecord& record)
+int UnitLog::open()
 {
     const QByteArray path = QFile::encodeName(m_Path);
-    int descriptor = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    struct stat info
+    {
+    };
+    if (::stat(path.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return notRegular();
+    int descriptor = openForAppend(path);
     if (descriptor < 0 && errno == ENOENT) {
         if (!createWithHeader())
-            return false;
-        descriptor = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+            return -1;
+        descriptor = openForAppend(path);
     }
+    if (descriptor < 0) {
+        fail(QStringLiteral("cannot open"));
+        return -1;
+    }
+    // Whatever was put in its place since the look above.
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        return notRegular();
+    }
+    return descriptor;
+}
+
+int UnitLog::notRegular()
+{
+    m_Error = QStringLiteral("cannot append to %1: not a regular file").arg(m_Path);
+    return -1;
+}
+
+bool UnitLog::check()
+{
+    const int descriptor = open();
     if (descriptor < 0)
-        return fail(QStringLiteral("cannot open"));
+        return false;
+    ::close(descriptor);
+    m_Error.clear();
+    return true;
+}
+
+bool UnitLog::append(const UnitRecord& record)
+{
+    const int descriptor = open();
+    if (descriptor < 0)
+        return false;
     const bool written = writeAll(descriptor, line(record));
     const bool synced = written && ::fsync(descriptor) == 0;
     const int error = errno;

@@ -16,7 +16,11 @@ class ROMWRIGHT_EXPORT UnitLog
 public:
     explicit UnitLog(const QString& path);
 
-    // Appends the record and flushes it to the disk; false with errorString().
+    // Whether the log can take lines: a regular file that can be appended
+    // to, created with its header when new; false with errorString().
+    bool check();
+    // Appends the record and flushes it to the disk; false with errorString()
+    // and nothing of the line left in the file.
     bool append(const UnitRecord& record);
     QString errorString() const { return m_Error; }
     QString path() const { return m_Path; }
@@ -27,6 +31,9 @@ public:
     static QString timeText(const QDateTime& time);
 
 private:
+    // A descriptor to append to, or -1 with m_Error.
+    int open();
+    int notRegular();
     bool createWithHeader();
     bool fail(const QString& what);
 

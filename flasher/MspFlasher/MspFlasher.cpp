@@ -1,11 +1,13 @@
 #include "MspFlasher.h"
 
 #include "Helper/CRC.h"
+#include "Helper/PortIdentity.h"
 #include "MspFlasher_large.h"
 #include "MspFlasher_small.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QThread>
 
@@ -149,6 +151,15 @@ QString MspFlasher::writableRangesText() const
 void MspFlasher::init()
 {
     m_Cancel = false;
+    m_Unplugged = false;
+}
+
+// The port vanished (the driver says so, or its device file is gone), as
+// opposed to a device that is there but silent.
+bool MspFlasher::portGone() const
+{
+    return m_pSerialPort->error() == QSerialPort::ResourceError
+        || !QFileInfo::exists(PortIdentity::deviceFile(*m_pSerialPort));
 }
 
 void MspFlasher::cancel()
@@ -171,7 +182,8 @@ char MspFlasher::getResponse(int timeOut)
     clock.start();
     for (;;) {
         QCoreApplication::processEvents();
-        if (!m_pSerialPort->isOpen())
+        // A port that is gone answers no more, however long one waits.
+        if (!m_pSerialPort->isOpen() || portGone())
             return NoAnswer;
         m_Response = m_pSerialPort->readAll();
         if (!m_Response.isEmpty())
@@ -378,6 +390,7 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
     emit progress(0);
 
     qint64 blocks = 0;
+    int percent = 0;
     for (const sMemory& segment : image) {
         const auto* bytes = reinterpret_cast<const uint8_t*>(segment.data.constData());
         const uint32_t size = static_cast<uint32_t>(segment.data.size());
@@ -386,13 +399,12 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
                 return false;
             const uint32_t n = std::min(BlockSize, size - offset);
             const char answer = sendDataArray(segment.address + offset, bytes + offset, n);
-            if (answer != 0) {
-                showError(answer);
-                return false;
-            }
+            if (answer != 0)
+                return writeFailed(answer, percent);
             offset += n;
             ++blocks;
-            emit progress(steps ? static_cast<int>(blocks * 100 / steps) : 0);
+            percent = steps ? static_cast<int>(blocks * 100 / steps) : 0;
+            emit progress(percent);
         }
     }
 
@@ -402,11 +414,18 @@ bool MspFlasher::writeImage(uint32_t crcAddr, uint16_t checksum)
     const uint8_t crcBytes[2]
         = { static_cast<uint8_t>(checksum & 0xFF), static_cast<uint8_t>(checksum >> 8) };
     const char answer = sendDataArray(crcAddr, crcBytes, 2);
-    if (answer != 0) {
+    return answer == 0 || writeFailed(answer, percent);
+}
+
+bool MspFlasher::writeFailed(char answer, int percent)
+{
+    if (answer != NoAnswer || canceled() || !portGone()) {
         showError(answer);
         return false;
     }
-    return true;
+    m_Unplugged = true;
+    emit message(tr("unplugged during write (%1 %)").arg(std::min(percent, 100)));
+    return false;
 }
 
 bool MspFlasher::requestJump()

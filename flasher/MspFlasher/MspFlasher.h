@@ -43,6 +43,8 @@ public:
     bool readImage(const QByteArray& content);
     // Where and why the last refused file was refused: "line 3: value 1FF is not a byte".
     QString readError() const;
+    // What the last file read leaves in doubt: "The file has no end mark 'q'; ..."
+    QStringList readWarnings() const { return m_Reader.image().warnings(); }
     const QList<sMemory>& memoryData() const { return m_Reader.image().segments(); }
 
     // The memory the image may be written to; anything else is refused
@@ -69,6 +71,8 @@ public:
     // Request packets put on the line so far: whether a step reached the
     // device at all, when it fails or is canceled.
     int requestsSent() const { return m_RequestsSent; }
+    // The last write failed because the port went away mid-write.
+    bool unplugged() const { return m_Unplugged; }
 
     virtual bool verifyDevice() = 0;
     virtual bool eraseDevice() = 0;
@@ -107,9 +111,13 @@ protected:
 
 private:
     uint16_t packetCRC(tBSLPacket& packet);
+    bool portGone() const;
+    // Reports a block the device did not take; false.
+    bool writeFailed(char answer, int percent);
     // The file read last: the image to write, or why it was refused.
     ImageReader m_Reader;
     const volatile std::sig_atomic_t* m_pCancelFlag = nullptr;
     int m_RequestsSent = 0;
+    bool m_Unplugged = false;
     void drainInput();
 };

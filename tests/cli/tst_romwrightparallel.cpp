@@ -6,6 +6,7 @@
 #include "Helper/UnitLog.h"
 #include "PtyPeer.h"
 #include "RomwrightRun.h"
+#include "SmallDisk.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -194,6 +195,15 @@ private slots:
     void stationOneUnit();
     void wrongUsage_data();
     void wrongUsage();
+    void sameDeviceTwice_data();
+    void sameDeviceTwice();
+    void stationSkipsSecondLink();
+    void logRefusedBeforeAnyPort_data();
+    void logRefusedBeforeAnyPort();
+    void fullDiskLeavesNoTornLine();
+    void formulaCellsQuoted_data();
+    void formulaCellsQuoted();
+    void relativePortPath();
 };
 
 // A pseudo-terminal offers no low-latency mode: the guard leaves it alone.
@@ -356,17 +366,17 @@ void tst_RomwrightParallel::severalPorts_data()
     const QStringList missing { "missing" };
     const QString ok = "ok";
     const QString checksum = "failed: Cannot flash device! Error: (52) Packet checksum error";
-    const QString timeout = "failed: Cannot flash device! Error: (-1) Timeout";
+    const QString unplugged = "failed: unplugged during write (N %)";
     const QString notOpened = "not opened: No such file or directory";
     QTest::addRow("three good") << QList<QStringList> { good, good, good } << QStringList { ok, ok, ok } << 0;
     QTest::addRow("one refuses a block")
         << QList<QStringList> { good, refused, good } << QStringList { ok, checksum, ok } << 1;
     QTest::addRow("one vanishes") << QList<QStringList> { vanishing, good, good }
-                                  << QStringList { timeout, ok, ok } << 1;
+                                  << QStringList { unplugged, ok, ok } << 1;
     QTest::addRow("one missing") << QList<QStringList> { good, good, missing }
                                  << QStringList { ok, ok, notOpened } << 3;
     QTest::addRow("failed before missing") << QList<QStringList> { missing, refused, good, vanishing }
-                                           << QStringList { notOpened, checksum, ok, timeout } << 1;
+                                           << QStringList { notOpened, checksum, ok, unplugged } << 1;
     QTest::addRow("one port alone with a log")
         << QList<QStringList> { refused } << QStringList { checksum } << 1;
 }
@@ -393,7 +403,8 @@ void tst_RomwrightParallel::severalPorts()
     const ModelRow kamdel = modelTable().first();
     for (int i = 0; i < targets.size(); ++i) {
         const QStringList lines = linesOf(result.out, labels.at(i));
-        const QString summary = summaryOf(result.out, labels.at(i));
+        const QString summary
+            = summaryOf(result.out, labels.at(i)).replace(QRegularExpression("\\(\\d+ %\\)"), "(N %)");
         QVERIFY2(summary.startsWith(results.at(i) + ", "), qPrintable(summary));
         QVERIFY(QRegularExpression("^.*, \\d+\\.\\d\\d s, \\d+ bytes/s$").match(summary).hasMatch());
         if (results.at(i) == "ok") {
@@ -424,7 +435,8 @@ void tst_RomwrightParallel::severalPorts()
     const QString crc
         = "0x" + QString("%1").arg(expectedChecksum(kamdel, image), 4, 16, QChar('0')).toUpper();
     for (int i = 0; i < targets.size(); ++i) {
-        const QStringList& fields = records.at(i);
+        const QStringList fields
+            = QStringList(records.at(i)).replaceInStrings(QRegularExpression("\\(\\d+ %\\)"), "(N %)");
         QCOMPARE(fields.mid(1, 7),
             (QStringList { "romwright", bench.ports.at(i), "", "Kamdel", firmware, crc, results.at(i) }));
         // A port that is missing fails within milliseconds: "0.00" then.
@@ -652,6 +664,127 @@ void tst_RomwrightParallel::wrongUsage()
     QCOMPARE(result.exitCode, 64);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.startsWith("romwright: "));
+}
+
+void tst_RomwrightParallel::sameDeviceTwice_data()
+{
+    QTest::addColumn<bool>("byPtsName");
+    QTest::addRow("a second link") << false;
+    QTest::addRow("the /dev/pts name") << true;
+}
+
+// Two names of one board are refused before either is opened.
+void tst_RomwrightParallel::sameDeviceTwice()
+{
+    QFETCH(bool, byPtsName);
+    Bench bench({ QStringList() });
+    QVERIFY(bench.ready());
+    const QString other
+        = byPtsName ? QFileInfo(bench.ports.first()).canonicalFilePath() : bench.dir.filePath("again");
+    QVERIFY(byPtsName || QFile::link(bench.ports.first(), other));
+    const RomwrightResult result = romwright(bench.portArguments() << "--port" << other << "app.txt");
+    bench.finish();
+    QCOMPARE(result.exitCode, 64);
+    QVERIFY2(result.err.contains(bench.ports.first()) && result.err.contains(other), qPrintable(result.err));
+    QCOMPARE(bench.targets.front()->requests(), QStringList());
+}
+
+// Two globs that find one board through two links: flashed once, the station goes on.
+void tst_RomwrightParallel::stationSkipsSecondLink()
+{
+    Bench bench({ QStringList() });
+    QVERIFY(bench.ready() && QFile::link(bench.ports.first(), bench.dir.filePath("twin")));
+    const QString firmware
+        = writeFile(bench.dir, "app.txt", toTiTxt({ { 0x6000, patterned(64, 1) } }).toLatin1());
+    QProcess station;
+    station.start(KAMDEL_TOOLS_DIR "/romwright",
+        { "station", "--watch", bench.ports.first(), "--watch", bench.dir.filePath("twin"), firmware });
+    QTRY_VERIFY_WITH_TIMEOUT(station.canReadLine(), 30000);
+    ::kill(pid_t(station.processId()), SIGINT);
+    QVERIFY(station.waitForFinished(10000));
+    const QString err = station.readAllStandardError();
+    QCOMPARE(station.exitCode(), 0);
+    QVERIFY2(err.contains("skipped, the same device as") && err.contains("1 unit: 1 passed, 0 failed\n"),
+        qPrintable(err));
+    QCOMPARE(station.readAllStandardOutput().count('\n'), 1);
+}
+
+void tst_RomwrightParallel::logRefusedBeforeAnyPort_data()
+{
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("missing folder") << "nowhere/units.csv"
+                                    << "No such file or directory";
+    QTest::addRow("a folder") << "."
+                              << "not a regular file";
+    QTest::addRow("a FIFO nobody reads") << "units.fifo"
+                                         << "not a regular file";
+    QTest::addRow("a device") << "/dev/zero"
+                              << "not a regular file";
+}
+
+void tst_RomwrightParallel::logRefusedBeforeAnyPort()
+{
+    QFETCH(QString, log);
+    QFETCH(QString, reason);
+    Bench bench({ QStringList() });
+    QVERIFY(bench.ready());
+    const QString path = QDir(bench.dir.path()).absoluteFilePath(log);
+    QVERIFY(!log.endsWith(".fifo") || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const QString firmware = writeFile(bench.dir, "app.txt", "@6000\n01\nq\n");
+    const RomwrightResult result = romwright(bench.portArguments() << "--log" << path << firmware);
+    bench.finish();
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    QCOMPARE(bench.targets.front()->requests(), QStringList());
+}
+
+// A line the full disk cut short is taken back whole, with the system's reason.
+void tst_RomwrightParallel::fullDiskLeavesNoTornLine()
+{
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP("needs the super-user to mount a small file system");
+    UnitLog log(disk.filePath("units.csv"));
+    QVERIFY(log.append(recordOf("ttyUSB0", "ok", 1)));
+    QFile filler(disk.filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
+    const qint64 before = QFileInfo(log.path()).size();
+    QVERIFY(!log.append(recordOf("ttyUSB1", "failed: " + QString(64 * 1024, 'y'), 2)));
+    QVERIFY2(log.errorString().endsWith("No space left on device"), qPrintable(log.errorString()));
+    QCOMPARE(QFileInfo(log.path()).size(), before);
+}
+
+void tst_RomwrightParallel::formulaCellsQuoted_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const QString text : { "=SUM(A1)", "+1", "-1", "@x", "=1,2", "a=b" })
+        QTest::addRow("%s", qPrintable(text)) << text;
+}
+
+// Cells from outside never start a formula; text with = further in stays as it is.
+void tst_RomwrightParallel::formulaCellsQuoted()
+{
+    QFETCH(QString, text);
+    const QString cell = parseCsv(UnitLog::line(recordOf(text, "ok", 1))).value(0).value(2);
+    QCOMPARE(cell, text.startsWith('a') ? text : "'" + text);
+}
+
+// A path relative to the working folder, with no ./ in front.
+void tst_RomwrightParallel::relativePortPath()
+{
+    Bench bench({ QStringList() });
+    QVERIFY(bench.ready());
+    const QFileInfo link(bench.ports.first());
+    const QString firmware = writeFile(bench.dir, "app.txt", "@6000\n01\nq\n");
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(link.dir().filePath("..")));
+    const RomwrightResult result
+        = romwright({ "--port", link.dir().dirName() + "/" + link.fileName(), firmware });
+    QDir::setCurrent(before);
+    bench.finish();
+    QVERIFY2(result.exitCode == 0, qPrintable(result.out.join('\n') + result.err));
 }
 
 int main(int argc, char* argv[])

@@ -266,8 +266,8 @@ void tst_MspFlasherVariants::faultScripts_data()
         << QStringList { "--fault", "corrupt@4" } << image << 2 << QStringList { "Error: (5a) unknown" };
     QTest::addRow("checksum write refused") << QStringList { "--fault", "answer=51@6" } << image << 2
                                             << QStringList { "Error: (51) Incorrect header" };
-    QTest::addRow("line closed during the write")
-        << QStringList { "--close-after", "4" } << image << 2 << QStringList { "Error: (-1) Timeout" };
+    QTest::addRow("line closed during the write") << QStringList { "--close-after", "4" } << image << 2
+                                                  << QStringList { "unplugged during write (N %)" };
     QTest::addRow("vectors refused by a boot loader that guards them")
         << QStringList { "--guard-vectors" }
         << QList<sMemory> { { 0x6000, patterned(40, 12) }, { 0xFFFE, QByteArray("\x00\x60", 2) } } << 2
@@ -290,7 +290,9 @@ void tst_MspFlasherVariants::faultScripts()
 
     const RunResult result = runSteps(flasher.get());
     QCOMPARE(result.failedStep, failedStep);
-    QCOMPARE(result.messages, messages);
+    // How much went through depends on whether the last answer was read before the line went.
+    QCOMPARE(
+        QStringList(result.messages).replaceInStrings(QRegularExpression("\\(\\d+ %\\)"), "(N %)"), messages);
     target.finish();
     QVERIFY(target.cleanExit());
     // Only a run that went through leaves an application the device accepts.

@@ -693,7 +693,8 @@ void tst_Romwright::failingDevice_data()
         << QStringList { "Write device application code.", "Error: (5a) unknown", "Cannot flash device!" };
     QTest::addRow("line closed while writing")
         << QStringList { "--close-after", "5" } << 0x6000u
-        << QStringList { "Write device application code.", "Error: (-1) Timeout", "Cannot flash device!" };
+        << QStringList { "Write device application code.", "unplugged during write (N %)",
+               "Cannot flash device!" };
 }
 
 void tst_Romwright::failingDevice()
@@ -708,7 +709,8 @@ void tst_Romwright::failingDevice()
     w.configure(target.link(), writeImage(m_Dir->filePath("app.txt"), { { address, pattern(100, 5) } }));
 
     w.pressFlash();
-    const QStringList lines = w.lines();
+    QStringList lines = w.lines();
+    lines.replaceInStrings(QRegularExpression("\\(\\d+ %\\)"), "(N %)");
     QCOMPARE(lines.first(), QString("Open serial port %1 (57600).").arg(portNameOf(target.link())));
     QStringList ending = tail + QStringList { "Close serial port.", "Finished with error!" };
     if (!tail.contains("Verify device."))

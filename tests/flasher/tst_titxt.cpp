@@ -110,6 +110,10 @@ void tst_TiTxt::read()
     QTextStream stream(&text, QIODevice::ReadOnly);
     QCOMPARE(flasher.readMemoryFile(stream), ok);
     QCOMPARE(describe(flasher.memoryData()), segments);
+    // A file read to its end without "q" may have been cut off: it is said.
+    if (ok)
+        QCOMPARE(flasher.readWarnings().isEmpty(),
+            text.contains(QRegularExpression("^q", QRegularExpression::MultilineOption)));
 }
 
 void tst_TiTxt::refusedFileLeavesNoImage()

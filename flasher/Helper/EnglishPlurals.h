@@ -1,0 +1,20 @@
+#pragma once
+
+#include "romwright_export.h"
+
+#include <QTranslator>
+
+// The English forms of texts with a count, "%n unit(s)": "1 unit",
+// "2 units". Qt leaves such a text as it is unless a translation gives its
+// forms; this one gives them for every text, without a translation file.
+class ROMWRIGHT_EXPORT EnglishPlurals : public QTranslator
+{
+    Q_OBJECT
+
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(
+        const char* context, const char* sourceText, const char* disambiguation, int n) const override;
+    bool isEmpty() const override { return false; }
+};
