@@ -140,7 +140,7 @@ DocumentEdits* KamdelDocument::edits() const
 
 QString KamdelDocument::openSaveFileDialogFilter() const
 {
-    return tr("Board (*.xml);;All files (*)");
+    return tr("Panel documents (*.xml);;All files (*)");
 }
 
 QString KamdelDocument::askOpenFileName()

@@ -63,7 +63,7 @@ void ExportCommands::exportAnimation()
         dialogs.showWarning(error);
         return;
     }
-    emit message(tr("%1 frames exported to %2").arg(frames).arg(fileName), 5000);
+    emit message(tr("%1 frames exported to %2").arg(QString::number(frames), fileName), 5000);
 }
 
 void ExportCommands::exportFrame()

@@ -200,5 +200,5 @@ QString PlaybackController::holdText(const PanelProgram::Step& step) const
         why = tr("calls nested too deep");
     else
         why = tr("an unknown command");
-    return tr("Playback held after %1 frames: %2 (%3).").arg(m_framesShown).arg(why, reason);
+    return tr("Playback held after %1 frames: %2 (%3).").arg(QString::number(m_framesShown), why, reason);
 }

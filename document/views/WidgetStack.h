@@ -21,7 +21,7 @@ class StopWidget;
 
 // The pane beside the command tree: the board with the frame in effect for
 // the current item, the device summary, a placeholder for the other kinds of
-// item, or the LED table chosen with "TableEdit".
+// item, or the LED table chosen with "Edit as table".
 class KAMDELDOCUMENT_EXPORT WidgetStack : public QStackedWidget
 {
     Q_OBJECT

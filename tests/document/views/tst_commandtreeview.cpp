@@ -132,16 +132,16 @@ void tst_CommandTreeView::menuEntries_data()
 
     const QStringList frames { "LedState", "LedStates" };
     const QStringList framesAndReset { "LedState", "LedStates", "Reset" };
-    const QStringList all { "Append", "Insert", "Remove Item", "TableEdit" };
+    const QStringList all { "Append", "Insert", "Remove Item", "Edit as table" };
     // Frames are cut and copied one by one, and pasted wherever commands go.
     const QStringList paste { "Paste Frames" };
     const QStringList clipboard { "Cut Frames", "Copy Frames", "Paste Frames" };
     // Sequence files stand for the frames of a program or collection.
     const QStringList sequences { "Import sequence...", "Import animation...", "Export sequence..." };
-    const QStringList program = QStringList { "Append", "TableEdit" } + paste + sequences;
+    const QStringList program = QStringList { "Append", "Edit as table" } + paste + sequences;
     const QStringList frame = all + clipboard + sequences;
 
-    QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList()
+    QTest::addRow("device") << "device" << true << QStringList { "Edit as table" } << QStringList()
                             << QStringList();
     QTest::addRow("program") << "program" << true << program << framesAndReset << QStringList();
     QTest::addRow("program, no reset") << "program" << false << program << frames << QStringList();
