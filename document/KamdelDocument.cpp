@@ -138,6 +138,11 @@ DocumentEdits* KamdelDocument::edits() const
     return m_core->edits();
 }
 
+void KamdelDocument::setPlaybackSpeed(int framesPerSecond)
+{
+    ui.widgetStack->setFramesPerSecond(framesPerSecond);
+}
+
 QString KamdelDocument::openSaveFileDialogFilter() const
 {
     return tr("Panel documents (*.xml);;All files (*)");

@@ -37,6 +37,8 @@ void PlaybackController::setDocument(KamdelDocument* document)
     while (!m_documentConnections.isEmpty())
         disconnect(m_documentConnections.takeFirst());
     m_document = document;
+    if (document)
+        document->setPlaybackSpeed(m_framesPerSecond);
     if (document && document->edits())
         m_documentConnections << connect(
             document->edits(), &DocumentEdits::edited, this, &PlaybackController::recompile);
@@ -49,6 +51,8 @@ void PlaybackController::setFramesPerSecond(int framesPerSecond)
         return;
     m_framesPerSecond = bounded;
     m_timer.setInterval(1000 / m_framesPerSecond);
+    if (m_document)
+        m_document->setPlaybackSpeed(m_framesPerSecond);
     emit framesPerSecondChanged(m_framesPerSecond);
 }
 

@@ -61,6 +61,9 @@ public:
     // same list; otherwise none.
     static LedStatesCommand* frameInEffect(const AbstractTreeItem* item);
 
+    // The playback speed the program page gives the program's length at.
+    void setFramesPerSecond(int framesPerSecond);
+
 public slots:
     void setCurrentItem(AbstractTreeItem* item);
     void setTableEditor(QList<LedStatesCommand*> items);

@@ -107,7 +107,6 @@ private slots:
     void remove();
     void tableEdit_data();
     void tableEdit();
-    void statusTexts();
 };
 
 void tst_CommandTreeView::initTestCase()
@@ -531,28 +530,6 @@ void tst_CommandTreeView::tableEdit()
     for (const QString& name : frames)
         expected << tree.frame(name);
     QCOMPARE(table.first().first().value<QList<LedStatesCommand*>>(), expected);
-}
-
-void tst_CommandTreeView::statusTexts()
-{
-    Tree tree;
-    tree.view->resize(300, 400);
-    tree.view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(tree.view.get()));
-    QSignalSpy messages(tree.view.get(), &CommandTreeView::showMessage);
-    QVERIFY(messages.isValid());
-
-    const QModelIndex reset = tree.model->indexOf(tree["reset"]);
-    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, tree.view->visualRect(reset).center());
-    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, QPoint(5, 390));
-    QTest::mouseClick(tree.view->viewport(), Qt::RightButton, {}, tree.view->visualRect(reset).center());
-    tree.view->menu()->close();
-    tree.view->sectionClicked(0);
-
-    QCOMPARE(messages.count(), 3);
-    QCOMPARE(messages.at(0), (QVariantList { "Left button mouse click at (table) index (1,0).", 2000 }));
-    QCOMPARE(messages.at(1), (QVariantList { "Left button mouse click at (table) index (-1,-1).", 2000 }));
-    QCOMPARE(messages.at(2), (QVariantList { "Left button mouse click at (header) row 0.", 2000 }));
 }
 
 namespace {

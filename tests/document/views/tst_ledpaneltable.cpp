@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QtTest>
 
 #include <memory>
@@ -156,6 +157,8 @@ private slots:
     void editorPalette();
     void removedFramesAreDropped_data();
     void removedFramesAreDropped();
+    void clickNamesThePlace_data();
+    void clickNamesThePlace();
 
 private:
     QList<Questions::Message> m_warnings;
@@ -847,6 +850,52 @@ void tst_LedPanelTable::framesAreSeparated()
     QSpinBox* editor = qobject_cast<SpinBoxDelegate*>(table.view.itemDelegate())->currentEditor();
     QVERIFY(editor);
     QCOMPARE(editor->buttonSymbols(), QAbstractSpinBox::NoButtons);
+}
+
+namespace {
+// Keeps the last status tip a widget sends towards the window's status bar.
+struct TipCatcher : QObject
+{
+    QString tip;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip)
+            tip = static_cast<QStatusTipEvent*>(event)->tip();
+        return false;
+    }
+};
+} // namespace
+
+void tst_LedPanelTable::clickNamesThePlace_data()
+{
+    QTest::addColumn<int>("row");
+    // -1 clicks the row's header.
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("first cell") << 0 << 0 << "Ring 1, position 1";
+    QTest::addRow("second frame, outer ring") << 7 << 47 << "Ring 4, position 48";
+    QTest::addRow("header of a second frame's row") << 5 << -1 << "Ring 2";
+}
+
+void tst_LedPanelTable::clickNamesThePlace()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, expected);
+    Table table(2);
+    TipCatcher catcher;
+    table.view.installEventFilter(&catcher);
+    table.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table.view));
+    const QModelIndex index = table.view.model()->index(row, qMax(column, 0));
+    table.view.scrollTo(index);
+    QHeaderView* header = table.view.verticalHeader();
+    if (column < 0)
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(5, header->sectionViewportPosition(row) + header->sectionSize(row) / 2));
+    else
+        QTest::mouseClick(table.view.viewport(), Qt::LeftButton, {}, table.view.visualRect(index).center());
+    QCOMPARE(catcher.tip, expected);
 }
 
 QTEST_MAIN(tst_LedPanelTable)
