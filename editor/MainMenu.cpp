@@ -84,14 +84,14 @@ void MainMenu::createActions()
     // The two buttons look alike: their tips tell the models apart.
     const QString modelA = PanelDocument::modelLabel(PanelDocument::Panel::RingA);
     const QString modelB = PanelDocument::modelLabel(PanelDocument::Panel::RingB);
-    newPanel1Action = makeAction(
-        this, QStringLiteral("action_NewPanel1"), modelA, tr("New %1 document").arg(modelA));
+    newPanel1Action
+        = makeAction(this, QStringLiteral("action_NewPanel1"), modelA, tr("New %1 document").arg(modelA));
     newPanel1Action->setToolTip(newPanel1Action->statusTip());
     // One key bound to two actions of a window triggers neither, so only
     // the first model keeps the standard New key.
     newPanel1Action->setShortcuts(QKeySequence::New);
-    newPanel2Action = makeAction(
-        this, QStringLiteral("action_NewPanel2"), modelB, tr("New %1 document").arg(modelB));
+    newPanel2Action
+        = makeAction(this, QStringLiteral("action_NewPanel2"), modelB, tr("New %1 document").arg(modelB));
     newPanel2Action->setToolTip(newPanel2Action->statusTip());
     newPanel2Action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 
@@ -125,6 +125,24 @@ void MainMenu::createActions()
     // two actions on one key would make that key do nothing.
     deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
 
+    createPanelActions(windowSide);
+    createPlaybackActions(windowSide);
+
+    const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
+    newPanel1Action->setIcon(newIcon);
+    newPanel2Action->setIcon(newIcon);
+    openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
+    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAsAction->setIcon(saveAction->icon());
+    cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
+    copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
+    pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
+    deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
+    animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
+}
+
+void MainMenu::createPanelActions(QObject* windowSide)
+{
     resetAction = makeAction(windowSide, QStringLiteral("action_Reset"), QObject::tr("Reset"));
     resetAction->setShortcut(QKeySequence(Qt::Key_F9));
     nextAction = makeAction(windowSide, QStringLiteral("action_Next"), QObject::tr("Next"));
@@ -144,19 +162,6 @@ void MainMenu::createActions()
     animateAction->setIconText(QObject::tr("Animate panel"));
     animateAction->setCheckable(true);
     animateAction->setChecked(false);
-    createPlaybackActions(windowSide);
-
-    const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
-    newPanel1Action->setIcon(newIcon);
-    newPanel2Action->setIcon(newIcon);
-    openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
-    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
-    saveAsAction->setIcon(saveAction->icon());
-    cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
-    copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
-    pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
-    deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
-    animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
 }
 
 void MainMenu::createPlaybackActions(QObject* windowSide)
