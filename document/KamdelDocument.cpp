@@ -141,9 +141,14 @@ DocumentEdits* KamdelDocument::edits() const
     return m_core->edits();
 }
 
+void KamdelDocument::setPlaybackSpeed(int framesPerSecond)
+{
+    ui.widgetStack->setFramesPerSecond(framesPerSecond);
+}
+
 QString KamdelDocument::openSaveFileDialogFilter() const
 {
-    return tr("Board (*.xml);;All files (*)");
+    return tr("Panel documents (*.xml);;All files (*)");
 }
 
 QString KamdelDocument::askOpenFileName()

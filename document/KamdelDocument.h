@@ -67,6 +67,8 @@ public:
     QString panelModel() const { return m_core->panelModel(); }
     // The document without its widgets.
     PanelDocument* core() const { return m_core; }
+    // The editor's playback speed, for the program's length on its page.
+    void setPlaybackSpeed(int framesPerSecond);
 
 public slots:
     void cutData();

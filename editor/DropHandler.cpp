@@ -163,7 +163,7 @@ void DropHandler::drop(Kind kind, const QString& path)
             return;
         }
         window->statusBar()->showMessage(
-            tr("Added %1 LED frames from %2.").arg(added).arg(QDir::toNativeSeparators(path)), 5000);
+            tr("Added %1 LED frames from %2.").arg(QString::number(added), QDir::toNativeSeparators(path)), 5000);
         return;
     }
     case Kind::Other:

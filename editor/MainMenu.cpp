@@ -82,14 +82,16 @@ void MainMenu::createActions()
     QObject* windowSide = mainWindow;
 
     // The two buttons look alike: their tips tell the models apart.
-    newPanel1Action = makeAction(this, QStringLiteral("action_NewPanel1"), QStringLiteral("ZQ-RING-A"),
-        tr("New %1 document").arg(QStringLiteral("ZQ-RING-A")));
+    const QString modelA = PanelDocument::modelLabel(PanelDocument::Panel::RingA);
+    const QString modelB = PanelDocument::modelLabel(PanelDocument::Panel::RingB);
+    newPanel1Action
+        = makeAction(this, QStringLiteral("action_NewPanel1"), modelA, tr("New %1 document").arg(modelA));
     newPanel1Action->setToolTip(newPanel1Action->statusTip());
     // One key bound to two actions of a window triggers neither, so only
     // the first model keeps the standard New key.
     newPanel1Action->setShortcuts(QKeySequence::New);
-    newPanel2Action = makeAction(this, QStringLiteral("action_NewPanel2"), QStringLiteral("ZQ-RING-B"),
-        tr("New %1 document").arg(QStringLiteral("ZQ-RING-B")));
+    newPanel2Action
+        = makeAction(this, QStringLiteral("action_NewPanel2"), modelB, tr("New %1 document").arg(modelB));
     newPanel2Action->setToolTip(newPanel2Action->statusTip());
     newPanel2Action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 
@@ -123,6 +125,24 @@ void MainMenu::createActions()
     // two actions on one key would make that key do nothing.
     deleteAction->setShortcut(QKeySequence(Qt::Key_Delete));
 
+    createPanelActions(windowSide);
+    createPlaybackActions(windowSide);
+
+    const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
+    newPanel1Action->setIcon(newIcon);
+    newPanel2Action->setIcon(newIcon);
+    openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
+    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
+    saveAsAction->setIcon(saveAction->icon());
+    cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
+    copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
+    pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
+    deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
+    animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
+}
+
+void MainMenu::createPanelActions(QObject* windowSide)
+{
     resetAction = makeAction(windowSide, QStringLiteral("action_Reset"), QObject::tr("Reset"));
     resetAction->setShortcut(QKeySequence(Qt::Key_F9));
     nextAction = makeAction(windowSide, QStringLiteral("action_Next"), QObject::tr("Next"));
@@ -137,21 +157,11 @@ void MainMenu::createActions()
         = makeAction(windowSide, QStringLiteral("action_UpdateFirmware"), QObject::tr("Update firmware..."));
     updateFirmwareAction->setShortcut(QKeySequence(Qt::Key_F12));
 
+    // On the tool bar, beside the editing buttons, it must not pass for
+    // playback in the editor.
+    animateAction->setIconText(QObject::tr("Animate panel"));
     animateAction->setCheckable(true);
     animateAction->setChecked(false);
-    createPlaybackActions(windowSide);
-
-    const QIcon newIcon = makeIcon(QStringLiteral(":/new_24.png"), QStringLiteral(":/new_36.png"));
-    newPanel1Action->setIcon(newIcon);
-    newPanel2Action->setIcon(newIcon);
-    openAction->setIcon(makeIcon(QStringLiteral(":/open_24.png"), QStringLiteral(":/open_36.png")));
-    saveAction->setIcon(makeIcon(QStringLiteral(":/save_24.png"), QStringLiteral(":/save_36.png")));
-    saveAsAction->setIcon(saveAction->icon());
-    cutAction->setIcon(makeIcon(QStringLiteral(":/cut_24.png"), QStringLiteral(":/cut_36.png")));
-    copyAction->setIcon(makeIcon(QStringLiteral(":/copy_24.png"), QStringLiteral(":/copy_36.png")));
-    pasteAction->setIcon(makeIcon(QStringLiteral(":/paste_24.png"), QStringLiteral(":/paste_36.png")));
-    deleteAction->setIcon(makeIcon(QStringLiteral(":/delete_24.png"), QStringLiteral(":/delete_36.png")));
-    animateAction->setIcon(makeIcon(QStringLiteral(":/animate_24.png"), QStringLiteral(":/animate_36.png")));
 }
 
 void MainMenu::createPlaybackActions(QObject* windowSide)
@@ -230,10 +240,13 @@ void MainMenu::createMenus()
 
     controlMenu = addMenu(tr("&Control"));
     controlMenu->setObjectName(QStringLiteral("menu_Control"));
+    // What goes out to the panel, apart from what only plays in the editor.
+    controlMenu->addSection(tr("Panel"));
+    controlMenu->addAction(compileAndWriteAction);
     controlMenu->addAction(resetAction);
     controlMenu->addAction(nextAction);
     controlMenu->addAction(animateAction);
-    controlMenu->addSeparator();
+    controlMenu->addSection(tr("Playback in the editor"));
     controlMenu->addAction(playAction);
     controlMenu->addAction(stepAction);
     controlMenu->addAction(stopPlaybackAction);
@@ -310,7 +323,7 @@ void MainMenu::nameToolButtons()
         for (QAction* action : bar->actions()) {
             if (QWidget* button = bar->widgetForAction(action)) {
                 if (button->accessibleName().isEmpty() && !action->text().isEmpty())
-                    button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
+                    button->setAccessibleName(QString(action->iconText()).remove(QLatin1Char('&')));
             }
         }
     }

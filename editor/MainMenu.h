@@ -75,6 +75,7 @@ private:
     void connectActions();
     void createMenus();
     void createToolBars();
+    void createPanelActions(QObject* windowSide);
     void createPlaybackActions(QObject* windowSide);
     void createHistoryActions();
     void createFrameMenu();

@@ -45,16 +45,15 @@ void MemoryGauge::setBytes(int bytes)
         setToolTip(QString());
         return;
     }
-    m_label->setText(tr("%1 of %2 bytes").arg(bytes).arg(PanelCommand::ProgramMemory));
+    m_label->setText(tr("%1 of %2 bytes").arg(QString::number(bytes), QString::number(PanelCommand::ProgramMemory)));
     m_bar->setValue(qMin(bytes, int(PanelCommand::ProgramMemory)));
     if (isOverCapacity()) {
         m_label->setStyleSheet(QStringLiteral("color: #c00000;"));
         m_bar->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: #d01010; }"));
         setToolTip(tr("The program takes %1 bytes, %2 more than the panel's %3 bytes of program memory; "
                       "it cannot be written.")
-                       .arg(bytes)
-                       .arg(bytes - PanelCommand::ProgramMemory)
-                       .arg(PanelCommand::ProgramMemory));
+                       .arg(QString::number(bytes), QString::number(bytes - PanelCommand::ProgramMemory),
+                           QString::number(PanelCommand::ProgramMemory)));
     } else {
         m_label->setStyleSheet(QString());
         m_bar->setStyleSheet(QString());

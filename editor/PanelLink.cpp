@@ -5,6 +5,7 @@
 #include "KamdelDocument.h"
 #include "PanelPortChoice.h"
 #include "Romwright.h"
+#include "Fleet/FlashRun.h"
 #include "SerialPort/SerialPortDialog.h"
 #include "SettingsStore.h"
 
@@ -27,7 +28,7 @@ PanelLink::PanelLink(QWidget* window, const DocumentHost& host, EditorDialogs& d
 {
     connect(panelWriter, &PanelWriter::progress, this, &PanelLink::writeProgress);
     startPortName = PanelPortChoice::startName(
-        QString(), SettingsStore::string(PortNameKey, QString()), PanelPortChoice::detectedNames());
+        QString(), SettingsStore::string(PortNameKey, QString()), PanelPortChoice::detectedPorts());
     serialPort->setPortName(startPortName);
     serialPort->setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     connect(&animationTimer, &QTimer::timeout, this, &PanelLink::nextStep);
@@ -183,11 +184,11 @@ void PanelLink::write(const QByteArray& image, const QString& memoryUse)
     emit writingChanged(true);
     const PanelWriter::Result result = panelWriter->writeProgram(image);
     programming = false;
-    reportWriteResult(result);
+    reportWriteResult(result, PanelCommand::blockCount(image.size()));
     emit writingChanged(false);
 }
 
-void PanelLink::reportWriteResult(PanelWriter::Result result)
+void PanelLink::reportWriteResult(PanelWriter::Result result, int blocks)
 {
     switch (result) {
     case PanelWriter::Result::Failed:
@@ -203,9 +204,21 @@ void PanelLink::reportWriteResult(PanelWriter::Result result)
     }
     case PanelWriter::Result::Finished:
         serialPort->close();
-        emit message(tr("Programming finished!"), 5000);
+        reportWriteFinished(blocks);
         break;
     }
+}
+
+void PanelLink::reportWriteFinished(int blocks)
+{
+    // Names the device file, so that a program sent to the wrong port shows
+    // at once. No plural translation is loaded: the form goes by count.
+    const QString where = FlashRun::systemLocation(serialPort->portName());
+    const QString text = blocks == 1
+        ? tr("Programming finished on %1 (1 block).").arg(where)
+        : tr("Programming finished on %1 (%2 blocks).").arg(where, QString::number(blocks));
+    emit log(text);
+    emit message(text, 5000);
 }
 
 void PanelLink::reportWriteFailure()
@@ -241,6 +254,11 @@ void PanelLink::updateFirmware()
     // are left as they are.
     auto* flasher = new Romwright(QStringLiteral("Kamdel"), QByteArray(), window);
     connect(flasher, &Romwright::finished, flasher, &QObject::deleteLater);
+    // The library keeps its own name; here it updates the panel in hand.
+    const auto* document = qobject_cast<KamdelDocument*>(host.document());
+    const QString model
+        = document ? document->panelModel() : PanelDocument::modelLabel(PanelDocument::Panel::RingA);
+    flasher->setWindowTitle(tr("Firmware update - %1").arg(model));
     flasher->setPortName(serialPort->portName(), true);
     flasher->setBaudRate(57600, false);
     flasher->setDataBits(QSerialPort::Data8, false);

@@ -23,7 +23,7 @@ class PanelLink : public QObject
 
 public:
     // Starts on the port given for this run, else the stored one, else the
-    // first one detected. `window` is the parent of the port dialog and the
+    // only USB serial adapter detected (see PanelPortChoice). `window` is the parent of the port dialog and the
     // flasher; the program written is that of `host`'s document.
     PanelLink(QWidget* window, const DocumentHost& host, EditorDialogs& dialogs);
     ~PanelLink() override;
@@ -69,7 +69,8 @@ private:
     void stopAnimation();
     bool openPortToWrite();
     void write(const QByteArray& image, const QString& memoryUse);
-    void reportWriteResult(PanelWriter::Result result);
+    void reportWriteResult(PanelWriter::Result result, int blocks);
+    void reportWriteFinished(int blocks);
     void reportWriteFailure();
 
     QWidget* window;

@@ -1,26 +1,33 @@
 #include "PanelPortChoice.h"
 
-#include "SerialPort/SerialPortDialog.h"
-
 #include <QSerialPortInfo>
 
 QString PanelPortChoice::startName(
-    const QString& forThisRun, const QString& stored, const QStringList& detected)
+    const QString& forThisRun, const QString& stored, const QVector<Detected>& detected)
 {
     if (!forThisRun.trimmed().isEmpty())
         return forThisRun.trimmed();
     if (!stored.trimmed().isEmpty() && !isLeftoverDefault(stored))
         return stored.trimmed();
-    return SerialPortDialog::sortedPortNames(detected).value(0);
+    QString adapter;
+    for (const Detected& port : detected) {
+        if (!port.usb)
+            continue;
+        // Two adapters: which one holds the panel is the user's choice.
+        if (!adapter.isEmpty())
+            return QString();
+        adapter = port.name;
+    }
+    return adapter;
 }
 
-QStringList PanelPortChoice::detectedNames()
+QVector<PanelPortChoice::Detected> PanelPortChoice::detectedPorts()
 {
-    QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : ports)
-        names << info.portName();
-    return SerialPortDialog::sortedPortNames(names);
+    QVector<Detected> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos)
+        ports.append(Detected { info.portName(), info.hasVendorIdentifier() });
+    return ports;
 }
 
 bool PanelPortChoice::isLeftoverDefault(const QString& stored)

@@ -37,6 +37,8 @@ void PlaybackController::setDocument(KamdelDocument* document)
     while (!m_documentConnections.isEmpty())
         disconnect(m_documentConnections.takeFirst());
     m_document = document;
+    if (document)
+        document->setPlaybackSpeed(m_framesPerSecond);
     if (document && document->edits())
         m_documentConnections << connect(
             document->edits(), &DocumentEdits::edited, this, &PlaybackController::recompile);
@@ -49,6 +51,8 @@ void PlaybackController::setFramesPerSecond(int framesPerSecond)
         return;
     m_framesPerSecond = bounded;
     m_timer.setInterval(1000 / m_framesPerSecond);
+    if (m_document)
+        m_document->setPlaybackSpeed(m_framesPerSecond);
     emit framesPerSecondChanged(m_framesPerSecond);
 }
 
@@ -200,5 +204,5 @@ QString PlaybackController::holdText(const PanelProgram::Step& step) const
         why = tr("calls nested too deep");
     else
         why = tr("an unknown command");
-    return tr("Playback held after %1 frames: %2 (%3).").arg(m_framesShown).arg(why, reason);
+    return tr("Playback held after %1 frames: %2 (%3).").arg(QString::number(m_framesShown), why, reason);
 }

@@ -129,8 +129,8 @@ RecoveryStore::RecoveryStore(QObject* parent)
 {
     m_folder = QDir(rootFolder())
                    .filePath(QStringLiteral("%1-%2")
-                                 .arg(QCoreApplication::applicationPid())
-                                 .arg(QDateTime::currentMSecsSinceEpoch()));
+                                 .arg(QString::number(QCoreApplication::applicationPid()),
+                                     QString::number(QDateTime::currentMSecsSinceEpoch())));
     QDir().mkpath(m_folder);
     m_lock = std::make_unique<QLockFile>(QDir(m_folder).filePath(LockName));
     // Only a lock whose process is gone counts as stale, however old it is.

@@ -51,21 +51,54 @@ void Compiller::compileCommon(AbstractTreeItem* item, int& address)
         emitRecord(item, code, address);
         break;
     }
-    case AbstractTreeItem::Call:
-        emitRecord(item, QByteArray("\x05\x00\x00", 3), address);
+    case AbstractTreeItem::Call: {
+        // The operand stays zero: call targets are not resolved yet.
+        QByteArray code(commandSize(AbstractTreeItem::Call, 0), '\0');
+        code[0] = OpCall;
+        emitRecord(item, code, address);
         break;
+    }
     case AbstractTreeItem::Return:
-        emitRecord(item, QByteArray(1, OpReturn), address);
+        emitRecord(item, QByteArray(commandSize(AbstractTreeItem::Return, 0), OpReturn), address);
         break;
     case AbstractTreeItem::Reset:
-        emitRecord(item, QByteArray(1, OpReset), address);
+        emitRecord(item, QByteArray(commandSize(AbstractTreeItem::Reset, 0), OpReset), address);
         break;
     case AbstractTreeItem::Stop:
-        emitRecord(item, QByteArray(1, OpStop), address);
+        emitRecord(item, QByteArray(commandSize(AbstractTreeItem::Stop, 0), OpStop), address);
         break;
     default:
         break;
     }
+}
+
+int Compiller::commandSize(int type, int ledCount)
+{
+    switch (type) {
+    case AbstractTreeItem::LedStates:
+        return frameCodeSize(ledCount);
+    case AbstractTreeItem::Call:
+        // The opcode and a two-byte address.
+        return 3;
+    case AbstractTreeItem::Return:
+    case AbstractTreeItem::Reset:
+    case AbstractTreeItem::Stop:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int Compiller::codeSize(const AbstractTreeItem* item)
+{
+    if (!item)
+        return 0;
+    const DeviceItem* owner = item->deviceItem();
+    const int ledCount = owner ? owner->ledCount() : int(LedStatesCommand::LedCount);
+    int size = commandSize(item->type(), ledCount);
+    for (const AbstractTreeItem* child : item->children())
+        size += codeSize(child);
+    return size;
 }
 
 void Compiller::emitRecord(AbstractTreeItem* item, const QByteArray& code, int& address)

@@ -34,6 +34,13 @@ public:
     void compile();
     // The bytes one LED frame of `ledCount` LEDs takes in the image.
     static int frameCodeSize(int ledCount) { return 1 + (ledCount + 7) / 8; }
+    // The bytes the command of an item of `type` takes in the image, a frame
+    // of `ledCount` LEDs; 0 for a Program or Function, which only hold
+    // commands. Both variants emit the same sizes.
+    static int commandSize(int type, int ledCount);
+    // The bytes `item` and every command below it take in the image, with
+    // the frames of its device.
+    static int codeSize(const AbstractTreeItem* item);
 
     const QList<CodeRecord>& codeRecords() const { return records; }
     const QList<qint32>& programAddressList() const { return programAddresses; }

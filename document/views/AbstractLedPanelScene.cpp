@@ -197,7 +197,17 @@ QString AbstractLedPanelScene::ledLabel(int led) const
     const int perRing = ledsPerRing();
     if (led < 0 || led >= m_ledItems.size() || perRing <= 0)
         return QString();
-    return tr("Ring %1, position %2").arg(led / perRing + 1).arg(led % perRing + 1);
+    return placeLabel(led / perRing, led % perRing);
+}
+
+QString AbstractLedPanelScene::placeLabel(int ring, int position)
+{
+    return tr("Ring %1, position %2").arg(QString::number(ring + 1), QString::number(position + 1));
+}
+
+QString AbstractLedPanelScene::ringLabel(int ring)
+{
+    return tr("Ring %1").arg(ring + 1);
 }
 
 QString AbstractLedPanelScene::ledDescription(int led) const

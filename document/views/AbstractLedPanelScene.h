@@ -76,6 +76,10 @@ public:
     int ledsPerRing() const;
     int ledIndex(int ring, int position) const;
     QString ledLabel(int led) const;
+    // The same words for a place given by ring and position (from 0), as
+    // the LED table names its cells and rows.
+    static QString placeLabel(int ring, int position);
+    static QString ringLabel(int ring);
     // The label with the LED's state in the shown frame, for screen readers.
     QString ledDescription(int led) const;
 

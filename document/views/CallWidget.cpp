@@ -1,5 +1,7 @@
 #include "CallWidget.h"
 
+#include "ItemSummary.h"
+#include "model/CallCommand.h"
 #include "ui_CallWidget.h"
 
 CallWidget::CallWidget(QWidget* parent)
@@ -11,4 +13,7 @@ CallWidget::CallWidget(QWidget* parent)
 
 CallWidget::~CallWidget() = default;
 
-void CallWidget::setItem(CallCommand*) { }
+void CallWidget::setItem(CallCommand* item)
+{
+    ui->label->setText(ItemSummary::of(item));
+}

@@ -9,7 +9,7 @@
 class CallCommand;
 class Ui_CallWidget;
 
-// The page shown for a call command; it has nothing to edit yet.
+// The page shown for a call command: what it does on the panel and its size.
 class KAMDELDOCUMENT_EXPORT CallWidget : public QWidget
 {
     Q_OBJECT

@@ -34,7 +34,7 @@ CommandTreeMenu::CommandTreeMenu(CommandTreeView* view)
 
     m_removeAction = addAction(tr("Remove Item"));
     connect(m_removeAction, &QAction::triggered, m_view, &CommandTreeView::removeItem);
-    m_tableEditAction = addAction(tr("TableEdit"));
+    m_tableEditAction = addAction(tr("Edit as table"));
     connect(m_tableEditAction, &QAction::triggered, m_view, &CommandTreeView::tableEdit);
     m_cutFramesAction = addAction(tr("Cut Frames"));
     connect(m_cutFramesAction, &QAction::triggered, m_view, &CommandTreeView::cutFrames);

@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSet>
 #include <QStyle>
@@ -72,7 +71,6 @@ CommandTreeView::CommandTreeView(QWidget* parent)
     header()->hide();
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &CommandTreeView::customMenuRequested);
-    connect(header(), &QHeaderView::sectionClicked, this, &CommandTreeView::sectionClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setItemDelegate(new FrameNumberDelegate(this));
     setIconSize(QSize(CommandTreeModel::FramePictureSize, CommandTreeModel::FramePictureSize));
@@ -153,21 +151,6 @@ void CommandTreeView::customMenuRequested(QPoint pos)
         return;
     m_menu->prepare(item);
     m_menu->popup(viewport()->mapToGlobal(pos));
-}
-
-void CommandTreeView::sectionClicked(int logicalIndex)
-{
-    emit showMessage(tr("Left button mouse click at (header) row %1.").arg(logicalIndex), 2000);
-}
-
-void CommandTreeView::mousePressEvent(QMouseEvent* event)
-{
-    QTreeView::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QModelIndex index = indexAt(event->pos());
-    emit showMessage(
-        tr("Left button mouse click at (table) index (%3,%4).").arg(index.row()).arg(index.column()), 2000);
 }
 
 void CommandTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous)

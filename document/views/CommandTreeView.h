@@ -55,7 +55,6 @@ signals:
 
 public slots:
     void customMenuRequested(QPoint pos);
-    void sectionClicked(int logicalIndex);
     void appendCollection();
     void insertCollection();
     void appendLedState();
@@ -84,7 +83,6 @@ public slots:
     void pasteFrames();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "FunctionWidget.h"
 
+#include "ItemSummary.h"
+#include "model/FunctionItem.h"
 #include "ui_FunctionWidget.h"
 
 FunctionWidget::FunctionWidget(QWidget* parent)
@@ -11,4 +13,7 @@ FunctionWidget::FunctionWidget(QWidget* parent)
 
 FunctionWidget::~FunctionWidget() = default;
 
-void FunctionWidget::setItem(FunctionItem*) { }
+void FunctionWidget::setItem(FunctionItem* item)
+{
+    ui->label->setText(ItemSummary::of(item));
+}

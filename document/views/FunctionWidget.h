@@ -9,7 +9,7 @@
 class FunctionItem;
 class Ui_FunctionWidget;
 
-// The page shown for a collection; it has nothing to edit yet.
+// The page shown for a collection: what it does on the panel and its size.
 class KAMDELDOCUMENT_EXPORT FunctionWidget : public QWidget
 {
     Q_OBJECT

@@ -1,16 +1,19 @@
 #include "LedPanelTableView.h"
 
+#include "AbstractLedPanelScene.h"
 #include "LedPanelTableModel.h"
 #include "SpinBoxDelegate.h"
 #include "dialogs/MessageBoxes.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QMenu>
+#include <QStatusTipEvent>
 
 #include <algorithm>
 
@@ -52,6 +55,8 @@ LedPanelTableView::LedPanelTableView(QWidget* parent)
     horizontalHeader()->setMinimumSectionSize(ColumnWidth);
     // A reset forgets the column widths; frames come and go by resets.
     connect(m_model.get(), &QAbstractItemModel::modelReset, this, &LedPanelTableView::applyColumnWidths);
+    connect(this, &QAbstractItemView::clicked, this, &LedPanelTableView::showCellPlace);
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, &LedPanelTableView::showRowRing);
 }
 
 LedPanelTableView::~LedPanelTableView() = default;
@@ -230,4 +235,25 @@ void LedPanelTableView::applyColumnWidths()
     const int columns = std::min(m_model->ledsPerRow(), m_model->columnCount());
     for (int column = 0; column < columns; ++column)
         setColumnWidth(column, ColumnWidth);
+}
+
+void LedPanelTableView::showCellPlace(const QModelIndex& index)
+{
+    const int rows = m_model->rowsPerFrame();
+    if (index.isValid() && rows > 0)
+        showStatusTip(AbstractLedPanelScene::placeLabel(index.row() % rows, index.column()));
+}
+
+void LedPanelTableView::showRowRing(int row)
+{
+    const int rows = m_model->rowsPerFrame();
+    if (row >= 0 && rows > 0)
+        showStatusTip(AbstractLedPanelScene::ringLabel(row % rows));
+}
+
+void LedPanelTableView::showStatusTip(const QString& text)
+{
+    // The window's status bar shows it, as it does the board's.
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(this, &tip);
 }

@@ -58,6 +58,11 @@ private:
     void pasteBlockAt(const QModelIndex& topLeft, const Block& block);
     void fillSelection(const QModelIndexList& sorted, const Block& block);
     void applyColumnWidths();
+    // A click names the LED of the cell, or the ring of the row, in the
+    // board's words.
+    void showCellPlace(const QModelIndex& index);
+    void showRowRing(int row);
+    void showStatusTip(const QString& text);
 
     std::unique_ptr<LedPanelTableModel> m_model;
     QMenu* m_menu;

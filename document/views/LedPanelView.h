@@ -81,7 +81,7 @@ private:
     double m_zoom = 1.0;
     bool m_fittedOnce = false;
     // Fits the board on every resize until the user zooms or pans;
-    // "Fin in view" brings it back.
+    // "Fit in view" brings it back.
     bool m_fitting = true;
     int m_hoveredLed = -1;
     // Where the focus mark comes back when the board gets the keys again.

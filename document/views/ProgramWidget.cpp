@@ -1,5 +1,8 @@
 #include "ProgramWidget.h"
 
+#include "ItemSummary.h"
+#include "compiler/Compiller.h"
+#include "model/ProgramItem.h"
 #include "ui_ProgramWidget.h"
 
 ProgramWidget::ProgramWidget(QWidget* parent)
@@ -11,4 +14,24 @@ ProgramWidget::ProgramWidget(QWidget* parent)
 
 ProgramWidget::~ProgramWidget() = default;
 
-void ProgramWidget::setItem(ProgramItem*) { }
+void ProgramWidget::setItem(ProgramItem* item)
+{
+    frames = ItemSummary::frameCount(item);
+    ui->label->setText(ItemSummary::of(item));
+    ui->label_Frames->setText(QString::number(frames));
+    ui->label_Bytes->setText(ItemSummary::bytes(Compiller::codeSize(item)));
+    showLength();
+}
+
+void ProgramWidget::setFramesPerSecond(int framesPerSecond)
+{
+    this->framesPerSecond = qMax(1, framesPerSecond);
+    showLength();
+}
+
+void ProgramWidget::showLength()
+{
+    const double seconds = double(frames) / framesPerSecond;
+    ui->label_Length->setText(
+        tr("%1 s at %2 fps").arg(QString::number(seconds, 'f', 2), QString::number(framesPerSecond)));
+}

@@ -1,5 +1,7 @@
 #include "ResetWidget.h"
 
+#include "ItemSummary.h"
+#include "model/ResetCommand.h"
 #include "ui_ResetWidget.h"
 
 ResetWidget::ResetWidget(QWidget* parent)
@@ -11,4 +13,7 @@ ResetWidget::ResetWidget(QWidget* parent)
 
 ResetWidget::~ResetWidget() = default;
 
-void ResetWidget::setItem(ResetCommand*) { }
+void ResetWidget::setItem(ResetCommand* item)
+{
+    ui->label->setText(ItemSummary::of(item));
+}

@@ -9,7 +9,7 @@
 class ResetCommand;
 class Ui_ResetWidget;
 
-// The page shown for a reset command; it has nothing to edit yet.
+// The page shown for a reset command: what it does on the panel and its size.
 class KAMDELDOCUMENT_EXPORT ResetWidget : public QWidget
 {
     Q_OBJECT

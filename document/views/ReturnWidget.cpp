@@ -1,5 +1,7 @@
 #include "ReturnWidget.h"
 
+#include "ItemSummary.h"
+#include "model/ReturnCommand.h"
 #include "ui_ReturnWidget.h"
 
 ReturnWidget::ReturnWidget(QWidget* parent)
@@ -11,4 +13,7 @@ ReturnWidget::ReturnWidget(QWidget* parent)
 
 ReturnWidget::~ReturnWidget() = default;
 
-void ReturnWidget::setItem(ReturnCommand*) { }
+void ReturnWidget::setItem(ReturnCommand* item)
+{
+    ui->label->setText(ItemSummary::of(item));
+}

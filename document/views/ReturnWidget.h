@@ -9,7 +9,7 @@
 class ReturnCommand;
 class Ui_ReturnWidget;
 
-// The page shown for a return command; it has nothing to edit yet.
+// The page shown for a return command: what it does on the panel and its size.
 class KAMDELDOCUMENT_EXPORT ReturnWidget : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "StopWidget.h"
 
+#include "ItemSummary.h"
+#include "model/StopCommand.h"
 #include "ui_StopWidget.h"
 
 StopWidget::StopWidget(QWidget* parent)
@@ -11,4 +13,7 @@ StopWidget::StopWidget(QWidget* parent)
 
 StopWidget::~StopWidget() = default;
 
-void StopWidget::setItem(StopCommand*) { }
+void StopWidget::setItem(StopCommand* item)
+{
+    ui->label->setText(ItemSummary::of(item));
+}

@@ -9,7 +9,7 @@
 class StopCommand;
 class Ui_StopWidget;
 
-// The page shown for a stop command; it has nothing to edit yet.
+// The page shown for a stop command: what it does on the panel and its size.
 class KAMDELDOCUMENT_EXPORT StopWidget : public QWidget
 {
     Q_OBJECT

@@ -112,6 +112,11 @@ LedStatesCommand* WidgetStack::frameInEffect(const AbstractTreeItem* item)
     return nullptr;
 }
 
+void WidgetStack::setFramesPerSecond(int framesPerSecond)
+{
+    m_programWidget->setFramesPerSecond(framesPerSecond);
+}
+
 void WidgetStack::setCurrentItem(AbstractTreeItem* item)
 {
     m_currentItem = item;

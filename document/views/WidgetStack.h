@@ -21,7 +21,7 @@ class StopWidget;
 
 // The pane beside the command tree: the board with the frame in effect for
 // the current item, the device summary, a placeholder for the other kinds of
-// item, or the LED table chosen with "TableEdit".
+// item, or the LED table chosen with "Edit as table".
 class KAMDELDOCUMENT_EXPORT WidgetStack : public QStackedWidget
 {
     Q_OBJECT
@@ -60,6 +60,9 @@ public:
     // frame; for a Return, Reset or Stop the nearest frame before it in the
     // same list; otherwise none.
     static LedStatesCommand* frameInEffect(const AbstractTreeItem* item);
+
+    // The playback speed the program page gives the program's length at.
+    void setFramesPerSecond(int framesPerSecond);
 
 public slots:
     void setCurrentItem(AbstractTreeItem* item);

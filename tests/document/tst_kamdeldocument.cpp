@@ -160,7 +160,7 @@ void tst_KamdelDocument::newDocumentTree()
     QCOMPARE(childNames(device), QStringList { "Program" });
     QCOMPARE(document->treeModel()->rowCount(), 1);
     QVERIFY(document->ledPanelView());
-    QCOMPARE(document->openSaveFileDialogFilter(), QStringLiteral("Board (*.xml);;All files (*)"));
+    QCOMPARE(document->openSaveFileDialogFilter(), QStringLiteral("Panel documents (*.xml);;All files (*)"));
 }
 
 void tst_KamdelDocument::saveWritesTheFileLayout()

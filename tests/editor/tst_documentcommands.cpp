@@ -302,7 +302,7 @@ void tst_DocumentCommands::openDialogOfTheDocumentType()
     QCOMPARE(m_fileDialogs.size(), 1);
     QCOMPARE(m_fileDialogs.first().mode, Questions::Open);
     QCOMPARE(m_fileDialogs.first().caption, QStringLiteral("Open"));
-    QCOMPARE(m_fileDialogs.first().filter, QStringLiteral("Board (*.xml);;All files (*)"));
+    QCOMPARE(m_fileDialogs.first().filter, QStringLiteral("Panel documents (*.xml);;All files (*)"));
     QVERIFY(qobject_cast<KamdelPanel2*>(window.document()));
     QCOMPARE(window.document()->filePath(), canonical(path));
 }

@@ -169,23 +169,24 @@ void tst_PanelLink::compileAndWrite_data()
     QTest::addColumn<QByteArray>("image");
     QTest::addColumn<QString>("memoryLine");
     QTest::addColumn<QString>("firstFrame");
+    QTest::addColumn<QString>("sent");
 
     using namespace DocumentFiles;
     // LEDs 0, 9 and 191 on, then Stop: the same tree in both bit orders.
     QTest::addRow("first model, frame and stop")
         << "1.0" << QStringList { frame({ 0, 9, 191 }), stop() }
         << hexBytes("030102") + QByteArray(21, '\0') + hexBytes("8000") << "Memory use 0% (26 of 8000)."
-        << ledHex({ 0, 9, 191 });
+        << ledHex({ 0, 9, 191 }) << "1 block";
     QTest::addRow("second model, frame and stop")
         << "2.0" << QStringList { frame({ 0, 9, 191 }), stop() }
         << hexBytes("00000000038040") + QByteArray(21, '\0') + hexBytes("0100")
-        << "Memory use 0% (30 of 8000)." << ledHex({ 0, 9, 191 });
+        << "Memory use 0% (30 of 8000)." << ledHex({ 0, 9, 191 }) << "1 block";
     QTest::addRow("100 bytes in four blocks")
         << "1.0" << QStringList { frame({ 0 }), frame({ 1 }), frame({ 2 }), frame({ 3 }) }
         << frameV1({ 0 }) + frameV1({ 1 }) + frameV1({ 2 }) + frameV1({ 3 }) << "Memory use 1% (100 of 8000)."
-        << ledHex({ 0 });
+        << ledHex({ 0 }) << "4 blocks";
     QTest::addRow("empty program") << "1.0" << QStringList() << QByteArray() << "Memory use 0% (0 of 8000)."
-                                   << QString();
+                                   << QString() << "0 blocks";
 }
 
 void tst_PanelLink::compileAndWrite()
@@ -195,14 +196,17 @@ void tst_PanelLink::compileAndWrite()
     QFETCH(QByteArray, image);
     QFETCH(QString, memoryLine);
     QFETCH(QString, firstFrame);
+    QFETCH(QString, sent);
 
     m_window->openDocument(documentFile(version, commands));
     QVERIFY(m_window->document());
 
     action("action_CompileAndWrite")->trigger();
 
-    QCOMPARE(reportText(), memoryLine);
-    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Programming finished!"));
+    // The report names the device file the program went to.
+    const QString finished = QStringLiteral("Programming finished on %1 (%2).").arg(m_panel->link, sent);
+    QCOMPARE(reportText(), memoryLine + QLatin1Char('\n') + finished);
+    QCOMPARE(m_window->statusBar()->currentMessage(), finished);
     QVERIFY(!m_window->panelPort()->isOpen());
     QVERIFY(m_window->warnings.isEmpty());
 
@@ -274,7 +278,7 @@ void tst_PanelLink::imageLargerThanMemory()
     QVERIFY2(warning.contains(QLatin1String("8001")) && warning.contains(QLatin1String("8000")),
         qPrintable(warning));
     QVERIFY(!m_window->panelPort()->isOpen());
-    QVERIFY(m_window->statusBar()->currentMessage() != QLatin1String("Programming finished!"));
+    QVERIFY(!m_window->statusBar()->currentMessage().startsWith(QLatin1String("Programming finished")));
     QCOMPARE(reportText(), QStringLiteral("Memory use 100% (8001 of 8000)."));
     m_panel->settle(500);
     QVERIFY(m_panel->received().isEmpty());
@@ -364,7 +368,7 @@ void tst_PanelLink::writeFailsWhenPanelVanishes()
         qPrintable(report.at(1)));
     QCOMPARE(m_window->statusBar()->currentMessage(), report.at(1));
     for (const QList<QVariant>& message : qAsConst(messages))
-        QVERIFY(message.at(0).toString() != QLatin1String("Programming finished!"));
+        QVERIFY(!message.at(0).toString().startsWith(QLatin1String("Programming finished")));
     QVERIFY(!m_window->panelPort()->isOpen());
     QVERIFY(action("action_CompileAndWrite")->isEnabled());
     QVERIFY(action("action_Next")->isEnabled());
@@ -398,7 +402,8 @@ void tst_PanelLink::nothingInterleavesWithBlocks()
     QCOMPARE(m_panel->received().join(QLatin1Char('\n')), blockLines(4) + QStringLiteral("\nRX RESET"));
     QVERIFY(!m_window->isAnimating());
     QVERIFY(!m_window->panelPort()->isOpen());
-    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Programming finished!"));
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+        QStringLiteral("Programming finished on %1 (4 blocks).").arg(m_panel->link));
 }
 
 void tst_PanelLink::openFrames(int count)
@@ -436,7 +441,8 @@ void tst_PanelLink::progressCountsBlocks()
     QCOMPARE(m_window->writeProgressBar()->value(), 4);
     QVERIFY(!m_window->writeProgressBar()->isVisible());
     QVERIFY(!m_window->cancelWriteButton()->isVisible());
-    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Programming finished!"));
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+        QStringLiteral("Programming finished on %1 (4 blocks).").arg(m_panel->link));
 }
 
 void tst_PanelLink::cancelStopsAfterTheCurrentBlock_data()

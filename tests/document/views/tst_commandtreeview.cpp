@@ -107,7 +107,6 @@ private slots:
     void remove();
     void tableEdit_data();
     void tableEdit();
-    void statusTexts();
 };
 
 void tst_CommandTreeView::initTestCase()
@@ -132,16 +131,16 @@ void tst_CommandTreeView::menuEntries_data()
 
     const QStringList frames { "LedState", "LedStates" };
     const QStringList framesAndReset { "LedState", "LedStates", "Reset" };
-    const QStringList all { "Append", "Insert", "Remove Item", "TableEdit" };
+    const QStringList all { "Append", "Insert", "Remove Item", "Edit as table" };
     // Frames are cut and copied one by one, and pasted wherever commands go.
     const QStringList paste { "Paste Frames" };
     const QStringList clipboard { "Cut Frames", "Copy Frames", "Paste Frames" };
     // Sequence files stand for the frames of a program or collection.
     const QStringList sequences { "Import sequence...", "Import animation...", "Export sequence..." };
-    const QStringList program = QStringList { "Append", "TableEdit" } + paste + sequences;
+    const QStringList program = QStringList { "Append", "Edit as table" } + paste + sequences;
     const QStringList frame = all + clipboard + sequences;
 
-    QTest::addRow("device") << "device" << true << QStringList { "TableEdit" } << QStringList()
+    QTest::addRow("device") << "device" << true << QStringList { "Edit as table" } << QStringList()
                             << QStringList();
     QTest::addRow("program") << "program" << true << program << framesAndReset << QStringList();
     QTest::addRow("program, no reset") << "program" << false << program << frames << QStringList();
@@ -531,28 +530,6 @@ void tst_CommandTreeView::tableEdit()
     for (const QString& name : frames)
         expected << tree.frame(name);
     QCOMPARE(table.first().first().value<QList<LedStatesCommand*>>(), expected);
-}
-
-void tst_CommandTreeView::statusTexts()
-{
-    Tree tree;
-    tree.view->resize(300, 400);
-    tree.view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(tree.view.get()));
-    QSignalSpy messages(tree.view.get(), &CommandTreeView::showMessage);
-    QVERIFY(messages.isValid());
-
-    const QModelIndex reset = tree.model->indexOf(tree["reset"]);
-    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, tree.view->visualRect(reset).center());
-    QTest::mouseClick(tree.view->viewport(), Qt::LeftButton, {}, QPoint(5, 390));
-    QTest::mouseClick(tree.view->viewport(), Qt::RightButton, {}, tree.view->visualRect(reset).center());
-    tree.view->menu()->close();
-    tree.view->sectionClicked(0);
-
-    QCOMPARE(messages.count(), 3);
-    QCOMPARE(messages.at(0), (QVariantList { "Left button mouse click at (table) index (1,0).", 2000 }));
-    QCOMPARE(messages.at(1), (QVariantList { "Left button mouse click at (table) index (-1,-1).", 2000 }));
-    QCOMPARE(messages.at(2), (QVariantList { "Left button mouse click at (header) row 0.", 2000 }));
 }
 
 namespace {

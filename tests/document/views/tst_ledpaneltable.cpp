@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QtTest>
 
 #include <memory>
@@ -156,6 +157,7 @@ private slots:
     void editorPalette();
     void removedFramesAreDropped_data();
     void removedFramesAreDropped();
+    void clickNamesThePlace();
 
 private:
     QList<Questions::Message> m_warnings;
@@ -847,6 +849,36 @@ void tst_LedPanelTable::framesAreSeparated()
     QSpinBox* editor = qobject_cast<SpinBoxDelegate*>(table.view.itemDelegate())->currentEditor();
     QVERIFY(editor);
     QCOMPARE(editor->buttonSymbols(), QAbstractSpinBox::NoButtons);
+}
+
+namespace {
+// Keeps the last status tip a widget sends towards the window's status bar.
+struct TipCatcher : QObject
+{
+    QString tip;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip)
+            tip = static_cast<QStatusTipEvent*>(event)->tip();
+        return false;
+    }
+};
+} // namespace
+
+void tst_LedPanelTable::clickNamesThePlace()
+{
+    Table table(2);
+    TipCatcher catcher;
+    table.view.installEventFilter(&catcher);
+    table.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table.view));
+    QTest::mouseClick(table.view.viewport(), Qt::LeftButton, {},
+        table.view.visualRect(table.view.model()->index(5, 2)).center());
+    QCOMPARE(catcher.tip, QStringLiteral("Ring 2, position 3"));
+    QHeaderView* header = table.view.verticalHeader();
+    QTest::mouseClick(
+        header->viewport(), Qt::LeftButton, {}, QPoint(5, header->sectionViewportPosition(7) + 5));
+    QCOMPARE(catcher.tip, QStringLiteral("Ring 4"));
 }
 
 QTEST_MAIN(tst_LedPanelTable)

@@ -315,7 +315,7 @@ void tst_LedPanelView::menuLayout()
     }
     QCOMPARE(entries.join(' '),
         QStringLiteral(
-            "Fin in view Zoom[Zoom in,Zoom out] | Side[Top,Bottom*] Background[Image*,Simple] Adjacent*"));
+            "Fit in view Zoom[Zoom in,Zoom out] | Side[Top,Bottom*] Background[Image*,Simple] Adjacent*"));
 
     for (QAction* action :
         { menu->zoomInAction(), menu->zoomOutAction(), menu->fitAction(), menu->topAction(),
