@@ -5,7 +5,7 @@
 #include "KamdelDocument.h"
 #include "PanelPortChoice.h"
 #include "Romwright.h"
-#include "Fleet/FlashRun.h"
+#include "Helper/PortIdentity.h"
 #include "SerialPort/SerialPortDialog.h"
 #include "SettingsStore.h"
 
@@ -213,7 +213,7 @@ void PanelLink::reportWriteFinished(int blocks)
 {
     // Names the device file, so that a program sent to the wrong port shows
     // at once. No plural translation is loaded: the form goes by count.
-    const QString where = FlashRun::systemLocation(serialPort->portName());
+    const QString where = PortIdentity::systemLocation(serialPort->portName());
     const QString text = blocks == 1
         ? tr("Programming finished on %1 (1 block).").arg(where)
         : tr("Programming finished on %1 (%2 blocks).").arg(where, QString::number(blocks));
