@@ -255,8 +255,10 @@ bool AnimationImport::checkFile(const QString& fileName, bool* gif)
 {
     const QString shown = QDir::toNativeSeparators(fileName);
     const QFileInfo info(fileName);
+    // A broken link or a loop of links exists as a name but leads to nothing.
     if (!info.exists())
-        return fail(tr("%1 does not exist.").arg(shown));
+        return fail((info.isSymLink() ? tr("%1 is a link that leads nowhere.") : tr("%1 does not exist."))
+                        .arg(shown));
     // A device or a pipe would never end.
     if (!info.isFile())
         return fail(tr("%1 is not a picture file.").arg(shown));
