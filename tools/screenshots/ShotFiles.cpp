@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -33,14 +36,36 @@ QString frameXml(std::initializer_list<int> leds)
     return xml + QStringLiteral("</LedStates>");
 }
 
-QByteArray documentXml(const QString& version, const QString& commands)
+QByteArray documentXml(const QString& version, const QString& commands, const QString& collections)
 {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<LedPanelDocument version=\"%1\" panel=\"ZQ-RINGx\">\n"
-                          "<Commands><Program index=\"0\">%2</Program></Commands>\n"
+                          "<Commands><Program index=\"0\">%2</Program>%3</Commands>\n"
                           "</LedPanelDocument>\n")
-        .arg(version, commands)
+        .arg(version, commands, collections)
         .toUtf8();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool startVirtualPanel(QProcess& panel, const QString& link, bool headless)
+{
+    QStringList arguments { QStringLiteral("--link"), link, QStringLiteral("--quiet") };
+    if (headless)
+        arguments = QStringList { QStringLiteral("--headless"), QStringLiteral("--link"), link };
+    panel.start(QCoreApplication::applicationDirPath() + QStringLiteral("/KamdelVirtualPanel"), arguments);
+    if (!panel.waitForStarted(5000))
+        return false;
+    for (int i = 0; i < 50 && !QFile::exists(link); ++i)
+        settle(100);
+    return QFile::exists(link);
 }
 
 bool makeFolders(const QDir& out, const QTemporaryDir& work)
@@ -87,6 +112,22 @@ QPixmap composite(QWidget& window, const QList<QWidget*>& popups)
     painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
     for (QWidget* popup : popups)
         painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    return canvas;
+}
+
+QPixmap withTitle(QWidget& window)
+{
+    const QPixmap picture = window.grab();
+    QFont font = window.font();
+    font.setBold(true);
+    const int strip = QFontMetrics(font).height() + 12;
+    QPixmap canvas(picture.width(), picture.height() + strip);
+    canvas.fill(QColor(0x35, 0x3b, 0x48));
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, canvas.width(), strip), Qt::AlignCenter, window.windowTitle());
+    painter.drawPixmap(0, strip, picture);
     return canvas;
 }
 

@@ -9,6 +9,7 @@
 
 class QMenu;
 class QMenuBar;
+class QProcess;
 class QTemporaryDir;
 class QWidget;
 
@@ -27,14 +28,24 @@ bool makeFolders(const QDir& out, const QTemporaryDir& work);
 // One frame of a document file, the given LEDs lit.
 QString frameXml(std::initializer_list<int> leds);
 // A ZQ-RINGx document file of that format version with one program of these
-// commands.
-QByteArray documentXml(const QString& version, const QString& commands);
+// commands, followed by these Collections (each a <Function> element).
+QByteArray documentXml(
+    const QString& version, const QString& commands, const QString& collections = QString());
+// Writes `bytes` to a new file at `path`; says on standard error when it
+// cannot.
+bool writeFile(const QString& path, const QByteArray& bytes);
+// Starts KamdelVirtualPanel from beside this program with its link at `link`
+// (headless, or with its window) and waits until the link is there.
+bool startVirtualPanel(QProcess& panel, const QString& link, bool headless);
 // Runs the event loop for `ms` milliseconds, so that layouts and repaints land.
 void settle(int ms = 200);
 bool save(const QPixmap& pixmap, const QDir& dir, const QString& name);
 bool save(QWidget* widget, const QDir& dir, const QString& name);
 // The window with its open menus painted where they stand on the screen.
 QPixmap composite(QWidget& window, const QList<QWidget*>& popups);
+// The window's picture under a strip with its title, since a grab has no
+// title bar and the title is part of what is reviewed.
+QPixmap withTitle(QWidget& window);
 // Opens the menu of that object name below its title in the bar, and settles.
 QMenu* openMenu(QMenuBar* bar, const QString& name);
 

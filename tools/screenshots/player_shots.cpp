@@ -50,19 +50,6 @@ QString program()
         .arg(commands);
 }
 
-bool startPanel(QProcess& panel, const QString& link, bool headless)
-{
-    QStringList arguments { QStringLiteral("--link"), link, QStringLiteral("--quiet") };
-    if (headless)
-        arguments = QStringList { QStringLiteral("--headless"), QStringLiteral("--link"), link };
-    panel.start(QCoreApplication::applicationDirPath() + QStringLiteral("/KamdelVirtualPanel"), arguments);
-    if (!panel.waitForStarted(5000))
-        return false;
-    for (int i = 0; i < 50 && !QFile::exists(link); ++i)
-        settle(100);
-    return QFile::exists(link);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -94,7 +81,7 @@ int main(int argc, char** argv)
     // A write with its progress, then canceled.
     QProcess headless;
     const QString link = dir.filePath(QStringLiteral("panel"));
-    if (!startPanel(headless, link, true))
+    if (!startVirtualPanel(headless, link, true))
         return 1;
     window.panelPort()->setPortName(link);
     QTimer::singleShot(650, &window, [&window, &out] {
@@ -108,7 +95,7 @@ int main(int argc, char** argv)
     // The virtual panel's window beside the editor, both on frame 3.
     QProcess shown;
     const QString windowLink = dir.filePath(QStringLiteral("panel-window"));
-    if (!startPanel(shown, windowLink, false))
+    if (!startVirtualPanel(shown, windowLink, false))
         return 1;
     window.panelPort()->setPortName(windowLink);
     window.compileAndWrite();
