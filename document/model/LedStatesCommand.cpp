@@ -1,5 +1,6 @@
 #include "LedStatesCommand.h"
 
+#include "FrameSource.h"
 #include "LedCell.h"
 #include "XmlHelpers.h"
 
@@ -43,22 +44,35 @@ void LedStatesCommand::readXML(QXmlStreamReader& reader)
 {
     if (reader.name() != QLatin1String("LedStates"))
         return;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("Led")) {
-            reader.skipCurrentElement();
-            continue;
+    const auto* packed = qobject_cast<const FrameSource*>(reader.device());
+    int states[LedCount];
+    // Up to the frame's end tag, or an error.
+    for (reader.readNext(); !reader.isEndElement() && !reader.atEnd(); reader.readNext()) {
+        if (packed && packed->unpack(reader, states, LedCount)) {
+            for (int k = 0; k < LedCount; ++k)
+                m_cells[k].setValue(states[k]);
+        } else if (reader.isStartElement()) {
+            readLed(reader);
         }
-        const int index = XmlHelpers::readIndex(reader);
-        const bool inRange = index >= 0 && index < LedCount;
-        while (reader.readNextStartElement()) {
-            if (reader.name() == QLatin1String("state")) {
-                const int value
-                    = XmlHelpers::readInteger(reader.readElementText(QXmlStreamReader::SkipChildElements));
-                if (inRange)
-                    m_cells[index].setValue(value);
-            } else {
-                reader.skipCurrentElement();
-            }
+    }
+}
+
+void LedStatesCommand::readLed(QXmlStreamReader& reader)
+{
+    if (reader.name() != QLatin1String("Led")) {
+        reader.skipCurrentElement();
+        return;
+    }
+    const int index = XmlHelpers::readIndex(reader);
+    const bool inRange = index >= 0 && index < LedCount;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("state")) {
+            const int value
+                = XmlHelpers::readInteger(reader.readElementText(QXmlStreamReader::SkipChildElements));
+            if (inRange)
+                m_cells[index].setValue(value);
+        } else {
+            reader.skipCurrentElement();
         }
     }
 }

@@ -38,6 +38,8 @@ protected:
     void copyValuesTo(AbstractTreeItem* copy) const override;
 
 private:
+    // One <Led> element of a frame written the long way.
+    void readLed(QXmlStreamReader& reader);
     std::array<LedCell, LedCount> m_cells;
     mutable QVector<LedCell*> m_leds;
 };

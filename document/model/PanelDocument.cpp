@@ -2,6 +2,7 @@
 
 #include "CommandTreeModel.h"
 #include "DeviceItem.h"
+#include "FrameSource.h"
 #include "MarkupScanner.h"
 #include "ProgramItem.h"
 #include "compiler/Compiller_v1.h"
@@ -185,7 +186,9 @@ bool PanelDocument::readXML(QIODevice* ioDevice)
     m_readProblem.clear();
     if (!MarkupScanner::withinLimits(ioDevice, false, &m_readProblem))
         return false;
-    QXmlStreamReader reader(ioDevice);
+    FrameSource frames(ioDevice);
+    frames.open(QIODevice::ReadOnly);
+    QXmlStreamReader reader(&frames);
     // Items are added straight into the tree, outside the model; the views
     // hear of it as one layout change, also when the file broke half-way.
     emit m_model->layoutAboutToBeChanged();

@@ -22,6 +22,8 @@ private slots:
     void saveFailureKeepsHistory();
     void roundTrip_data();
     void roundTrip();
+    void frameForms_data();
+    void frameForms();
 
 private:
     QString write(const QString& name, const QByteArray& bytes)
@@ -122,6 +124,50 @@ void tst_PanelDocument::roundTrip()
     read.compile();
     QCOMPARE(read.createBinnary(), written.createBinnary());
     QCOMPARE(read.deviceItem()->program(0)->childCount(), frames.size());
+}
+
+// A frame in the form the editor writes takes the quick way in; in any other
+// form, the long way: both give the frame the file holds.
+void tst_PanelDocument::frameForms_data()
+{
+    QTest::addColumn<QByteArray>("frame"); // %1: the LED index, %2 its state
+    QTest::addColumn<QByteArray>("middle"); // LED 5's element in its place
+    QTest::addColumn<QVector<int>>("expected"); // LEDs 4, 5, 6
+
+    const QByteArray usual = "\n <Led index=\"%1\">\n  <state>%2</state>\n </Led>";
+    QTest::addRow("usual") << usual << QByteArray() << QVector<int> { 1, 0, 1 };
+    QTest::addRow("state of two digits")
+        << usual << QByteArray("<Led index=\"5\"><state>12</state></Led>") << QVector<int> { 1, 12, 1 };
+    QTest::addRow("comment inside") << usual
+                                    << QByteArray("<Led index=\"5\"><!-- x --><state>1</state></Led>")
+                                    << QVector<int> { 1, 1, 1 };
+    QTest::addRow("quotes of the other kind")
+        << QByteArray("<Led index='%1'><state>%2</state></Led>") << QByteArray() << QVector<int> { 1, 0, 1 };
+    QTest::addRow("packed states written in the file are not taken")
+        << QByteArray() << QByteArray("<?kamdel-frame-1 ") + QByteArray(192, '1') + "?>"
+        << QVector<int> { 0, 0, 0 };
+}
+
+void tst_PanelDocument::frameForms()
+{
+    QFETCH(QByteArray, frame);
+    QFETCH(QByteArray, middle);
+    QFETCH(QVector<int>, expected);
+    QByteArray leds;
+    for (int k = 0; k < 192 && !frame.isEmpty(); ++k) {
+        const QByteArray led
+            = QByteArray(frame).replace("%1", QByteArray::number(k)).replace("%2", k % 2 ? "0" : "1");
+        leds += k == 5 && !middle.isEmpty() ? middle : led;
+    }
+    if (frame.isEmpty())
+        leds = middle;
+    const QByteArray document = "<LedPanelDocument version=\"1.0\"><Commands><Program index=\"0\"><LedStates>"
+        + leds + "\n</LedStates></Program></Commands></LedPanelDocument>";
+    PanelDocument read(PanelDocument::Panel(1));
+    const QString path = write(QStringLiteral("form.xml"), document);
+    QVERIFY2(read.load(path), qPrintable(read.errorString()));
+    const auto* frameItem = static_cast<const LedStatesCommand*>(read.deviceItem()->program(0)->child(0));
+    QCOMPARE(frameItem->values().mid(4, 3), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_PanelDocument)
