@@ -15,8 +15,12 @@
 #include "RecentFiles.h"
 #include "RecoveryStore.h"
 #include "SettingsStore.h"
+#include "ShowLength.h"
 #include "SplitterMemory.h"
 #include "dialogs/FileDialogs.h"
+#include "formats/SequenceFile.h"
+#include "model/DeviceItem.h"
+#include "model/ProgramItem.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui_MainWindow>())
     , gauge(new MemoryGauge(this))
+    , length(new ShowLength(this))
     , writeProgress(new QProgressBar(this))
     , cancelWrite(new QPushButton(tr("Cancel"), this))
     , player(new PlaybackController(this))
@@ -85,7 +90,9 @@ void MainWindow::setUpStatusBar()
     cancelWrite->setObjectName(QStringLiteral("pushButton_CancelWrite"));
     statusBar()->addPermanentWidget(writeProgress);
     statusBar()->addPermanentWidget(cancelWrite);
+    statusBar()->addPermanentWidget(length);
     statusBar()->addPermanentWidget(gauge);
+    length->setFramesPerSecond(player->framesPerSecond());
     writeProgress->hide();
     cancelWrite->hide();
 }
@@ -140,6 +147,7 @@ void MainWindow::connectParts()
     connect(host, &DocumentHost::modifiedChanged, this, &QWidget::setWindowModified);
     connect(host, &DocumentHost::log, this, &MainWindow::log);
     connect(host, &DocumentHost::programEdited, this, &MainWindow::updateMemoryGauge);
+    connect(host, &DocumentHost::programEdited, this, &MainWindow::updateShowLength);
     connect(host, &DocumentHost::message, bar, &QStatusBar::showMessage);
     connect(host, &DocumentHost::fileUsed, recentFiles(), &RecentFiles::addRecentFile);
     connect(host->recoveryStore(), &RecoveryStore::recoveredChanged, this, &MainWindow::updateWindowTitle);
@@ -155,6 +163,7 @@ void MainWindow::connectParts()
     connect(link, &PanelLink::writeProgress, this, &MainWindow::showWriteProgress);
     connect(cancelWrite, &QPushButton::clicked, link, &PanelLink::cancelWrite);
     connect(player, &PlaybackController::framesPerSecondChanged, link, &PanelLink::setAnimationPace);
+    connect(player, &PlaybackController::framesPerSecondChanged, length, &ShowLength::setFramesPerSecond);
     connect(player, &PlaybackController::message, bar, &QStatusBar::showMessage);
     connect(exports, &ExportCommands::message, bar, &QStatusBar::showMessage);
 }
@@ -166,6 +175,7 @@ void MainWindow::followDocument(AbstractDocument* document)
     setWindowModified(document && document->isModified());
     player->setDocument(qobject_cast<KamdelDocument*>(document));
     updateMemoryGauge();
+    updateShowLength();
     while (!menuConnections.isEmpty())
         QObject::disconnect(menuConnections.takeFirst());
     menuConnections = ui->menubar->connectDocument(document);
@@ -197,6 +207,13 @@ void MainWindow::updateMemoryGauge()
     }
     document->compile();
     gauge->setBytes(document->createBinnary().size());
+}
+
+void MainWindow::updateShowLength()
+{
+    auto* document = qobject_cast<KamdelDocument*>(host->document());
+    const ProgramItem* program = document ? document->deviceItem()->program(0) : nullptr;
+    length->setFrames(program ? SequenceFile::frames(program).size() : -1);
 }
 
 AbstractDocument* MainWindow::document() const

@@ -24,6 +24,7 @@ class QProgressBar;
 class QPushButton;
 class QSerialPort;
 class RecentFiles;
+class ShowLength;
 class Ui_MainWindow;
 
 // The editor's one window: its form, menus, status bar, report pane,
@@ -48,6 +49,7 @@ public:
     int animationInterval() const;
     bool isWriting() const;
     MemoryGauge* memoryGauge() const { return gauge; }
+    ShowLength* showLength() const { return length; }
     PlaybackController* playback() const { return player; }
     QProgressBar* writeProgressBar() const { return writeProgress; }
     QPushButton* cancelWriteButton() const { return cancelWrite; }
@@ -99,6 +101,7 @@ public slots:
     void exportAnimation();
     void exportFrame();
     void updateMemoryGauge();
+    void updateShowLength();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +121,7 @@ private:
 
     std::unique_ptr<Ui_MainWindow> ui;
     MemoryGauge* gauge;
+    ShowLength* length;
     QProgressBar* writeProgress;
     QPushButton* cancelWrite;
     PlaybackController* player;

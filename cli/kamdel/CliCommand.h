@@ -30,12 +30,13 @@ public:
     // arguments; returns the exit status.
     virtual int run(const QCommandLineParser& parser) = 0;
 
-protected:
     // Decimal digits with an optional minus sign, and nothing else (no
     // blanks, no plus); false when the text is none or does not fit an int.
     static bool wholeNumber(const QString& text, int* value);
     // Parses a whole number within limits; false when it is none.
     static bool numberIn(const QString& text, int low, int high, int* value);
+
+protected:
     // "top" or "bottom"; false for anything else.
     static bool sideIn(const QString& text, eLedPanelSide* side);
     // -o, the file that compile and csv import write.

@@ -1,6 +1,7 @@
 #include "GenerateCommand.h"
 
 #include "CliContext.h"
+#include "FrameRunKinds.h"
 #include "edits/DocumentEdits.h"
 #include "formats/OutputFile.h"
 #include "formats/SequenceFile.h"
@@ -31,7 +32,9 @@ const Option Options[] = {
     { "heads", "n", QT_TRANSLATE_NOOP("GenerateCommand", "chase: heads, a divisor of 48.") },
     { "step", "n",
         QT_TRANSLATE_NOOP("GenerateCommand", "spin, chase: positions per frame, negative the other way.") },
-    { "count", "n", QT_TRANSLATE_NOOP("GenerateCommand", "chase, dissolve, twinkle: frames, 1 to 2000.") },
+    { "count", "n",
+        QT_TRANSLATE_NOOP("GenerateCommand",
+            "chase, dissolve, twinkle: frames, 1 to 2000; hold: copies, 1 to 1000 (default 1).") },
     { "start", "p", QT_TRANSLATE_NOOP("GenerateCommand", "fill: the first position to light.") },
     { "direction", "1|-1", QT_TRANSLATE_NOOP("GenerateCommand", "fill: rising or falling positions.") },
     { "per-frame", "n", QT_TRANSLATE_NOOP("GenerateCommand", "fill: LEDs added per frame.") },
@@ -44,11 +47,15 @@ const Option Options[] = {
     { "bounce", nullptr, QT_TRANSLATE_NOOP("GenerateCommand", "ripple: and back again.") },
     { "frame", "n",
         QT_TRANSLATE_NOOP("GenerateCommand",
-            "spin, blink, dissolve: the frame to start from (default the one the "
-            "new frames follow).") },
-    { "times", "n", QT_TRANSLATE_NOOP("GenerateCommand", "blink: how often.") },
+            "spin, blink, dissolve: the frame to start from (default the one the new frames follow); hold: "
+            "the frame to copy (default the last); repeat, reverse, pingpong: the run's first frame "
+            "(default 1).") },
+    { "times", "n", QT_TRANSLATE_NOOP("GenerateCommand", "blink: how often; repeat: 1 to 100 (default 1).") },
     { "invert", nullptr, QT_TRANSLATE_NOOP("GenerateCommand", "blink: the inverse instead of dark.") },
-    { "to", "n", QT_TRANSLATE_NOOP("GenerateCommand", "dissolve: the frame to end at (default the next).") },
+    { "to", "n",
+        QT_TRANSLATE_NOOP("GenerateCommand",
+            "dissolve: the frame to end at (default the next); repeat, reverse, pingpong: the run's "
+            "last frame (default the last).") },
     { "density", "percent", QT_TRANSLATE_NOOP("GenerateCommand", "twinkle: chance of each LED, 0 to 100.") },
     { "seed", "x", QT_TRANSLATE_NOOP("GenerateCommand", "dissolve, twinkle: the random sequence.") },
     { "after", "n",
@@ -93,7 +100,9 @@ void GenerateCommand::describe(QCommandLineParser* parser) const
 {
     parser->setApplicationDescription(
         tr("Adds the frames of an effect to the document's Program; KIND is spin, chase, fill, ripple, "
-           "blink, dissolve or twinkle. Frames are numbered from 1 as in the editor's tree."));
+           "blink, dissolve or twinkle. Or reworks a run of its frames: hold adds copies of a frame after "
+           "it, repeat the run again after it, reverse turns it round in place, pingpong adds it backwards "
+           "after it. Frames are numbered from 1 as in the editor's tree."));
     parser->addPositionalArgument(QStringLiteral("generate"), tr("The command."));
     parser->addPositionalArgument(QStringLiteral("DOC"), tr("The document."));
     parser->addPositionalArgument(QStringLiteral("KIND"), tr("The effect."));
@@ -106,15 +115,18 @@ int GenerateCommand::run(const QCommandLineParser& parser)
         return m_context.usage(tr("generate takes DOC KIND -o OUT.xml"));
     Request request;
     request.kind = args.at(2);
-    if (!Effects::kindFromKey(request.kind, &request.effect.kind))
-        return m_context.usage(
-            tr("unknown effect '%1': spin, chase, fill, ripple, blink, dissolve or twinkle")
-                .arg(request.kind));
+    const bool frameRun = FrameRunKinds::isKind(request.kind);
+    if (!frameRun && !Effects::kindFromKey(request.kind, &request.effect.kind))
+        return m_context.usage(tr("unknown effect '%1': spin, chase, fill, ripple, blink, dissolve, twinkle, "
+                                  "hold, repeat, reverse or pingpong")
+                                   .arg(request.kind));
     request.output = parser.value(QStringLiteral("o"));
     if (request.output.isEmpty())
         return m_context.usage(tr("generate needs -o OUT.xml"));
     if (OutputFile::sameFile(args.at(1), request.output))
         return m_context.sameFile(request.output);
+    if (frameRun)
+        return FrameRunKinds(m_context).run(parser, args.at(1), request.kind, request.output);
     const QString wrong = readParameters(parser, &request);
     if (!wrong.isEmpty())
         return m_context.usage(wrong);

@@ -1,6 +1,7 @@
 #include "Questions.h"
 
 #include <QDialog>
+#include <QInputDialog>
 
 #include <algorithm>
 #include <vector>
@@ -74,4 +75,19 @@ int Questions::exec(QDialog& dialog)
     if (const auto answer = answers().dialog)
         return answer(dialog);
     return dialog.exec();
+}
+
+bool Questions::askCount(QWidget* parent, const Count& request, int* answer)
+{
+    bool ok = false;
+    int value = 0;
+    if (const auto question = answers().count)
+        value = question(parent, request, &ok);
+    else
+        value = QInputDialog::getInt(parent, request.title, request.label, request.value, request.minimum,
+            request.maximum, request.step, &ok);
+    if (!ok || value < request.minimum || value > request.maximum)
+        return false;
+    *answer = value;
+    return true;
 }

@@ -81,6 +81,8 @@ public:
     static QMessageBox::StandardButton ask(QWidget* parent, const Message& message);
     // Runs `dialog` modally: its result code.
     static int exec(QDialog& dialog);
+    // A whole number within the request's bounds; false when cancelled.
+    static bool askCount(QWidget* parent, const Count& request, int* answer);
 
     // Answers in force while it lives, over those of older scopes; the
     // questions it leaves empty go on to them. Scopes may end in any order.

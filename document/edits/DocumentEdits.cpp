@@ -141,6 +141,35 @@ QList<LedStatesCommand*> DocumentEdits::insertFrames(
     return placed;
 }
 
+QList<LedStatesCommand*> DocumentEdits::rearrangeFrames(
+    const QList<LedStatesCommand*>& run, const QVector<int>& order, const QString& text)
+{
+    if (run.isEmpty() || !admitsFrames(order.size() - run.size()))
+        return {};
+    QVector<QVector<int>> values;
+    values.reserve(run.size());
+    for (const LedStatesCommand* frame : run)
+        values.append(frame->values());
+    QVector<CellChange> changes;
+    for (int i = 0; i < run.size() && i < order.size(); ++i) {
+        if (order.at(i) == i)
+            continue; // a frame that keeps its values
+        const QVector<LedCell*>& cells = run.at(i)->leds();
+        for (int k = 0; k < cells.size(); ++k)
+            changes.append({ cells.at(k), values.at(order.at(i)).at(k) });
+    }
+    QList<QVector<int>> added;
+    for (int i = run.size(); i < order.size(); ++i)
+        added.append(values.at(order.at(i)));
+    beginStep(text);
+    setLedValues(changes, text);
+    QList<LedStatesCommand*> placed;
+    if (!added.isEmpty())
+        placed = insertFrames(run.last()->parentItem(), run.last()->row() + 1, added, text);
+    endStep();
+    return placed;
+}
+
 bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots)
 {
     for (; item; item = item->parentItem()) {

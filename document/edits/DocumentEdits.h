@@ -70,6 +70,14 @@ public:
     QList<LedStatesCommand*> insertFrames(
         AbstractTreeItem* parent, int row, const QList<QVector<int>>& frames, const QString& text);
 
+    // Gives the frames of `run` (frames of one list, in order) the values of
+    // run[order[i]] and places a new frame with the values of run[order[i]]
+    // after the run's last frame for each further entry (see FrameRuns), as
+    // one undo step named `text`. Commands between the frames keep their
+    // places. Returns the new frames; more than the limit changes nothing.
+    QList<LedStatesCommand*> rearrangeFrames(
+        const QList<LedStatesCommand*>& run, const QVector<int>& order, const QString& text);
+
     // Takes the items and everything below them out of the tree. They stay
     // alive in the undo history until their step leaves it. An item whose
     // ancestor is also in the list goes with that ancestor. Views hear

@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QScrollBar>
 #include <QSet>
 #include <QStyle>
@@ -275,18 +274,7 @@ void CommandTreeView::addFrames(bool insert)
 
 bool CommandTreeView::askCount(const QString& title, int* count)
 {
-    const Questions::Count request { title, tr("Number:"), 10, 1, 1000, 1 };
-    bool ok = false;
-    int answer = 0;
-    if (const auto question = Questions::answers().count)
-        answer = question(this, request, &ok);
-    else
-        answer = QInputDialog::getInt(this, request.title, request.label, request.value, request.minimum,
-            request.maximum, request.step, &ok);
-    if (!ok || answer < request.minimum || answer > request.maximum)
-        return false;
-    *count = answer;
-    return true;
+    return Questions::askCount(this, { title, tr("Number:"), 10, 1, 1000, 1 }, count);
 }
 
 void CommandTreeView::appendCall()

@@ -167,6 +167,11 @@ const QVector<FrameEditor::Tool>& FrameEditor::tools()
             &FrameEditor::duplicateFrames },
         { "action_FrameGenerate", QT_TR_NOOP("Generate..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
             &FrameEditor::generate },
+        { nullptr, nullptr, QKeySequence(), nullptr },
+        { "action_FrameHold", QT_TR_NOOP("Hold..."), QKeySequence(), &FrameEditor::holdFrame },
+        { "action_FrameRepeat", QT_TR_NOOP("Repeat..."), QKeySequence(), &FrameEditor::repeatFrames },
+        { "action_FrameReverse", QT_TR_NOOP("Reverse"), QKeySequence(), &FrameEditor::reverseFrames },
+        { "action_FramePingPong", QT_TR_NOOP("Ping-pong"), QKeySequence(), &FrameEditor::pingPongFrames },
     };
     return list;
 }
@@ -365,6 +370,67 @@ void FrameEditor::ringsInward()
         tr("Rings Inward"), [](const QVector<int>& leds) { return FrameTools::shiftedRings(leds, -1); });
 }
 
+QList<LedStatesCommand*> FrameEditor::selectedRun() const
+{
+    const QList<LedStatesCommand*> targets = targetFrames();
+    if (targets.isEmpty() || !targets.first()->parentItem())
+        return {};
+    // Tree order: the last target in the first one's list has the highest row.
+    const AbstractTreeItem* list = targets.first()->parentItem();
+    LedStatesCommand* last = targets.first();
+    for (LedStatesCommand* frame : targets) {
+        if (frame->parentItem() == list)
+            last = frame;
+    }
+    const QList<LedStatesCommand*> frames = framesOf(list);
+    const int from = frames.indexOf(targets.first());
+    return frames.mid(from, frames.indexOf(last, from) - from + 1);
+}
+
+bool FrameEditor::askRunCount(const QString& title, const QString& label, int value, int most, int* count)
+{
+    QWidget* parent = m_tree ? m_tree->window() : nullptr;
+    return Questions::askCount(parent, { title, label, value, 1, most, 1 }, count);
+}
+
+void FrameEditor::rearrange(
+    FrameRuns::Kind kind, const QList<LedStatesCommand*>& run, int count, const QString& text)
+{
+    if (!m_edits || run.isEmpty())
+        return;
+    showNewFrames(m_edits->rearrangeFrames(run, FrameRuns::order(kind, run.size(), count), text));
+}
+
+void FrameEditor::holdFrame()
+{
+    int count = 0;
+    if (!askRunCount(tr("Hold"), tr("Copies of the current frame:"), 10, 1000, &count) || !m_edits)
+        return;
+    // The question ran an event loop: the frames are looked up afterwards.
+    QList<LedStatesCommand*> run = selectedRun();
+    LedStatesCommand* shown = shownFrame();
+    if (shown && m_edits->model()->contains(shown))
+        run = { shown };
+    rearrange(FrameRuns::Hold, run, count, tr("Hold"));
+}
+
+void FrameEditor::repeatFrames()
+{
+    int count = 0;
+    if (askRunCount(tr("Repeat"), tr("Times to repeat the selected frames:"), 1, 100, &count))
+        rearrange(FrameRuns::Repeat, selectedRun(), count, tr("Repeat"));
+}
+
+void FrameEditor::reverseFrames()
+{
+    rearrange(FrameRuns::Reverse, selectedRun(), 0, tr("Reverse"));
+}
+
+void FrameEditor::pingPongFrames()
+{
+    rearrange(FrameRuns::PingPong, selectedRun(), 0, tr("Ping-pong"));
+}
+
 void FrameEditor::duplicateFrames()
 {
     const QList<LedStatesCommand*> frames = targetFrames();
@@ -407,13 +473,17 @@ int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& 
     if (!parent || frames.isEmpty())
         return 0;
     const QList<LedStatesCommand*> placed = m_edits->insertFrames(parent, row, frames, text);
-    LedStatesCommand* first = placed.value(0);
-    if (first && m_tree && m_tree->selectionModel()) {
-        const QModelIndex index = m_edits->model()->indexOf(first);
-        m_tree->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    showNewFrames(placed);
     return placed.size();
+}
+
+void FrameEditor::showNewFrames(const QList<LedStatesCommand*>& frames)
+{
+    if (frames.isEmpty() || !m_tree)
+        return;
+    // The run's end is current, ready to go on from; its start stays in view.
+    m_tree->setCurrentItem(frames.last());
+    m_tree->scrollTo(m_edits->model()->indexOf(frames.first()));
 }
 
 EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const

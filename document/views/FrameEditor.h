@@ -3,6 +3,7 @@
 #include "dialogs/Questions.h"
 #include "kamdeldocument_export.h"
 #include "model/EffectRequest.h"
+#include "model/FrameRuns.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -56,10 +57,13 @@ public:
     QList<QAction*> createActions(QObject* parent, bool withShortcuts);
 
     QList<LedStatesCommand*> targetFrames() const;
+    // The frames of one list from the first to the last of targetFrames(),
+    // unselected ones between them included.
+    QList<LedStatesCommand*> selectedRun() const;
 
     // Puts new frames after the current frame (the one the board shows, or
     // else the tree's current command), or at the end of the Program, as one
-    // step of the history named `text`, and makes the first of them current.
+    // step of the history named `text`, and makes the last of them current.
     // Returns how many the tree took.
     int insertFrames(const QList<QVector<int>>& frames, const QString& text);
 
@@ -82,6 +86,13 @@ public slots:
     void ringsInward();
     void duplicateFrames();
     void generate();
+    // Copies of the current frame after it.
+    void holdFrame();
+    // The selected run again after it.
+    void repeatFrames();
+    void reverseFrames();
+    // The selected run backwards after it.
+    void pingPongFrames();
 
 private:
     void transform(const QString& text, const std::function<QVector<int>(const QVector<int>&)>& tool);
@@ -92,6 +103,10 @@ private:
     bool askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request);
     void remember(const EffectRequest& request);
     int imageBytes() const;
+    bool askRunCount(const QString& title, const QString& label, int value, int most, int* count);
+    void rearrange(FrameRuns::Kind kind, const QList<LedStatesCommand*>& run, int count, const QString& text);
+    // Makes the last new frame current with the first one in view.
+    void showNewFrames(const QList<LedStatesCommand*>& frames);
 
     QPointer<DocumentEdits> m_edits;
     QPointer<CommandTreeView> m_tree;

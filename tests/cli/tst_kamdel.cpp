@@ -430,6 +430,13 @@ void tst_Kamdel::generate_data()
     QTest::addRow("twinkle always on ring 3") << QStringList {
         "twinkle", "--rings", "3", "--density", "100", "--count", "2", "--seed", "4000000000"
     } << 0 << QString() << Lit { { 3 }, {}, leds(96, 143), leds(96, 143) };
+    QTest::addRow("hold the first frame") << QStringList { "hold", "--frame", "1", "--count", "2" } << 0
+                                          << QString() << Lit { { 3 }, { 3 }, { 3 }, {} };
+    QTest::addRow("repeat the Program twice") << QStringList { "repeat", "--times", "2" } << 0 << QString()
+                                              << Lit { { 3 }, {}, { 3 }, {}, { 3 }, {} };
+    QTest::addRow("reverse") << QStringList { "reverse" } << 0 << QString() << Lit { {}, { 3 } };
+    QTest::addRow("ping-pong") << QStringList { "pingpong", "--frame", "1", "--to", "2" } << 0 << QString()
+                               << Lit { { 3 }, {}, { 3 } };
 
     const auto wrong = [](const char* name, const QStringList& arguments, const char* reason) {
         QTest::addRow("%s", name) << arguments << 64 << QString::fromLatin1(reason) << Lit();
@@ -448,6 +455,12 @@ void tst_Kamdel::generate_data()
     wrong("target past the last frame", { "dissolve", "--to", "9" }, "--to");
     wrong("a spin that changes nothing", { "spin", "--frame", "2" }, "no frames");
     wrong("unknown option", { "chase", "--colour", "red" }, "colour");
+    wrong("hold past the last frame", { "hold", "--frame", "3" }, "--frame takes 1 to 2");
+    wrong("hold of 1001 copies", { "hold", "--count", "1001" }, "--count takes 1 to 1000");
+    wrong("repeat no times", { "repeat", "--times", "0" }, "--times takes 1 to 100");
+    wrong("run ending before its start", { "reverse", "--frame", "2", "--to", "1" }, "--to takes 2 to 2");
+    wrong("run past the last frame", { "pingpong", "--to", "3" }, "--to takes 1 to 2");
+    wrong("frame not a number", { "repeat", "--frame", "x" }, "--frame takes 1 to 2");
 }
 
 void tst_Kamdel::generate()
@@ -506,6 +519,7 @@ void tst_Kamdel::resultOverTheFrameLimitIsRefused_data()
         << QStringList { "generate", "DOC", "chase", "--count", "1" } << 0;
     QTest::addRow("generate past it") << QStringList { "generate", "DOC", "chase", "--count", "2" } << 2;
     QTest::addRow("import past it") << QStringList { "import", "DOC", gif } << 2;
+    QTest::addRow("hold past it") << QStringList { "generate", "DOC", "hold", "--count", "2" } << 2;
 }
 
 // 19,999 frames: one more fits, two would make a document nothing opens.

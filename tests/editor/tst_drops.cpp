@@ -220,9 +220,9 @@ void tst_Drops::sequenceGoesAfterCurrentFrame()
     QCOMPARE(programFrames(), expected);
     QVERIFY(m_window->isWindowModified());
     QVERIFY(m_window->statusBar()->currentMessage().contains(QStringLiteral("Added 2 LED frames")));
-    // The first frame added is the current one, as after Generate.
+    // The last frame added is the current one, as after Generate.
     QCOMPARE(document()->commandTreeView()->currentItem(),
-        program()->child(expected.indexOf(QVector<int> { 10, 110 })));
+        program()->child(expected.indexOf(QVector<int> { 11, 111 })));
 
     // One undo step takes the whole drop back.
     document()->edits()->history()->undo();

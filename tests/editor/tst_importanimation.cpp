@@ -153,7 +153,7 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     for (int i = 0; i < imported.size(); ++i)
         expected.insert(firstNewRow + i, imported.at(i));
     QCOMPARE(programFrames(), expected);
-    QCOMPARE(tree->currentItem(), program()->child(firstNewRow));
+    QCOMPARE(tree->currentItem(), program()->child(firstNewRow + imported.size() - 1));
     QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("3 frames imported"));
     QCOMPARE(history->count(), steps + 1);
     QCOMPARE(history->undoText(), QStringLiteral("Import Animation"));

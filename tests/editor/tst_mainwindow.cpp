@@ -5,7 +5,9 @@
 #include "PanelPortChoice.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
+#include "ShowLength.h"
 #include "TestWindow.h"
+#include "views/FrameEditor.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -118,6 +120,7 @@ private slots:
 
     void documentActionsFollowDocument();
     void editActionsBoundToLibraryDocument();
+    void showLengthFollowsFramesAndSpeed();
 
     void aboutBox();
     void aboutBoxCloses_data();
@@ -753,6 +756,21 @@ void tst_MainWindow::documentActionsFollowDocument()
     window.setCurrentDocument(nullptr);
     QVERIFY(!saveAs->isEnabled());
     QVERIFY(!close->isEnabled());
+}
+
+void tst_MainWindow::showLengthFollowsFramesAndSpeed()
+{
+    TestWindow window;
+    window.newDocument_KamdelPanel1();
+    window.setPlaybackSpeed(10);
+    QCOMPARE(window.showLength()->text(), QStringLiteral("1 frame, 0.1 s at 10 per second"));
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    document->frameEditor()->insertFrames(QVector<QVector<int>>(299).toList(), QStringLiteral("Add"));
+    QCOMPARE(window.showLength()->text(), QStringLiteral("300 frames, 30.0 s at 10 per second"));
+    window.setPlaybackSpeed(25);
+    QCOMPARE(window.showLength()->text(), QStringLiteral("300 frames, 12.0 s at 25 per second"));
+    action(window, "action_Undo")->trigger();
+    QCOMPARE(window.showLength()->text(), QStringLiteral("1 frame, 0.0 s at 25 per second"));
 }
 
 void tst_MainWindow::editActionsBoundToLibraryDocument()

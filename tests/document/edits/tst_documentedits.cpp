@@ -112,6 +112,9 @@ void tst_DocumentEdits::framesPastTheLimitAreRefused()
     QVERIFY(doc.edits->insertFrames(doc.program, 0, QVector<QVector<int>>(19999).toList(), "x").isEmpty());
     QCOMPARE(refused.count(), 1);
     QVERIFY(refused.first().first().toString().contains(QLocale().toString(20001)));
+    // A run held past the limit: its frames keep their values too.
+    QVERIFY(doc.edits->rearrangeFrames({ doc.frame("frame0") }, QVector<int>(20000, 0), "x").isEmpty());
+    QCOMPARE(refused.count(), 2);
     QCOMPARE(edited.count(), 0);
     QCOMPARE(doc.outline(), All);
     QCOMPARE(doc.edits->history()->count(), 0);

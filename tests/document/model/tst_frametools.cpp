@@ -1,3 +1,4 @@
+#include "model/FrameRuns.h"
 #include "model/FrameTools.h"
 
 #include <QtTest>
@@ -41,6 +42,8 @@ private slots:
     void symmetryImages();
     void spin_data();
     void spin();
+    void runs_data();
+    void runs();
 };
 
 void tst_FrameTools::rotated_data()
@@ -189,6 +192,31 @@ void tst_FrameTools::spin()
     QCOMPARE(frames.size(), count);
     if (count > 0)
         QCOMPARE(litOf(frames.last()), last);
+}
+
+void tst_FrameTools::runs_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QVector<int>>("expected");
+
+    QTest::addRow("hold one frame") << int(FrameRuns::Hold) << 1 << 3 << QVector<int> { 0, 0, 0, 0 };
+    QTest::addRow("hold copies the run's last") << int(FrameRuns::Hold) << 2 << 1 << QVector<int> { 0, 1, 1 };
+    QTest::addRow("repeat twice") << int(FrameRuns::Repeat) << 2 << 2 << QVector<int> { 0, 1, 0, 1, 0, 1 };
+    QTest::addRow("reverse") << int(FrameRuns::Reverse) << 4 << 0 << QVector<int> { 3, 2, 1, 0 };
+    QTest::addRow("ping-pong") << int(FrameRuns::PingPong) << 3 << 0 << QVector<int> { 0, 1, 2, 1, 0 };
+    QTest::addRow("ping-pong of one frame") << int(FrameRuns::PingPong) << 1 << 0 << QVector<int> { 0 };
+    QTest::addRow("no run") << int(FrameRuns::Repeat) << 0 << 5 << QVector<int>();
+}
+
+void tst_FrameTools::runs()
+{
+    QFETCH(int, kind);
+    QFETCH(int, length);
+    QFETCH(int, count);
+    QFETCH(QVector<int>, expected);
+    QCOMPARE(FrameRuns::order(FrameRuns::Kind(kind), length, count), expected);
 }
 
 QTEST_APPLESS_MAIN(tst_FrameTools)

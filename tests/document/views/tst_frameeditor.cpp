@@ -75,10 +75,13 @@ private slots:
     void tools_data();
     void tools();
     void duplicate();
+    void runs_data();
+    void runs();
     void generateSpin_data();
     void generateSpin();
     void insertFrames_data();
     void insertFrames();
+    void newFramesStayInView();
     void generate_data();
     void generate();
     void generateRemembersParameters();
@@ -161,6 +164,55 @@ void tst_FrameEditor::duplicate()
     QCOMPARE(doc.tree.outline(), "Program: frame 1, frame 2, frame 3");
 }
 
+void tst_FrameEditor::runs_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QVector<int>>("selected"); // rows; none: frame 1 is shown
+    QTest::addColumn<int>("answer"); // 0 cancels
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("current"); // the row current afterwards
+
+    QTest::addRow("hold the shown frame")
+        << "holdFrame" << QVector<int>() << 2
+        << "Program: frame 0, frame 1, frame 1, frame 1, reset, frame 2, stop" << 3;
+    QTest::addRow("hold cancelled") << "holdFrame" << QVector<int>() << 0
+                                    << "Program: frame 0, frame 1, reset, frame 2, stop" << 1;
+    QTest::addRow("repeat the run between two picks")
+        << "repeatFrames" << QVector<int> { 0, 3 } << 1
+        << "Program: frame 0, frame 1, reset, frame 2, frame 0, frame 1, frame 2, stop" << 6;
+    QTest::addRow("reverse around the reset") << "reverseFrames" << QVector<int> { 1, 3 } << 0
+                                              << "Program: frame 0, frame 2, reset, frame 1, stop" << 3;
+    QTest::addRow("ping-pong") << "pingPongFrames" << QVector<int> { 0, 3 } << 0
+                               << "Program: frame 0, frame 1, reset, frame 2, frame 1, frame 0, stop" << 5;
+}
+
+// Each tool is one step that undo takes back whole; the last new frame is
+// current.
+void tst_FrameEditor::runs()
+{
+    QFETCH(QString, tool);
+    QFETCH(QVector<int>, selected);
+    QFETCH(int, answer);
+    QFETCH(QString, expected);
+    QFETCH(int, current);
+
+    Questions::Scope answers;
+    answers.count = [answer](QWidget*, const Questions::Count&, bool* ok) {
+        *ok = answer > 0;
+        return answer;
+    };
+    const QString before = "Program: frame 0, frame 1, reset, frame 2, stop";
+    Document doc(before);
+    doc.document.commandTreeView()->setCurrentItem(doc.frame(selected.isEmpty() ? 1 : selected.last()));
+    doc.select(selected);
+    QVERIFY(QMetaObject::invokeMethod(doc.document.frameEditor(), qPrintable(tool)));
+    QCOMPARE(doc.tree.outline(), expected);
+    QCOMPARE(doc.document.commandTreeView()->currentItem(), doc.tree.program->child(current));
+    QCOMPARE(doc.stack()->count(), expected == before ? 0 : 1);
+    doc.stack()->undo();
+    QCOMPARE(doc.tree.outline(), before);
+}
+
 void tst_FrameEditor::generateSpin_data()
 {
     QTest::addColumn<bool>("answered");
@@ -203,18 +255,18 @@ void tst_FrameEditor::insertFrames_data()
     QTest::addColumn<int>("shown");
     QTest::addColumn<int>("current"); // -1: none, -2: the Program itself
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("firstNew");
+    QTest::addColumn<int>("lastNew");
 
     QTest::addRow("after the shown frame")
-        << 0 << -1 << "Program: frame 0, frame 7, frame 8, frame 1, frame 2" << 1;
+        << 0 << -1 << "Program: frame 0, frame 7, frame 8, frame 1, frame 2" << 2;
     QTest::addRow("shown frame wins over the current row")
-        << 2 << 0 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
+        << 2 << 0 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 4;
     QTest::addRow("after the current frame")
-        << -1 << 1 << "Program: frame 0, frame 1, frame 7, frame 8, frame 2" << 2;
+        << -1 << 1 << "Program: frame 0, frame 1, frame 7, frame 8, frame 2" << 3;
     QTest::addRow("at the end of the current Program")
-        << -1 << -2 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
+        << -1 << -2 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 4;
     QTest::addRow("nothing shown: at the end of the Program")
-        << -1 << -1 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 3;
+        << -1 << -1 << "Program: frame 0, frame 1, frame 2, frame 7, frame 8" << 4;
 }
 
 void tst_FrameEditor::insertFrames()
@@ -222,7 +274,7 @@ void tst_FrameEditor::insertFrames()
     QFETCH(int, shown);
     QFETCH(int, current);
     QFETCH(QString, expected);
-    QFETCH(int, firstNew);
+    QFETCH(int, lastNew);
 
     Document doc("Program: frame 0, frame 1, frame 2");
     CommandTreeView* tree = doc.document.commandTreeView();
@@ -241,12 +293,27 @@ void tst_FrameEditor::insertFrames()
     QCOMPARE(doc.tree.outline(), expected);
     QCOMPARE(doc.stack()->count(), 1);
     QCOMPARE(doc.stack()->undoText(), QStringLiteral("Generate Chase"));
-    QCOMPARE(tree->currentItem(), doc.tree.program->child(firstNew));
+    QCOMPARE(tree->currentItem(), doc.tree.program->child(lastNew));
     QCOMPARE(tree->selectionModel()->selectedRows().size(), 1);
     doc.stack()->undo();
     QCOMPARE(doc.tree.outline(), "Program: frame 0, frame 1, frame 2");
     doc.stack()->redo();
     QCOMPARE(doc.tree.outline(), expected);
+}
+
+// Many new frames: the last is current, the tree still shows the first.
+void tst_FrameEditor::newFramesStayInView()
+{
+    Document doc("Program: frame 0, frame 1");
+    CommandTreeView* tree = doc.document.commandTreeView();
+    tree->window()->resize(500, 300);
+    tree->window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tree->window()));
+    tree->setCurrentItem(doc.frame(0));
+    doc.document.frameEditor()->insertFrames(QVector<QVector<int>>(60).toList(), QStringLiteral("Add"));
+    QCOMPARE(tree->currentItem(), doc.frame(60));
+    QVERIFY(tree->viewport()->rect().intersects(
+        tree->visualRect(doc.document.treeModel()->indexOf(doc.frame(1)))));
 }
 
 void tst_FrameEditor::generate_data()
