@@ -148,6 +148,7 @@ void FrameEditor::setCompiler(Compiller* compiler)
 void FrameEditor::setSettings(QSettings* settings)
 {
     m_settings = settings;
+    m_presets.setSettings(settings);
 }
 
 QList<QAction*> FrameEditor::createActions(QObject* parent, bool withShortcuts)
@@ -397,6 +398,7 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
         return question(parent, request);
     GenerateDialog dialog(parent);
     dialog.setSide(m_scene ? m_scene->side() : Bottom);
+    dialog.setPresets(&m_presets);
     for (int k = 0; k < EffectRequest::KindCount; ++k)
         dialog.setRequest(lastRequest(EffectRequest::Kind(k)));
     QList<QVector<int>> list;
