@@ -222,12 +222,39 @@ void DocumentHost::openDocument(const QString& path)
             return;
     }
 
+    std::unique_ptr<KamdelDocument> document = readDocument(fileName);
+    if (!document)
+        return;
+    KamdelDocument* loaded = document.release();
+    setCurrentDocument(loaded);
+    showFirstFrame();
+    emit fileUsed(loaded->filePath());
+    emit message(tr("Document loaded"), 2000);
+}
+
+void DocumentHost::openExample(const QString& path, const QString& name)
+{
+    if (currentDocument && !currentDocument->maybeSave())
+        return;
+    std::unique_ptr<KamdelDocument> document = readDocument(path);
+    if (!document)
+        return;
+    // Untitled, as a new document: nothing ties it to the program's copy.
+    document->setFilePath(QString());
+    document->setFileName(name + QStringLiteral(".xml"));
+    setCurrentDocument(document.release());
+    showFirstFrame();
+    emit message(tr("Example opened"), 2000);
+}
+
+std::unique_ptr<KamdelDocument> DocumentHost::readDocument(const QString& fileName)
+{
     // A FIFO or a device named on the command line or in the recent files
     // would block the window or feed it for ever.
     const QString unreadable = KamdelDocument::unreadableReason(fileName);
     if (!unreadable.isEmpty()) {
         dialogs.showWarning(unreadable);
-        return;
+        return nullptr;
     }
     std::unique_ptr<KamdelDocument> document;
     if (KamdelPanel1::isValid_XML(fileName)) {
@@ -236,21 +263,14 @@ void DocumentHost::openDocument(const QString& path)
         document.reset(KamdelPanel2::newDocument());
     } else {
         dialogs.showWarning(tr("Unknown file %1!").arg(fileName));
-        return;
+        return nullptr;
     }
-    if (!document)
-        return;
-
     if (!document->load(fileName)) {
         // The library has told the user why; the old document stays.
         document->close();
-        return;
+        return nullptr;
     }
-    KamdelDocument* loaded = document.release();
-    setCurrentDocument(loaded);
-    showFirstFrame();
-    emit fileUsed(loaded->filePath());
-    emit message(tr("Document loaded"), 2000);
+    return document;
 }
 
 bool DocumentHost::saveDocument()

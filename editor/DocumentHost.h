@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class AbstractDocument;
 class EditorDialogs;
 class KamdelDocument;
@@ -41,6 +43,9 @@ public:
     void newDocument_KamdelPanel1();
     void newDocument_KamdelPanel2();
     void openDocument(const QString& path);
+    // Opens the document at `path` (an example in the resources) as a new
+    // one named `name`: Save asks where to, and `path` is never written.
+    void openExample(const QString& path, const QString& name);
     bool saveDocument();
     bool saveAsDocument();
     void closeDocument(AbstractDocument* document);
@@ -62,6 +67,9 @@ signals:
     void fileUsed(const QString& path);
 
 private:
+    // The document in `fileName`, or none when it cannot be read (the user
+    // has been told why).
+    std::unique_ptr<KamdelDocument> readDocument(const QString& fileName);
     void restoreRecoveryCopy(const RecoveryStore::Leftover& leftover);
     void connectProgram(KamdelDocument* document);
     // Shows the side remembered for the document's panel model and

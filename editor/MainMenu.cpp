@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 #include "HistoryActions.h"
 
+#include "ExamplesMenu.h"
 #include "HelpMenu.h"
 #include "KamdelDocument.h"
 #include "PlaybackController.h"
@@ -108,6 +109,7 @@ void MainMenu::createActions()
 
     recentFiles = new RecentFiles(this);
     recentFiles->setObjectName(QStringLiteral("menu_RecentFiles"));
+    examples = new ExamplesMenu(this);
 
     exitAction = makeAction(this, QStringLiteral("action_Exit"), tr("Exit"));
     exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -211,6 +213,7 @@ void MainMenu::createMenus()
     newMenu->addAction(newPanel1Action);
     newMenu->addAction(newPanel2Action);
     fileMenu->addAction(openAction);
+    fileMenu->addMenu(examples);
     fileMenu->addAction(saveAction);
     fileMenu->addAction(saveAsAction);
     fileMenu->addAction(closeAction);

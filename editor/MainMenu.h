@@ -8,6 +8,7 @@
 #include <memory>
 
 class AbstractDocument;
+class ExamplesMenu;
 class KamdelDocument;
 class QAction;
 class QActionGroup;
@@ -39,6 +40,7 @@ public:
     QList<QMetaObject::Connection> connectDocument(AbstractDocument* document);
 
     RecentFiles* recentFilesMenu() const { return recentFiles; }
+    ExamplesMenu* examplesMenu() const { return examples; }
 
     // The actions that talk to the panel, switched off while a program is
     // being written so that nothing interleaves with its blocks.
@@ -91,6 +93,7 @@ private:
     // Off while a program is being written.
     bool panelActionsEnabled = true;
     RecentFiles* recentFiles = nullptr;
+    ExamplesMenu* examples = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* frameMenu = nullptr;

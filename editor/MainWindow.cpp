@@ -5,6 +5,7 @@
 #include "AbstractDocument.h"
 #include "DocumentHost.h"
 #include "DropHandler.h"
+#include "ExamplesMenu.h"
 #include "ExportAnimationDialog.h"
 #include "ExportCommands.h"
 #include "KamdelDocument.h"
@@ -127,6 +128,7 @@ void MainWindow::connectMenu()
     connect(menu->actionSerialPortSetup(), &QAction::triggered, this, &MainWindow::setupSerialPort);
     connect(menu->actionCompileAndWrite(), &QAction::triggered, this, &MainWindow::compileAndWrite);
     connect(menu->actionUpdateFirmware(), &QAction::triggered, this, &MainWindow::updateFirmware);
+    connect(menu->examplesMenu(), &ExamplesMenu::openExample, host, &DocumentHost::openExample);
     connect(menu->recentFilesMenu(), &RecentFiles::openFile, this,
         QOverload<const QString&>::of(&MainWindow::openDocument));
     connect(menu->actionPlay(), &QAction::triggered, this, &MainWindow::play);

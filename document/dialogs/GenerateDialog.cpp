@@ -1,13 +1,18 @@
 #include "GenerateDialog.h"
 
+#include "MessageBoxes.h"
+#include "Questions.h"
 #include "model/Counts.h"
+#include "model/EffectSettings.h"
 #include "model/Effects.h"
+#include "model/GeneratePresets.h"
 #include "model/RingGeometry.h"
 #include "player/PanelCommand.h"
 #include "player/RingFrameImage.h"
 
 #include "ui_GenerateDialog.h"
 
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -44,7 +49,12 @@ GenerateDialog::GenerateDialog(QWidget* parent)
     writePage(m_requests.at(m_kind));
     ui->kindComboBox->setCurrentIndex(m_kind);
     ui->pageStack->setCurrentIndex(m_kind);
+    ui->presetRow->setVisible(false);
 
+    connect(
+        ui->presetComboBox, QOverload<int>::of(&QComboBox::activated), this, &GenerateDialog::applyPreset);
+    connect(ui->savePresetButton, &QPushButton::clicked, this, &GenerateDialog::savePreset);
+    connect(ui->deletePresetButton, &QPushButton::clicked, this, &GenerateDialog::deletePreset);
     connect(ui->kindComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         &GenerateDialog::kindChanged);
     // Any parameter changed: new frames, new preview.
@@ -109,7 +119,73 @@ void GenerateDialog::kindChanged(int index)
     m_kind = EffectRequest::Kind(index);
     ui->pageStack->setCurrentIndex(index);
     writePage(m_requests.at(m_kind));
+    listPresets();
     regenerate();
+}
+
+void GenerateDialog::setPresets(GeneratePresets* presets)
+{
+    m_presets = presets;
+    ui->presetRow->setVisible(presets != nullptr);
+    listPresets();
+}
+
+void GenerateDialog::listPresets(const QString& chosen)
+{
+    const QSignalBlocker blocker(ui->presetComboBox);
+    ui->presetComboBox->clear();
+    if (m_presets) {
+        for (const GeneratePresets::Preset& preset : m_presets->presets(m_kind))
+            ui->presetComboBox->addItem(preset.name, preset.shipped);
+    }
+    ui->presetComboBox->setCurrentIndex(ui->presetComboBox->findText(chosen));
+    // Shipped presets are built in: only the user's own can go.
+    const QVariant shipped = ui->presetComboBox->currentData();
+    ui->deletePresetButton->setEnabled(shipped.isValid() && !shipped.toBool());
+}
+
+void GenerateDialog::applyPreset(int index)
+{
+    GeneratePresets::Preset preset;
+    const QString name = ui->presetComboBox->itemText(index);
+    if (m_presets && m_presets->find(m_kind, name, &preset))
+        setRequest(EffectSettings::seenFrom(preset.request, m_side));
+    listPresets(name);
+}
+
+void GenerateDialog::savePreset()
+{
+    if (!m_presets)
+        return;
+    QInputDialog input(this);
+    input.setWindowTitle(tr("Save preset"));
+    input.setLabelText(tr("Name of the %1 preset:").arg(Effects::kindText(m_kind)));
+    input.setTextValue(ui->presetComboBox->currentText());
+    const QString name
+        = Questions::exec(input) == QDialog::Accepted ? input.textValue().simplified() : QString();
+    if (name.isEmpty())
+        return;
+    GeneratePresets::Preset existing;
+    if (m_presets->find(m_kind, name, &existing)) {
+        if (existing.shipped) {
+            MessageBoxes::warning(this, tr("Save preset"),
+                tr("%1 is a shipped preset and stays as it is; choose another name.").arg(name));
+            return;
+        }
+        const Questions::Message replace { QMessageBox::Question, tr("Save preset"),
+            tr("A preset named %1 exists. Replace it?").arg(name), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No };
+        if (Questions::ask(this, replace) != QMessageBox::Yes)
+            return;
+    }
+    m_presets->save(name, EffectSettings::seenFrom(request(), m_side));
+    listPresets(name);
+}
+
+void GenerateDialog::deletePreset()
+{
+    if (m_presets && m_presets->remove(m_kind, ui->presetComboBox->currentText()))
+        listPresets();
 }
 
 void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) const

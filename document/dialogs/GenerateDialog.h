@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class GeneratePresets;
 class QTimer;
 class RingFrameImage;
 class Ui_GenerateDialog;
@@ -29,6 +30,9 @@ public:
     // The parameters a kind starts with; the kind shown stays.
     void setRequest(const EffectRequest& request);
     void setKind(EffectRequest::Kind kind);
+    // Where the named parameters of each kind are kept; without any the
+    // dialog offers none.
+    void setPresets(GeneratePresets* presets);
     // The parameters of the kind shown.
     EffectRequest request() const;
 
@@ -60,10 +64,16 @@ private:
     void showFrame(int index);
     // +1 when clockwise as seen is rising position numbers, -1 otherwise.
     int clockwiseSign() const;
+    // The shown kind's presets in the box, the one named `chosen` current.
+    void listPresets(const QString& chosen = QString());
+    void applyPreset(int index);
+    void savePreset();
+    void deletePreset();
 
     std::unique_ptr<Ui_GenerateDialog> ui;
     std::unique_ptr<RingFrameImage> m_painter;
     QTimer* m_timer;
+    GeneratePresets* m_presets = nullptr;
     eLedPanelSide m_side = Bottom;
     QVector<EffectRequest> m_requests;
     EffectRequest::Kind m_kind = EffectRequest::Chase;

@@ -7,6 +7,7 @@
 #include "edits/DocumentEdits.h"
 #include "model/CommandTreeModel.h"
 #include "model/DeviceItem.h"
+#include "model/EffectSettings.h"
 #include "model/Effects.h"
 #include "model/FrameTools.h"
 #include "model/LedCell.h"
@@ -24,65 +25,6 @@
 namespace {
 
 const QString GenerateGroup = QStringLiteral("Generate");
-
-// Remembered senses mean "clockwise as seen"; a request's signs depend on
-// the side the board shows, positions running the other way round below.
-EffectRequest seenFrom(EffectRequest request, eLedPanelSide side)
-{
-    if (side != Bottom) {
-        request.step = -request.step;
-        request.direction = -request.direction;
-    }
-    return request;
-}
-
-void readRequest(QSettings& settings, EffectRequest* request)
-{
-    auto number = [&settings](const char* key, int fallback) {
-        bool ok = false;
-        const int value = settings.value(QLatin1String(key), fallback).toInt(&ok);
-        return ok ? value : fallback;
-    };
-    auto flag = [&settings](const char* key, bool fallback) {
-        return settings.value(QLatin1String(key), fallback).toBool();
-    };
-    request->ringMask = number("Rings", request->ringMask) & FrameTools::AllRings;
-    request->step = number("Step", request->step);
-    request->length = number("Length", request->length);
-    request->heads = number("Heads", request->heads);
-    request->count = number("Count", request->count);
-    request->start = number("Start", request->start);
-    request->direction = number("Direction", request->direction);
-    request->perFrame = number("PerFrame", request->perFrame);
-    request->thenEmpty = flag("ThenEmpty", request->thenEmpty);
-    request->outward = flag("Outward", request->outward);
-    request->width = number("Width", request->width);
-    request->bounce = flag("Bounce", request->bounce);
-    request->times = number("Times", request->times);
-    request->invert = flag("Invert", request->invert);
-    request->density = number("Density", request->density);
-    request->seed = quint32(number("Seed", int(request->seed)));
-}
-
-void writeRequest(QSettings& settings, const EffectRequest& request)
-{
-    settings.setValue(QStringLiteral("Rings"), request.ringMask);
-    settings.setValue(QStringLiteral("Step"), request.step);
-    settings.setValue(QStringLiteral("Length"), request.length);
-    settings.setValue(QStringLiteral("Heads"), request.heads);
-    settings.setValue(QStringLiteral("Count"), request.count);
-    settings.setValue(QStringLiteral("Start"), request.start);
-    settings.setValue(QStringLiteral("Direction"), request.direction);
-    settings.setValue(QStringLiteral("PerFrame"), request.perFrame);
-    settings.setValue(QStringLiteral("ThenEmpty"), request.thenEmpty);
-    settings.setValue(QStringLiteral("Outward"), request.outward);
-    settings.setValue(QStringLiteral("Width"), request.width);
-    settings.setValue(QStringLiteral("Bounce"), request.bounce);
-    settings.setValue(QStringLiteral("Times"), request.times);
-    settings.setValue(QStringLiteral("Invert"), request.invert);
-    settings.setValue(QStringLiteral("Density"), request.density);
-    settings.setValue(QStringLiteral("Seed"), int(request.seed));
-}
 
 AbstractTreeItem* firstProgram(AbstractTreeItem* item)
 {
@@ -211,6 +153,7 @@ void FrameEditor::setCompiler(Compiller* compiler)
 void FrameEditor::setSettings(QSettings* settings)
 {
     m_settings = settings;
+    m_presets.setSettings(settings);
 }
 
 QList<QAction*> FrameEditor::createActions(QObject* parent, bool withShortcuts)
@@ -492,20 +435,20 @@ EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const
     seen.kind = kind;
     if (m_settings) {
         m_settings->beginGroup(GenerateGroup + QLatin1Char('/') + Effects::kindKey(kind));
-        readRequest(*m_settings, &seen);
+        EffectSettings::read(*m_settings, &seen);
         m_settings->endGroup();
     }
-    return seenFrom(seen, m_scene ? m_scene->side() : Bottom);
+    return EffectSettings::seenFrom(seen, m_scene ? m_scene->side() : Bottom);
 }
 
 void FrameEditor::remember(const EffectRequest& request)
 {
-    const EffectRequest seen = seenFrom(request, m_scene ? m_scene->side() : Bottom);
+    const EffectRequest seen = EffectSettings::seenFrom(request, m_scene ? m_scene->side() : Bottom);
     m_lastRequests[request.kind] = seen;
     m_lastKind = request.kind;
     if (m_settings) {
         m_settings->beginGroup(GenerateGroup + QLatin1Char('/') + Effects::kindKey(request.kind));
-        writeRequest(*m_settings, seen);
+        EffectSettings::write(*m_settings, seen);
         m_settings->endGroup();
         m_settings->setValue(GenerateGroup + QStringLiteral("/Kind"), Effects::kindKey(request.kind));
     }
@@ -525,6 +468,7 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
         return question(parent, request);
     GenerateDialog dialog(parent);
     dialog.setSide(m_scene ? m_scene->side() : Bottom);
+    dialog.setPresets(&m_presets);
     for (int k = 0; k < EffectRequest::KindCount; ++k)
         dialog.setRequest(lastRequest(EffectRequest::Kind(k)));
     QList<QVector<int>> list;

@@ -4,6 +4,7 @@
 #include "kamdeldocument_export.h"
 #include "model/EffectRequest.h"
 #include "model/FrameRuns.h"
+#include "model/GeneratePresets.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -50,7 +51,8 @@ public:
     void setScene(AbstractLedPanelScene* scene);
     // Sizes the document for the Generate dialog.
     void setCompiler(Compiller* compiler);
-    // Where each effect's last parameters are kept; none: for this session.
+    // Where each effect's last parameters and the user's presets are kept;
+    // none: for this session.
     void setSettings(QSettings* settings);
 
     // A menu of the tools, owned by `parent`, each action bound to this.
@@ -114,5 +116,6 @@ private:
     QPointer<QSettings> m_settings;
     Compiller* m_compiler = nullptr;
     QVector<EffectRequest> m_lastRequests;
+    GeneratePresets m_presets;
     EffectRequest::Kind m_lastKind = EffectRequest::Chase;
 };

@@ -1,7 +1,9 @@
 #include "DocumentFiles.h"
+#include "ExamplesMenu.h"
 #include "FakeDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
+#include "MemoryGauge.h"
 #include "RecentFiles.h"
 #include "SettingsStore.h"
 #include "TestWindow.h"
@@ -10,6 +12,8 @@
 #include "model/DeviceItem.h"
 #include "model/LedCell.h"
 #include "model/LedStatesCommand.h"
+#include "model/ProgramItem.h"
+#include "player/PanelCommand.h"
 #include "views/FrameEditor.h"
 #include "views/LedPanelScene_Ring.h"
 #include "views/LedPanelView.h"
@@ -17,6 +21,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -70,6 +75,8 @@ private slots:
     void boardSideRemembered_data();
     void boardSideRemembered();
     void generateFromFrameMenu();
+    void openExample_data();
+    void openExample();
 
     void closeDocument_data();
     void closeDocument();
@@ -782,6 +789,43 @@ void tst_DocumentCommands::generateFromFrameMenu()
     QCOMPARE(offered.kind, EffectRequest::Chase);
     QCOMPARE(offered.count, 5);
     QCOMPARE(offered.heads, 4);
+}
+
+void tst_DocumentCommands::openExample_data()
+{
+    QTest::addColumn<int>("index");
+    const QVector<ExamplesMenu::Example> examples = ExamplesMenu::examples();
+    for (int i = 0; i < examples.size(); ++i)
+        QTest::addRow("%s", qPrintable(examples.at(i).name)) << i;
+}
+
+// Each example opens from the menu, after the question about unsaved work,
+// as a new document that fits the panel; Save asks where it goes.
+void tst_DocumentCommands::openExample()
+{
+    QFETCH(int, index);
+    const QString name = ExamplesMenu::examples().at(index).name;
+    TestWindow window;
+    QPointer<FakeDocument> old = new FakeDocument;
+    old->setModified(true);
+    old->promptAnswer = QMessageBox::Discard;
+    window.setCurrentDocument(old);
+    QAction* entry = window.findChild<QMenu*>(QStringLiteral("menu_Examples"))->actions().at(index);
+    entry->trigger();
+
+    QVERIFY(old.isNull());
+    auto* document = qobject_cast<KamdelDocument*>(window.document());
+    QVERIFY(document && m_libraryMessages.isEmpty());
+    QCOMPARE(entry->text(), QStringLiteral("%1 (%2)").arg(name, document->panelModel()));
+    QVERIFY(document->deviceItem()->program(0)->childCount() > 2);
+    QVERIFY(
+        window.memoryGauge()->bytes() > 0 && window.memoryGauge()->bytes() <= PanelCommand::ProgramMemory);
+    QVERIFY(document->filePath().isEmpty() && !document->isModified());
+
+    m_fileDialogAnswer = file(QStringLiteral("example.xml"));
+    QVERIFY(window.saveDocument());
+    QVERIFY(m_fileDialogs.value(0).start.endsWith(name + QStringLiteral(".xml")));
+    QCOMPARE(document->filePath(), canonical(m_fileDialogAnswer));
 }
 
 void tst_DocumentCommands::closeDocument_data()

@@ -603,8 +603,9 @@ void tst_MainWindow::menus()
     const auto menu
         = [&window](const char* name) { return window.mainMenu()->findChild<QMenu*>(QLatin1String(name)); };
     QCOMPARE(menuLayout(menu("menu_File")),
-        QStringList({ "&New", "Open...", "Save", "Save as...", "Close", "-", "Import animation...",
-            "Export animation...", "Export frame as PNG...", "-", "Recent Files", "-", "Exit" }));
+        QStringList(
+            { "&New", "Open...", "Examples", "Save", "Save as...", "Close", "-", "Import animation...",
+                "Export animation...", "Export frame as PNG...", "-", "Recent Files", "-", "Exit" }));
     QCOMPARE(menuLayout(menu("menu_New")), QStringList({ "ZQ-RING-A", "ZQ-RING-B" }));
     QCOMPARE(menuLayout(menu("menu_Edit")),
         QStringList({ "Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete" }));
@@ -620,7 +621,7 @@ void tst_MainWindow::menus()
         QStringList({ "Serial port setup...", "Compile and Write...", "-", "Update firmware..." }));
     QCOMPARE(menuLayout(menu("menu_Help")),
         QStringList({ "User guide", "Keyboard shortcuts", "Board legend", "-", "About" }));
-    QCOMPARE(menu("menu_File")->actions().at(10)->menu(), window.recentFiles());
+    QCOMPARE(menu("menu_File")->actions().at(11)->menu(), window.recentFiles());
 
     QStringList recent = menuLayout(window.recentFiles());
     QCOMPARE(recent.size(), 12);

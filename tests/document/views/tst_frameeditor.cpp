@@ -3,6 +3,7 @@
 #include "dialogs/Questions.h"
 #include "document/TreeOutline.h"
 #include "model/Effects.h"
+#include "model/GeneratePresets.h"
 #include "views/AbstractLedPanelScene.h"
 #include "views/CommandTreeView.h"
 #include "views/FrameEditor.h"
@@ -11,7 +12,10 @@
 #include "views/WidgetStack.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSpinBox>
@@ -87,6 +91,9 @@ private slots:
     void generateRemembersParameters();
     void generateDialog_data();
     void generateDialog();
+    void shippedPresets_data();
+    void shippedPresets();
+    void userPresets();
     void boardFollowsTree();
 };
 
@@ -476,6 +483,87 @@ void tst_FrameEditor::generateDialog()
     dialog.findChild<QSpinBox*>(QStringLiteral("fillStartSpinBox"))->setValue(1);
     QCOMPARE(dialog.request().start, 0);
     QCOMPARE(dialog.frames().first().indexOf(1), 0);
+}
+
+void tst_FrameEditor::shippedPresets_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("firstLit");
+    QTest::addRow("comet") << int(EffectRequest::Chase) << "Comet" << 48 << 4 * 6;
+    QTest::addRow("progress ring") << int(EffectRequest::Fill) << "Progress ring" << 48 << 4;
+    QTest::addRow("pulse out") << int(EffectRequest::Ripple) << "Pulse out" << 6 << 48;
+    QTest::addRow("heartbeat") << int(EffectRequest::Blink) << "Heartbeat" << 4 << 192;
+    QTest::addRow("starfield") << int(EffectRequest::Twinkle) << "Starfield" << 40 << -1;
+}
+
+// Each kind lists only its own shipped preset, which fills the page and
+// stays, whatever the settings hold.
+void tst_FrameEditor::shippedPresets()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(int, frames);
+    QFETCH(int, firstLit);
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("editor.ini")), QSettings::IniFormat);
+    GeneratePresets presets(&settings);
+    GenerateDialog dialog;
+    dialog.setPresets(&presets);
+    dialog.setFrames({ QVector<int>(192, 1) }, 1);
+    dialog.setKind(EffectRequest::Kind(kind));
+    auto* box = dialog.findChild<QComboBox*>(QStringLiteral("presetComboBox"));
+    QCOMPARE(box->count(), 1);
+    QCOMPARE(box->itemText(0), name);
+    emit box->activated(0);
+    QCOMPARE(dialog.frames().size(), frames);
+    if (firstLit >= 0)
+        QCOMPARE(dialog.frames().first().count(1), firstLit);
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("deletePresetButton"))->isEnabled());
+    QVERIFY(settings.allKeys().isEmpty());
+}
+
+void tst_FrameEditor::userPresets()
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("editor.ini")), QSettings::IniFormat);
+    GeneratePresets presets(&settings);
+    GenerateDialog dialog;
+    dialog.setSide(Top);
+    dialog.setPresets(&presets);
+    dialog.setKind(EffectRequest::Chase);
+    auto* box = dialog.findChild<QComboBox*>(QStringLiteral("presetComboBox"));
+    auto* length = dialog.findChild<QSpinBox*>(QStringLiteral("chaseLengthSpinBox"));
+    dialog.findChild<QCheckBox*>(QStringLiteral("chaseClockwiseCheckBox"))->setChecked(true);
+    QStringList names { "Mine", "Mine", "Comet" };
+    int asked = 0;
+    Questions::Scope answers;
+    answers.dialog = [&](QDialog& input) {
+        qobject_cast<QInputDialog*>(&input)->setTextValue(names.takeFirst());
+        return int(QDialog::Accepted);
+    };
+    answers.message = [&](QWidget*, const Questions::Message&) { return ++asked, QMessageBox::Yes; };
+    for (int value : { 9, 10, 11 }) {
+        length->setValue(value);
+        dialog.findChild<QPushButton*>(QStringLiteral("savePresetButton"))->click();
+    }
+    // Replacing was asked; the shipped name was refused.
+    QCOMPARE(asked, 2);
+    QCOMPARE(box->count(), 2);
+    // Kept as seen, clockwise positive, for the next run.
+    GeneratePresets::Preset mine;
+    QVERIFY(GeneratePresets(&settings).find(EffectRequest::Chase, QStringLiteral("Mine"), &mine));
+    QCOMPARE(mine.request.length, 10);
+    QCOMPARE(mine.request.step, 1);
+    dialog.setKind(EffectRequest::Fill);
+    QCOMPARE(box->findText(QStringLiteral("Mine")), -1);
+    dialog.setKind(EffectRequest::Chase);
+    emit box->activated(box->findText(QStringLiteral("Mine")));
+    QCOMPARE(dialog.request().length, 10);
+    QCOMPARE(dialog.request().step, -1);
+    dialog.findChild<QPushButton*>(QStringLiteral("deletePresetButton"))->click();
+    QVERIFY(!GeneratePresets(&settings).find(EffectRequest::Chase, QStringLiteral("Mine"), &mine));
 }
 
 // Whatever the edits, undos and redos, the board draws the frame the tree
