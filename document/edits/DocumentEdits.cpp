@@ -141,6 +141,34 @@ QList<LedStatesCommand*> DocumentEdits::insertFrames(
     return placed;
 }
 
+QList<LedStatesCommand*> DocumentEdits::layFrames(
+    const QList<LedStatesCommand*>& frames, int first, const QList<QVector<int>>& values, const QString& text)
+{
+    first = qBound(0, first, frames.size());
+    const int over = qMin(values.size(), frames.size() - first);
+    QList<LedStatesCommand*> laid;
+    if (!admitsFrames(values.size() - over))
+        return laid;
+    QVector<CellChange> changes;
+    changes.reserve(over * LedStatesCommand::LedCount);
+    for (int k = 0; k < over; ++k) {
+        LedStatesCommand* frame = frames.at(first + k);
+        const QVector<LedCell*>& cells = frame->leds();
+        for (int led = 0; led < cells.size() && led < values.at(k).size(); ++led)
+            changes.append(CellChange(cells.at(led), values.at(k).at(led)));
+        laid.append(frame);
+    }
+    beginStep(text);
+    setLedValues(changes, text);
+    if (over < values.size()) {
+        LedStatesCommand* last = frames.value(frames.size() - 1);
+        AbstractTreeItem* parent = last ? last->parentItem() : nullptr;
+        laid += insertFrames(parent, last ? last->row() + 1 : -1, values.mid(over), text);
+    }
+    endStep();
+    return laid;
+}
+
 bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots)
 {
     for (; item; item = item->parentItem()) {

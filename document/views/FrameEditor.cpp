@@ -376,12 +376,22 @@ void FrameEditor::duplicateFrames()
     m_edits->endStep();
 }
 
-AbstractTreeItem* FrameEditor::insertionParent(int* row) const
+AbstractTreeItem* FrameEditor::insertionParent(int* row, bool atEnd) const
 {
     if (!m_edits)
         return nullptr;
     CommandTreeModel* model = m_edits->model();
     LedStatesCommand* shown = shownFrame();
+    if (atEnd) {
+        AbstractTreeItem* list
+            = shown && model->contains(shown) ? shown->parentItem() : firstProgram(model->root());
+        if (!list)
+            return nullptr;
+        // Behind the last frame, so that a Stop after it keeps its place.
+        const QList<LedStatesCommand*> frames = framesOf(list);
+        *row = frames.isEmpty() ? list->childCount() : frames.last()->row() + 1;
+        return list;
+    }
     AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
     AbstractTreeItem* after = shown && model->contains(shown) ? shown : nullptr;
     if (!after && current && model->contains(current) && current->isCommand())
@@ -400,20 +410,39 @@ AbstractTreeItem* FrameEditor::insertionParent(int* row) const
     return list;
 }
 
-int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& text)
+QString FrameEditor::insertionText(bool atEnd) const
 {
     int row = 0;
-    AbstractTreeItem* parent = insertionParent(&row);
+    const AbstractTreeItem* parent = insertionParent(&row, atEnd);
+    if (!parent)
+        return tr("nowhere: the document has no Program");
+    int before = 0;
+    for (int k = 0; k < row && k < parent->childCount(); ++k)
+        before += parent->child(k)->type() == AbstractTreeItem::LedStates;
+    if (before == 0)
+        return tr("at the start of %1").arg(parent->name());
+    return atEnd ? tr("at the end, after frame #%1").arg(before) : tr("after frame #%1").arg(before);
+}
+
+int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& text, bool atEnd)
+{
+    int row = 0;
+    AbstractTreeItem* parent = insertionParent(&row, atEnd);
     if (!parent || frames.isEmpty())
         return 0;
     const QList<LedStatesCommand*> placed = m_edits->insertFrames(parent, row, frames, text);
+    showPlaced(placed);
+    return placed.size();
+}
+
+void FrameEditor::showPlaced(const QList<LedStatesCommand*>& placed)
+{
     LedStatesCommand* first = placed.value(0);
     if (first && m_tree && m_tree->selectionModel()) {
         const QModelIndex index = m_edits->model()->indexOf(first);
         m_tree->selectionModel()->setCurrentIndex(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    return placed.size();
 }
 
 EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const
@@ -467,6 +496,8 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
         }
     }
     dialog.setFrames(list, shownNumber);
+    if (shown && shown->parentItem() && shown->parentItem()->type() != AbstractTreeItem::Program)
+        dialog.setListName(shown->parentItem()->name());
     AbstractTreeItem* program = m_edits ? firstProgram(m_edits->model()->root()) : nullptr;
     const auto* device = program ? qobject_cast<const DeviceItem*>(program->parentItem()) : nullptr;
     const int ledCount = device ? device->ledCount() : int(LedStatesCommand::LedCount);
@@ -475,6 +506,7 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
     const bool ok = dialog.exec() == QDialog::Accepted;
     request->effect = dialog.request();
     request->toFrame = dialog.toFrame();
+    request->atEnd = dialog.isAtEnd();
     return ok;
 }
 
@@ -501,12 +533,34 @@ void FrameEditor::generate()
 
     QVector<int> from;
     QVector<int> to;
+    QList<LedStatesCommand*> list;
     if (shown) {
         from = valuesOf(shown);
-        const QList<LedStatesCommand*> list = framesOf(shown->parentItem());
+        list = framesOf(shown->parentItem());
         if (request.toFrame >= 1 && request.toFrame <= list.size())
             to = valuesOf(list.at(request.toFrame - 1));
     }
-    const QList<QVector<int>> frames = Effects::generate(request.effect, from, to);
-    insertFrames(frames, tr("Generate %1").arg(Effects::kindText(request.effect.kind)));
+    place(request, Effects::generate(request.effect, from, to), list, list.indexOf(shown) + 1);
+}
+
+void FrameEditor::place(Questions::Generate request, const QList<QVector<int>>& effect,
+    const QList<LedStatesCommand*>& list, int shown)
+{
+    const QString text = tr("Generate %1").arg(Effects::kindText(request.effect.kind));
+    if (shown < 1) {
+        request.effect.over = false;
+        insertFrames(Effects::placed(request.effect, effect, {}, 0), text);
+        return;
+    }
+    const int n = request.atEnd ? list.size() : shown;
+    const bool over = request.effect.over && !request.atEnd;
+    request.effect.over = over;
+    // Only the frames the effect lands on.
+    QList<QVector<int>> landing;
+    for (int k = n - 1; k < list.size() && k < n - 1 + (over ? effect.size() : 1); ++k)
+        landing.append(valuesOf(list.at(k)));
+    const QList<QVector<int>> values = Effects::placed(request.effect, effect, landing, 1);
+    LedStatesCommand* after = list.at(n - 1);
+    showPlaced(over ? m_edits->layFrames(list, n - 1, values, text)
+                    : m_edits->insertFrames(after->parentItem(), after->row() + 1, values, text));
 }

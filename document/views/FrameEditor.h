@@ -61,7 +61,12 @@ public:
     // else the tree's current command), or at the end of the Program, as one
     // step of the history named `text`, and makes the first of them current.
     // Returns how many the tree took.
-    int insertFrames(const QList<QVector<int>>& frames, const QString& text);
+    // With `atEnd` they go after the last frame of the shown frame's list,
+    // or of the Program.
+    int insertFrames(const QList<QVector<int>>& frames, const QString& text, bool atEnd = false);
+    // Where insertFrames() would put frames: "after frame #12", "at the
+    // start of the Program", "at the end, after frame #40".
+    QString insertionText(bool atEnd) const;
 
     // The parameters Generate offers first for `kind`: the last ones used.
     EffectRequest lastRequest(EffectRequest::Kind kind) const;
@@ -88,8 +93,14 @@ private:
     void rotate(const QString& text, int clockwise);
     LedStatesCommand* shownFrame() const;
     // Where insertFrames() puts its frames.
-    AbstractTreeItem* insertionParent(int* row) const;
+    AbstractTreeItem* insertionParent(int* row, bool atEnd = false) const;
     bool askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request);
+    // Puts an effect's frames where `request` says, `shown` the number of
+    // the shown frame in `list` (0: none).
+    void place(Questions::Generate request, const QList<QVector<int>>& effect,
+        const QList<LedStatesCommand*>& list, int shown);
+    // Makes placed frames current in the tree.
+    void showPlaced(const QList<LedStatesCommand*>& placed);
     void remember(const EffectRequest& request);
     int imageBytes() const;
 

@@ -430,6 +430,18 @@ void tst_Kamdel::generate_data()
     QTest::addRow("twinkle always on ring 3") << QStringList {
         "twinkle", "--rings", "3", "--density", "100", "--count", "2", "--seed", "4000000000"
     } << 0 << QString() << Lit { { 3 }, {}, leds(96, 143), leds(96, 143) };
+    QTest::addRow("chase added over frame 1, past the end") << QStringList {
+        "chase", "--rings", "1", "--length", "1", "--count", "3", "--over", "1", "--combine", "add"
+    } << 0 << QString() << Lit { { 0, 3 }, { 1 }, { 2 } };
+    QTest::addRow("inserted onto a copy of frame 1")
+        << QStringList { "chase", "--rings", "2", "--length", "1", "--count", "1", "--keep", "--after", "1" }
+        << 0 << QString() << Lit { { 3 }, { 3, 48 }, {} };
+    QTest::addRow("chase speeding up") << QStringList { "chase", "--rings", "1", "--length", "1", "--count",
+        "3", "--step", "4", "--ease", "in", "--after", "0" }
+                                       << 0 << QString() << Lit { { 0 }, { 2 }, { 8 }, { 3 }, {} };
+    QTest::addRow("twinkle growing dense") << QStringList { "twinkle", "--rings", "1", "--density", "0",
+        "--density-end", "100", "--count", "2", "--after", "0" }
+                                           << 0 << QString() << Lit { {}, leds(0, 47), { 3 }, {} };
 
     const auto wrong = [](const char* name, const QStringList& arguments, const char* reason) {
         QTest::addRow("%s", name) << arguments << 64 << QString::fromLatin1(reason) << Lit();
@@ -448,6 +460,11 @@ void tst_Kamdel::generate_data()
     wrong("target past the last frame", { "dissolve", "--to", "9" }, "--to");
     wrong("a spin that changes nothing", { "spin", "--frame", "2" }, "no frames");
     wrong("unknown option", { "chase", "--colour", "red" }, "colour");
+    wrong("after and over", { "chase", "--after", "1", "--over", "1" }, "exclude");
+    wrong("over past the last frame", { "chase", "--over", "3" }, "--over takes 1 to 2");
+    wrong("unknown combination", { "chase", "--combine", "xor" }, "--combine");
+    wrong("unknown ease", { "chase", "--ease", "fast" }, "--ease");
+    wrong("density at the end over 100", { "twinkle", "--density-end", "101" }, "--density-end");
 }
 
 void tst_Kamdel::generate()
