@@ -2,8 +2,8 @@
 // a ZQ-RING-A document in a 1000 x 700 window: undo and redo of removing
 // 1,000 frames, the heap a 10,000-click history takes, Rotate on 320
 // selected frames, Generate spin of a single LED (the longest spin, 47
-// frames), and a drag stroke across 100 LEDs with the board repainted after
-// every LED passed.
+// frames), a 2,000-frame chase laid over 2,000 frames, and a drag stroke across 100 LEDs with the board
+// repainted after every LED passed.
 //
 // Run it from the build's bin folder (the board pictures lie beside it); it
 // uses the offscreen platform unless another one is set.
@@ -200,6 +200,37 @@ bool benchSpin()
     return ok;
 }
 
+// A 2,000-frame chase laid over the 2,000 frames of the Program from the
+// first on, combined with what is drawn: one undo step.
+bool benchLayOver()
+{
+    Questions::Scope answers;
+    answers.generate = [](QWidget*, Questions::Generate* request) {
+        request->effect.kind = EffectRequest::Chase;
+        request->effect.count = 2000;
+        request->effect.over = true;
+        request->effect.combine = EffectRequest::Add;
+        return true;
+    };
+    std::vector<Sample> samples;
+    bool ok = true;
+    for (int run = 0; run < Runs; ++run) {
+        Editor editor(2000);
+        editor.document->commandTreeView()->setCurrentIndex(
+            editor.document->treeModel()->indexOf(editor.frame(0)));
+        settle();
+        Stopwatch timer;
+        editor.document->frameEditor()->generate();
+        settle();
+        samples.push_back(timer.take());
+        ok &= editor.program->childCount() == 2000 && editor.document->edits()->history()->count() == 1
+            && editor.frame(1999)->leds().at(31)->value() == 1;
+    }
+    TargetReport::report(QStringLiteral("Generate chase laid over 2,000 frames, one undo step"),
+        Stopwatch::median(samples), 100, 1, &ok);
+    return ok;
+}
+
 bool benchStroke()
 {
     Editor editor(3);
@@ -255,6 +286,7 @@ int main(int argc, char** argv)
     ok &= benchClickHistory();
     ok &= benchRotate();
     ok &= benchSpin();
+    ok &= benchLayOver();
     ok &= benchStroke();
     return ok ? 0 : 1;
 }

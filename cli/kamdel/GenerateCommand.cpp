@@ -60,7 +60,34 @@ const Option Options[] = {
     { "seed", "x", QT_TRANSLATE_NOOP("GenerateCommand", "dissolve, twinkle: the random sequence.") },
     { "after", "n",
         QT_TRANSLATE_NOOP("GenerateCommand", "Insert after this frame (default the last; 0: first).") },
+    { "over", "n",
+        QT_TRANSLATE_NOOP("GenerateCommand",
+            "Lay the frames over the Program's frames from this one on, instead of inserting; frames past "
+            "the last are added at the end.") },
+    { "combine", "how",
+        QT_TRANSLATE_NOOP("GenerateCommand",
+            "replace (default), add, remove or toggle: how the effect meets the frames it lands on.") },
+    { "keep", nullptr,
+        QT_TRANSLATE_NOOP("GenerateCommand",
+            "New frames start as a copy of the --after or --over frame instead of dark.") },
+    { "ease", "pace",
+        QT_TRANSLATE_NOOP("GenerateCommand", "spin, chase: linear (default), in, out or in-out.") },
+    { "density-end", "percent",
+        QT_TRANSLATE_NOOP("GenerateCommand", "twinkle: the chance at the last frame, 0 to 100.") },
 };
+
+// The words --combine and --ease take, in the order of their enums.
+const char* const CombineKeys[] = { "replace", "add", "remove", "toggle" };
+const char* const EaseKeys[] = { "linear", "in", "out", "in-out" };
+
+template <std::size_t N> int indexOf(const char* const (&keys)[N], const QString& word)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        if (word == QLatin1String(keys[k]))
+            return int(k);
+    }
+    return -1;
+}
 
 QVector<int> valuesOf(const LedStatesCommand* frame)
 {
@@ -172,8 +199,12 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
     frame("frame", &request->frame);
     frame("to", &request->to);
     frame("after", &request->after);
+    frame("over", &request->over);
+    given("density-end", &effect.densityEnd);
     if (!wrong.isEmpty())
         return wrong;
+    if (parser.isSet(QStringLiteral("density-end")) && (effect.densityEnd < 0 || effect.densityEnd > 100))
+        return tr("--density-end takes 0 to 100");
     if (parser.isSet(QStringLiteral("seed"))) {
         // Digits alone: toUInt() would also take blanks and a sign.
         const QString seed = parser.value(QStringLiteral("seed"));
@@ -197,6 +228,28 @@ QString GenerateCommand::readParameters(const QCommandLineParser& parser, Reques
     effect.thenEmpty = parser.isSet(QStringLiteral("then-empty"));
     effect.bounce = parser.isSet(QStringLiteral("bounce"));
     effect.invert = parser.isSet(QStringLiteral("invert"));
+    return readPlacement(parser, request);
+}
+
+QString GenerateCommand::readPlacement(const QCommandLineParser& parser, Request* request)
+{
+    EffectRequest& effect = request->effect;
+    if (request->after && request->over)
+        return tr("--after and --over exclude each other");
+    effect.over = request->over.has_value();
+    effect.keepOtherRings = parser.isSet(QStringLiteral("keep"));
+    if (parser.isSet(QStringLiteral("combine"))) {
+        const int how = indexOf(CombineKeys, parser.value(QStringLiteral("combine")));
+        if (how < 0)
+            return tr("--combine takes replace, add, remove or toggle");
+        effect.combine = EffectRequest::Combine(how);
+    }
+    if (parser.isSet(QStringLiteral("ease"))) {
+        const int pace = indexOf(EaseKeys, parser.value(QStringLiteral("ease")));
+        if (pace < 0)
+            return tr("--ease takes linear, in, out or in-out");
+        effect.ease = EffectRequest::Ease(pace);
+    }
     return QString();
 }
 
@@ -205,10 +258,16 @@ int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, co
     const EffectRequest& effect = request.effect;
     const QList<LedStatesCommand*> frames = SequenceFile::frames(program);
     const int count = frames.size();
+    if (request.over && (*request.over < 1 || *request.over > count))
+        return m_context.usage(count == 0 ? tr("--over needs a frame, and the Program has none")
+                                          : tr("--over takes 1 to %1, the Program's frames").arg(count));
     const int after = request.after.value_or(count);
     if (after < 0 || after > count)
         return m_context.usage(tr("--after takes 0 to %1, the Program's frames").arg(count));
-    const int from = request.frame.value_or(after > 0 ? after : 1);
+    // The frame the effect is placed at: the first it lies over, or the one
+    // it follows.
+    const int place = request.over.value_or(after);
+    const int from = request.frame.value_or(place > 0 ? place : 1);
     const int until = request.to.value_or(count > 0 ? from % count + 1 : 1);
     const bool needsFrame = effect.kind == EffectRequest::Spin || effect.kind == EffectRequest::Blink
         || effect.kind == EffectRequest::Dissolve;
@@ -225,17 +284,30 @@ int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, co
     if (!problem.isEmpty())
         return m_context.usage(problem);
     const QList<QVector<int>> added = Effects::generate(effect, shown, to);
-    if (!m_context.framesFit(document, added.size()))
+    // Only the frames the effect lands on, from frame `place` on.
+    QList<QVector<int>> landing;
+    for (int k = qMax(place, 1); k <= count && k < place + (effect.over ? added.size() : 1); ++k)
+        landing.append(valuesOf(frames.at(k - 1)));
+    const QList<QVector<int>> values = Effects::placed(effect, added, landing, place > 0 ? 1 : 0);
+    const int laidOver = effect.over ? qMin(added.size(), count - place + 1) : 0;
+    if (!m_context.framesFit(document, added.size() - laidOver))
         return CliContext::BadInput;
 
-    // After frame N: right behind it, so that a Stop or Call after the last
-    // frame keeps its place.
-    int row = after > 0 ? frames.at(after - 1)->row() + 1 : 0;
-    document->edits()->insertFrames(
-        program, row, added, tr("Generate %1").arg(Effects::kindText(effect.kind)));
+    const QString text = tr("Generate %1").arg(Effects::kindText(effect.kind));
+    if (effect.over) {
+        document->edits()->layFrames(frames, place - 1, values, text);
+    } else {
+        // After frame N: right behind it, so that a Stop or Call after the
+        // last frame keeps its place.
+        const int row = after > 0 ? frames.at(after - 1)->row() + 1 : 0;
+        document->edits()->insertFrames(program, row, values, text);
+    }
     if (!m_context.save(document, request.output))
         return CliContext::LineFailed;
-    m_context.print(tr("%1 added after frame %2, written to %3")
-                        .arg(Counts::frames(added.size()), QString::number(after), request.output));
+    m_context.print(effect.over
+            ? tr("%1 laid over frame %2 on, written to %3")
+                  .arg(Counts::frames(added.size()), QString::number(place), request.output)
+            : tr("%1 added after frame %2, written to %3")
+                  .arg(Counts::frames(added.size()), QString::number(after), request.output));
     return CliContext::Success;
 }

@@ -32,10 +32,13 @@ private:
         std::optional<int> frame;
         std::optional<int> to;
         std::optional<int> after;
+        std::optional<int> over;
         QString output;
     };
 
     // The effect's parameters; the first usage error, or none.
     static QString readParameters(const QCommandLineParser& parser, Request* request);
+    // Where the frames go and how they meet the frames there, and the ease.
+    static QString readPlacement(const QCommandLineParser& parser, Request* request);
     int addFrames(PanelDocument* document, ProgramItem* program, const Request& request);
 };

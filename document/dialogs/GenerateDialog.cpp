@@ -14,6 +14,7 @@
 
 #include <QInputDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <vector>
@@ -62,8 +63,12 @@ GenerateDialog::GenerateDialog(QWidget* parent)
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GenerateDialog::regenerate);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &GenerateDialog::regenerate);
-    for (QComboBox* box : { ui->chaseHeadsComboBox, ui->rippleDirectionComboBox })
+    for (QComboBox* box : { ui->chaseHeadsComboBox, ui->rippleDirectionComboBox, ui->spinEaseComboBox,
+             ui->chaseEaseComboBox, ui->combineComboBox })
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &GenerateDialog::regenerate);
+    for (QRadioButton* button : { ui->insertRadioButton, ui->overRadioButton, ui->endRadioButton })
+        connect(button, &QRadioButton::toggled, this, &GenerateDialog::regenerate);
+    m_listName = tr("Program");
     connect(m_timer, &QTimer::timeout, this, &GenerateDialog::showNextFrame);
     m_timer->start(PreviewInterval);
     regenerate();
@@ -108,6 +113,7 @@ EffectRequest GenerateDialog::request() const
 {
     EffectRequest request = m_requests.at(m_kind);
     readPage(m_kind, &request);
+    readPlacement(&request);
     return request;
 }
 
@@ -202,6 +208,7 @@ void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) 
     case EffectRequest::Spin:
         request->step
             = ui->spinStepSpinBox->value() * (ui->spinClockwiseCheckBox->isChecked() ? sense : -sense);
+        request->ease = EffectRequest::Ease(ui->spinEaseComboBox->currentIndex());
         break;
     case EffectRequest::Chase:
         request->length = ui->chaseLengthSpinBox->value();
@@ -209,6 +216,7 @@ void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) 
         request->step
             = ui->chaseStepSpinBox->value() * (ui->chaseClockwiseCheckBox->isChecked() ? sense : -sense);
         request->count = ui->chaseCountSpinBox->value();
+        request->ease = EffectRequest::Ease(ui->chaseEaseComboBox->currentIndex());
         break;
     case EffectRequest::Fill:
         // The board counts positions from 1, the effect from 0.
@@ -234,8 +242,16 @@ void GenerateDialog::readPage(EffectRequest::Kind kind, EffectRequest* request) 
         request->density = ui->twinkleDensitySpinBox->value();
         request->count = ui->twinkleCountSpinBox->value();
         request->seed = quint32(ui->twinkleSeedSpinBox->value());
+        request->densityEnd = ui->twinkleDensityEndSpinBox->value();
         break;
     }
+}
+
+void GenerateDialog::readPlacement(EffectRequest* request) const
+{
+    request->over = ui->overRadioButton->isChecked();
+    request->combine = EffectRequest::Combine(ui->combineComboBox->currentIndex());
+    request->keepOtherRings = ui->keepCheckBox->isChecked();
 }
 
 void GenerateDialog::writePage(const EffectRequest& request)
@@ -259,6 +275,7 @@ void GenerateDialog::writePage(const EffectRequest& request)
     case EffectRequest::Spin:
         ui->spinStepSpinBox->setValue(qAbs(request.step));
         ui->spinClockwiseCheckBox->setChecked(clockwise);
+        ui->spinEaseComboBox->setCurrentIndex(request.ease);
         break;
     case EffectRequest::Chase: {
         const int heads = ui->chaseHeadsComboBox->findText(QString::number(request.heads));
@@ -269,6 +286,7 @@ void GenerateDialog::writePage(const EffectRequest& request)
         ui->chaseStepSpinBox->setValue(qAbs(request.step) % RingGeometry::PositionsPerRing);
         ui->chaseClockwiseCheckBox->setChecked(clockwise);
         ui->chaseCountSpinBox->setValue(request.count);
+        ui->chaseEaseComboBox->setCurrentIndex(request.ease);
         break;
     }
     case EffectRequest::Fill:
@@ -297,6 +315,7 @@ void GenerateDialog::writePage(const EffectRequest& request)
         ui->twinkleDensitySpinBox->setValue(request.density);
         ui->twinkleCountSpinBox->setValue(request.count);
         ui->twinkleSeedSpinBox->setValue(int(request.seed & 0x7fffffff));
+        ui->twinkleDensityEndSpinBox->setValue(request.densityEnd);
         break;
     }
 }
@@ -317,6 +336,62 @@ int GenerateDialog::toFrame() const
     return ui->dissolveToSpinBox->value();
 }
 
+void GenerateDialog::setListName(const QString& name)
+{
+    m_listName = name;
+    regenerate();
+}
+
+bool GenerateDialog::isAtEnd() const
+{
+    return ui->endRadioButton->isChecked();
+}
+
+int GenerateDialog::placeNumber() const
+{
+    return isAtEnd() ? m_list.size() : m_shownNumber;
+}
+
+void GenerateDialog::describePlacement()
+{
+    // Without a shown frame the frames can only go at the end.
+    const bool shown = m_shownNumber > 0;
+    ui->insertRadioButton->setEnabled(shown);
+    ui->overRadioButton->setEnabled(shown);
+    if (!shown && !isAtEnd()) {
+        const QSignalBlocker blocker(ui->endRadioButton);
+        ui->endRadioButton->setChecked(true);
+    }
+    const QString shownText = QString::number(m_shownNumber);
+    ui->insertRadioButton->setText(
+        shown ? tr("Insert after #%1").arg(shownText) : tr("Insert after the shown frame"));
+    ui->overRadioButton->setText(
+        shown ? tr("Over the frames from #%1").arg(shownText) : tr("Over the shown frame"));
+    ui->endRadioButton->setText(tr("At the end of the %1").arg(m_listName));
+    const int n = placeNumber();
+    ui->keepCheckBox->setText(n > 0 ? tr("Keep the other rings of #%1").arg(n) : tr("Keep the other rings"));
+    ui->keepCheckBox->setEnabled(n > 0);
+
+    const int count = m_frames.size();
+    QString where;
+    if (count == 0)
+        where = QString();
+    else if (ui->overRadioButton->isChecked() && shown) {
+        const int last = qMin(m_shownNumber + count - 1, m_list.size());
+        const int extra = m_shownNumber + count - 1 - last;
+        where = extra > 0 ? tr("The frames go over frames #%1 to #%2, and %3 more at the end.")
+                                .arg(m_shownNumber)
+                                .arg(last)
+                                .arg(Counts::frames(extra))
+                          : tr("The frames go over frames #%1 to #%2.").arg(m_shownNumber).arg(last);
+    } else if (isAtEnd())
+        where = n > 0 ? tr("The frames go at the end, after frame #%1.").arg(n)
+                      : tr("The frames go at the end.");
+    else
+        where = tr("The frames go after frame #%1.").arg(m_shownNumber);
+    ui->whereLabel->setText(where);
+}
+
 void GenerateDialog::setImageBytes(int bytes, int bytesPerFrame)
 {
     m_bytes = bytes;
@@ -324,9 +399,17 @@ void GenerateDialog::setImageBytes(int bytes, int bytesPerFrame)
     regenerate();
 }
 
+int GenerateDialog::addedFrames() const
+{
+    // Frames laid over others add only those that run past the last.
+    if (ui->overRadioButton->isChecked() && m_shownNumber > 0)
+        return qMax(0, m_shownNumber + m_frames.size() - 1 - m_list.size());
+    return m_frames.size();
+}
+
 int GenerateDialog::weighedBytes() const
 {
-    return m_bytes + m_frames.size() * m_bytesPerFrame;
+    return m_bytes + addedFrames() * m_bytesPerFrame;
 }
 
 bool GenerateDialog::isOverCapacity() const
@@ -351,17 +434,20 @@ void GenerateDialog::regenerate()
     const QString reason = problem();
     if (reason.isEmpty()) {
         const QVector<int> shown = m_shownNumber > 0 ? m_list.at(m_shownNumber - 1) : QVector<int>();
-        m_frames = Effects::generate(request(), shown, m_list.value(toFrame() - 1));
+        const EffectRequest effect = request();
+        m_frames = Effects::placed(
+            effect, Effects::generate(effect, shown, m_list.value(toFrame() - 1)), m_list, placeNumber());
     } else {
         m_frames.clear();
     }
+    describePlacement();
     ui->problemLabel->setText(reason);
     ui->problemLabel->setVisible(!reason.isEmpty());
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!m_frames.isEmpty());
 
     const int bytes = weighedBytes();
     ui->weightLabel->setText(tr("With %1 more the document takes %2 of %3 bytes.")
-                                 .arg(Counts::frames(m_frames.size()), QString::number(bytes),
+                                 .arg(Counts::frames(addedFrames()), QString::number(bytes),
                                      QString::number(PanelCommand::ProgramMemory)));
     if (isOverCapacity()) {
         ui->weightLabel->setStyleSheet(QStringLiteral("color: #c00000;"));

@@ -41,13 +41,21 @@ public:
     // the next frame unless another is picked.
     void setFrames(const QList<QVector<int>>& frames, int shownNumber);
     int toFrame() const;
+    // What the list is called in "At the end of the Program".
+    void setListName(const QString& name);
+    // Whether the frames go after the list's last frame instead of at the
+    // shown frame.
+    bool isAtEnd() const;
 
     // The image's size now and what each new frame adds to it.
     void setImageBytes(int bytes, int bytesPerFrame);
     int weighedBytes() const;
+    // How many frames OK adds to the document.
+    int addedFrames() const;
     bool isOverCapacity() const;
 
-    // What OK would add, and why nothing when it is empty.
+    // The frames OK puts in place, combined with those they land on, and
+    // why none when it is empty.
     const QList<QVector<int>>& frames() const { return m_frames; }
     QString problem() const;
 
@@ -62,6 +70,11 @@ private:
     // New frames, weight and preview for the parameters shown.
     void regenerate();
     void showFrame(int index);
+    // The frame number the frames are placed at, and what the where-line
+    // and the choices say about it.
+    int placeNumber() const;
+    void readPlacement(EffectRequest* request) const;
+    void describePlacement();
     // +1 when clockwise as seen is rising position numbers, -1 otherwise.
     int clockwiseSign() const;
     // The shown kind's presets in the box, the one named `chosen` current.
@@ -79,6 +92,7 @@ private:
     EffectRequest::Kind m_kind = EffectRequest::Chase;
     QList<QVector<int>> m_list;
     int m_shownNumber = 0;
+    QString m_listName;
     int m_bytes = 0;
     int m_bytesPerFrame = 0;
     QList<QVector<int>> m_frames;

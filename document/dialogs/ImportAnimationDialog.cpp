@@ -64,6 +64,7 @@ ImportAnimationDialog::ImportAnimationDialog(
     connect(
         ui->countBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &ImportAnimationDialog::showOptions);
     connect(ui->previewSlider, &QSlider::valueChanged, this, &ImportAnimationDialog::updatePreview);
+    connect(ui->atEndBox, &QCheckBox::toggled, this, &ImportAnimationDialog::showPlace);
 }
 
 ImportAnimationDialog::~ImportAnimationDialog() = default;
@@ -163,6 +164,23 @@ void ImportAnimationDialog::updatePreview()
     ui->sourceView->setPixmap(QPixmap::fromImage(m_sourcePreview));
 }
 
+void ImportAnimationDialog::setPlaces(const QString& atCurrent, const QString& atEnd)
+{
+    m_places[0] = atCurrent;
+    m_places[1] = atEnd;
+    showPlace();
+}
+
+bool ImportAnimationDialog::isAtEnd() const
+{
+    return ui->atEndBox->isChecked();
+}
+
+void ImportAnimationDialog::showPlace()
+{
+    ui->whereLabel->setText(tr("The frames go %1.").arg(m_places[isAtEnd() ? 1 : 0]));
+}
+
 int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent, QString* message)
 {
     QPointer<KamdelDocument> target = document;
@@ -190,6 +208,8 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (target->panelScene())
         defaults.side = target->panelScene()->side();
     dialog.setOptions(defaults);
+    if (FrameEditor* frames = target->frameEditor())
+        dialog.setPlaces(frames->insertionText(false), frames->insertionText(true));
     const bool accepted
         = asked.importOptions ? asked.importOptions(dialog) : dialog.exec() == QDialog::Accepted;
     // The dialog ran an event loop: the document may have gone meanwhile.
@@ -201,7 +221,7 @@ int ImportAnimationDialog::importInto(KamdelDocument* document, QWidget* parent,
     if (!message->isEmpty())
         return -1;
     FrameEditor* frames = target->frameEditor();
-    const int placed = frames ? frames->insertFrames(chosen, tr("Import Animation")) : 0;
+    const int placed = frames ? frames->insertFrames(chosen, tr("Import Animation"), dialog.isAtEnd()) : 0;
     if (placed == 0) {
         *message = tr("The document takes no more frames.");
         return -1;

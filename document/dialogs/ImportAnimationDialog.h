@@ -36,17 +36,22 @@ public:
     void setPreviewFrame(int frame);
     QImage sourcePreview() const;
     QImage resultPreview() const;
+    // What the dialog says of where the frames go, at the current frame or
+    // at the end of the Program, and which the user chose.
+    void setPlaces(const QString& atCurrent, const QString& atEnd);
+    bool isAtEnd() const;
 
     // Asks for pictures and options and puts the frames into the document
     // as the frame tools put new frames (FrameEditor::insertFrames): after
-    // the current frame, as one step of the history, the first new frame
-    // becoming the current one.
+    // the current frame or at the end of the Program, as one step of the
+    // history, the new frames becoming current.
     // Returns the number of frames added, 0 when the user cancels, and -1
     // with `message` set when the pictures are refused.
     static int importInto(KamdelDocument* document, QWidget* parent, QString* message);
 
 private:
     void showOptions();
+    void showPlace();
     void updatePreview();
     const RingFrameImage& drawing(eLedPanelSide side);
 
@@ -55,4 +60,5 @@ private:
     std::unique_ptr<RingFrameImage> m_drawings[2];
     QImage m_sourcePreview;
     QImage m_resultPreview;
+    QString m_places[2];
 };

@@ -54,6 +54,8 @@ public:
         // Where Dissolve ends: a 1-based frame number in the shown frame's
         // list, as the tree numbers them.
         int toFrame;
+        // The frames go after the shown frame's list's last frame.
+        bool atEnd = false;
     };
 
     // An empty answer leaves its question to the dialog. A parent is the

@@ -144,30 +144,42 @@ QList<LedStatesCommand*> DocumentEdits::insertFrames(
 QList<LedStatesCommand*> DocumentEdits::rearrangeFrames(
     const QList<LedStatesCommand*>& run, const QVector<int>& order, const QString& text)
 {
-    if (run.isEmpty() || !admitsFrames(order.size() - run.size()))
+    if (run.isEmpty())
         return {};
-    QVector<QVector<int>> values;
-    values.reserve(run.size());
-    for (const LedStatesCommand* frame : run)
-        values.append(frame->values());
+    QList<QVector<int>> values;
+    values.reserve(order.size());
+    for (int i : order)
+        values.append(run.at(i)->values());
+    const QList<LedStatesCommand*> laid = layFrames(run, 0, values, text);
+    return laid.mid(qMin(run.size(), order.size()));
+}
+
+QList<LedStatesCommand*> DocumentEdits::layFrames(
+    const QList<LedStatesCommand*>& frames, int first, const QList<QVector<int>>& values, const QString& text)
+{
+    first = qBound(0, first, frames.size());
+    const int over = qMin(values.size(), frames.size() - first);
+    QList<LedStatesCommand*> laid;
+    if (!admitsFrames(values.size() - over))
+        return laid;
     QVector<CellChange> changes;
-    for (int i = 0; i < run.size() && i < order.size(); ++i) {
-        if (order.at(i) == i)
-            continue; // a frame that keeps its values
-        const QVector<LedCell*>& cells = run.at(i)->leds();
-        for (int k = 0; k < cells.size(); ++k)
-            changes.append({ cells.at(k), values.at(order.at(i)).at(k) });
+    changes.reserve(over * LedStatesCommand::LedCount);
+    for (int k = 0; k < over; ++k) {
+        LedStatesCommand* frame = frames.at(first + k);
+        const QVector<LedCell*>& cells = frame->leds();
+        for (int led = 0; led < cells.size() && led < values.at(k).size(); ++led)
+            changes.append(CellChange(cells.at(led), values.at(k).at(led)));
+        laid.append(frame);
     }
-    QList<QVector<int>> added;
-    for (int i = run.size(); i < order.size(); ++i)
-        added.append(values.at(order.at(i)));
     beginStep(text);
     setLedValues(changes, text);
-    QList<LedStatesCommand*> placed;
-    if (!added.isEmpty())
-        placed = insertFrames(run.last()->parentItem(), run.last()->row() + 1, added, text);
+    if (over < values.size()) {
+        LedStatesCommand* last = frames.value(frames.size() - 1);
+        AbstractTreeItem* parent = last ? last->parentItem() : nullptr;
+        laid += insertFrames(parent, last ? last->row() + 1 : -1, values.mid(over), text);
+    }
     endStep();
-    return placed;
+    return laid;
 }
 
 bool DocumentEdits::isWithin(const AbstractTreeItem* item, const QList<AbstractTreeItem*>& roots)

@@ -78,6 +78,13 @@ public:
     QList<LedStatesCommand*> rearrangeFrames(
         const QList<LedStatesCommand*>& run, const QVector<int>& order, const QString& text);
 
+    // New values for `frames` from index `first` on, one frame of `values`
+    // each; the values past the list's end become new frames after its last
+    // frame. One undo step named `text`; the frames changed and added are
+    // returned. New frames past the limit change nothing.
+    QList<LedStatesCommand*> layFrames(const QList<LedStatesCommand*>& frames, int first,
+        const QList<QVector<int>>& values, const QString& text);
+
     // Takes the items and everything below them out of the tree. They stay
     // alive in the undo history until their step leaves it. An item whose
     // ancestor is also in the list goes with that ancestor. Views hear

@@ -20,6 +20,25 @@ struct EffectRequest
     };
     static constexpr int KindCount = Twinkle + 1;
 
+    // How the pace of Spin and Chase runs over the frames: even, speeding
+    // up, slowing down, or both.
+    enum Ease
+    {
+        Linear,
+        EaseIn,
+        EaseOut,
+        EaseInOut,
+    };
+    // How an effect's frames meet the frames they land on: replace them, or
+    // light (add), darken (remove) or flip (toggle) what they light.
+    enum Combine
+    {
+        Replace,
+        Add,
+        Remove,
+        Toggle,
+    };
+
     Kind kind = Chase;
     int ringMask = 0xF; // bit r: ring r, bit 0 the innermost
     int step = 1; // spin, chase: positions per frame, the sign is the sense
@@ -37,4 +56,14 @@ struct EffectRequest
     bool invert = false;
     int density = 20; // twinkle, percent
     quint32 seed = 1; // dissolve, twinkle
+    Ease ease = Linear; // spin, chase
+    int densityEnd = -1; // twinkle: percent at the last frame, -1 the same as density
+
+    // Where the frames go: inserted (today's frames untouched) or laid over
+    // the frames from the chosen one on.
+    bool over = false;
+    Combine combine = Replace;
+    // Inserted frames start as a copy of the chosen frame instead of dark,
+    // so the rings the effect leaves alone keep what was drawn there.
+    bool keepOtherRings = false;
 };

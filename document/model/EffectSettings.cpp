@@ -32,6 +32,9 @@ void read(QSettings& settings, EffectRequest* request)
     request->invert = flag("Invert", request->invert);
     request->density = number("Density", request->density);
     request->seed = quint32(number("Seed", int(request->seed)));
+    request->ease
+        = EffectRequest::Ease(qBound(0, number("Ease", request->ease), int(EffectRequest::EaseInOut)));
+    request->densityEnd = qBound(-1, number("DensityEnd", request->densityEnd), 100);
 }
 
 void write(QSettings& settings, const EffectRequest& request)
@@ -52,6 +55,8 @@ void write(QSettings& settings, const EffectRequest& request)
     settings.setValue(QStringLiteral("Invert"), request.invert);
     settings.setValue(QStringLiteral("Density"), request.density);
     settings.setValue(QStringLiteral("Seed"), int(request.seed));
+    settings.setValue(QStringLiteral("Ease"), int(request.ease));
+    settings.setValue(QStringLiteral("DensityEnd"), request.densityEnd);
 }
 
 EffectRequest seenFrom(EffectRequest request, eLedPanelSide side)

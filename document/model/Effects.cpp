@@ -18,6 +18,14 @@ QString tr(const char* text)
     return QCoreApplication::translate("Effects", text);
 }
 
+// floor(a / b + 1/2) for b > 0, negative a included.
+qint64 roundedHalfUp(qint64 a, qint64 b)
+{
+    const qint64 top = 2 * a + b;
+    const qint64 bottom = 2 * b;
+    return top >= 0 ? top / bottom : -((-top + bottom - 1) / bottom);
+}
+
 int wrap(qint64 value)
 {
     const int p = int(value % Positions);
@@ -86,9 +94,9 @@ QString dissolveProblem(const QVector<int>& from, const QVector<int>& to, int co
     return problem.isEmpty() ? countProblem(count) : problem;
 }
 
-QString twinkleProblem(int density, int count)
+QString twinkleProblem(int density, int count, int densityEnd)
 {
-    if (density < 0 || density > 100)
+    if (density < 0 || density > 100 || densityEnd < -1 || densityEnd > 100)
         return tr("The density must lie between 0 and 100 percent.");
     return countProblem(count);
 }
@@ -119,7 +127,35 @@ void shuffle(QVector<int>* items, quint32 seed)
 
 } // namespace
 
-QList<QVector<int>> chase(int ringMask, int length, int heads, int step, int count)
+qint64 easedOffset(int step, int count, int f, EffectRequest::Ease ease)
+{
+    if (count <= 1)
+        return 0;
+    // e(t) with t = f / d as the fraction num / den, kept in whole numbers
+    // so that Linear gives step * f exactly.
+    const qint64 d = count - 1;
+    qint64 num = f;
+    qint64 den = d;
+    switch (ease) {
+    case EffectRequest::Linear:
+        return qint64(step) * f;
+    case EffectRequest::EaseIn:
+        num = qint64(f) * f;
+        den = d * d;
+        break;
+    case EffectRequest::EaseOut:
+        num = d * d - (d - f) * (d - f);
+        den = d * d;
+        break;
+    case EffectRequest::EaseInOut:
+        num = qint64(f) * f * (3 * d - 2 * f);
+        den = d * d * d;
+        break;
+    }
+    return roundedHalfUp(qint64(step) * d * num, den);
+}
+
+QList<QVector<int>> chase(int ringMask, int length, int heads, int step, int count, EffectRequest::Ease ease)
 {
     if (!chaseProblem(length, heads, count).isEmpty())
         return {};
@@ -127,9 +163,23 @@ QList<QVector<int>> chase(int ringMask, int length, int heads, int step, int cou
     QList<QVector<int>> frames;
     frames.reserve(count);
     for (int f = 0; f < count; ++f) {
-        const int shift = wrap(qint64(f) * step);
+        const int shift = wrap(easedOffset(step, count, f, ease));
         frames.append(frameOf(ringMask, [=](int, int p) { return wrap(p - shift) % period < length; }));
     }
+    return frames;
+}
+
+QList<QVector<int>> spin(const QVector<int>& frame, int step, int ringMask, EffectRequest::Ease ease)
+{
+    QList<QVector<int>> frames = FrameTools::spin(frame, step, ringMask);
+    if (ease == EffectRequest::Linear)
+        return frames;
+    // Frame f is turn f + 1 of the even spin, which starts from the frame
+    // itself at turn 0.
+    const int count = frames.size();
+    for (int f = 0; f < count; ++f)
+        frames[f] = FrameTools::rotated(
+            frame, int(easedOffset(step, count + 1, f + 1, ease) % Positions), ringMask);
     return frames;
 }
 
@@ -206,15 +256,18 @@ QList<QVector<int>> dissolve(const QVector<int>& from, const QVector<int>& to, i
     return frames;
 }
 
-QList<QVector<int>> twinkle(int ringMask, int density, int count, quint32 seed)
+QList<QVector<int>> twinkle(int ringMask, int density, int count, quint32 seed, int densityEnd)
 {
-    if (!twinkleProblem(density, count).isEmpty())
+    if (!twinkleProblem(density, count, densityEnd).isEmpty())
         return {};
+    const int change = densityEnd < 0 ? 0 : densityEnd - density;
     QRandomGenerator random(seed);
     QList<QVector<int>> frames;
     frames.reserve(count);
-    for (int f = 0; f < count; ++f)
-        frames.append(frameOf(ringMask, [&](int, int) { return int(random.bounded(100u)) < density; }));
+    for (int f = 0; f < count; ++f) {
+        const int chance = count > 1 ? density + int(roundedHalfUp(qint64(change) * f, count - 1)) : density;
+        frames.append(frameOf(ringMask, [&](int, int) { return int(random.bounded(100u)) < chance; }));
+    }
     return frames;
 }
 
@@ -223,9 +276,9 @@ QList<QVector<int>> generate(const EffectRequest& request, const QVector<int>& s
     const EffectRequest& r = request;
     switch (r.kind) {
     case EffectRequest::Spin:
-        return shown.size() == Leds ? FrameTools::spin(shown, r.step, r.ringMask) : QList<QVector<int>>();
+        return shown.size() == Leds ? spin(shown, r.step, r.ringMask, r.ease) : QList<QVector<int>>();
     case EffectRequest::Chase:
-        return chase(r.ringMask, r.length, r.heads, r.step, r.count);
+        return chase(r.ringMask, r.length, r.heads, r.step, r.count, r.ease);
     case EffectRequest::Fill:
         return fill(r.ringMask, r.start, r.direction, r.perFrame, r.thenEmpty);
     case EffectRequest::Ripple:
@@ -235,7 +288,7 @@ QList<QVector<int>> generate(const EffectRequest& request, const QVector<int>& s
     case EffectRequest::Dissolve:
         return dissolve(shown, to, r.count, r.seed);
     case EffectRequest::Twinkle:
-        return twinkle(r.ringMask, r.density, r.count, r.seed);
+        return twinkle(r.ringMask, r.density, r.count, r.seed, r.densityEnd);
     }
     return {};
 }
@@ -263,9 +316,73 @@ QString problem(const EffectRequest& request, const QVector<int>& shown, const Q
     case EffectRequest::Dissolve:
         return dissolveProblem(shown, to, r.count);
     case EffectRequest::Twinkle:
-        return twinkleProblem(r.density, r.count);
+        return twinkleProblem(r.density, r.count, r.densityEnd);
     }
     return tr("Unknown effect.");
+}
+
+int ringsOf(const EffectRequest& request)
+{
+    switch (request.kind) {
+    case EffectRequest::Spin:
+    case EffectRequest::Chase:
+    case EffectRequest::Fill:
+    case EffectRequest::Twinkle:
+        return request.ringMask & FrameTools::AllRings;
+    case EffectRequest::Ripple:
+    case EffectRequest::Blink:
+    case EffectRequest::Dissolve:
+        break;
+    }
+    return FrameTools::AllRings;
+}
+
+int combined(int base, int e, EffectRequest::Combine how)
+{
+    const bool b = base >= 1;
+    const bool lit = e >= 1;
+    switch (how) {
+    case EffectRequest::Replace:
+        return lit;
+    case EffectRequest::Add:
+        return b || lit;
+    case EffectRequest::Remove:
+        return b && !lit;
+    case EffectRequest::Toggle:
+        return b != lit;
+    }
+    return lit;
+}
+
+QList<QVector<int>> placed(
+    const EffectRequest& request, const QList<QVector<int>>& effect, const QList<QVector<int>>& list, int n)
+{
+    const int rings = ringsOf(request);
+    const QVector<int> chosen = n >= 1 && n <= list.size() ? list.at(n - 1) : QVector<int>();
+    const QVector<int> dark(Leds, 0);
+    QList<QVector<int>> frames;
+    frames.reserve(effect.size());
+    for (int k = 0; k < effect.size(); ++k) {
+        const QVector<int>& e = effect.at(k);
+        const int existing = n - 1 + k;
+        QVector<int> frame;
+        if (request.over && existing >= 0 && existing < list.size())
+            frame = list.at(existing);
+        else if (request.keepOtherRings && chosen.size() == Leds)
+            frame = chosen;
+        else
+            frame = request.kind == EffectRequest::Spin ? e : dark;
+        if (frame.size() != Leds || e.size() != Leds) {
+            frames.append(e);
+            continue;
+        }
+        for (int led = 0; led < Leds; ++led) {
+            if (selected(rings, led / Positions))
+                frame[led] = combined(frame.at(led), e.at(led), request.combine);
+        }
+        frames.append(std::move(frame));
+    }
+    return frames;
 }
 
 QString kindText(EffectRequest::Kind kind)

@@ -122,7 +122,6 @@ FrameEditor::FrameEditor(DocumentEdits* edits, CommandTreeView* tree, QObject* p
     : QObject(parent)
     , m_edits(edits)
     , m_tree(tree)
-    , m_lastRequests(EffectRequest::KindCount)
 {
     // Sensible first parameters: one head a quarter turn long, fill one LED
     // at a time from the top, sparkle lightly.
@@ -385,12 +384,22 @@ void FrameEditor::duplicateFrames()
     m_edits->endStep();
 }
 
-AbstractTreeItem* FrameEditor::insertionParent(int* row) const
+AbstractTreeItem* FrameEditor::insertionParent(int* row, bool atEnd) const
 {
     if (!m_edits)
         return nullptr;
     CommandTreeModel* model = m_edits->model();
     LedStatesCommand* shown = shownFrame();
+    if (atEnd) {
+        AbstractTreeItem* list
+            = shown && model->contains(shown) ? shown->parentItem() : firstProgram(model->root());
+        if (!list)
+            return nullptr;
+        // Behind the last frame, so that a Stop after it keeps its place.
+        const QList<LedStatesCommand*> frames = framesOf(list);
+        *row = frames.isEmpty() ? list->childCount() : frames.last()->row() + 1;
+        return list;
+    }
     AbstractTreeItem* current = m_tree ? m_tree->currentItem() : nullptr;
     AbstractTreeItem* after = shown && model->contains(shown) ? shown : nullptr;
     if (!after && current && model->contains(current) && current->isCommand())
@@ -409,10 +418,24 @@ AbstractTreeItem* FrameEditor::insertionParent(int* row) const
     return list;
 }
 
-int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& text)
+QString FrameEditor::insertionText(bool atEnd) const
 {
     int row = 0;
-    AbstractTreeItem* parent = insertionParent(&row);
+    const AbstractTreeItem* parent = insertionParent(&row, atEnd);
+    if (!parent)
+        return tr("nowhere: the document has no Program");
+    int before = 0;
+    for (int k = 0; k < row && k < parent->childCount(); ++k)
+        before += parent->child(k)->type() == AbstractTreeItem::LedStates;
+    if (before == 0)
+        return tr("at the start of %1").arg(parent->name());
+    return atEnd ? tr("at the end, after frame #%1").arg(before) : tr("after frame #%1").arg(before);
+}
+
+int FrameEditor::insertFrames(const QList<QVector<int>>& frames, const QString& text, bool atEnd)
+{
+    int row = 0;
+    AbstractTreeItem* parent = insertionParent(&row, atEnd);
     if (!parent || frames.isEmpty())
         return 0;
     const QList<LedStatesCommand*> placed = m_edits->insertFrames(parent, row, frames, text);
@@ -431,7 +454,8 @@ void FrameEditor::showNewFrames(const QList<LedStatesCommand*>& frames)
 
 EffectRequest FrameEditor::lastRequest(EffectRequest::Kind kind) const
 {
-    EffectRequest seen = m_lastRequests.value(kind);
+    EffectRequest seen
+        = kind >= 0 && kind < EffectRequest::KindCount ? m_lastRequests[kind] : EffectRequest();
     seen.kind = kind;
     if (m_settings) {
         m_settings->beginGroup(GenerateGroup + QLatin1Char('/') + Effects::kindKey(kind));
@@ -481,6 +505,8 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
         }
     }
     dialog.setFrames(list, shownNumber);
+    if (shown && shown->parentItem() && shown->parentItem()->type() != AbstractTreeItem::Program)
+        dialog.setListName(shown->parentItem()->name());
     AbstractTreeItem* program = m_edits ? firstProgram(m_edits->model()->root()) : nullptr;
     const auto* device = program ? qobject_cast<const DeviceItem*>(program->parentItem()) : nullptr;
     const int ledCount = device ? device->ledCount() : int(LedStatesCommand::LedCount);
@@ -489,6 +515,7 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
     const bool ok = dialog.exec() == QDialog::Accepted;
     request->effect = dialog.request();
     request->toFrame = dialog.toFrame();
+    request->atEnd = dialog.isAtEnd();
     return ok;
 }
 
@@ -515,12 +542,34 @@ void FrameEditor::generate()
 
     QVector<int> from;
     QVector<int> to;
+    QList<LedStatesCommand*> list;
     if (shown) {
         from = valuesOf(shown);
-        const QList<LedStatesCommand*> list = framesOf(shown->parentItem());
+        list = framesOf(shown->parentItem());
         if (request.toFrame >= 1 && request.toFrame <= list.size())
             to = valuesOf(list.at(request.toFrame - 1));
     }
-    const QList<QVector<int>> frames = Effects::generate(request.effect, from, to);
-    insertFrames(frames, tr("Generate %1").arg(Effects::kindText(request.effect.kind)));
+    place(request, Effects::generate(request.effect, from, to), list, list.indexOf(shown) + 1);
+}
+
+void FrameEditor::place(Questions::Generate request, const QList<QVector<int>>& effect,
+    const QList<LedStatesCommand*>& list, int shown)
+{
+    const QString text = tr("Generate %1").arg(Effects::kindText(request.effect.kind));
+    if (shown < 1) {
+        request.effect.over = false;
+        insertFrames(Effects::placed(request.effect, effect, {}, 0), text);
+        return;
+    }
+    const int n = request.atEnd ? list.size() : shown;
+    const bool over = request.effect.over && !request.atEnd;
+    request.effect.over = over;
+    // Only the frames the effect lands on.
+    QList<QVector<int>> landing;
+    for (int k = n - 1; k < list.size() && k < n - 1 + (over ? effect.size() : 1); ++k)
+        landing.append(valuesOf(list.at(k)));
+    const QList<QVector<int>> values = Effects::placed(request.effect, effect, landing, 1);
+    LedStatesCommand* after = list.at(n - 1);
+    showNewFrames(over ? m_edits->layFrames(list, n - 1, values, text)
+                       : m_edits->insertFrames(after->parentItem(), after->row() + 1, values, text));
 }

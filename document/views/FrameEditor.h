@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QVector>
 
+#include <array>
 #include <functional>
 
 class AbstractLedPanelScene;
@@ -67,7 +68,12 @@ public:
     // else the tree's current command), or at the end of the Program, as one
     // step of the history named `text`, and makes the last of them current.
     // Returns how many the tree took.
-    int insertFrames(const QList<QVector<int>>& frames, const QString& text);
+    // With `atEnd` they go after the last frame of the shown frame's list,
+    // or of the Program.
+    int insertFrames(const QList<QVector<int>>& frames, const QString& text, bool atEnd = false);
+    // Where insertFrames() would put frames: "after frame #12", "at the
+    // start of the Program", "at the end, after frame #40".
+    QString insertionText(bool atEnd) const;
 
     // The parameters Generate offers first for `kind`: the last ones used.
     EffectRequest lastRequest(EffectRequest::Kind kind) const;
@@ -101,8 +107,12 @@ private:
     void rotate(const QString& text, int clockwise);
     LedStatesCommand* shownFrame() const;
     // Where insertFrames() puts its frames.
-    AbstractTreeItem* insertionParent(int* row) const;
+    AbstractTreeItem* insertionParent(int* row, bool atEnd = false) const;
     bool askGenerate(QWidget* parent, LedStatesCommand* shown, Questions::Generate* request);
+    // Puts an effect's frames where `request` says, `shown` the number of
+    // the shown frame in `list` (0: none).
+    void place(Questions::Generate request, const QList<QVector<int>>& effect,
+        const QList<LedStatesCommand*>& list, int shown);
     void remember(const EffectRequest& request);
     int imageBytes() const;
     bool askRunCount(const QString& title, const QString& label, int value, int most, int* count);
@@ -115,7 +125,8 @@ private:
     QPointer<AbstractLedPanelScene> m_scene;
     QPointer<QSettings> m_settings;
     Compiller* m_compiler = nullptr;
-    QVector<EffectRequest> m_lastRequests;
+    // Not a QVector: GCC 12 misjudges its copy of this struct as an overflow.
+    std::array<EffectRequest, EffectRequest::KindCount> m_lastRequests;
     GeneratePresets m_presets;
     EffectRequest::Kind m_lastKind = EffectRequest::Chase;
 };

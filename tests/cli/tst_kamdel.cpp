@@ -437,6 +437,18 @@ void tst_Kamdel::generate_data()
     QTest::addRow("reverse") << QStringList { "reverse" } << 0 << QString() << Lit { {}, { 3 } };
     QTest::addRow("ping-pong") << QStringList { "pingpong", "--frame", "1", "--to", "2" } << 0 << QString()
                                << Lit { { 3 }, {}, { 3 } };
+    QTest::addRow("chase added over frame 1, past the end") << QStringList {
+        "chase", "--rings", "1", "--length", "1", "--count", "3", "--over", "1", "--combine", "add"
+    } << 0 << QString() << Lit { { 0, 3 }, { 1 }, { 2 } };
+    QTest::addRow("inserted onto a copy of frame 1")
+        << QStringList { "chase", "--rings", "2", "--length", "1", "--count", "1", "--keep", "--after", "1" }
+        << 0 << QString() << Lit { { 3 }, { 3, 48 }, {} };
+    QTest::addRow("chase speeding up") << QStringList { "chase", "--rings", "1", "--length", "1", "--count",
+        "3", "--step", "4", "--ease", "in", "--after", "0" }
+                                       << 0 << QString() << Lit { { 0 }, { 2 }, { 8 }, { 3 }, {} };
+    QTest::addRow("twinkle growing dense") << QStringList { "twinkle", "--rings", "1", "--density", "0",
+        "--density-end", "100", "--count", "2", "--after", "0" }
+                                           << 0 << QString() << Lit { {}, leds(0, 47), { 3 }, {} };
 
     const auto wrong = [](const char* name, const QStringList& arguments, const char* reason) {
         QTest::addRow("%s", name) << arguments << 64 << QString::fromLatin1(reason) << Lit();
@@ -461,6 +473,11 @@ void tst_Kamdel::generate_data()
     wrong("run ending before its start", { "reverse", "--frame", "2", "--to", "1" }, "--to takes 2 to 2");
     wrong("run past the last frame", { "pingpong", "--to", "3" }, "--to takes 1 to 2");
     wrong("frame not a number", { "repeat", "--frame", "x" }, "--frame takes 1 to 2");
+    wrong("after and over", { "chase", "--after", "1", "--over", "1" }, "exclude");
+    wrong("over past the last frame", { "chase", "--over", "3" }, "--over takes 1 to 2");
+    wrong("unknown combination", { "chase", "--combine", "xor" }, "--combine");
+    wrong("unknown ease", { "chase", "--ease", "fast" }, "--ease");
+    wrong("density at the end over 100", { "twinkle", "--density-end", "101" }, "--density-end");
 }
 
 void tst_Kamdel::generate()

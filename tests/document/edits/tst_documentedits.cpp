@@ -32,6 +32,7 @@ private slots:
     void structuralEditsSignalOnce();
     void refusedPlacementsAreSilent();
     void framesPastTheLimitAreRefused();
+    void laidFramesAreOneStep();
     void removeItems_data();
     void removeItems();
     void isWithin();
@@ -118,6 +119,25 @@ void tst_DocumentEdits::framesPastTheLimitAreRefused()
     QCOMPARE(edited.count(), 0);
     QCOMPARE(doc.outline(), All);
     QCOMPARE(doc.edits->history()->count(), 0);
+}
+
+// Laid over the Program's one frame: it takes the first values, the rest
+// become frames behind it, before the Stop; undo takes all of it back.
+void tst_DocumentEdits::laidFramesAreOneStep()
+{
+    Document doc;
+    auto* frame0 = static_cast<LedStatesCommand*>(doc["frame0"]);
+    const QVector<int> before = frame0->values();
+    const QList<QVector<int>> values { QVector<int>(192, 1), QVector<int>(192, 0), QVector<int>(192, 1) };
+    QCOMPARE(doc.edits->layFrames({ frame0 }, 0, values, "lay").size(), 3);
+    QCOMPARE(frame0->values(), values.first());
+    QCOMPARE(doc.outline(),
+        "program=Program: frame0=frame, frame, frame, stop=stop; function=Collection: frame1=frame, "
+        "return=return");
+    QCOMPARE(doc.edits->history()->count(), 1);
+    doc.edits->history()->undo();
+    QCOMPARE(doc.outline(), All);
+    QCOMPARE(frame0->values(), before);
 }
 
 void tst_DocumentEdits::refusedPlacementsAreSilent()

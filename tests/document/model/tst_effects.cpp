@@ -108,7 +108,105 @@ private slots:
     void fillProperties();
     void dissolveProperties();
     void twinkleProperties();
+    void easedOffset_data();
+    void easedOffset();
+    void easedChaseTurnsItsFirstFrame();
+    void placedProperties();
 };
+
+void tst_Effects::easedOffset_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("ease");
+    QTest::addColumn<QVector<qint64>>("offsets");
+
+    using E = EffectRequest;
+    QTest::addRow("linear") << 3 << 4 << int(E::Linear) << QVector<qint64> { 0, 3, 6, 9 };
+    QTest::addRow("in") << 1 << 5 << int(E::EaseIn) << QVector<qint64> { 0, 0, 1, 2, 4 };
+    QTest::addRow("out") << 1 << 5 << int(E::EaseOut) << QVector<qint64> { 0, 2, 3, 4, 4 };
+    QTest::addRow("in-out") << 1 << 5 << int(E::EaseInOut) << QVector<qint64> { 0, 1, 2, 3, 4 };
+    // floor(x + 1/2) also below zero: -0.75 gives -1, -2.25 gives -2.
+    QTest::addRow("in, backwards") << -3 << 5 << int(E::EaseIn) << QVector<qint64> { 0, -1, -3, -7, -12 };
+    QTest::addRow("one frame does not move") << 7 << 1 << int(E::EaseOut) << QVector<qint64> { 0 };
+}
+
+void tst_Effects::easedOffset()
+{
+    QFETCH(int, step);
+    QFETCH(int, count);
+    QFETCH(int, ease);
+    QFETCH(QVector<qint64>, offsets);
+    QVector<qint64> got;
+    for (int f = 0; f < count; ++f)
+        got << Effects::easedOffset(step, count, f, EffectRequest::Ease(ease));
+    QCOMPARE(got, offsets);
+}
+
+// Every frame of a chase, eased or not, is its first frame turned by the
+// frame's offset: the pace changes, never the shape.
+void tst_Effects::easedChaseTurnsItsFirstFrame()
+{
+    QRandomGenerator random(77);
+    for (int run = 0; run < 200; ++run) {
+        const auto ease = EffectRequest::Ease(random.bounded(4));
+        const int rings = 1 + int(random.bounded(15));
+        const int step = int(random.bounded(-60, 60));
+        const int count = 1 + int(random.bounded(40));
+        const Frames frames = Effects::chase(rings, 1 + int(random.bounded(5)), 1, step, count, ease);
+        QCOMPARE(frames.size(), count);
+        for (int f = 0; f < count; ++f) {
+            const int turn = int(Effects::easedOffset(step, count, f, ease) % 48);
+            QCOMPARE(frames.at(f), FrameTools::rotated(frames.first(), turn, rings));
+        }
+    }
+}
+
+// Random effects laid over random frames: each combination does what it
+// says inside the effect's rings and keeps everything else.
+void tst_Effects::placedProperties()
+{
+    QRandomGenerator random(4321);
+    using E = EffectRequest;
+    for (int run = 0; run < 200; ++run) {
+        E r;
+        r.kind = E::Kind(random.bounded(E::KindCount));
+        r.ringMask = 1 + int(random.bounded(15));
+        r.count = 1 + int(random.bounded(12));
+        r.step = 1 + int(random.bounded(5));
+        const QVector<int> shown = randomFrame(random);
+        const Frames effect = Effects::generate(r, shown, randomFrame(random));
+        Frames list;
+        for (int k = 0, n = int(random.bounded(20)); k < n; ++k)
+            list << randomFrame(random);
+        list << QVector<int>(192, 2); // values above 1 count as on
+        // Replace, inserted on dark frames: the effect as it is.
+        QCOMPARE(Effects::placed(r, effect, list, int(random.bounded(list.size() + 1))), effect);
+
+        r.over = true;
+        const int n = 1 + int(random.bounded(list.size()));
+        const int rings = Effects::ringsOf(r);
+        r.combine = E::Toggle;
+        Frames toggled = Effects::placed(r, effect, list, n);
+        Frames twice = Effects::placed(r, effect, toggled, 1);
+        r.combine = E::Add;
+        const Frames added = Effects::placed(r, effect, list, n);
+        r.combine = E::Remove;
+        const Frames removed = Effects::placed(r, effect, added, 1);
+        for (int k = 0; k < effect.size(); ++k) {
+            // Past the list's end frames start dark; a spin's on the frame it turns.
+            const QVector<int> base = n - 1 + k < list.size() ? list.at(n - 1 + k)
+                : r.kind == E::Spin                           ? effect.at(k)
+                                                              : QVector<int>(192, 0);
+            for (int led = 0; led < 192; ++led) {
+                const bool inside = rings & (1 << (led / 48));
+                const int b = inside ? int(base.at(led) >= 1) : base.at(led);
+                QCOMPARE(twice.at(k).at(led), b);
+                QCOMPARE(removed.at(k).at(led), effect.at(k).at(led) && inside ? 0 : b);
+            }
+        }
+    }
+}
 
 void tst_Effects::chase_data()
 {
