@@ -21,6 +21,7 @@ QVector<ExamplesMenu::Example> ExamplesMenu::examples()
         { "comet-and-fill-a.xml", QT_TR_NOOP("Comet and fill") },
         { "heartbeat-a.xml", QT_TR_NOOP("Heartbeat") },
         { "starfield-a.xml", QT_TR_NOOP("Starfield") },
+        { "slowing-comet-a.xml", QT_TR_NOOP("Comet slowing over a drawn ring") },
         { "progress-ring-b.xml", QT_TR_NOOP("Progress ring") },
         { "ripple-pulse-b.xml", QT_TR_NOOP("Ripple pulse") },
         { "pattern-dissolve-b.xml", QT_TR_NOOP("Dissolve between patterns") },

@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -37,6 +39,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addLayout(buttons);
 
     textBrowser->setSource(QUrl(QStringLiteral("qrc") + guidePath()), QTextDocument::MarkdownResource);
+    nameHeadings(textBrowser->document());
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
@@ -44,6 +47,34 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 HelpWindow::~HelpWindow() = default;
+
+QString HelpWindow::anchorOf(const QString& heading)
+{
+    QString anchor;
+    for (const QChar c : heading.toLower()) {
+        if (c.isLetterOrNumber() || c == QLatin1Char('-'))
+            anchor += c;
+        else if (c == QLatin1Char(' '))
+            anchor += QLatin1Char('-');
+    }
+    return anchor;
+}
+
+void HelpWindow::nameHeadings(QTextDocument* document)
+{
+    // The Markdown reader gives headings no anchors, so the contents' links
+    // ("#frames") would lead nowhere; they get the names Markdown sites use.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        QTextCursor cursor(block);
+        cursor.select(QTextCursor::BlockUnderCursor);
+        QTextCharFormat format;
+        format.setAnchor(true);
+        format.setAnchorNames({ anchorOf(block.text()) });
+        cursor.mergeCharFormat(format);
+    }
+}
 
 QString HelpWindow::guidePath()
 {

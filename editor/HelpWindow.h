@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QTextBrowser;
+class QTextDocument;
 
 // The user guide, shown from the copy compiled into the program, so that it
 // matches the program's version and needs no network.
@@ -18,7 +19,12 @@ public:
 
     // The guide's first page in the program's resources.
     static QString guidePath();
+    // The anchor a heading gets, as Markdown sites name them: "Frame tools
+    // and symmetry" is "frame-tools-and-symmetry".
+    static QString anchorOf(const QString& heading);
 
 private:
+    static void nameHeadings(QTextDocument* document);
+
     QTextBrowser* textBrowser;
 };

@@ -39,7 +39,6 @@ GenerateDialog::GenerateDialog(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui_GenerateDialog>())
     , m_timer(new QTimer(this))
-    , m_requests(EffectRequest::KindCount)
 {
     ui->setupUi(this);
     for (int k = 0; k < EffectRequest::KindCount; ++k) {
@@ -47,7 +46,7 @@ GenerateDialog::GenerateDialog(QWidget* parent)
         ui->kindComboBox->setItemText(k, Effects::kindText(EffectRequest::Kind(k)));
     }
     setSide(Bottom);
-    writePage(m_requests.at(m_kind));
+    writePage(m_requests[m_kind]);
     ui->kindComboBox->setCurrentIndex(m_kind);
     ui->pageStack->setCurrentIndex(m_kind);
     ui->presetRow->setVisible(false);
@@ -111,7 +110,7 @@ void GenerateDialog::setKind(EffectRequest::Kind kind)
 
 EffectRequest GenerateDialog::request() const
 {
-    EffectRequest request = m_requests.at(m_kind);
+    EffectRequest request = m_requests[m_kind];
     readPage(m_kind, &request);
     readPlacement(&request);
     return request;
@@ -124,7 +123,7 @@ void GenerateDialog::kindChanged(int index)
     readPage(m_kind, &m_requests[m_kind]);
     m_kind = EffectRequest::Kind(index);
     ui->pageStack->setCurrentIndex(index);
-    writePage(m_requests.at(m_kind));
+    writePage(m_requests[m_kind]);
     listPresets();
     regenerate();
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 class GeneratePresets;
@@ -88,7 +89,8 @@ private:
     QTimer* m_timer;
     GeneratePresets* m_presets = nullptr;
     eLedPanelSide m_side = Bottom;
-    QVector<EffectRequest> m_requests;
+    // Not a QVector: GCC 12 misjudges its copy of this struct as an overflow.
+    std::array<EffectRequest, EffectRequest::KindCount> m_requests;
     EffectRequest::Kind m_kind = EffectRequest::Chase;
     QList<QVector<int>> m_list;
     int m_shownNumber = 0;

@@ -194,6 +194,8 @@ void tst_HelpMenus::guideCoversTheTopics()
     // Read as Markdown: headings are headings, not "## ..." text, and the
     // pictures (the window and the legend) load.
     QStringList headings;
+    QStringList anchors;
+    QStringList links;
     int pictures = 0;
     for (QTextBlock block = guide->browser()->document()->begin(); block.isValid(); block = block.next()) {
         QVERIFY2(!block.text().startsWith(QLatin1Char('#')), qPrintable(block.text()));
@@ -201,6 +203,9 @@ void tst_HelpMenus::guideCoversTheTopics()
             headings << block.text();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
+            anchors += format.anchorNames();
+            if (format.isAnchor() && format.anchorHref().startsWith(QLatin1Char('#')))
+                links << format.anchorHref().mid(1);
             if (!format.isImageFormat())
                 continue;
             const QString name = format.toImageFormat().name();
@@ -212,10 +217,15 @@ void tst_HelpMenus::guideCoversTheTopics()
             ++pictures;
         }
     }
-    QCOMPARE(pictures, 2);
-    for (const char* topic : { "The board and the document", "Frames", "Frame tools and symmetry", "Playback",
+    QCOMPARE(pictures, 4);
+    for (const char* topic : { "The board and the document", "Frames", "Frame tools and symmetry",
+             "Effects: Generate", "Holds, repeats and the length of the show", "Examples", "Playback",
              "Writing to the panel", "Firmware update", "Files dropped on the window" })
         QVERIFY2(headings.contains(QLatin1String(topic)), topic);
+    // The contents list leads to every section.
+    QCOMPARE(links.size(), headings.size());
+    for (const QString& link : links)
+        QVERIFY2(anchors.contains(link), qPrintable(link));
     guide->close();
 }
 

@@ -97,3 +97,10 @@ start 2.0 pattern-dissolve-b "$cross" "$alternate"
 add dissolve --frame 1 --to 2 --count 12 --seed 3 --after 1
 add dissolve --frame 14 --to 1 --count 12 --seed 4
 finish
+
+# A drawn outer ring held for 36 frames, with a comet laid over it on the
+# middle rings that slows to a stop, the ring kept where the comet passes.
+start 1.0 slowing-comet-a "$(frame $(seq 144 4 191))"
+add hold --frame 1 --count 35
+add chase --rings 2,3 --length 8 --step 3 --count 36 --over 1 --combine add --ease out
+finish

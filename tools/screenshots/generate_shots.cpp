@@ -1,14 +1,15 @@
 // generate_shots: grabs PNG screenshots of Frame > Generate... for review:
-// the dialog with a two-headed chase on the outer rings playing in its
-// preview, and the editor after OK with the new frames selected and the Edit
-// menu naming the step it undoes.
+// the dialog laying a two-headed chase on rings 2 and 3 over frames drawn
+// on ring 4, added to them, playing in its preview, and the editor after OK
+// with the new frames selected and the Edit menu naming the step it undoes.
 //
 // Usage:
 //   generate_shots [output folder]        (default: the current folder)
 //
 // Needs the board pictures beside this program and a display: run it under
-// `xvfb-run -a` or with -platform offscreen. Writes generate_dialog.png and
-// generate_inserted.png.
+// `xvfb-run -a` or with -platform offscreen. Writes generate_dialog.png,
+// generate_inserted.png and the user guide's guide_generate.png (copied to
+// docs/guide/images/).
 
 #include "MainMenu.h"
 #include "MainWindow.h"
@@ -23,6 +24,7 @@
 #include <QDialogButtonBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -40,10 +42,10 @@ int main(int argc, char* argv[])
     for (int i = 0; i < 3; ++i) {
         QVector<int> leds;
         for (int k = 0; k < 48; k += 4)
-            leds << k + i;
+            leds << 144 + k + i;
         shot.appendFrame(leds);
     }
-    shot.showFrame(1);
+    shot.showFrame(0);
 
     bool ok = true;
     QTimer::singleShot(300, &window, [&] {
@@ -54,7 +56,9 @@ int main(int argc, char* argv[])
         }
         dialog->findChild<QComboBox*>(QStringLiteral("kindComboBox"))->setCurrentIndex(EffectRequest::Chase);
         dialog->findChild<QCheckBox*>(QStringLiteral("ring0CheckBox"))->setChecked(false);
-        dialog->findChild<QCheckBox*>(QStringLiteral("ring1CheckBox"))->setChecked(false);
+        dialog->findChild<QCheckBox*>(QStringLiteral("ring3CheckBox"))->setChecked(false);
+        dialog->findChild<QRadioButton*>(QStringLiteral("overRadioButton"))->setChecked(true);
+        dialog->findChild<QComboBox*>(QStringLiteral("combineComboBox"))->setCurrentIndex(EffectRequest::Add);
         dialog->findChild<QComboBox*>(QStringLiteral("chaseHeadsComboBox"))
             ->setCurrentText(QStringLiteral("2"));
         dialog->findChild<QSpinBox*>(QStringLiteral("chaseLengthSpinBox"))->setValue(6);
@@ -64,6 +68,8 @@ int main(int argc, char* argv[])
             dialog->showNextFrame();
         settle();
         ok &= save(dialog, out, QStringLiteral("generate_dialog.png"));
+        ok &= save(dialog->grab().scaledToWidth(560, Qt::SmoothTransformation), out,
+            QStringLiteral("guide_generate.png"));
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     window.findChild<QAction*>(QStringLiteral("action_FrameGenerate"))->trigger();

@@ -10,7 +10,8 @@
 // Keeps its settings in a temporary folder, never beside the program.
 // Writes help_guide.png, help_shortcuts.png, help_legend.png,
 // help_view_menu.png and help_drop.png, and the user guide's pictures
-// guide_window.png and guide_legend.png (copied to docs/guide/images/).
+// guide_window.png, guide_example.png and guide_legend.png (copied to
+// docs/guide/images/).
 
 #include "BoardLegend.h"
 #include "HelpWindow.h"
@@ -75,6 +76,29 @@ void paintDraggedFile(QPixmap& picture, const QPoint& at, const QString& name)
 
 } // namespace
 
+// The first example show, opened from File > Examples, half-way through.
+bool saveExample(MainWindow& window, const QDir& out)
+{
+    auto* examples = window.findChild<QMenu*>(QStringLiteral("menu_Examples"));
+    if (!examples || examples->actions().isEmpty())
+        return false;
+    const QString path = window.document() ? window.document()->fileName() : QString();
+    examples->actions().first()->trigger();
+    settle();
+    auto* shown = qobject_cast<KamdelDocument*>(window.document());
+    if (!shown)
+        return false;
+    shown->commandTreeView()->expandAll();
+    shown->commandTreeView()->setCurrentIndex(
+        shown->treeModel()->index(8, 0, shown->treeModel()->index(0, 0, shown->treeModel()->index(0, 0))));
+    settle();
+    const bool saved = save(
+        window.grab().scaledToWidth(520, Qt::SmoothTransformation), out, QStringLiteral("guide_example.png"));
+    window.openDocument(path);
+    settle();
+    return saved;
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -124,6 +148,7 @@ int main(int argc, char* argv[])
         // Narrow enough for the guide's window.
         ok &= save(window.grab().scaledToWidth(520, Qt::SmoothTransformation), out,
             QStringLiteral("guide_window.png"));
+        ok &= saveExample(window, out);
 
         window.findChild<QAction*>(QStringLiteral("action_UserGuide"))->trigger();
         settle(400);
