@@ -44,12 +44,6 @@ namespace {
 
 using namespace ShotFiles;
 
-bool writeFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
 QByteArray document()
 {
     const QString commands = frameXml({ 0, 1, 2, 3, 48, 49, 96, 144 })
