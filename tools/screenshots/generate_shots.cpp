@@ -39,10 +39,11 @@ int main(int argc, char* argv[])
 
     ShotWindow shot;
     MainWindow& window = shot.window();
-    for (int i = 0; i < 3; ++i) {
+    // Twelve frames of a pattern on the outer ring turning slowly.
+    for (int i = 0; i < 12; ++i) {
         QVector<int> leds;
         for (int k = 0; k < 48; k += 4)
-            leds << 144 + k + i;
+            leds << 144 + (k + i / 3) % 48;
         shot.appendFrame(leds);
     }
     shot.showFrame(0);
@@ -64,8 +65,6 @@ int main(int argc, char* argv[])
         dialog->findChild<QSpinBox*>(QStringLiteral("chaseLengthSpinBox"))->setValue(6);
         dialog->findChild<QSpinBox*>(QStringLiteral("chaseStepSpinBox"))->setValue(2);
         dialog->findChild<QSpinBox*>(QStringLiteral("chaseCountSpinBox"))->setValue(24);
-        for (int i = 0; i < 5; ++i)
-            dialog->showNextFrame();
         settle();
         ok &= save(dialog, out, QStringLiteral("generate_dialog.png"));
         ok &= save(dialog->grab().scaledToWidth(560, Qt::SmoothTransformation), out,

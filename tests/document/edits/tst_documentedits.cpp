@@ -128,11 +128,13 @@ void tst_DocumentEdits::laidFramesAreOneStep()
     Document doc;
     auto* frame0 = static_cast<LedStatesCommand*>(doc["frame0"]);
     const QVector<int> before = frame0->values();
-    const QList<QVector<int>> values { QVector<int>(192, 1), QVector<int>(192, 0), QVector<int>(192, 1) };
+    QList<QVector<int>> values { QVector<int>(192, 0), QVector<int>(192, 0), QVector<int>(192, 0) };
+    values[0][3] = 1;
+    values[2][5] = 1;
     QCOMPARE(doc.edits->layFrames({ frame0 }, 0, values, "lay").size(), 3);
     QCOMPARE(frame0->values(), values.first());
     QCOMPARE(doc.outline(),
-        "program=Program: frame0=frame, frame, frame, stop=stop; function=Collection: frame1=frame, "
+        "program=Program: frame0=frame 3, frame, frame 5, stop=stop; function=Collection: frame1=frame, "
         "return=return");
     QCOMPARE(doc.edits->history()->count(), 1);
     doc.edits->history()->undo();
