@@ -162,13 +162,16 @@ QList<LedStatesCommand*> DocumentEdits::layFrames(
     QList<LedStatesCommand*> laid;
     if (!admitsFrames(values.size() - over))
         return laid;
+    // Only the cells that change: an effect laid over thousands of frames
+    // touches few of their LEDs, and each change costs the undo step.
     QVector<CellChange> changes;
-    changes.reserve(over * LedStatesCommand::LedCount);
     for (int k = 0; k < over; ++k) {
         LedStatesCommand* frame = frames.at(first + k);
         const QVector<LedCell*>& cells = frame->leds();
-        for (int led = 0; led < cells.size() && led < values.at(k).size(); ++led)
-            changes.append(CellChange(cells.at(led), values.at(k).at(led)));
+        for (int led = 0; led < cells.size() && led < values.at(k).size(); ++led) {
+            if (cells.at(led)->value() != values.at(k).at(led))
+                changes.append(CellChange(cells.at(led), values.at(k).at(led)));
+        }
         laid.append(frame);
     }
     beginStep(text);
