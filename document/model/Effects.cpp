@@ -18,12 +18,14 @@ QString tr(const char* text)
     return QCoreApplication::translate("Effects", text);
 }
 
-// floor(a / b + 1/2) for b > 0, negative a included.
-qint64 roundedHalfUp(qint64 a, qint64 b)
+// floor(a / b + 1/2) for b > 0, negative a included. The eased offset's
+// product of step, frames and the fraction's numerator passes 64 bits for
+// the largest steps the command line takes; the result itself fits.
+qint64 roundedHalfUp(__int128 a, qint64 b)
 {
-    const qint64 top = 2 * a + b;
-    const qint64 bottom = 2 * b;
-    return top >= 0 ? top / bottom : -((-top + bottom - 1) / bottom);
+    const __int128 top = 2 * a + b;
+    const __int128 bottom = 2 * __int128(b);
+    return qint64(top >= 0 ? top / bottom : -((-top + bottom - 1) / bottom));
 }
 
 int wrap(qint64 value)
@@ -152,7 +154,7 @@ qint64 easedOffset(int step, int count, int f, EffectRequest::Ease ease)
         den = d * d * d;
         break;
     }
-    return roundedHalfUp(qint64(step) * d * num, den);
+    return roundedHalfUp(__int128(step) * d * num, den);
 }
 
 QList<QVector<int>> chase(int ringMask, int length, int heads, int step, int count, EffectRequest::Ease ease)

@@ -147,6 +147,10 @@ void tst_Effects::easedOffset()
 // frame's offset: the pace changes, never the shape.
 void tst_Effects::easedChaseTurnsItsFirstFrame()
 {
+    // The largest step goes the whole way, exactly, without overflowing.
+    for (int ease = EffectRequest::Linear; ease <= EffectRequest::EaseInOut; ++ease)
+        QCOMPARE(
+            Effects::easedOffset(INT_MAX, 2000, 1999, EffectRequest::Ease(ease)), qint64(INT_MAX) * 1999);
     QRandomGenerator random(77);
     for (int run = 0; run < 200; ++run) {
         const auto ease = EffectRequest::Ease(random.bounded(4));
