@@ -14,7 +14,9 @@
 #include "views/LedPanelScene_Ring.h"
 
 #include "edits/EditHistory.h"
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
@@ -115,12 +117,15 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame_data()
     QTest::addColumn<bool>("fromTree");
     QTest::addColumn<int>("currentRow");
     QTest::addColumn<int>("firstNewRow");
+    QTest::addColumn<bool>("atEnd");
+    QTest::addColumn<QString>("where"); // what the dialog says
     // The Program holds frames 1 and 2, then a Stop; -1 makes the Program
     // itself the current item.
-    QTest::addRow("File menu, after frame 1") << false << 0 << 1;
-    QTest::addRow("File menu, Program current") << false << -1 << 3;
-    QTest::addRow("tree menu, after frame 2") << true << 1 << 2;
-    QTest::addRow("tree menu, Program current") << true << -1 << 3;
+    QTest::addRow("File menu, after frame 1") << false << 0 << 1 << false << "after frame #1";
+    QTest::addRow("File menu, Program current") << false << -1 << 3 << false << "after frame #2";
+    QTest::addRow("tree menu, after frame 2") << true << 1 << 2 << false << "after frame #2";
+    QTest::addRow("tree menu, Program current") << true << -1 << 3 << false << "after frame #2";
+    QTest::addRow("frame 1 current, at the end") << false << 0 << 2 << true << "at the end, after frame #2";
 }
 
 void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
@@ -128,6 +133,8 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     QFETCH(bool, fromTree);
     QFETCH(int, currentRow);
     QFETCH(int, firstNewRow);
+    QFETCH(bool, atEnd);
+    QFETCH(QString, where);
     open(QStringLiteral("1.0"),
         { DocumentFiles::frame({ 1 }), DocumentFiles::frame({ 2 }), DocumentFiles::stop() });
     const QList<Frame> imported { lit({ 0, 50, 191 }), lit({}), lit({ 47, 48, 96, 144 }) };
@@ -135,7 +142,12 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
     QVERIFY(!gif.isEmpty());
     m_importAnswers = std::make_unique<Questions::Scope>();
     m_importAnswers->pictures = [gif](QWidget*) { return QStringList { gif }; };
-    m_importAnswers->importOptions = [](ImportAnimationDialog&) { return true; };
+    QString said;
+    m_importAnswers->importOptions = [&](ImportAnimationDialog& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("atEndBox"))->setChecked(atEnd);
+        said = dialog.findChild<QLabel*>(QStringLiteral("whereLabel"))->text();
+        return true;
+    };
     CommandTreeView* tree = document()->commandTreeView();
     AbstractTreeItem* current = currentRow < 0 ? program() : program()->child(currentRow);
     tree->setCurrentIndex(document()->treeModel()->indexOf(current));
@@ -148,6 +160,7 @@ void tst_ImportAnimation::importGoesAfterTheCurrentFrame()
         action("action_ImportAnimation")->trigger();
 
     QVERIFY2(m_window->warnings.isEmpty(), qPrintable(m_window->warnings.join(QLatin1Char('\n'))));
+    QCOMPARE(said, QStringLiteral("The frames go %1.").arg(where));
     const QList<Frame> before { lit({ 1 }), lit({ 2 }), Frame() };
     QList<Frame> expected = before;
     for (int i = 0; i < imported.size(); ++i)
