@@ -1,6 +1,5 @@
 #include "Recipe.h"
 #include "RecipeCheck.h"
-
 #include "edits/DocumentEdits.h"
 #include "model/DeviceItem.h"
 #include "model/PanelDocument.h"
@@ -9,9 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-
-using Breaker = std::function<void(Recipe*, const QTemporaryDir&)>;
+using Breaker = std::function<void(Recipe*)>;
 Q_DECLARE_METATYPE(Breaker)
 
 namespace {
@@ -19,18 +16,19 @@ namespace {
 void writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(content), content.size());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size());
 }
 
 void saveProgram(const QString& path, PanelDocument::Panel panel, int frames)
 {
     PanelDocument document(panel);
     for (int i = 0; i < frames; ++i)
-        document.edits()->insertFrames(
-            document.deviceItem()->program(0), -1, { { i } }, QStringLiteral("Add"));
+        document.edits()->insertFrames(document.deviceItem()->program(0), -1, { { i } }, "Add");
     QVERIFY2(document.save(path), qPrintable(document.errorString()));
 }
+
+constexpr auto RingA = PanelDocument::Panel::RingA;
+constexpr auto RingB = PanelDocument::Panel::RingB;
 
 } // namespace
 
@@ -47,30 +45,26 @@ void tst_Recipe::startsOnlyWithTheFilesItWasMadeFrom_data()
 {
     QTest::addColumn<Breaker>("breakIt");
     QTest::addColumn<QString>("reason");
-    QTest::addRow("good") << Breaker([](Recipe*, const QTemporaryDir&) {}) << QString();
-    QTest::addRow("firmware changed by one byte") << Breaker([](Recipe*, const QTemporaryDir& dir) {
-        writeFile(dir.filePath("fw.txt"), "@6000\n01 02 03 05\nq\n");
-    }) << "changed: the recipe expects digest ";
-    QTest::addRow("firmware missing")
-        << Breaker([](Recipe*, const QTemporaryDir& dir) { QFile::remove(dir.filePath("fw.txt")); })
-        << "fw.txt is missing";
-    QTest::addRow("firmware too large for the model") << Breaker([](Recipe* r, const QTemporaryDir& dir) {
-        writeFile(dir.filePath("fw.txt"), "@6000\n01\n@30000\n02\nq\n");
+    QTest::addRow("good") << Breaker([](Recipe*) {}) << QString();
+    QTest::addRow("firmware changed by one byte")
+        << Breaker([](Recipe* r) { writeFile(r->firmware, "@6000\n01 02 03 05\nq\n"); })
+        << "changed: the recipe expects digest ";
+    QTest::addRow("no firmware") << Breaker([](Recipe* r) { QFile::remove(r->firmware); })
+                                 << "fw.txt is missing";
+    QTest::addRow("firmware too large for the model") << Breaker([](Recipe* r) {
+        writeFile(r->firmware, "@6000\n01\n@30000\n02\nq\n");
         QString error;
         QVERIFY(RecipeCheck::stamp(r, &error));
     }) << "fw.txt does not fit Kamdel: it writes 0x30000";
-    QTest::addRow("program changed") << Breaker([](Recipe*, const QTemporaryDir& dir) {
-        saveProgram(dir.filePath("show.xml"), PanelDocument::Panel::RingA, 3);
-    }) << "show.xml changed: the recipe expects CRC 0x";
-    QTest::addRow("program of the other model") << Breaker([](Recipe*, const QTemporaryDir& dir) {
-        saveProgram(dir.filePath("show.xml"), PanelDocument::Panel::RingB, 2);
-    }) << "show.xml is for ZQ-RING-B, not ZQ-RING-A";
-    QTest::addRow("log a folder") << Breaker([](Recipe* r, const QTemporaryDir& dir) { r->log = dir.path(); })
+    QTest::addRow("program changed") << Breaker([](Recipe* r) { saveProgram(r->program, RingA, 3); })
+                                     << "show.xml changed: the recipe expects CRC 0x";
+    QTest::addRow("other model's program") << Breaker([](Recipe* r) { saveProgram(r->program, RingB, 2); })
+                                           << "show.xml is for ZQ-RING-B, not ZQ-RING-A";
+    QTest::addRow("log a folder") << Breaker([](Recipe* r) { r->log = QFileInfo(r->log).path(); })
                                   << "cannot be appended to";
-    QTest::addRow("unknown model") << Breaker([](Recipe* r, const QTemporaryDir&) { r->model = "ZQ-RING-C"; })
+    QTest::addRow("unknown model") << Breaker([](Recipe* r) { r->model = "ZQ-RING-C"; })
                                    << "unknown model ZQ-RING-C";
-    QTest::addRow("no watch glob") << Breaker([](Recipe* r, const QTemporaryDir&) { r->watch.clear(); })
-                                   << "no port to watch";
+    QTest::addRow("no watch glob") << Breaker([](Recipe* r) { r->watch.clear(); }) << "no port to watch";
 }
 
 void tst_Recipe::startsOnlyWithTheFilesItWasMadeFrom()
@@ -79,10 +73,9 @@ void tst_Recipe::startsOnlyWithTheFilesItWasMadeFrom()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     writeFile(dir.filePath("fw.txt"), "@6000\n01 02 03 04\nq\n");
-    saveProgram(dir.filePath("show.xml"), PanelDocument::Panel::RingA, 2);
+    saveProgram(dir.filePath("show.xml"), RingA, 2);
     Recipe made;
     made.model = QStringLiteral("ZQ-RING-A");
-    made.station = QStringLiteral("Bench 2");
     made.firmware = dir.filePath("fw.txt");
     made.program = dir.filePath("show.xml");
     made.log = dir.filePath("units.csv");
@@ -91,11 +84,10 @@ void tst_Recipe::startsOnlyWithTheFilesItWasMadeFrom()
     QString error;
     QVERIFY2(RecipeCheck::stamp(&made, &error), qPrintable(error));
     QVERIFY2(made.write(dir.filePath("bench/line.ini"), &error), qPrintable(error));
-
     Recipe read;
     QVERIFY2(read.read(dir.filePath("bench/line.ini"), &error), qPrintable(error));
     QCOMPARE(read, made);
-    breakIt(&read, dir);
+    breakIt(&read);
     const QString problem = RecipeCheck::problem(read);
     QVERIFY2(reason.isEmpty() ? problem.isEmpty() : problem.contains(reason), qPrintable(problem));
 }
