@@ -25,8 +25,13 @@ bool knownPanel(const QString& model)
 
 QString RecipeCheck::problem(const Recipe& recipe)
 {
-    if (!knownPanel(recipe.model) || !MspFlasher::modelNames().contains(recipe.controller))
-        return tr("unknown model %1 on controller %2").arg(recipe.model, recipe.controller);
+    if (!knownPanel(recipe.model))
+        return tr("unknown model %1 (known: %2, %3)")
+            .arg(recipe.model, PanelDocument::modelLabel(PanelDocument::Panel::RingA),
+                PanelDocument::modelLabel(PanelDocument::Panel::RingB));
+    if (!MspFlasher::modelNames().contains(recipe.controller))
+        return tr("unknown controller %1 (known: %2)")
+            .arg(recipe.controller, MspFlasher::modelNames().join(QStringLiteral(", ")));
     if (recipe.watch.isEmpty())
         return tr("no port to watch: the recipe names no Watch glob");
     QString error;
