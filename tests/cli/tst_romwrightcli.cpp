@@ -382,9 +382,7 @@ void tst_RomwrightCli::recipe()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString app = writeFile(dir, "app.txt", firmware);
-    const QString show = writeFile(dir, "show.xml",
-        "<LedPanelDocument version=\"1.0\"><Commands><Program index=\"0\"><Reset/></Program></Commands>"
-        "</LedPanelDocument>");
+    const QString show = writeFile(dir, "show.xml", "<LedPanelDocument version=\"1.0\"/>");
     const RomwrightResult result
         = romwright({ "recipe", "--model", "ZQ-RING-A", "--firmware", app, "--program", show, "--log",
             dir.filePath("units.csv"), "--watch", "/dev/ttyUSB*", "--test", "-o", dir.filePath("a.ini") });
