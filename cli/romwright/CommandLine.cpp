@@ -3,6 +3,9 @@
 #include "ProgressBar.h"
 #include "Station.h"
 
+#include "Recipe.h"
+#include "RecipeCheck.h"
+
 #include "Fleet/FlashRun.h"
 #include "Fleet/PortFleet.h"
 #include "Fleet/UnitReporter.h"
@@ -12,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSocketNotifier>
 
@@ -49,11 +53,14 @@ QString description()
         "  romwright check [--model MODEL] [--write-vector-area] FIRMWARE\n"
         "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
         "[--skip-present] FIRMWARE\n"
+        "  romwright recipe --model PANEL --firmware F --program DOC --log L [--watch GLOB]... [--baud N] "
+        "[--write-vector-area] [--test|--no-test] [--serial-required] [--station NAME] -o RECIPE\n"
         "Models: %1.\n"
         "Exit status: 0 success, 1 the device refused or did not answer, 2 the file is bad or does "
         "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
         "With several ports: 0 every port succeeded, 1 any device failed, else 3 any port could not "
-        "be opened, else 4 canceled.")
+        "be opened, else 4 canceled.\n"
+        "recipe: 0 written, 2 it cannot be written, 3 a station could not start with it.")
         .arg(MspFlasher::modelNames().join(QStringLiteral(", ")));
 }
 
@@ -63,6 +70,13 @@ QCommandLineOption hiddenOption(const QString& name)
     QCommandLineOption option(name);
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     return option;
+}
+
+// "--firmware", "-o"
+QString optionText(const QCommandLineOption& option)
+{
+    const QString name = option.names().constLast();
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 } // namespace
@@ -97,6 +111,19 @@ struct CommandLine::Arguments
     const QCommandLineOption unit = hiddenOption(QString::fromLatin1(UnitReporter::Option));
     const QCommandLineOption baud { QStringLiteral("baud"), tr("Line speed (default 57600)."),
         QStringLiteral("N"), QStringLiteral("57600") };
+    const QCommandLineOption firmware { QStringLiteral("firmware"), tr("recipe: the firmware file."),
+        QStringLiteral("FILE") };
+    const QCommandLineOption program { QStringLiteral("program"), tr("recipe: the light program document."),
+        QStringLiteral("FILE") };
+    const QCommandLineOption test { QStringLiteral("test"), tr("recipe: test each panel after writing it.") };
+    const QCommandLineOption noTest { QStringLiteral("no-test"),
+        tr("recipe: do not test the panels (default).") };
+    const QCommandLineOption serial { QStringLiteral("serial-required"),
+        tr("recipe: refuse a panel without a serial number.") };
+    const QCommandLineOption station { QStringLiteral("station"), tr("recipe: the station's name."),
+        QStringLiteral("NAME") };
+    const QCommandLineOption output { QStringLiteral("o"), tr("recipe: the recipe file to write."),
+        QStringLiteral("RECIPE") };
     const QCommandLineOption vector { QStringLiteral("write-vector-area"),
         tr("Write the image's bytes in 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors "
            "(refused without this option).") };
@@ -105,9 +132,10 @@ struct CommandLine::Arguments
 CommandLine::Arguments::Arguments()
 {
     parser.setApplicationDescription(description());
-    parser.addOptions({ help, version, model, port, ports, log, watch, once, skip, unit, baud, vector });
-    parser.addPositionalArgument(
-        QStringLiteral("FIRMWARE"), tr("The firmware file."), QStringLiteral("[check|station] FIRMWARE"));
+    parser.addOptions({ help, version, model, port, ports, log, watch, once, skip, unit, baud, vector,
+        firmware, program, test, noTest, serial, station, output });
+    parser.addPositionalArgument(QStringLiteral("FIRMWARE"), tr("The firmware file."),
+        QStringLiteral("[check|station] FIRMWARE | recipe"));
 }
 
 CommandLine::CommandLine(QObject* parent)
@@ -155,6 +183,12 @@ int CommandLine::dispatch(const Arguments& args)
 {
     const QCommandLineParser& parser = args.parser;
     QStringList positional = parser.positionalArguments();
+    if (positional == QStringList { QStringLiteral("recipe") })
+        return recipeCommand(args);
+    for (const QCommandLineOption* option : { &args.firmware, &args.program, &args.test, &args.noTest,
+             &args.serial, &args.station, &args.output })
+        if (parser.isSet(*option))
+            return usage(tr("%1 belongs to recipe").arg(optionText(*option)));
     const bool checkOnly = positional.size() == 2 && positional.first() == QLatin1String("check");
     const bool station = positional.size() == 2 && positional.first() == QLatin1String("station");
     if (checkOnly || station)
@@ -171,6 +205,53 @@ int CommandLine::dispatch(const Arguments& args)
     if (checkOnly)
         return checkCommand(args, model, positional.first());
     return flashCommand(args, model, positional.first(), station);
+}
+
+// A recipe from the files as they are now, written only when a station
+// could start with it.
+int CommandLine::recipeCommand(const Arguments& args)
+{
+    const QCommandLineParser& parser = args.parser;
+    for (const QCommandLineOption* option :
+        { &args.model, &args.firmware, &args.program, &args.log, &args.output })
+        if (!parser.isSet(*option))
+            return usage(tr("recipe needs %1").arg(optionText(*option)));
+    if (parser.isSet(args.port) || parser.isSet(args.ports) || parser.isSet(args.once)
+        || parser.isSet(args.skip) || (parser.isSet(args.test) && parser.isSet(args.noTest)))
+        return usage(tr(
+            "recipe takes none of --port, --ports, --once, --skip-present, nor both --test and --no-test"));
+    Recipe recipe;
+    recipe.model = parser.value(args.model);
+    recipe.station = parser.value(args.station);
+    recipe.firmware = QFileInfo(parser.value(args.firmware)).absoluteFilePath();
+    recipe.program = QFileInfo(parser.value(args.program)).absoluteFilePath();
+    recipe.log = QFileInfo(parser.value(args.log)).absoluteFilePath();
+    recipe.watch = parser.isSet(args.watch) ? parser.values(args.watch) : Station::defaultGlobs();
+    recipe.writeVectorArea = parser.isSet(args.vector);
+    recipe.test = parser.isSet(args.test);
+    recipe.serialRequired = parser.isSet(args.serial);
+    bool ok = false;
+    recipe.baud = parser.value(args.baud).toInt(&ok);
+    if (!ok || recipe.baud <= 0)
+        return usage(tr("bad line speed %1").arg(parser.value(args.baud)));
+    const QString output = QFileInfo(parser.value(args.output)).absoluteFilePath();
+    if (QStringList { recipe.firmware, recipe.program, recipe.log }.contains(output))
+        return usage(tr("-o %1 would overwrite one of the recipe's own files").arg(output));
+    return writeRecipe(&recipe, output);
+}
+
+int CommandLine::writeRecipe(Recipe* recipe, const QString& output)
+{
+    QString error;
+    if (!RecipeCheck::stamp(recipe, &error) || !(error = RecipeCheck::problem(*recipe)).isEmpty()) {
+        printLine(stderr, QStringLiteral("romwright: %1").arg(error));
+        return PortFailed;
+    }
+    if (!recipe->write(output, &error)) {
+        printLine(stderr, QStringLiteral("romwright: %1").arg(error));
+        return BadFile;
+    }
+    return Success;
 }
 
 int CommandLine::checkCommand(const Arguments& args, const QString& model, const QString& firmware)

@@ -8,10 +8,11 @@
 class FlashRun;
 class MspFlasher;
 class QSerialPort;
+class Recipe;
 class StopSignals;
 
-// The romwright program: "flash" (the default) and "check", with their
-// options, outputs and exit statuses.
+// The romwright program: "flash" (the default), "check", "station" and
+// "recipe", with their options, outputs and exit statuses.
 class CommandLine : public QObject
 {
     Q_OBJECT
@@ -43,6 +44,8 @@ private:
     struct Arguments;
 
     int dispatch(const Arguments& args);
+    int recipeCommand(const Arguments& args);
+    int writeRecipe(Recipe* recipe, const QString& output);
     int checkCommand(const Arguments& args, const QString& model, const QString& firmware);
     int flashCommand(const Arguments& args, const QString& model, const QString& firmware, bool station);
     int runStation(const Arguments& args, const QString& model, int baudRate, const QString& firmware);

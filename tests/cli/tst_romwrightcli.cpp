@@ -1,5 +1,6 @@
 #include "BslTargetRunner.h"
 #include "FlasherImage.h"
+#include "Recipe.h"
 #include "RomwrightRun.h"
 
 #include <QProcess>
@@ -60,6 +61,8 @@ private slots:
     void vectorArea();
     void hostileFilesRefusedAtOnce_data();
     void hostileFilesRefusedAtOnce();
+    void recipe_data();
+    void recipe();
     void wrongUsage_data();
     void wrongUsage();
     void version_data();
@@ -365,6 +368,32 @@ void tst_RomwrightCli::hostileFilesRefusedAtOnce()
     }
 }
 
+void tst_RomwrightCli::recipe_data()
+{
+    QTest::addColumn<QByteArray>("firmware");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("written") << QByteArray("@6000\n01 02\nq\n") << QString();
+    QTest::addRow("firmware does not fit") << QByteArray("@30000\n01\nq\n") << "does not fit Kamdel";
+}
+
+void tst_RomwrightCli::recipe()
+{
+    QFETCH(QByteArray, firmware);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString app = writeFile(dir, "app.txt", firmware);
+    const QString show = writeFile(dir, "show.xml", "<LedPanelDocument version=\"1.0\"/>");
+    const RomwrightResult result
+        = romwright({ "recipe", "--model", "ZQ-RING-A", "--firmware", app, "--program", show, "--log",
+            dir.filePath("units.csv"), "--watch", "/dev/ttyUSB*", "--test", "-o", dir.filePath("a.ini") });
+    QCOMPARE(result.exitCode, reason.isEmpty() ? 0 : 3);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    Recipe read;
+    QString error;
+    QCOMPARE(read.read(dir.filePath("a.ini"), &error), reason.isEmpty());
+    QCOMPARE(read.program, reason.isEmpty() ? show : QString());
+}
+
 void tst_RomwrightCli::wrongUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -375,6 +404,8 @@ void tst_RomwrightCli::wrongUsage_data()
     QTest::addRow("bad speed") << QStringList { "--baud", "fast", "--port", "ttyS0", "a.txt" };
     QTest::addRow("unknown option") << QStringList { "--force", "--port", "ttyS0", "a.txt" };
     QTest::addRow("check with a port") << QStringList { "check", "--port", "ttyS0", "a.txt" };
+    QTest::addRow("recipe over its firmware") << QStringList { "recipe", "--model", "ZQ-RING-A", "--firmware",
+        "a.txt", "--program", "b.xml", "--log", "c", "-o", "a.txt" };
 }
 
 void tst_RomwrightCli::wrongUsage()
