@@ -89,14 +89,6 @@ template <std::size_t N> int indexOf(const char* const (&keys)[N], const QString
     return -1;
 }
 
-QVector<int> valuesOf(const LedStatesCommand* frame)
-{
-    QVector<int> values;
-    for (const LedCell* cell : frame->leds())
-        values.append(cell->value());
-    return values;
-}
-
 } // namespace
 
 GenerateCommand::GenerateCommand(CliContext& context)
@@ -277,18 +269,14 @@ int GenerateCommand::addFrames(PanelDocument* document, ProgramItem* program, co
     if (effect.kind == EffectRequest::Dissolve && (until < 1 || until > count))
         return m_context.usage(tr("--to takes 1 to %1, the Program's frames").arg(count));
 
-    const QVector<int> shown = needsFrame ? valuesOf(frames.at(from - 1)) : QVector<int>();
+    const QVector<int> shown = needsFrame ? frames.at(from - 1)->values() : QVector<int>();
     const QVector<int> to
-        = effect.kind == EffectRequest::Dissolve ? valuesOf(frames.at(until - 1)) : QVector<int>();
+        = effect.kind == EffectRequest::Dissolve ? frames.at(until - 1)->values() : QVector<int>();
     const QString problem = Effects::problem(effect, shown, to);
     if (!problem.isEmpty())
         return m_context.usage(problem);
     const QList<QVector<int>> added = Effects::generate(effect, shown, to);
-    // Only the frames the effect lands on, from frame `place` on.
-    QList<QVector<int>> landing;
-    for (int k = qMax(place, 1); k <= count && k < place + (effect.over ? added.size() : 1); ++k)
-        landing.append(valuesOf(frames.at(k - 1)));
-    const QList<QVector<int>> values = Effects::placed(effect, added, landing, place > 0 ? 1 : 0);
+    const QList<QVector<int>> values = Effects::placedOn(effect, added, frames, place);
     const int laidOver = effect.over ? qMin(added.size(), count - place + 1) : 0;
     if (!m_context.framesFit(document, added.size() - laidOver))
         return CliContext::BadInput;

@@ -1,6 +1,7 @@
 #include "Effects.h"
 
 #include "FrameTools.h"
+#include "LedStatesCommand.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -385,6 +386,18 @@ QList<QVector<int>> placed(
         frames.append(std::move(frame));
     }
     return frames;
+}
+
+QList<QVector<int>> placedOn(const EffectRequest& request, const QList<QVector<int>>& effect,
+    const QList<LedStatesCommand*>& list, int n)
+{
+    // Laid over, the effect meets frames n to n + its length; inserted, only
+    // frame n, which Keep copies.
+    QList<QVector<int>> landing;
+    const int last = n - 1 + (request.over ? effect.size() : 1);
+    for (int k = qMax(n, 1) - 1; k < list.size() && k < last; ++k)
+        landing.append(list.at(k)->values());
+    return placed(request, effect, landing, n > 0 ? 1 : 0);
 }
 
 QString kindText(EffectRequest::Kind kind)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+class LedStatesCommand;
+
 // Animated patterns built from a few numbers. Frames hold 192 values in
 // panel order (ring k / 48, position k mod 48; 0 off, 1 on); LEDs outside the
 // selected rings stay off. A bad parameter yields no frames, and
@@ -73,6 +75,11 @@ KAMDELDOCUMENT_EXPORT int combined(int base, int e, EffectRequest::Combine how);
 // turns). Outside the effect's rings the base stays as it is.
 KAMDELDOCUMENT_EXPORT QList<QVector<int>> placed(
     const EffectRequest& request, const QList<QVector<int>>& effect, const QList<QVector<int>>& list, int n);
+
+// placed() over the frames of a list themselves, reading the values of only
+// those the effect lands on.
+KAMDELDOCUMENT_EXPORT QList<QVector<int>> placedOn(const EffectRequest& request,
+    const QList<QVector<int>>& effect, const QList<LedStatesCommand*>& list, int n);
 
 // "Spin", "Chase", ... as the menus and the history name them, and the
 // lower-case word the command line and the settings use.

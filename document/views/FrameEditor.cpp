@@ -47,15 +47,6 @@ QList<LedStatesCommand*> framesOf(const AbstractTreeItem* list)
     return frames;
 }
 
-QVector<int> valuesOf(const LedStatesCommand* frame)
-{
-    QVector<int> values;
-    values.reserve(frame->leds().size());
-    for (const LedCell* cell : frame->leds())
-        values.append(cell->value());
-    return values;
-}
-
 // A frame outside the tree with the given values, for the history to place.
 LedStatesCommand* newFrame(const QVector<int>& values, const QString& name)
 {
@@ -203,7 +194,7 @@ void FrameEditor::transform(const QString& text, const std::function<QVector<int
         return;
     QVector<DocumentEdits::CellChange> changes;
     for (LedStatesCommand* frame : targetFrames()) {
-        const QVector<int> values = tool(valuesOf(frame));
+        const QVector<int> values = tool(frame->values());
         const QVector<LedCell*>& cells = frame->leds();
         for (int k = 0; k < cells.size() && k < values.size(); ++k)
             changes.append({ cells.at(k), values.at(k) });
@@ -241,7 +232,7 @@ void FrameEditor::insertFrame(bool copyOfCurrent)
     }
     if (!parent)
         return;
-    const QVector<int> values = copyOfCurrent && shown ? valuesOf(shown) : QVector<int>();
+    const QVector<int> values = copyOfCurrent && shown ? shown->values() : QVector<int>();
     LedStatesCommand* frame = newFrame(values, copyOfCurrent && shown ? shown->name() : QString());
     m_edits->beginStep(copyOfCurrent ? tr("Duplicate") : tr("Add frame"));
     m_edits->insertItem(row, frame, parent);
@@ -380,7 +371,7 @@ void FrameEditor::duplicateFrames()
         return;
     m_edits->beginStep(tr("Duplicate"));
     for (LedStatesCommand* frame : frames)
-        m_edits->insertItem(frame->row() + 1, newFrame(valuesOf(frame), frame->name()), frame->parentItem());
+        m_edits->insertItem(frame->row() + 1, newFrame(frame->values(), frame->name()), frame->parentItem());
     m_edits->endStep();
 }
 
@@ -499,7 +490,7 @@ bool FrameEditor::askGenerate(QWidget* parent, LedStatesCommand* shown, Question
     int shownNumber = 0;
     if (shown && shown->parentItem()) {
         for (LedStatesCommand* frame : framesOf(shown->parentItem())) {
-            list.append(valuesOf(frame));
+            list.append(frame->values());
             if (frame == shown)
                 shownNumber = list.size();
         }
@@ -544,10 +535,10 @@ void FrameEditor::generate()
     QVector<int> to;
     QList<LedStatesCommand*> list;
     if (shown) {
-        from = valuesOf(shown);
+        from = shown->values();
         list = framesOf(shown->parentItem());
         if (request.toFrame >= 1 && request.toFrame <= list.size())
-            to = valuesOf(list.at(request.toFrame - 1));
+            to = list.at(request.toFrame - 1)->values();
     }
     place(request, Effects::generate(request.effect, from, to), list, list.indexOf(shown) + 1);
 }
@@ -564,11 +555,7 @@ void FrameEditor::place(Questions::Generate request, const QList<QVector<int>>& 
     const int n = request.atEnd ? list.size() : shown;
     const bool over = request.effect.over && !request.atEnd;
     request.effect.over = over;
-    // Only the frames the effect lands on.
-    QList<QVector<int>> landing;
-    for (int k = n - 1; k < list.size() && k < n - 1 + (over ? effect.size() : 1); ++k)
-        landing.append(valuesOf(list.at(k)));
-    const QList<QVector<int>> values = Effects::placed(request.effect, effect, landing, 1);
+    const QList<QVector<int>> values = Effects::placedOn(request.effect, effect, list, n);
     LedStatesCommand* after = list.at(n - 1);
     showNewFrames(over ? m_edits->layFrames(list, n - 1, values, text)
                        : m_edits->insertFrames(after->parentItem(), after->row() + 1, values, text));
