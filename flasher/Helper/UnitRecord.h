@@ -22,4 +22,19 @@ struct UnitRecord
     int outcome = 0;
     double seconds = 0;
     qint64 bytes = 0;
+
+    // A production station's unit only; empty elsewhere.
+    // The host name, or the station name its recipe gives.
+    QString station;
+    QString operatorName;
+    // The unit's serial number as entered, not the adapter's.
+    QString unit;
+    // The step that failed ("firmware", "test", "program"), or "done".
+    QString step;
+    QString firmwareSha256;
+    // The light program document's file name and the CRC of its image, "0x1A2B".
+    QString program;
+    QString programCrc;
+    // "pass", "fail" or "skipped".
+    QString test;
 };
