@@ -59,10 +59,8 @@ int ManyPorts::prepare(const QString& model, int baudRate, const QString& firmwa
 
     job.tool = QStringLiteral("romwright");
     job.program = QCoreApplication::applicationFilePath();
-    job.arguments = QStringList { QStringLiteral("--model"), model, QStringLiteral("--baud"),
-        QString::number(baudRate), m_pCopyDir->filePath(QStringLiteral("firmware")) };
-    if (m_WriteVectorArea)
-        job.arguments.prepend(QStringLiteral("--write-vector-area"));
+    job.arguments = PortFleet::flashArguments(
+        model, baudRate, m_WriteVectorArea, m_pCopyDir->filePath(QStringLiteral("firmware")));
     job.model = model;
     job.file = QFileInfo(firmware).absoluteFilePath();
     job.logPath = logPath;

@@ -4,23 +4,22 @@
 #include "Fleet/PortFleet.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <glob.h>
 
 namespace {
-// Often enough that a technician sees the unit start at once.
-constexpr int PollMs = 200;
 const QString TallyKey = QStringLiteral("\x01tally");
 } // namespace
 
 Station::Station(QObject* parent)
     : QObject(parent)
 {
-    m_Poll.setInterval(PollMs);
-    connect(&m_Poll, &QTimer::timeout, this, &Station::poll);
+    connect(&m_Watch, &PortWatch::appeared, this, &Station::start);
+    connect(&m_Watch, &PortWatch::skipped, this, [this](const QString& port, const QString& twin) {
+        // Two links to one board: it is flashed once, through the first.
+        m_Ports.fleet()->board().printAbove(stderr, tr("%1: skipped, the same device as %2").arg(port, twin));
+    });
 }
 
 Station::~Station() = default;
@@ -30,80 +29,21 @@ QStringList Station::defaultGlobs()
     return { QStringLiteral("/dev/ttyUSB*"), QStringLiteral("/dev/ttyACM*") };
 }
 
-QMap<QString, PortIdentity> Station::scan() const
+void Station::start(const QString& port)
 {
-    QMap<QString, PortIdentity> present;
-    for (const QString& pattern : m_Options.globs) {
-        glob_t found {};
-        if (::glob(QFile::encodeName(pattern).constData(), 0, nullptr, &found) == 0) {
-            for (size_t i = 0; i < found.gl_pathc; ++i) {
-                // A port unplugged and plugged in between two looks is a new
-                // device file (or a new link): a new attachment.
-                const QString port = QFile::decodeName(found.gl_pathv[i]);
-                const PortIdentity identity(port);
-                if (identity.isDevice())
-                    present.insert(port, identity);
-            }
-        }
-        ::globfree(&found);
-    }
-    return present;
-}
-
-// The port attached or still flashed that leads to the same device; empty when none does.
-QString Station::sameDeviceAs(const QString& port, const PortIdentity& identity) const
-{
-    for (const auto* ports : { &m_Attached, &m_Running }) {
-        for (auto it = ports->cbegin(); it != ports->cend(); ++it) {
-            if (it.key() != port && it.value().isSameDevice(identity))
-                return it.key();
-        }
-    }
-    return QString();
-}
-
-void Station::poll()
-{
-    if (m_Stopping)
-        return;
-    const QMap<QString, PortIdentity> present = scan();
-    for (auto it = m_Attached.begin(); it != m_Attached.end();) {
-        if (present.value(it.key()) != it.value())
-            it = m_Attached.erase(it);
-        else
-            ++it;
-    }
-    for (auto it = present.cbegin(); it != present.cend() && !m_Stopping; ++it) {
-        // Back while its last unit is still ending: flashed once that is over.
-        if (m_Attached.contains(it.key()) || m_Running.contains(it.key()))
-            continue;
-        const QString twin = sameDeviceAs(it.key(), it.value());
-        m_Attached.insert(it.key(), it.value());
-        if (m_FirstScan && m_Options.skipPresent)
-            continue;
-        if (!twin.isEmpty()) {
-            // Two links to one board: it is flashed once, through the first.
-            m_Ports.fleet()->board().printAbove(
-                stderr, tr("%1: skipped, the same device as %2").arg(it.key(), twin));
-            continue;
-        }
-        start(it.key(), it.value());
-        if (m_Options.once)
-            m_Stopping = true;
-    }
-    m_FirstScan = false;
-}
-
-void Station::start(const QString& port, const PortIdentity& identity)
-{
-    m_Running.insert(port, identity);
+    m_Running.insert(port);
     m_Ports.fleet()->start(port, QFileInfo(port).fileName());
     showTally();
+    if (m_Options.once) {
+        m_Stopping = true;
+        m_Watch.stop();
+    }
 }
 
 void Station::unitFinished(const UnitRecord& record, const QString& label)
 {
     m_Running.remove(record.port);
+    m_Watch.release(record.port);
     if (record.outcome == FlashRun::Succeeded)
         ++m_Flashed;
     else if (record.outcome == FlashRun::Canceled)
@@ -154,7 +94,7 @@ void Station::interrupt()
 {
     ++m_Interrupts;
     m_Stopping = true;
-    m_Poll.stop();
+    m_Watch.stop();
     if (m_Interrupts >= 2) {
         m_Ports.cancel();
     } else if (!m_Running.isEmpty()) {
@@ -182,13 +122,12 @@ int Station::run(const QString& model, int baudRate, const QString& firmware, co
     m_pLoop = &loop;
     showTally();
     if (!m_Stopping) {
-        poll();
-        m_Poll.start();
+        m_Watch.start(m_Options.globs, m_Options.skipPresent);
         finishIfDone();
         if (!m_Stopping || !m_Running.isEmpty())
             loop.exec();
     }
-    m_Poll.stop();
+    m_Watch.stop();
     m_pLoop = nullptr;
     fleet->board().finish();
     fleet->board().printAbove(stderr, PortFleet::totalsLine(fleet->records()));

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "Helper/PortIdentity.h"
+#include "Fleet/PortWatch.h"
 #include "ManyPorts.h"
 
-#include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
-#include <QTimer>
 
 class QEventLoop;
 struct UnitRecord;
@@ -39,11 +38,7 @@ public:
     static QStringList defaultGlobs();
 
 private:
-    // Port path to what identifies this attachment of it.
-    QMap<QString, PortIdentity> scan() const;
-    QString sameDeviceAs(const QString& port, const PortIdentity& identity) const;
-    void poll();
-    void start(const QString& port, const PortIdentity& identity);
+    void start(const QString& port);
     void showBanner(const QString& logPath);
     void unitFinished(const UnitRecord& record, const QString& label);
     void showTally();
@@ -51,11 +46,9 @@ private:
 
     ManyPorts m_Ports;
     Options m_Options;
-    QTimer m_Poll;
+    PortWatch m_Watch;
     QEventLoop* m_pLoop = nullptr;
-    QMap<QString, PortIdentity> m_Attached;
-    QMap<QString, PortIdentity> m_Running;
-    bool m_FirstScan = true;
+    QSet<QString> m_Running;
     bool m_Stopping = false;
     int m_Interrupts = 0;
     int m_Flashed = 0;

@@ -92,6 +92,31 @@ int PortFleet::exitStatus(const QList<UnitRecord>& records)
     return 0;
 }
 
+QStringList PortFleet::flashArguments(
+    const QString& model, int baudRate, bool writeVectorArea, const QString& firmware)
+{
+    QStringList arguments { QStringLiteral("--model"), model, QStringLiteral("--baud"),
+        QString::number(baudRate), firmware };
+    if (writeVectorArea)
+        arguments.prepend(QStringLiteral("--write-vector-area"));
+    return arguments;
+}
+
+QStringList PortFleet::unitArguments(const QStringList& arguments, const QString& port)
+{
+    return QStringList(arguments) << QStringLiteral("--port") << port
+                                  << QStringLiteral("--%1").arg(QLatin1String(UnitReporter::Option));
+}
+
+qint64 PortFleet::bytesWritten(const PortUnit& unit, qint64 total)
+{
+    if (unit.outcome() == 0)
+        return total;
+    if (unit.bytes() >= 0)
+        return std::min(unit.bytes(), total);
+    return total * std::clamp(unit.percent(), 0, 100) / 100;
+}
+
 QString PortFleet::summaryLine(const UnitRecord& record, const QString& label)
 {
     const double rate = record.seconds > 0 ? record.bytes / record.seconds : 0;
@@ -129,9 +154,7 @@ void PortFleet::start(const QString& port, const QString& label)
     connect(raw, &PortUnit::finished, this, [this, raw] { unitEnded(raw); });
     m_Units.push_back(std::move(unit));
     m_Board.setLine(label, prefix + ProgressBoard::bar(0));
-    raw->start(m_Job.program,
-        QStringList(m_Job.arguments) << QStringLiteral("--port") << port
-                                     << QStringLiteral("--%1").arg(QLatin1String(UnitReporter::Option)));
+    raw->start(m_Job.program, unitArguments(m_Job.arguments, port));
     if (m_Canceled)
         raw->cancel();
 }
@@ -165,12 +188,7 @@ void PortFleet::unitEnded(PortUnit* unit)
     record.result = unit->result();
     record.outcome = unit->outcome();
     record.seconds = unit->seconds();
-    if (record.outcome == 0)
-        record.bytes = m_Job.bytes;
-    else if (unit->bytes() >= 0)
-        record.bytes = std::min(unit->bytes(), m_Job.bytes);
-    else
-        record.bytes = m_Job.bytes * std::clamp(unit->percent(), 0, 100) / 100;
+    record.bytes = bytesWritten(*unit, m_Job.bytes);
     if (m_pLog && !m_pLog->append(record)) {
         m_Board.printAbove(m_Err, QStringLiteral("%1: %2").arg(m_Job.tool, m_pLog->errorString()));
         // A unit without its record cannot pass: the run must say a record was lost.

@@ -57,6 +57,13 @@ public:
     const Job& job() const { return m_Job; }
 
     static int exitStatus(const QList<UnitRecord>& records);
+    // A single-port romwright's arguments for flashing FIRMWARE, the port left out.
+    static QStringList flashArguments(
+        const QString& model, int baudRate, bool writeVectorArea, const QString& firmware);
+    // A child's arguments for one port: `arguments`, the port and the unit-report option.
+    static QStringList unitArguments(const QStringList& arguments, const QString& port);
+    // What an ended unit wrote of `total` bytes, as far as it can be told.
+    static qint64 bytesWritten(const PortUnit& unit, qint64 total);
     // The USB adapter's serial number; empty when the port has none.
     static QString serialNumberOf(const QString& port);
     // "ttyUSB3: ok, 20.41 s, 3211 bytes/s"
