@@ -53,8 +53,7 @@
 #include "BslTarget.h"
 #include "BslTargetOptions.h"
 #include "Helper/StopSignals.h"
-#include "LineLog.h"
-#include "LinePacer.h"
+#include "PacedBootLoader.h"
 #include "PtyLine.h"
 
 #include <QCommandLineParser>
@@ -78,6 +77,40 @@ void finalLines(const BslTarget& target, const LineLog& log, const QString& dump
         if (dump.open(QIODevice::WriteOnly))
             dump.write(target.writableImage());
     }
+}
+
+// Answers requests until a signal comes, the line closes (true) or, with
+// exitAfterJump, the jump request has been answered.
+bool serve(PtyLine& pty, PacedBootLoader& bootLoader, const StopSignals& stop, bool exitAfterJump)
+{
+    bool running = true;
+    while (running) {
+        pollfd fds[2] = { { pty.master(), POLLIN, 0 }, { stop.fd(), POLLIN, 0 } };
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (fds[1].revents)
+            break;
+        if (!(fds[0].revents & POLLIN))
+            continue;
+
+        uint8_t buffer[4096];
+        const ssize_t count = ::read(pty.master(), buffer, sizeof buffer);
+        const int64_t arrival = LinePacer::nowNs();
+        for (ssize_t i = 0; i < count && running; ++i) {
+            BslTarget::Reply reply;
+            if (!bootLoader.take(buffer[i], arrival, pty.master(), &reply))
+                continue;
+            if (reply.closeLine) {
+                pty.close();
+                return true;
+            }
+            running = !(reply.jumped && exitAfterJump);
+        }
+    }
+    return false;
 }
 
 int fail(const QString& text)
@@ -139,47 +172,9 @@ int main(int argc, char* argv[])
         return fail(error);
     log.line(QStringLiteral("ready %1").arg(positional.first()));
 
-    LinePacer pacer(targetOptions.baud());
-    const bool exitAfterJump = parser.isSet(exitOption);
-    bool running = true;
-    while (running) {
-        pollfd fds[2] = { { pty.master(), POLLIN, 0 }, { stop.fd(), POLLIN, 0 } };
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            break;
-        }
-        if (fds[1].revents)
-            break;
-        if (!(fds[0].revents & POLLIN))
-            continue;
-
-        uint8_t buffer[4096];
-        const ssize_t count = ::read(pty.master(), buffer, sizeof buffer);
-        if (count <= 0)
-            continue;
-        const int64_t arrival = LinePacer::nowNs();
-        for (ssize_t i = 0; i < count && running; ++i) {
-            pacer.received(arrival);
-            BslTarget::Reply reply;
-            if (!target.feed(buffer[i], &reply))
-                continue;
-            if (reply.answered) {
-                pacer.awaitAnswer();
-                const char answer = static_cast<char>(reply.answer);
-                [[maybe_unused]] const ssize_t written = ::write(pty.master(), &answer, 1);
-            }
-            log.line(reply.line);
-            if (reply.closeLine) {
-                pty.close();
-                log.line(QStringLiteral("closed after request %1").arg(target.requests()));
-                running = false;
-            } else if (reply.jumped && exitAfterJump) {
-                running = false;
-            }
-        }
-    }
-
+    PacedBootLoader bootLoader(&target, targetOptions.baud(), log);
+    if (serve(pty, bootLoader, stop, parser.isSet(exitOption)))
+        log.line(QStringLiteral("closed after request %1").arg(target.requests()));
     finalLines(target, log, parser.value(dumpOption));
     return 0;
 }

@@ -39,11 +39,6 @@ void BoardLine::readAvailable()
         emit bytesArrived(data);
 }
 
-void BoardLine::write(const QByteArray& data)
-{
-    [[maybe_unused]] const ssize_t written = ::write(m_line.master(), data.constData(), size_t(data.size()));
-}
-
 void BoardLine::unplug()
 {
     m_notifier.reset();

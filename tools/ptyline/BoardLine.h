@@ -23,7 +23,7 @@ public:
     bool open(const QString& linkPath, QString* error);
     QString devicePath() const { return m_line.devicePath(); }
     QString linkPath() const { return m_line.linkPath(); }
-    void write(const QByteArray& data);
+    int descriptor() const { return m_line.master(); }
     // The board vanishes: the line closes and its link goes.
     void unplug();
 

@@ -13,7 +13,7 @@ constexpr int GapMs = 50;
 VirtualUnit::VirtualUnit(std::unique_ptr<BslTarget> bootLoader, int baud, const LineLog& log, QObject* parent)
     : QObject(parent)
     , m_bootLoader(std::move(bootLoader))
-    , m_pacer(baud)
+    , m_paced(m_bootLoader.get(), baud, log)
     , m_log(log)
     , m_line(new BoardLine(this))
     , m_panel(new VirtualPanel(PanelProgram::Variant::Auto, this))
@@ -50,15 +50,9 @@ void VirtualUnit::receive(const QByteArray& data)
 
 void VirtualUnit::toBootLoader(uint8_t byte, int64_t arrivalNs)
 {
-    m_pacer.received(arrivalNs);
     BslTarget::Reply reply;
-    if (!m_bootLoader->feed(byte, &reply))
+    if (!m_paced.take(byte, arrivalNs, m_line->descriptor(), &reply))
         return;
-    if (reply.answered) {
-        m_pacer.awaitAnswer();
-        m_line->write(QByteArray(1, static_cast<char>(reply.answer)));
-    }
-    m_log.line(reply.line);
     uint16_t computed = 0;
     uint16_t stored = 0;
     if (reply.closeLine) {

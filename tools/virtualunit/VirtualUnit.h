@@ -1,8 +1,7 @@
 #pragma once
 
 #include "BslTarget.h"
-#include "LineLog.h"
-#include "LinePacer.h"
+#include "PacedBootLoader.h"
 
 #include <QObject>
 
@@ -40,7 +39,7 @@ private:
     void unplug();
 
     std::unique_ptr<BslTarget> m_bootLoader;
-    LinePacer m_pacer;
+    PacedBootLoader m_paced;
     const LineLog& m_log;
     BoardLine* m_line;
     VirtualPanel* m_panel;
