@@ -20,7 +20,8 @@
 //
 // Boot-loader options, as bsltarget has them:
 //   --model NAME  --baud N  --version-answer HH  --fill HH  --fault FAULT
-//   --guard-vectors          (--baud paces the boot loader's answers)
+//   --guard-vectors          (--baud paces the boot loader's answers; FAULT is
+//                            silent@N, answer=HH@N or corrupt@N, N+ for N and on)
 // Faults of a board on the bench:
 //   --dead                   the line opens, nothing is ever answered
 //   --unplug-at firmware:N   after boot-loader request N (answered) the board
@@ -80,7 +81,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A fresh production panel board on a pseudo-terminal: an MSP430 boot loader until a valid "
-        "application is started, then the panel application.\nModels: %1.")
+        "application is started, then the panel application.\nModels: %1.\n"
+        "Fault FAULT: silent@N, answer=HH@N, corrupt@N (N+ = N and later).")
                                          .arg(BslTarget::modelNames().join(QStringLiteral(", "))));
     parser.addHelpOption();
     const BslTargetOptions targetOptions(&parser);
