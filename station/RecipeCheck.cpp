@@ -13,19 +13,9 @@
 
 #include <memory>
 
-namespace {
-
-bool knownPanel(const QString& model)
-{
-    return model == PanelDocument::modelLabel(PanelDocument::Panel::RingA)
-        || model == PanelDocument::modelLabel(PanelDocument::Panel::RingB);
-}
-
-} // namespace
-
 QString RecipeCheck::problem(const Recipe& recipe)
 {
-    if (!knownPanel(recipe.model))
+    if (PanelDocument::panelOfModel(recipe.model) == PanelDocument::Panel::None)
         return tr("unknown model %1 (known: %2, %3)")
             .arg(recipe.model, PanelDocument::modelLabel(PanelDocument::Panel::RingA),
                 PanelDocument::modelLabel(PanelDocument::Panel::RingB));
@@ -52,6 +42,9 @@ QString RecipeCheck::problem(const Recipe& recipe)
     UnitLog log(recipe.log);
     if (recipe.log.isEmpty() || !log.check())
         return tr("log %1 cannot be appended to: %2").arg(recipe.log, log.errorString());
+    if (!log.hasStationColumns())
+        return tr("log %1 has the columns of an older version: name a new log file in the recipe")
+            .arg(recipe.log);
     return QString();
 }
 

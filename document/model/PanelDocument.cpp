@@ -68,6 +68,15 @@ QString PanelDocument::modelLabel(Panel panel)
     return QString();
 }
 
+PanelDocument::Panel PanelDocument::panelOfModel(const QString& model)
+{
+    for (const Panel panel : { Panel::RingA, Panel::RingB }) {
+        if (model == modelLabel(panel))
+            return panel;
+    }
+    return Panel::None;
+}
+
 QString PanelDocument::versionMark(Panel panel)
 {
     switch (panel) {

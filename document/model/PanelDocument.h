@@ -50,6 +50,8 @@ public:
     static bool isDocumentOf(const QString& fileName, Panel panel);
     // The model label on the device ("ZQ-RING-A") and the file's version mark.
     static QString modelLabel(Panel panel);
+    // The panel whose label is `model`; None for any other text.
+    static Panel panelOfModel(const QString& model);
     static QString versionMark(Panel panel);
 
     Panel panel() const { return m_panel; }

@@ -1,6 +1,7 @@
 #include "UnitLog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
@@ -12,13 +13,16 @@
 
 namespace {
 
+// What a spreadsheet takes for the start of a formula.
+const QString FormulaStarts = QStringLiteral("=+-@");
+
 // RFC 4180 quoting; line breaks become spaces so that a unit stays one line.
 // Port and file names come from outside: a cell that starts like a formula
 // gets a quote in front, so that no spreadsheet runs it.
 QByteArray field(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+    if (!text.isEmpty() && FormulaStarts.contains(text.front()))
         text.prepend(QLatin1Char('\''));
     QByteArray bytes = text.toUtf8();
     if (bytes.contains(',') || bytes.contains('"'))
@@ -52,6 +56,44 @@ bool writeAll(int descriptor, const QByteArray& bytes)
     return false;
 }
 
+// The header of logs begun before the station's columns existed.
+const QByteArray OlderHeader = QByteArrayLiteral("time,tool,port,serial,model,file,crc,result,seconds,bytes");
+constexpr int OlderColumns = 10;
+
+// One line's cells, RFC 4180 quoting undone and the quote that kept a cell
+// from starting a formula taken off again.
+QStringList cells(const QByteArray& line)
+{
+    QStringList cells;
+    QByteArray cell;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const char c = line.at(i);
+        if (quoted && c == '"' && i + 1 < line.size() && line.at(i + 1) == '"')
+            cell += line.at(++i);
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted) {
+            cells << QString::fromUtf8(cell);
+            cell.clear();
+        } else
+            cell += c;
+    }
+    cells << QString::fromUtf8(cell);
+    for (QString& text : cells) {
+        if (text.size() > 1 && text.front() == QLatin1Char('\'') && FormulaStarts.contains(text.at(1)))
+            text.remove(0, 1);
+    }
+    return cells;
+}
+
+QByteArray withoutLineBreak(QByteArray line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
 // Never a FIFO or a device: opening one could block, writing to one loses the line.
 int openForAppend(const QByteArray& path)
 {
@@ -67,7 +109,7 @@ UnitLog::UnitLog(const QString& path)
 
 QByteArray UnitLog::header()
 {
-    return QByteArrayLiteral("time,tool,port,serial,model,file,crc,result,seconds,bytes\n");
+    return OlderHeader + ",station,operator,unit,step,firmware_sha256,program,program_crc,test\n";
 }
 
 QString UnitLog::timeText(const QDateTime& time)
@@ -81,11 +123,14 @@ QString UnitLog::timeText(const QDateTime& time)
               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QByteArray UnitLog::line(const UnitRecord& record)
+QByteArray UnitLog::line(const UnitRecord& record, bool stationColumns)
 {
-    const QStringList fields { timeText(record.time), record.tool, record.port, record.serial, record.model,
+    QStringList fields { timeText(record.time), record.tool, record.port, record.serial, record.model,
         record.file, record.crc, record.result, QString::number(record.seconds, 'f', 2),
-        QString::number(record.bytes) };
+        QString::number(record.bytes), record.station, record.operatorName, record.unit, record.step,
+        record.firmwareSha256, record.program, record.programCrc, record.test };
+    if (!stationColumns)
+        fields = fields.mid(0, OlderColumns);
     QByteArray line;
     for (const QString& text : fields)
         line += field(text) + ',';
@@ -156,7 +201,45 @@ int UnitLog::open()
         ::close(descriptor);
         return notRegular();
     }
+    m_StationColumns = readsStationColumns();
     return descriptor;
+}
+
+// A log that cannot be read is taken for a new one: its lines go out whole either way.
+bool UnitLog::readsStationColumns() const
+{
+    QFile file(m_Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    return withoutLineBreak(file.readLine(OlderHeader.size() + 3)) != OlderHeader;
+}
+
+QString UnitLog::passedLine(const QString& path, const QString& unit, QString* error)
+{
+    if (!QFileInfo::exists(path))
+        return QString();
+    // Never a FIFO or a device: reading one could block for ever.
+    QFile file(path);
+    const bool regular = QFileInfo(path).isFile();
+    if (!regular || !file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2")
+                     .arg(path, regular ? file.errorString() : QStringLiteral("not a regular file"));
+        return QString();
+    }
+    const QStringList columns = cells(withoutLineBreak(file.readLine()));
+    const int unitColumn = columns.indexOf(QStringLiteral("unit"));
+    const int resultColumn = columns.indexOf(QStringLiteral("result"));
+    const int stepColumn = columns.indexOf(QStringLiteral("step"));
+    if (unitColumn < 0 || resultColumn < 0 || stepColumn < 0)
+        return QString();
+    while (!file.atEnd()) {
+        const QByteArray line = withoutLineBreak(file.readLine());
+        const QStringList fields = cells(line);
+        if (fields.value(unitColumn) == unit && fields.value(resultColumn) == QLatin1String("ok")
+            && fields.value(stepColumn) == QLatin1String("done"))
+            return QString::fromUtf8(line);
+    }
+    return QString();
 }
 
 int UnitLog::notRegular()
@@ -180,7 +263,7 @@ bool UnitLog::append(const UnitRecord& record)
     const int descriptor = open();
     if (descriptor < 0)
         return false;
-    const bool written = writeAll(descriptor, line(record));
+    const bool written = writeAll(descriptor, line(record, m_StationColumns));
     const bool synced = written && ::fsync(descriptor) == 0;
     const int error = errno;
     ::close(descriptor);

@@ -10,7 +10,8 @@
 // never rewritten, so that a crash or a pulled plug loses at most the units
 // still running. Several programs may append to one file at once: each line
 // goes out in a single write on a descriptor opened for appending, and a new
-// file appears with its header already in it.
+// file appears with its header already in it. A log begun by an older
+// version keeps its ten columns: lines for it leave out the station's.
 class ROMWRIGHT_EXPORT UnitLog
 {
 public:
@@ -24,9 +25,15 @@ public:
     bool append(const UnitRecord& record);
     QString errorString() const { return m_Error; }
     QString path() const { return m_Path; }
+    // Whether the file has the station's columns; valid after check().
+    bool hasStationColumns() const { return m_StationColumns; }
 
     static QByteArray header();
-    static QByteArray line(const UnitRecord& record);
+    static QByteArray line(const UnitRecord& record, bool stationColumns = true);
+    // The first line of the log at `path` (without its line break) of the
+    // unit `unit` that passed every step; empty when there is none, or when
+    // there is no log; a log that cannot be read also sets `error`.
+    static QString passedLine(const QString& path, const QString& unit, QString* error);
     // "2026-12-07T18:30:05+01:00"
     static QString timeText(const QDateTime& time);
 
@@ -36,7 +43,10 @@ private:
     int notRegular();
     bool createWithHeader();
     bool fail(const QString& what);
+    // Whether the file's first line is not the older header.
+    bool readsStationColumns() const;
 
     QString m_Path;
     QString m_Error;
+    bool m_StationColumns = true;
 };

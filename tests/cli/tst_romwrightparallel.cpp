@@ -204,6 +204,7 @@ private slots:
     void formulaCellsQuoted_data();
     void formulaCellsQuoted();
     void relativePortPath();
+    void passedLineFindsTheUnit();
 };
 
 // A pseudo-terminal offers no low-latency mode: the guard leaves it alone.
@@ -219,19 +220,22 @@ void tst_RomwrightParallel::lowLatencyIsSilentOnPseudoTerminals()
 
 void tst_RomwrightParallel::logLinesAndFields_data()
 {
-    QTest::addColumn<bool>("exists");
-    QTest::addRow("new file starts with the header") << false;
-    QTest::addRow("existing file keeps its lines") << true;
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("columns");
+    QTest::addRow("new file starts with the header") << QByteArray() << 18;
+    QTest::addRow("existing file keeps its lines") << QByteArray("earlier line\n") << 18;
+    QTest::addRow("older header, older columns")
+        << QByteArray("time,tool,port,serial,model,file,crc,result,seconds,bytes\r\nx\n") << 10;
 }
 
 // Any text in a field comes back from the file as it went in, line breaks
 // turned to spaces so that a unit stays one line.
 void tst_RomwrightParallel::logLinesAndFields()
 {
-    QFETCH(bool, exists);
+    QFETCH(QByteArray, before);
+    QFETCH(int, columns);
     QTemporaryDir dir;
-    const QByteArray before = "earlier line\n";
-    if (exists)
+    if (!before.isEmpty())
         QVERIFY(!writeFile(dir, "units.csv", before).isEmpty());
     UnitLog log(dir.filePath("units.csv"));
     QRandomGenerator random(20);
@@ -247,19 +251,20 @@ void tst_RomwrightParallel::logLinesAndFields()
     QFile file(log.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
-    const QByteArray start = exists ? before : UnitLog::header();
+    const QByteArray start = before.isEmpty() ? UnitLog::header() : before;
     QVERIFY(content.startsWith(start));
     const QList<QStringList> records = parseCsv(content.mid(start.size()));
     QCOMPARE(records.size(), 200);
     for (int n = 0; n < 200; ++n) {
         const QStringList& fields = records.at(n);
-        QCOMPARE(fields.size(), 10);
+        QCOMPARE(fields.size(), columns);
         QVERIFY2(QDateTime::fromString(fields.at(0), Qt::ISODate).isValid()
                 && QRegularExpression("[+-]\\d\\d:\\d\\d$").match(fields.at(0)).hasMatch(),
             qPrintable(fields.at(0)));
         QCOMPARE(fields.mid(1),
             (QStringList { "romwright", written.at(n), "", "Kamdel", "/srv/fw/app,v2.txt", "0x1D0F",
-                written.at(n), QString::number(n / 10.0, 'f', 2), QString::number(n) }));
+                 written.at(n), QString::number(n / 10.0, 'f', 2), QString::number(n) }
+                + QVector<QString>(columns - 10).toList()));
     }
 }
 
@@ -287,7 +292,7 @@ void tst_RomwrightParallel::logAppendsFromTwoProcesses()
     QCOMPARE(records.size(), 2 * Lines + 1);
     QMap<QString, int> next { { "portA", 0 }, { "portB", 0 } };
     for (const QStringList& fields : records.mid(1)) {
-        QCOMPARE(fields.size(), 10);
+        QCOMPARE(fields.size(), 18);
         QVERIFY(next.contains(fields.at(2)));
         // Each writer's lines in its own order, none lost or doubled.
         QCOMPARE(fields.at(9), QString::number(next[fields.at(2)]++));
@@ -785,6 +790,32 @@ void tst_RomwrightParallel::relativePortPath()
     QDir::setCurrent(before);
     bench.finish();
     QVERIFY2(result.exitCode == 0, qPrintable(result.out.join('\n') + result.err));
+}
+
+// Whatever a serial number holds, its first line that passed every step is
+// found, and no line that failed or stopped at a step.
+void tst_RomwrightParallel::passedLineFindsTheUnit()
+{
+    QTemporaryDir dir;
+    UnitLog log(dir.filePath("units.csv"));
+    QString error;
+    QCOMPARE(UnitLog::passedLine(log.path(), "A1", &error), QString());
+    QRandomGenerator random(7);
+    QMap<QString, QString> passed;
+    QStringList units;
+    for (int n = 0; n < 300; ++n) {
+        UnitRecord record = recordOf("ttyUSB0", random.bounded(3) ? "ok" : "failed: no reply", n);
+        for (int i = 1 + random.bounded(4); i > 0; --i)
+            record.unit += QStringLiteral("=+,\" a1").at(random.bounded(7));
+        record.step = random.bounded(3) ? "done" : "test";
+        QVERIFY(log.append(record));
+        if (record.result == "ok" && record.step == "done" && !passed.contains(record.unit))
+            passed[record.unit] = QString::fromUtf8(UnitLog::line(record)).chopped(1);
+        units << record.unit;
+    }
+    for (const QString& unit : units)
+        QCOMPARE(UnitLog::passedLine(log.path(), unit, &error), passed.value(unit));
+    QVERIFY(error.isEmpty());
 }
 
 int main(int argc, char* argv[])

@@ -1,5 +1,6 @@
 #include "BslTarget.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -304,4 +305,19 @@ QByteArray BslTarget::writableImage() const
 QByteArray BslTarget::vectorArea() const
 {
     return m_Memory.mid(static_cast<int>(VectorFirst), static_cast<int>(VectorLast - VectorFirst + 1));
+}
+
+QStringList BslTarget::summary() const
+{
+    uint16_t computed = 0;
+    uint16_t stored = 0;
+    const bool valid = applicationValid(&computed, &stored);
+    const auto sha256 = [](const QByteArray& bytes) {
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    };
+    return { QStringLiteral("verdict app=%1 crc=%2 stored=%3")
+                 .arg(valid ? QStringLiteral("valid") : QStringLiteral("invalid"), hex(computed, 4),
+                     hex(stored, 4)),
+        QStringLiteral("digest sha256=%1").arg(sha256(writableImage())),
+        QStringLiteral("vectors sha256=%1").arg(sha256(vectorArea())) };
 }

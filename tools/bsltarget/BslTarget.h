@@ -73,6 +73,9 @@ public:
     // 0xF800-0xFFFF, written on request but outside the application check.
     QByteArray vectorArea() const;
     int requests() const { return m_Requests; }
+    // The closing lines: the application check verdict, then the digests of
+    // the writable area and of the vector area.
+    QStringList summary() const;
 
 private:
     enum class State

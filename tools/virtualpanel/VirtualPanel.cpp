@@ -1,34 +1,57 @@
 #include "VirtualPanel.h"
 
-#include "PanelLink.h"
+#include "BoardLine.h"
 
 VirtualPanel::VirtualPanel(PanelProgram::Variant variant, QObject* parent)
     : QObject(parent)
-    , m_link(new PanelLink(this))
     , m_program(variant)
 {
+    m_gapTimer.setSingleShot(true);
+    connect(&m_gapTimer, &QTimer::timeout, this, [this] { deliver(m_reader.flush()); });
     m_silenceTimer.setSingleShot(true);
     connect(&m_silenceTimer, &QTimer::timeout, this, [this] {
         report(QStringLiteral("EXIT silence"));
         emit silenceTimedOut();
     });
-    connect(m_link, &PanelLink::bytesArrived, this, [this] {
-        if (m_silenceTimer.interval() > 0)
-            m_silenceTimer.start();
-    });
-    connect(m_link, &PanelLink::wordReceived, this, &VirtualPanel::handle);
 }
 
 VirtualPanel::~VirtualPanel() = default;
 
 bool VirtualPanel::open(const QString& linkPath, int gapMs, QString* error)
 {
-    if (!m_link->open(linkPath, gapMs, error))
+    m_link = new BoardLine(this);
+    if (!m_link->open(linkPath, error))
         return false;
+    connect(m_link, &BoardLine::bytesArrived, this, &VirtualPanel::receive);
     report(
         QStringLiteral("READY %1 %2").arg(devicePath(), linkPath.isEmpty() ? QStringLiteral("-") : linkPath));
-    m_program.restart();
+    powerUp(gapMs);
     return true;
+}
+
+void VirtualPanel::powerUp(int gapMs)
+{
+    m_gapTimer.setInterval(gapMs);
+    m_program.restart();
+}
+
+void VirtualPanel::receive(const QByteArray& data)
+{
+    if (m_silenceTimer.interval() > 0)
+        m_silenceTimer.start();
+    deliver(m_reader.feed(data));
+    if (m_reader.hasPending())
+        m_gapTimer.start();
+    else
+        m_gapTimer.stop();
+}
+
+void VirtualPanel::deliver(const QVector<WordReader::Event>& events)
+{
+    for (const WordReader::Event& event : events) {
+        handle(event);
+        emit wordHandled();
+    }
 }
 
 void VirtualPanel::exitAfterSilence(int seconds)
@@ -42,12 +65,12 @@ void VirtualPanel::exitAfterSilence(int seconds)
 
 QString VirtualPanel::devicePath() const
 {
-    return m_link->devicePath();
+    return m_link ? m_link->devicePath() : QString();
 }
 
 QString VirtualPanel::linkPath() const
 {
-    return m_link->linkPath();
+    return m_link ? m_link->linkPath() : QString();
 }
 
 void VirtualPanel::report(const QString& line)
