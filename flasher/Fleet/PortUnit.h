@@ -35,6 +35,8 @@ public:
     // 3 not opened, 4 canceled) and the result text of the summary.
     int outcome() const { return m_Outcome; }
     QString result() const;
+    // Why the unit failed, without the result's "failed: " in front; empty when it did not.
+    QString reason() const { return m_Outcome == 0 ? QString() : m_Reason; }
 
 signals:
     void report(const QString& line);

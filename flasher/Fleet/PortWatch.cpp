@@ -40,6 +40,11 @@ void PortWatch::release(const QString& port)
     m_Busy.remove(port);
 }
 
+QString PortWatch::skipText(const QString& port, const QString& twin)
+{
+    return tr("%1: skipped, the same device as %2").arg(port, twin);
+}
+
 QMap<QString, PortIdentity> PortWatch::scan() const
 {
     QMap<QString, PortIdentity> present;

@@ -31,6 +31,9 @@ public:
     // What identified the port's attachment when it appeared.
     PortIdentity identity(const QString& port) const { return m_Busy.value(port); }
 
+    // "ttyUSB1: skipped, the same device as ttyUSB0"
+    static QString skipText(const QString& port, const QString& twin);
+
 signals:
     void appeared(const QString& port);
     void skipped(const QString& port, const QString& twin);
