@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ManyPorts.h"
 #include "ProgressBar.h"
+#include "RecipeStation.h"
 #include "Station.h"
 
 #include "Recipe.h"
@@ -53,6 +54,7 @@ QString description()
         "  romwright check [--model MODEL] [--write-vector-area] FIRMWARE\n"
         "  romwright station [--model MODEL] [--baud N] [--watch GLOB]... [--log FILE] [--once] "
         "[--skip-present] FIRMWARE\n"
+        "  romwright station --recipe RECIPE [--once] [--no-test] [--operator NAME]\n"
         "  romwright recipe --model PANEL --firmware F --program DOC --log L [--watch GLOB]... [--baud N] "
         "[--write-vector-area] [--test|--no-test] [--serial-required] [--station NAME] -o RECIPE\n"
         "Models: %1.\n"
@@ -60,7 +62,9 @@ QString description()
         "not fit the device, 3 the port cannot be opened, 4 canceled, 64 wrong usage.\n"
         "With several ports: 0 every port succeeded, 1 any device failed, else 3 any port could not "
         "be opened, else 4 canceled.\n"
-        "recipe: 0 written, 2 it cannot be written, 3 a station could not start with it.")
+        "recipe: 0 written, 2 it cannot be written, 3 a station could not start with it.\n"
+        "station --recipe: 0 every unit passed, 1 any failed, else 4 canceled; 3 the recipe does not "
+        "let the station start.")
         .arg(MspFlasher::modelNames().join(QStringLiteral(", ")));
 }
 
@@ -124,6 +128,11 @@ struct CommandLine::Arguments
         QStringLiteral("NAME") };
     const QCommandLineOption output { QStringLiteral("o"), tr("recipe: the recipe file to write."),
         QStringLiteral("RECIPE") };
+    const QCommandLineOption recipe { QStringLiteral("recipe"),
+        tr("station: run the recipe's station, asking serial numbers and test verdicts on the terminal."),
+        QStringLiteral("RECIPE") };
+    const QCommandLineOption operatorName { QStringLiteral("operator"),
+        tr("station --recipe: the operator's name (asked when not given)."), QStringLiteral("NAME") };
     const QCommandLineOption vector { QStringLiteral("write-vector-area"),
         tr("Write the image's bytes in 0xF800-0xFFFF, where the boot loader keeps the interrupt vectors "
            "(refused without this option).") };
@@ -133,7 +142,7 @@ CommandLine::Arguments::Arguments()
 {
     parser.setApplicationDescription(description());
     parser.addOptions({ help, version, model, port, ports, log, watch, once, skip, unit, baud, vector,
-        firmware, program, test, noTest, serial, station, output });
+        firmware, program, test, noTest, serial, station, output, recipe, operatorName });
     parser.addPositionalArgument(QStringLiteral("FIRMWARE"), tr("The firmware file."),
         QStringLiteral("[check|station] FIRMWARE | recipe"));
 }
@@ -185,6 +194,10 @@ int CommandLine::dispatch(const Arguments& args)
     QStringList positional = parser.positionalArguments();
     if (positional == QStringList { QStringLiteral("recipe") })
         return recipeCommand(args);
+    if (positional == QStringList { QStringLiteral("station") } && parser.isSet(args.recipe))
+        return recipeStation(args);
+    if (parser.isSet(args.recipe) || parser.isSet(args.operatorName))
+        return usage(tr("--recipe and --operator belong to station"));
     for (const QCommandLineOption* option : { &args.firmware, &args.program, &args.test, &args.noTest,
              &args.serial, &args.station, &args.output })
         if (parser.isSet(*option))
@@ -287,6 +300,24 @@ int CommandLine::flashCommand(
         return flashMany(model, ports, baudRate, firmware, parser.value(args.log));
     m_UnitReport = parser.isSet(args.unit);
     return flash(model, ports.first(), baudRate, firmware);
+}
+
+// The recipe names everything else; only what differs per shift is given.
+int CommandLine::recipeStation(const Arguments& args)
+{
+    const QCommandLineParser& parser = args.parser;
+    const QStringList allowed { QStringLiteral("recipe"), QStringLiteral("once"), QStringLiteral("no-test"),
+        QStringLiteral("operator") };
+    for (const QString& name : parser.optionNames()) {
+        if (!allowed.contains(name))
+            return usage(tr("station --recipe takes only --once, --no-test and --operator"));
+    }
+    RecipeStation station;
+    connect(this, &CommandLine::interruptRequested, &station, &RecipeStation::interrupt);
+    if (m_Interrupted)
+        station.interrupt();
+    return station.run(parser.value(args.recipe),
+        { parser.value(args.operatorName), parser.isSet(args.noTest), parser.isSet(args.once) });
 }
 
 int CommandLine::runStation(

@@ -48,6 +48,7 @@ private:
     int writeRecipe(Recipe* recipe, const QString& output);
     int checkCommand(const Arguments& args, const QString& model, const QString& firmware);
     int flashCommand(const Arguments& args, const QString& model, const QString& firmware, bool station);
+    int recipeStation(const Arguments& args);
     int runStation(const Arguments& args, const QString& model, int baudRate, const QString& firmware);
     int flashMany(const QString& model, const QStringList& ports, int baudRate, const QString& firmware,
         const QString& logPath);

@@ -18,7 +18,7 @@ Station::Station(QObject* parent)
     connect(&m_Watch, &PortWatch::appeared, this, &Station::start);
     connect(&m_Watch, &PortWatch::skipped, this, [this](const QString& port, const QString& twin) {
         // Two links to one board: it is flashed once, through the first.
-        m_Ports.fleet()->board().printAbove(stderr, tr("%1: skipped, the same device as %2").arg(port, twin));
+        m_Ports.fleet()->board().printAbove(stderr, PortWatch::skipText(port, twin));
     });
 }
 
@@ -70,6 +70,11 @@ void Station::showBanner(const QString& logPath)
     std::fflush(stderr);
 }
 
+QString Station::stoppingText()
+{
+    return tr("romwright: no new units; the running ones finish (Ctrl+C again cancels them)");
+}
+
 void Station::showTally()
 {
     const QString tally
@@ -98,8 +103,7 @@ void Station::interrupt()
     if (m_Interrupts >= 2) {
         m_Ports.cancel();
     } else if (!m_Running.isEmpty()) {
-        m_Ports.fleet()->board().printAbove(
-            stderr, tr("romwright: no new units; the running ones finish (Ctrl+C again cancels them)"));
+        m_Ports.fleet()->board().printAbove(stderr, stoppingText());
     }
     finishIfDone();
 }

@@ -36,6 +36,8 @@ public:
     void interrupt();
 
     static QStringList defaultGlobs();
+    // What the first Ctrl+C says while units run.
+    static QString stoppingText();
 
 private:
     void start(const QString& port);
