@@ -20,12 +20,14 @@ struct RomwrightResult
 
 // Runs the program to its end; `whileRunning` sees each standard-output line as it comes.
 // `blockedAtStart`: a signal sent the moment the program starts, held back
-// (blocked) until the program is ready to take it.
+// (blocked) until the program is ready to take it. `input`: a file read as standard input.
 inline RomwrightResult romwright(const QStringList& arguments,
     const std::function<void(QProcess&, const QString&)>& whileRunning = {}, int blockedAtStart = 0,
-    const QString& program = QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"))
+    const QString& program = QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"), const QString& input = QString())
 {
     QProcess process;
+    if (!input.isEmpty())
+        process.setStandardInputFile(input);
     sigset_t blocked;
     sigset_t previous;
     sigemptyset(&blocked);
