@@ -61,7 +61,13 @@ int openForAppend(const QByteArray& path)
 } // namespace
 
 UnitLog::UnitLog(const QString& path)
+    : UnitLog(path, header())
+{
+}
+
+UnitLog::UnitLog(const QString& path, const QByteArray& header)
     : m_Path(path)
+    , m_Header(header)
 {
 }
 
@@ -86,8 +92,13 @@ QByteArray UnitLog::line(const UnitRecord& record)
     const QStringList fields { timeText(record.time), record.tool, record.port, record.serial, record.model,
         record.file, record.crc, record.result, QString::number(record.seconds, 'f', 2),
         QString::number(record.bytes) };
+    return csvLine(fields);
+}
+
+QByteArray UnitLog::csvLine(const QStringList& cells)
+{
     QByteArray line;
-    for (const QString& text : fields)
+    for (const QString& text : cells)
         line += field(text) + ',';
     line.back() = '\n';
     return line;
@@ -109,7 +120,7 @@ bool UnitLog::createWithHeader()
     const int descriptor = ::mkstemp(draft.data());
     if (descriptor < 0)
         return fail(QStringLiteral("cannot create"));
-    const bool written = writeAll(descriptor, header()) && ::fsync(descriptor) == 0;
+    const bool written = writeAll(descriptor, m_Header) && ::fsync(descriptor) == 0;
     ::fchmod(descriptor, 0644);
     ::close(descriptor);
     const bool linked = written && (::link(draft.constData(), path.constData()) == 0 || errno == EEXIST);
@@ -122,7 +133,7 @@ bool UnitLog::createWithHeader()
         const int created
             = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (created >= 0) {
-            const bool ok = writeAll(created, header());
+            const bool ok = writeAll(created, m_Header);
             ::close(created);
             return ok || fail(QStringLiteral("cannot write"));
         }
@@ -177,10 +188,15 @@ bool UnitLog::check()
 
 bool UnitLog::append(const UnitRecord& record)
 {
+    return appendLine(line(record));
+}
+
+bool UnitLog::appendLine(const QByteArray& line)
+{
     const int descriptor = open();
     if (descriptor < 0)
         return false;
-    const bool written = writeAll(descriptor, line(record));
+    const bool written = writeAll(descriptor, line);
     const bool synced = written && ::fsync(descriptor) == 0;
     const int error = errno;
     ::close(descriptor);

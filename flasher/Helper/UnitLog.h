@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The production log: one CSV line per unit, appended when the unit ends and
 // never rewritten, so that a crash or a pulled plug loses at most the units
@@ -15,6 +16,8 @@ class ROMWRIGHT_EXPORT UnitLog
 {
 public:
     explicit UnitLog(const QString& path);
+    // Another CSV file kept the same way, with its own header line.
+    UnitLog(const QString& path, const QByteArray& header);
 
     // Whether the log can take lines: a regular file that can be appended
     // to, created with its header when new; false with errorString().
@@ -22,11 +25,15 @@ public:
     // Appends the record and flushes it to the disk; false with errorString()
     // and nothing of the line left in the file.
     bool append(const UnitRecord& record);
+    // The same for any line of the file's own columns.
+    bool appendLine(const QByteArray& line);
     QString errorString() const { return m_Error; }
     QString path() const { return m_Path; }
 
     static QByteArray header();
     static QByteArray line(const UnitRecord& record);
+    // One CSV line of these cells, quoted as the log quotes them.
+    static QByteArray csvLine(const QStringList& cells);
     // "2026-12-07T18:30:05+01:00"
     static QString timeText(const QDateTime& time);
 
@@ -38,5 +45,6 @@ private:
     bool fail(const QString& what);
 
     QString m_Path;
+    QByteArray m_Header;
     QString m_Error;
 };
