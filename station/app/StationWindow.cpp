@@ -52,6 +52,8 @@ StationWindow::StationWindow(QWidget* parent)
     layout->addWidget(m_Board, 1);
     layout->addWidget(createScanRow());
     setCentralWidget(central);
+    for (int column = 0; column < Columns; ++column)
+        m_Grid->setColumnStretch(column, 1);
     createMenu();
     showTotals();
     connect(&m_Clock, &QTimer::timeout, this, &StationWindow::tick);
@@ -246,7 +248,12 @@ void StationWindow::askEndShift()
     if (Questions::ask(this, question) != QMessageBox::Yes)
         return;
     emit endShift();
-    m_Totals.reset();
+    beginShift(QDateTime::currentDateTime());
+}
+
+void StationWindow::beginShift(const QDateTime& start)
+{
+    m_Totals.reset(start);
     showTotals();
 }
 

@@ -44,6 +44,8 @@ public slots:
     // The oldest question of "Every LED lit?" answered.
     void answerVerdict(bool pass);
     void askEndShift();
+    // Totals start again from zero, counting from `start`.
+    void beginShift(const QDateTime& start);
 
 signals:
     void serialEntered(const QString& port, const QString& serial);

@@ -12,7 +12,7 @@ using Step = UnitState::Step;
 // How far the unit has come in a step that writes, "Program 40 %".
 QString withPercent(const QString& step, int percent)
 {
-    return percent < 0 ? step : UnitTile::tr("%1 %2 %").arg(step).arg(percent);
+    return percent < 0 ? step : UnitTile::tr("%1 %2\u00a0%").arg(step).arg(percent);
 }
 
 QPushButton* bigButton(const QString& name, const QString& text, QWidget* parent)
@@ -46,7 +46,7 @@ UnitTile::UnitTile(QWidget* parent)
     top->addWidget(m_Time);
     m_Serial = addLabel(QStringLiteral("serial"), tr("Unit serial number"), 1.4);
     m_Step = addLabel(QStringLiteral("step"), tr("Step"), 2.2);
-    m_Prompt = addLabel(QStringLiteral("prompt"), tr("Question to the operator"), 1.3);
+    m_Prompt = addLabel(QStringLiteral("prompt"), tr("Question to the operator"), 1.6);
     layout->addWidget(m_Serial);
     layout->addStretch();
     layout->addWidget(m_Step);
@@ -93,7 +93,9 @@ QString UnitTile::stepText(const UnitState& state)
     case Step::Passed:
         return tr("PASS");
     case Step::Failed:
-        return state.reason.isEmpty() ? tr("FAIL") : tr("FAIL: %1").arg(state.reason);
+        // "63 %" stays on one line.
+        return state.reason.isEmpty() ? tr("FAIL")
+                                      : tr("FAIL: %1").arg(QString(state.reason).replace(" %", "\u00a0%"));
     }
     return QString();
 }
@@ -120,7 +122,7 @@ void UnitTile::show(const UnitState& state)
     m_Step->setText(stepText(state));
     m_Step->setAccessibleDescription(m_Step->text());
     if (state.verdictWanted)
-        m_Prompt->setText(tr("Every LED lit? Pass (P) / Fail (F)"));
+        m_Prompt->setText(tr("Every LED lit? Pass\u00a0(P) / Fail\u00a0(F)"));
     else if (state.serialWanted)
         m_Prompt->setText(tr("Scan or type the serial number"));
     else
