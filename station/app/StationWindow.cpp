@@ -6,11 +6,11 @@
 #include "dialogs/Questions.h"
 #include "model/Counts.h"
 
+#include "Helper/PortOrder.h"
 #include "Helper/UnitRecord.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -113,13 +113,10 @@ UnitTile* StationWindow::tileFor(const QString& port, const QString& label)
             return tile;
     auto* tile = new UnitTile(m_Board);
     connect(tile, &UnitTile::verdict, this, &StationWindow::giveVerdict);
-    QCollator collator;
-    collator.setNumericMode(true);
-    // Labels before ports: "ttyUSB2" comes before "ttyUSB10".
-    const auto before = [&](UnitTile* other) {
-        const QString& key = other->state().label.isEmpty() ? other->state().port : other->state().label;
-        return collator.compare(label.isEmpty() ? port : label, key) < 0;
-    };
+    // By label, the port's short name, as the operator reads them.
+    const auto key = [](const UnitState& state) { return state.label.isEmpty() ? state.port : state.label; };
+    const QString mine = label.isEmpty() ? port : label;
+    const auto before = [&](UnitTile* other) { return PortOrder::less(mine, key(other->state())); };
     m_Tiles.insert(std::find_if(m_Tiles.begin(), m_Tiles.end(), before), tile);
     return tile;
 }
@@ -176,7 +173,8 @@ void StationWindow::answerVerdict(bool pass)
     if (m_VerdictQueue.isEmpty())
         showMessage(tr("No unit waits for a verdict."));
     else
-        giveVerdict(m_VerdictQueue.first(), pass);
+        // A copy: giving the verdict takes the port off the queue.
+        giveVerdict(QString(m_VerdictQueue.first()), pass);
 }
 
 void StationWindow::giveVerdict(const QString& port, bool pass)
