@@ -165,7 +165,11 @@ void StationWindow::enterSerial()
 void StationWindow::refuseSerial(const QString& port, const QString& problem)
 {
     m_ScanNote->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
-    m_ScanNote->setText(tr("%1: %2").arg(port, problem));
+    QString name = port;
+    for (UnitTile* tile : qAsConst(m_Tiles))
+        if (tile->state().port == port && !tile->state().label.isEmpty())
+            name = tile->state().label;
+    m_ScanNote->setText(tr("%1: %2").arg(name, problem));
 }
 
 void StationWindow::answerVerdict(bool pass)

@@ -92,6 +92,7 @@ bool windowShot(const Recipe& recipe, const QString& recipePath, const QDir& out
     for (const UnitState& state : units)
         window.showUnit(state);
     window.setRunning(3);
+    window.refuseSerial(units[1].port, QStringLiteral("RA-240117 is already on ttyUSB2"));
     window.showMessage(QStringLiteral("ttyUSB5: RA-240115 passed in 1:12"));
     window.resize(1280, 800);
     window.show();
