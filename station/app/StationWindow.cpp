@@ -58,6 +58,8 @@ StationWindow::StationWindow(QWidget* parent)
     showTotals();
     connect(&m_Clock, &QTimer::timeout, this, &StationWindow::tick);
     m_Clock.start(1000);
+    // What the scanner types lands there.
+    m_Scan->setFocus();
 }
 
 void StationWindow::createMenu()

@@ -1,3 +1,4 @@
+#include "PrintOnly.h"
 #include "Recipe.h"
 #include "ShiftTotals.h"
 #include "StationStart.h"
@@ -8,6 +9,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QSysInfo>
+
+#include <memory>
 
 namespace {
 
@@ -50,12 +53,16 @@ void connectEngine(StationWindow& window, const Recipe& recipe, const Shift& shi
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KamdelStation"));
     QApplication::setOrganizationName(QStringLiteral("Organization"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelStation"));
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+    if (qobject_cast<QApplication*>(app.get())) {
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelStation"));
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Panel Production Station"));
@@ -63,7 +70,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("recipe"), QStringLiteral("The station recipe to run."), QStringLiteral("[recipe]"));
-    parser.process(app);
+    parser.process(*app);
 
     Recipe recipe;
     const QStringList arguments = parser.positionalArguments();
@@ -80,5 +87,5 @@ int main(int argc, char* argv[])
     connectEngine(window, recipe, shift);
     window.resize(1280, 800);
     window.show();
-    return app.exec();
+    return app->exec();
 }
