@@ -44,6 +44,7 @@ StationWindow::StationWindow(QWidget* parent)
     , m_Banner(new StationBanner(this))
     , m_Board(new QWidget(this))
     , m_Grid(new QGridLayout(m_Board))
+    , m_NoUnits(new QLabel(tr("No unit yet: plug a panel into a port the recipe watches."), m_Board))
 {
     setWindowTitle(tr("Panel Production Station"));
     auto* central = new QWidget(this);
@@ -54,6 +55,11 @@ StationWindow::StationWindow(QWidget* parent)
     setCentralWidget(central);
     for (int column = 0; column < Columns; ++column)
         m_Grid->setColumnStretch(column, 1);
+    QFont big = m_NoUnits->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    m_NoUnits->setFont(big);
+    m_NoUnits->setAlignment(Qt::AlignCenter);
+    m_Grid->addWidget(m_NoUnits, 0, 0, 1, Columns);
     createMenu();
     showTotals();
     connect(&m_Clock, &QTimer::timeout, this, &StationWindow::tick);
@@ -125,6 +131,8 @@ UnitTile* StationWindow::tileFor(const QString& port, const QString& label)
 
 void StationWindow::placeTiles()
 {
+    m_Grid->removeWidget(m_NoUnits);
+    m_NoUnits->hide();
     for (int i = 0; i < m_Tiles.size(); ++i)
         m_Grid->addWidget(m_Tiles.at(i), i / Columns, i % Columns);
 }

@@ -73,6 +73,8 @@ private:
     StationBanner* m_Banner;
     QWidget* m_Board;
     QGridLayout* m_Grid;
+    // Says what to do while no unit has come yet.
+    QLabel* m_NoUnits;
     QLineEdit* m_Scan = nullptr;
     QLabel* m_ScanNote = nullptr;
     // In port order, as placed in the grid.
