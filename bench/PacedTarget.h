@@ -14,12 +14,13 @@ class PacedTarget
 {
 public:
     // Starts the target at the link in a folder of its own; false if it never
-    // said it was ready.
-    bool start(const QStringList& arguments)
+    // said it was ready. `tool` is the simulator: a boot loader alone, or a
+    // whole board (virtualunit).
+    bool start(const QStringList& arguments, const QString& tool = QStringLiteral("bsltarget"))
     {
         m_Process.setStandardOutputFile(m_Dir.filePath(QStringLiteral("target.log")));
         m_Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_Process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/bsltarget"),
+        m_Process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/") + tool,
             QStringList(arguments) << QStringLiteral("--headless") << link());
         QElapsedTimer waited;
         waited.start();

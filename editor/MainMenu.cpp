@@ -158,6 +158,8 @@ void MainMenu::createPanelActions(QObject* windowSide)
     updateFirmwareAction
         = makeAction(windowSide, QStringLiteral("action_UpdateFirmware"), QObject::tr("Update firmware..."));
     updateFirmwareAction->setShortcut(QKeySequence(Qt::Key_F12));
+    productionStationAction = makeAction(
+        windowSide, QStringLiteral("action_ProductionStation"), QObject::tr("Production station..."));
 
     // On the tool bar, beside the editing buttons, it must not pass for
     // playback in the editor.
@@ -263,6 +265,7 @@ void MainMenu::createMenus()
     toolsMenu->addAction(compileAndWriteAction);
     toolsMenu->addSeparator();
     toolsMenu->addAction(updateFirmwareAction);
+    toolsMenu->addAction(productionStationAction);
 
     QMenu* helpMenu = new HelpMenu(mainWindow, this);
     addMenu(helpMenu);

@@ -61,6 +61,7 @@ public:
     QAction* actionSerialPortSetup() const { return serialPortSetupAction; }
     QAction* actionCompileAndWrite() const { return compileAndWriteAction; }
     QAction* actionUpdateFirmware() const { return updateFirmwareAction; }
+    QAction* actionProductionStation() const { return productionStationAction; }
     QAction* actionPlay() const { return playAction; }
     QAction* actionStep() const { return stepAction; }
     QAction* actionStopPlayback() const { return stopPlaybackAction; }
@@ -126,6 +127,7 @@ private:
     QAction* serialPortSetupAction = nullptr;
     QAction* compileAndWriteAction = nullptr;
     QAction* updateFirmwareAction = nullptr;
+    QAction* productionStationAction = nullptr;
     QAction* playAction = nullptr;
     QAction* stepAction = nullptr;
     QAction* stopPlaybackAction = nullptr;

@@ -27,8 +27,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -128,6 +130,7 @@ void MainWindow::connectMenu()
     connect(menu->actionSerialPortSetup(), &QAction::triggered, this, &MainWindow::setupSerialPort);
     connect(menu->actionCompileAndWrite(), &QAction::triggered, this, &MainWindow::compileAndWrite);
     connect(menu->actionUpdateFirmware(), &QAction::triggered, this, &MainWindow::updateFirmware);
+    connect(menu->actionProductionStation(), &QAction::triggered, this, &MainWindow::startStation);
     connect(menu->examplesMenu(), &ExamplesMenu::openExample, host, &DocumentHost::openExample);
     connect(menu->recentFilesMenu(), &RecentFiles::openFile, this,
         QOverload<const QString&>::of(&MainWindow::openDocument));
@@ -453,6 +456,15 @@ void MainWindow::setupSerialPort()
 void MainWindow::updateFirmware()
 {
     link->updateFirmware();
+}
+
+void MainWindow::startStation()
+{
+    // Beside the editor, built or installed; else wherever the PATH leads.
+    const QString sibling = QCoreApplication::applicationDirPath() + QStringLiteral("/KamdelStation");
+    const QString program = QFileInfo(sibling).isExecutable() ? sibling : QStringLiteral("KamdelStation");
+    if (!QProcess::startDetached(program, QStringList()))
+        dialogs.showWarning(tr("The production station %1 cannot be started.").arg(program));
 }
 
 // Playback in the editor

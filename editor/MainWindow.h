@@ -88,6 +88,8 @@ public slots:
     void compileAndWrite();
     void setupSerialPort();
     void updateFirmware();
+    // Starts KamdelStation on its own, outliving the editor.
+    void startStation();
     void showAbout();
     // Offers each recovery copy that a run which did not end normally left.
     void offerRecovery();

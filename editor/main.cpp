@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "PrintOnly.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
@@ -6,22 +7,7 @@
 #include <QIcon>
 #include <QTimer>
 
-#include <cstring>
 #include <memory>
-
-namespace {
-// --help and --version only print, and must work without a display.
-bool onlyPrints(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : { "-h", "--help", "--help-all", "-v", "--version" }) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
-    }
-    return false;
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {

@@ -14,4 +14,5 @@ class KAMDELDOCUMENT_EXPORT Counts
 
 public:
     static QString frames(int count);
+    static QString units(int count);
 };

@@ -103,7 +103,13 @@ int openForAppend(const QByteArray& path)
 } // namespace
 
 UnitLog::UnitLog(const QString& path)
+    : UnitLog(path, header())
+{
+}
+
+UnitLog::UnitLog(const QString& path, const QByteArray& header)
     : m_Path(path)
+    , m_Header(header)
 {
 }
 
@@ -131,8 +137,13 @@ QByteArray UnitLog::line(const UnitRecord& record, bool stationColumns)
         record.firmwareSha256, record.program, record.programCrc, record.test };
     if (!stationColumns)
         fields = fields.mid(0, OlderColumns);
+    return csvLine(fields);
+}
+
+QByteArray UnitLog::csvLine(const QStringList& cells)
+{
     QByteArray line;
-    for (const QString& text : fields)
+    for (const QString& text : cells)
         line += field(text) + ',';
     line.back() = '\n';
     return line;
@@ -154,7 +165,7 @@ bool UnitLog::createWithHeader()
     const int descriptor = ::mkstemp(draft.data());
     if (descriptor < 0)
         return fail(QStringLiteral("cannot create"));
-    const bool written = writeAll(descriptor, header()) && ::fsync(descriptor) == 0;
+    const bool written = writeAll(descriptor, m_Header) && ::fsync(descriptor) == 0;
     ::fchmod(descriptor, 0644);
     ::close(descriptor);
     const bool linked = written && (::link(draft.constData(), path.constData()) == 0 || errno == EEXIST);
@@ -167,7 +178,7 @@ bool UnitLog::createWithHeader()
         const int created
             = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (created >= 0) {
-            const bool ok = writeAll(created, header());
+            const bool ok = writeAll(created, m_Header);
             ::close(created);
             return ok || fail(QStringLiteral("cannot write"));
         }
@@ -260,10 +271,20 @@ bool UnitLog::check()
 
 bool UnitLog::append(const UnitRecord& record)
 {
+    // The file's header tells which columns the line gets.
     const int descriptor = open();
-    if (descriptor < 0)
-        return false;
-    const bool written = writeAll(descriptor, line(record, m_StationColumns));
+    return descriptor >= 0 && writeLine(descriptor, line(record, m_StationColumns));
+}
+
+bool UnitLog::appendLine(const QByteArray& line)
+{
+    const int descriptor = open();
+    return descriptor >= 0 && writeLine(descriptor, line);
+}
+
+bool UnitLog::writeLine(int descriptor, const QByteArray& line)
+{
+    const bool written = writeAll(descriptor, line);
     const bool synced = written && ::fsync(descriptor) == 0;
     const int error = errno;
     ::close(descriptor);

@@ -515,6 +515,9 @@ void tst_MainWindow::actions_data()
         << "Compile and Write..." << key(Qt::Key_F11) << QString() << none << true;
     QTest::addRow("update firmware") << "action_UpdateFirmware"
                                      << "Update firmware..." << key(Qt::Key_F12) << QString() << none << true;
+    QTest::addRow("production station")
+        << "action_ProductionStation"
+        << "Production station..." << QList<QKeySequence>() << QString() << none << true;
 }
 
 void tst_MainWindow::actions()
@@ -577,6 +580,7 @@ void tst_MainWindow::actionHandlers_data()
     QTest::addRow("serial port setup") << "action_SerialPortSetup" << probe(&MainWindow::setupSerialPort);
     QTest::addRow("compile and write") << "action_CompileAndWrite" << probe(&MainWindow::compileAndWrite);
     QTest::addRow("update firmware") << "action_UpdateFirmware" << probe(&MainWindow::updateFirmware);
+    QTest::addRow("production station") << "action_ProductionStation" << probe(&MainWindow::startStation);
 }
 
 void tst_MainWindow::actionHandlers()
@@ -618,7 +622,8 @@ void tst_MainWindow::menus()
         QStringList({ "1 fps", "2 fps", "5 fps", "10 fps", "25 fps", "50 fps",
             "100 fps, the panel's Animate pace" }));
     QCOMPARE(menuLayout(menu("menu_Tools")),
-        QStringList({ "Serial port setup...", "Compile and Write...", "-", "Update firmware..." }));
+        QStringList({ "Serial port setup...", "Compile and Write...", "-", "Update firmware...",
+            "Production station..." }));
     QCOMPARE(menuLayout(menu("menu_Help")),
         QStringList({ "User guide", "Keyboard shortcuts", "Board legend", "-", "About" }));
     QCOMPARE(menu("menu_File")->actions().at(11)->menu(), window.recentFiles());
