@@ -1,6 +1,7 @@
 #include "StationRun.h"
 
 #include "Fleet/FlashRun.h"
+#include "Helper/PortOrder.h"
 #include "Helper/UnitLog.h"
 #include "MspFlasher/MspFlasher.h"
 #include "RecipeCheck.h"
@@ -12,6 +13,8 @@
 #include <QSerialPort>
 #include <QStandardPaths>
 #include <QSysInfo>
+
+#include <algorithm>
 
 StationRun::StationRun(const Recipe& recipe, const Options& options, QObject* parent)
     : QObject(parent)
@@ -163,6 +166,14 @@ void StationRun::setVerdict(const QString& port, bool pass)
     const auto it = m_Units.find(port);
     if (it != m_Units.end())
         it->second->setVerdict(pass);
+}
+
+QList<UnitState> StationRun::units() const
+{
+    QList<UnitState> all = m_States.values();
+    std::sort(all.begin(), all.end(),
+        [](const UnitState& a, const UnitState& b) { return PortOrder::less(a.port, b.port); });
+    return all;
 }
 
 void StationRun::stopWatching()

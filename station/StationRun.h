@@ -47,8 +47,8 @@ public:
     // The running units are canceled, each still logged.
     void cancelAll();
     int running() const { return int(m_Units.size()); }
-    // One per port seen, in port order.
-    QList<UnitState> units() const { return m_States.values(); }
+    // One per port seen, in port order (ttyUSB2 before ttyUSB10).
+    QList<UnitState> units() const;
     const Recipe& recipe() const { return m_Recipe; }
 
     // Where the station finds romwright and kamdel: beside itself, else on the PATH.
