@@ -121,7 +121,7 @@ struct CommandLine::Arguments
         QStringLiteral("FILE") };
     const QCommandLineOption test { QStringLiteral("test"), tr("recipe: test each panel after writing it.") };
     const QCommandLineOption noTest { QStringLiteral("no-test"),
-        tr("recipe: do not test the panels (default).") };
+        tr("recipe: do not test the panels (default); station --recipe: skip the recipe's test.") };
     const QCommandLineOption serial { QStringLiteral("serial-required"),
         tr("recipe: refuse a panel without a serial number.") };
     const QCommandLineOption station { QStringLiteral("station"), tr("recipe: the station's name."),
