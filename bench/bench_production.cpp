@@ -84,11 +84,13 @@ Run station(int units)
         return run;
     QProcess process;
     process.setStandardOutputFile(dir.filePath(QStringLiteral("station.txt")));
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer timer;
     timer.start();
     process.start(QStringLiteral(KAMDEL_TOOLS_DIR "/romwright"),
         { QStringLiteral("station"), QStringLiteral("--recipe"), recipe, QStringLiteral("--no-test"),
             QStringLiteral("--operator"), QStringLiteral("bench") });
+    process.waitForStarted();
     while (countLines(log, ",station,") < units && timer.elapsed() < TimeoutMs
         && process.state() == QProcess::Running)
         QThread::msleep(20);

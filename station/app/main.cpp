@@ -1,6 +1,8 @@
 #include "PrintOnly.h"
 #include "Recipe.h"
 #include "ShiftTotals.h"
+#include "StationLink.h"
+#include "StationRun.h"
 #include "StationStart.h"
 #include "StationWindow.h"
 
@@ -8,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSysInfo>
 
 #include <memory>
@@ -34,19 +37,6 @@ void connectShiftFile(StationWindow& window, const Shift& shift)
         else
             window.showMessage(error);
     });
-}
-
-// Where the engine that runs the units meets the window. Its unitChanged,
-// unitFinished, message and idle go to showUnit, addRecord, showMessage and
-// setRunning; the window's serialEntered, verdict, finishThenClose and
-// cancelThenClose go to its setSerial (refuseSerial on a refusal),
-// setVerdict, stopWatching and cancelAll. Until it is connected here the
-// window opens with no tiles.
-void connectEngine(StationWindow& window, const Recipe& recipe, const Shift& shift)
-{
-    Q_UNUSED(window)
-    Q_UNUSED(recipe)
-    Q_UNUSED(shift)
 }
 
 } // namespace
@@ -84,7 +74,16 @@ int main(int argc, char* argv[])
     StationWindow window;
     window.setRecipe(recipe, shift.recipePath);
     connectShiftFile(window, shift);
-    connectEngine(window, recipe, shift);
+    StationRun::Options options;
+    options.operatorName = shift.operatorName;
+    StationRun run(recipe, options);
+    StationLink::connect(window, run);
+    QString error;
+    if (!run.start(&error)) {
+        // The files were checked a moment ago; this is a copy or a disk failing.
+        QMessageBox::critical(nullptr, StationWindow::tr("Station not started"), error);
+        return 3;
+    }
     window.resize(1280, 800);
     window.show();
     return app->exec();
