@@ -146,7 +146,7 @@ void UnitSequence::setVerdict(bool pass)
     stopPattern();
     m_Test = pass ? QStringLiteral("pass") : QStringLiteral("fail");
     if (!pass) {
-        fail(tr("Failed the test"));
+        fail(tr("Not every LED lit in the test"));
         return;
     }
     enter(UnitState::Step::Program);
@@ -221,5 +221,7 @@ QString UnitSequence::failureText(const QString& reason, int percent) const
         QRegularExpression::CaseInsensitiveOption);
     if (silent.match(reason).hasMatch())
         return tr("No answer during %1").arg(stepName());
-    return reason;
+    // The tile says which step the reason belongs to: "Firmware: Invalid device version!"
+    const QString step = stepName();
+    return tr("%1: %2").arg(step.left(1).toUpper() + step.mid(1), reason);
 }

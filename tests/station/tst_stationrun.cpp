@@ -29,7 +29,7 @@ void tst_StationRun::oneUnit_data()
         << QStringList() << tested << QByteArray("S1\nP\n") << 0 << 2
         << Fields { { "result", "ok" }, { "step", "done" }, { "test", "pass" }, { "unit", "S1" } };
     QTest::addRow("test failed") << QStringList() << tested << QByteArray("S1\nF\n") << 1 << 1
-                                 << Fields { { "result", "failed: Failed the test" }, { "step", "test" },
+                                 << Fields { { "result", "failed: Not every LED lit in the test" }, { "step", "test" },
                                         { "test", "fail" } };
     QTest::addRow("dead") << QStringList { "--dead" } << QStringList() << QByteArray() << 1 << 0
                           << Fields { { "result", "failed: No answer during firmware" },
@@ -39,7 +39,7 @@ void tst_StationRun::oneUnit_data()
         << Fields { { "result", "failed: Unplugged during firmware \\(\\d+ %\\)" }, { "step", "firmware" } };
     QTest::addRow("refused block") << QStringList { "--fault", "answer=c5@3" } << QStringList()
                                    << QByteArray() << 1 << 0
-                                   << Fields { { "result", "failed: (?!No answer|Unplugged).+" } };
+                                   << Fields { { "result", "failed: Firmware: .+" } };
     QTest::addRow("serial passed before, asked again")
         << QStringList() << QStringList { "--serial-required" } << QByteArray("S0\nS2\n") << 0 << 1
         << Fields { { "result", "ok" }, { "unit", "S2" }, { "test", "skipped" } };
