@@ -28,8 +28,16 @@ QString Recipe::crcText(quint16 crc)
 
 bool Recipe::read(const QString& path, QString* error)
 {
-    if (!QFileInfo(path).isFile()) {
+    // A recipe is a few lines; anything else (a device, a FIFO, a huge file)
+    // is refused before QSettings reads it whole or waits on it.
+    constexpr qint64 LargestRecipe = 64 * 1024;
+    const QFileInfo file(path);
+    if (!file.exists()) {
         *error = tr("recipe %1 is missing").arg(path);
+        return false;
+    }
+    if (!file.isFile() || file.size() > LargestRecipe) {
+        *error = tr("%1 is not a recipe: a recipe is a small text file").arg(path);
         return false;
     }
     QSettings settings(path, QSettings::IniFormat);

@@ -1,10 +1,13 @@
 #include "RecipeCheck.h"
+
 #include "Recipe.h"
+#include "formats/OutputFile.h"
 
 #include "Helper/CRC.h"
 #include "Helper/FirmwareFile.h"
 #include "Helper/UnitLog.h"
 #include "MspFlasher/MspFlasher.h"
+#include "formats/OutputFile.h"
 #include "model/PanelDocument.h"
 
 #include <QCryptographicHash>
@@ -39,6 +42,12 @@ QString RecipeCheck::problem(const Recipe& recipe)
     if (crc != recipe.programCrc)
         return tr("program %1 changed: the recipe expects CRC %2, the file has %3")
             .arg(recipe.program, Recipe::crcText(recipe.programCrc), Recipe::crcText(crc));
+    // Lines appended to the firmware or the program would change the files
+    // the recipe vouches for.
+    for (const QString& own : { recipe.firmware, recipe.program }) {
+        if (OutputFile::sameFile(recipe.log, own))
+            return tr("log %1 is the recipe's own file %2: name a log file of its own").arg(recipe.log, own);
+    }
     UnitLog log(recipe.log);
     if (recipe.log.isEmpty() || !log.check())
         return tr("log %1 cannot be appended to: %2").arg(recipe.log, log.errorString());

@@ -62,6 +62,8 @@ void tst_Recipe::startsOnlyWithTheFilesItWasMadeFrom_data()
                                            << "show.xml is for ZQ-RING-B, not ZQ-RING-A";
     QTest::addRow("log a folder") << Breaker([](Recipe* r) { r->log = QFileInfo(r->log).path(); })
                                   << "cannot be appended to";
+    QTest::addRow("log is the firmware")
+        << Breaker([](Recipe* r) { r->log = r->firmware; }) << "is the recipe's own file";
     QTest::addRow("log of the older columns") << Breaker([](Recipe* r) {
         writeFile(r->log, "time,tool,port,serial,model,file,crc,result,seconds,bytes\r\n");
     }) << "units.csv has the columns of an older version";
