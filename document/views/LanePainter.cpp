@@ -96,7 +96,8 @@ QSize LanePainter::pictureSize() const
 int LanePainter::rowTop(int row) const
 {
     const int frames = row < m_rows.count() ? m_rows.at(row).framesBefore : m_rows.frameCount();
-    return headerHeight() + frames * m_rowHeight + (row - frames) * BandHeight;
+    // Below the ruler room for half a number, which the first row's takes.
+    return headerHeight() + TextHeight / 2 + frames * m_rowHeight + (row - frames) * BandHeight;
 }
 
 int LanePainter::rowHeightOf(int row) const
@@ -106,7 +107,7 @@ int LanePainter::rowHeightOf(int row) const
 
 int LanePainter::rowAt(int y) const
 {
-    if (y < headerHeight() || y >= rowTop(m_rows.count()))
+    if (y < rowTop(0) || y >= rowTop(m_rows.count()))
         return -1;
     int low = 0;
     int high = m_rows.count();
@@ -191,7 +192,7 @@ void LanePainter::paint(QPainter& painter, const QSize& size, const QPoint& scro
     painter.fillRect(QRect(QPoint(0, 0), size), Background);
     const int header = headerHeight();
     const int gutter = gutterWidth();
-    int first = rowAt(header + scroll.y());
+    int first = rowAt(qMax(header + scroll.y(), rowTop(0)));
     int last = rowAt(scroll.y() + size.height() - 1);
     if (last < 0)
         last = m_rows.count() - 1;
@@ -298,11 +299,13 @@ void LanePainter::paintGutter(QPainter& painter, int first, int last) const
         painter.fillRect(
             QRect(0, rowTop(m_currentRow), gutter - 3, rowHeightOf(m_currentRow)), Mark.darker(250));
     const int step
-        = labelStep({ 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000 }, m_rowHeight, TextHeight + 4);
+        = labelStep({ 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000 }, m_rowHeight, TextHeight + 6);
+    // Frame 1 is named too, unless its number would touch the next one's.
+    const int firstShown = step == 1 || step >= 5 ? 0 : -1;
     for (int row = first; row <= last; ++row) {
         const int frame = m_rows.at(row).frame;
         const bool current = row == m_currentRow;
-        if (frame < 0 || ((frame + 1) % step != 0 && frame != 0 && !current))
+        if (frame < 0 || ((frame + 1) % step != 0 && frame != firstShown && !current))
             continue;
         const QString number = QString::number(frame + 1);
         const double middle = rowTop(row) + m_rowHeight / 2.0;
@@ -315,7 +318,7 @@ void LanePainter::paintHeader(QPainter& painter) const
 {
     const int line = headerHeight() / 2;
     const int laneWidth = Columns * m_columnWidth;
-    const int step = labelStep({ 1, 2, 3, 4, 6, 8, 12, 24 }, m_columnWidth, textWidth(2, TextHeight) + 4);
+    const int step = labelStep({ 1, 2, 3, 4, 6, 8, 12, 24 }, m_columnWidth, textWidth(2, TextHeight) + 8);
     for (int lane = 0; lane < Lanes; ++lane) {
         const int left = laneLeft(lane);
         // The board's silkscreen names the rings R1 (innermost) to R4.

@@ -11,6 +11,7 @@
 namespace {
 // Wheel notches per zoom step, as QWheelEvent counts them.
 constexpr int NotchDelta = 120;
+constexpr int MinimumFitRow = 3;
 } // namespace
 
 RingLanesView::RingLanesView(QWidget* parent)
@@ -72,6 +73,7 @@ void RingLanesView::zoomBy(int steps)
         columns += (steps > 0 ? 1 : -1) * qMax(1, columns / 4);
     }
     setZoom(rows, columns);
+    m_fitting = false;
 }
 
 void RingLanesView::fit()
@@ -79,7 +81,9 @@ void RingLanesView::fit()
     const int cells = LanePainter::Lanes * LanePainter::Columns;
     const int margins = m_lanes.pictureSize().width() - cells * m_lanes.columnWidth();
     const int column = qMax(1, (viewport()->width() - margins) / cells);
-    setZoom(column, column);
+    // Rows stay tall enough to click on when the columns get narrow.
+    setZoom(qMax(column, MinimumFitRow), column);
+    m_fitting = true;
 }
 
 void RingLanesView::setZoom(int rowHeight, int columnWidth)
@@ -128,6 +132,8 @@ void RingLanesView::paintEvent(QPaintEvent*)
 void RingLanesView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    if (m_fitting)
+        fit();
     updateScrollBars();
 }
 

@@ -10,8 +10,9 @@ class AbstractTreeItem;
 class QToolButton;
 
 // A list's ring lanes in a scroll area: the ruler and lane names stay on
-// top, the frame numbers on the left. Ctrl+wheel zooms, Fit (in the corner)
-// fits the lanes' width; a click on a frame number chooses that row's item.
+// top, the frame numbers on the left. The lanes fit the view's width until
+// Ctrl+wheel zooms, and again after Fit (in the corner); a click on a frame
+// number chooses that row's item.
 class KAMDELDOCUMENT_EXPORT RingLanesView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -51,4 +52,5 @@ private:
 
     LanePainter m_lanes;
     QToolButton* m_fit;
+    bool m_fitting = true;
 };
