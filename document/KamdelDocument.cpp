@@ -98,6 +98,7 @@ KamdelDocument::KamdelDocument(PanelDocument::Panel panel, QWidget* parent)
         &WidgetStack::setCurrentItem);
     connect(
         ui.commandTreeView, &CommandTreeView::setLedPanelTable, ui.widgetStack, &WidgetStack::setTableEditor);
+    connect(ui.widgetStack, &WidgetStack::itemChosen, ui.commandTreeView, &CommandTreeView::setCurrentItem);
     connect(edits(), &DocumentEdits::edited, this, &KamdelDocument::markEdited);
     connect(edits()->history(), &EditHistory::cleanChanged, this, &KamdelDocument::markEdited);
     // Told once the refused action has returned: a message box's event loop
@@ -324,6 +325,8 @@ void KamdelDocument::installRingScene(const RingLayout& layout)
     // The tree's frame pictures are seen from the side the board shows.
     model->setPictureSide(ring->side());
     connect(ring, &AbstractLedPanelScene::sideChanged, model, &CommandTreeModel::setPictureSide);
+    ui.widgetStack->setBoardSide(ring->side());
+    connect(ring, &AbstractLedPanelScene::sideChanged, ui.widgetStack, &WidgetStack::setBoardSide);
     scene = ring;
     ledPanelView()->setScene(scene);
     m_frameEditor->setScene(scene);

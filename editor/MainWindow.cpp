@@ -9,6 +9,7 @@
 #include "ExportAnimationDialog.h"
 #include "ExportCommands.h"
 #include "KamdelDocument.h"
+#include "LanesDock.h"
 #include "MainMenu.h"
 #include "MemoryGauge.h"
 #include "PanelLink.h"
@@ -44,6 +45,7 @@ const QString PositionKey = QStringLiteral("MainWindow/Position");
 const QString SizeKey = QStringLiteral("MainWindow/Size");
 const QString LastFolderKey = QStringLiteral("LastFolder/%1");
 const QString WindowSplitterKey = QStringLiteral("MainWindow/Splitter");
+const QString LanesShownKey = QStringLiteral("View/RingLanes");
 // A first start takes two thirds of the screen, but never less than this.
 const QSize SmallestFirstSize(1024, 700);
 } // namespace
@@ -56,9 +58,11 @@ MainWindow::MainWindow(QWidget* parent)
     , writeProgress(new QProgressBar(this))
     , cancelWrite(new QPushButton(tr("Cancel"), this))
     , player(new PlaybackController(this))
+    , lanes(new LanesDock(this))
     , dialogs(this)
 {
     ui->setupUi(this);
+    addDockWidget(Qt::RightDockWidgetArea, lanes);
     host = new DocumentHost(this, ui->stackedWidget, dialogs);
     updateWindowTitle();
     // The report pane only shows what the editor reports.
@@ -68,6 +72,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     setUpSettings();
     restoreGeometryFromSettings();
+    lanes->setVisible(SettingsStore::value(LanesShownKey, false).toBool());
+    connect(lanes->toggleViewAction(), &QAction::toggled, this,
+        [](bool shown) { SettingsStore::setValue(LanesShownKey, shown); });
     recentFiles()->loadRecentFiles(SettingsStore::settings());
 
     // The link reads its port from the settings.
@@ -179,6 +186,7 @@ void MainWindow::followDocument(AbstractDocument* document)
     updateWindowTitle();
     setWindowModified(document && document->isModified());
     player->setDocument(qobject_cast<KamdelDocument*>(document));
+    lanes->setDocument(qobject_cast<KamdelDocument*>(document));
     updateMemoryGauge();
     updateShowLength();
     while (!menuConnections.isEmpty())

@@ -15,6 +15,7 @@ class AboutDialog;
 class AbstractDocument;
 class DocumentHost;
 class ExportCommands;
+class LanesDock;
 class MainMenu;
 class MemoryGauge;
 class PanelLink;
@@ -51,6 +52,7 @@ public:
     MemoryGauge* memoryGauge() const { return gauge; }
     ShowLength* showLength() const { return length; }
     PlaybackController* playback() const { return player; }
+    LanesDock* lanesDock() const { return lanes; }
     QProgressBar* writeProgressBar() const { return writeProgress; }
     QPushButton* cancelWriteButton() const { return cancelWrite; }
 
@@ -127,6 +129,7 @@ private:
     QProgressBar* writeProgress;
     QPushButton* cancelWrite;
     PlaybackController* player;
+    LanesDock* lanes;
     EditorDialogs dialogs;
     DocumentHost* host = nullptr;
     PanelLink* link = nullptr;

@@ -1,6 +1,7 @@
 #include "ViewMenu.h"
 
 #include "KamdelDocument.h"
+#include "LanesDock.h"
 #include "views/LedPanelView.h"
 
 #include <QAction>
@@ -35,6 +36,8 @@ ViewMenu::ViewMenu(QMainWindow* window, QWidget* parent)
     addSection(tr("Tool bars"));
     toolBarsEnd = addSeparator();
     addAction(reportPaneAction);
+    if (auto* lanes = window ? window->findChild<LanesDock*>() : nullptr)
+        addAction(lanes->toggleViewAction());
     addSeparator();
     addAction(fitAction);
     connect(reportPaneAction, &QAction::toggled, this, &ViewMenu::showReportPane);

@@ -29,7 +29,7 @@ QList<QCommandLineOption> GifCommand::options() const
         { QStringLiteral("size"), tr("gif: width and height in pixels (default 256)."), QStringLiteral("px"),
             QStringLiteral("256") },
         { QStringLiteral("side"),
-            tr("gif: the side the board is seen from (default bottom, as the editor shows it)."),
+            tr("gif, lanes: the side the board is seen from (default bottom, as the editor shows it)."),
             QStringLiteral("top|bottom"), QStringLiteral("bottom") },
     };
 }

@@ -7,6 +7,7 @@
 #include "GifCommand.h"
 #include "ImageCommand.h"
 #include "ImportCommand.h"
+#include "LanesCommand.h"
 #include "PortCommand.h"
 
 #include <QCommandLineParser>
@@ -24,6 +25,8 @@ const char* const Commands = "Commands:\n"
                              "  reset --port PORT            send Reset\n"
                              "  next --port PORT             send Next\n"
                              "  gif FILE OUT.gif [--frames N] [--delay MS] [--size PX] [--side top|bottom]\n"
+                             "  lanes FILE -o OUT.png [--side top|bottom] [--scale N]\n"
+                             "                               the Program's frames ring by ring, a row each\n"
                              "  csv export FILE OUT.csv      the program's frames as a sequence file\n"
                              "  csv import FILE IN.csv -o OUT.xml\n"
                              "  generate FILE KIND -o OUT.xml [options]\n"
@@ -46,6 +49,7 @@ KamdelCli::KamdelCli(std::FILE* out, std::FILE* err)
     m_shared.push_back(std::make_unique<PortCommand>(*m_context));
     m_shared.push_back(std::make_unique<GifCommand>(*m_context));
     m_shared.push_back(std::make_unique<CsvCommand>(*m_context));
+    m_shared.push_back(std::make_unique<LanesCommand>(*m_context));
     m_alone.push_back(std::make_unique<GenerateCommand>(*m_context));
     m_alone.push_back(std::make_unique<ImportCommand>(*m_context));
 }
@@ -90,7 +94,7 @@ void KamdelCli::describe(QCommandLineParser* parser) const
         }
     }
     parser->addPositionalArgument(
-        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif or csv."));
+        QStringLiteral("command"), tr("info, compile, play, write, reset, next, gif, lanes or csv."));
     parser->addPositionalArgument(
         QStringLiteral("arguments"), tr("The command's files."), QStringLiteral("[arguments...]"));
 }

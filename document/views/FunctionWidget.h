@@ -7,9 +7,11 @@
 #include <memory>
 
 class FunctionItem;
+class RingLanesView;
 class Ui_FunctionWidget;
 
-// The page shown for a collection: what it does on the panel and its size.
+// The page shown for a collection: what it does on the panel and its size,
+// over its ring lanes.
 class KAMDELDOCUMENT_EXPORT FunctionWidget : public QWidget
 {
     Q_OBJECT
@@ -19,7 +21,9 @@ public:
     ~FunctionWidget() override;
 
     void setItem(FunctionItem* item);
+    RingLanesView* lanesView() const { return lanes; }
 
 private:
     std::unique_ptr<Ui_FunctionWidget> ui;
+    RingLanesView* lanes;
 };

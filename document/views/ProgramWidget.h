@@ -7,10 +7,12 @@
 #include <memory>
 
 class ProgramItem;
+class RingLanesView;
 class Ui_ProgramWidget;
 
-// The page shown for a program: what it does on the panel, its frames, how
-// long they take at the playback speed and its size in the panel's memory.
+// The page shown for a program: a line with its frames, how long they take
+// at the playback speed and its size in the panel's memory, over its ring
+// lanes.
 class KAMDELDOCUMENT_EXPORT ProgramWidget : public QWidget
 {
     Q_OBJECT
@@ -25,11 +27,13 @@ public:
     // Reads the program once; the page keeps no pointer to it.
     void setItem(ProgramItem* item);
     void setFramesPerSecond(int framesPerSecond);
+    RingLanesView* lanesView() const { return lanes; }
 
 private:
     void showLength();
 
     std::unique_ptr<Ui_ProgramWidget> ui;
+    RingLanesView* lanes;
     int frames = 0;
     int framesPerSecond = DefaultFramesPerSecond;
 };

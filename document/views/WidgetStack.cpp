@@ -9,6 +9,7 @@
 #include "ProgramWidget.h"
 #include "ResetWidget.h"
 #include "ReturnWidget.h"
+#include "RingLanesView.h"
 #include "StopWidget.h"
 #include "edits/DocumentEdits.h"
 #include "model/CallCommand.h"
@@ -61,9 +62,17 @@ WidgetStack::WidgetStack(QWidget* parent)
     addWidget(m_ledPanelView);
     addWidget(m_tableView);
     m_tableView->setFrameLayout(TableRowsPerFrame, TableLedsPerRow);
+    for (RingLanesView* lanes : { m_programWidget->lanesView(), m_functionWidget->lanesView() })
+        connect(lanes, &RingLanesView::itemChosen, this, &WidgetStack::itemChosen);
 }
 
 WidgetStack::~WidgetStack() = default;
+
+void WidgetStack::setBoardSide(eLedPanelSide side)
+{
+    m_programWidget->lanesView()->setSide(side);
+    m_functionWidget->lanesView()->setSide(side);
+}
 
 void WidgetStack::setEdits(DocumentEdits* edits)
 {

@@ -67,6 +67,12 @@ public:
 public slots:
     void setCurrentItem(AbstractTreeItem* item);
     void setTableEditor(QList<LedStatesCommand*> items);
+    // The side the board is seen from, which orders the lanes' columns.
+    void setBoardSide(eLedPanelSide side);
+
+signals:
+    // A row of the ring lanes was clicked: the tree makes its item current.
+    void itemChosen(AbstractTreeItem* item);
 
 private:
     void showFrame(LedStatesCommand* frame);

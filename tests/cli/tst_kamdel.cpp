@@ -8,6 +8,8 @@
 #include "model/LedCell.h"
 #include "model/LedStatesCommand.h"
 #include "model/ProgramItem.h"
+#include "model/RingLanes.h"
+#include "views/LanePainter.h"
 
 #include <QImageReader>
 #include <QProcess>
@@ -122,6 +124,8 @@ private slots:
     void compileGivesTheEditorsImage();
     void playShowsWhatThePanelShows();
     void gifHasTheFrames();
+    void lanesShowTheFrames_data();
+    void lanesShowTheFrames();
     void csvRoundTrip();
     void generate_data();
     void generate();
@@ -189,6 +193,11 @@ void tst_Kamdel::exitStatus_data()
     QTest::addRow("gif delay too short")
         << QStringList { "gif", good, "o.gif", "--delay", "10" } << 64 << "--delay";
     QTest::addRow("gif odd side") << QStringList { "gif", good, "o.gif", "--side", "left" } << 64 << "--side";
+    QTest::addRow("lanes odd side") << QStringList { "lanes", good, "-o", "l.png", "--side", "up" } << 64
+                                    << "--side";
+    QTest::addRow("lanes scale 0") << QStringList { "lanes", good, "-o", "l.png", "--scale", "0" } << 64
+                                   << "--scale";
+    QTest::addRow("lanes without output") << QStringList { "lanes", good } << 64 << "lanes";
     QTest::addRow("csv import without output")
         << QStringList { "csv", "import", good, "x.csv" } << 64 << "-o";
     QTest::addRow("missing file") << QStringList { "info", dir.filePath("none.xml") } << 2 << "none.xml";
@@ -367,6 +376,47 @@ void tst_Kamdel::gifHasTheFrames()
     QCOMPARE(reader.imageCount(), 5);
     QCOMPARE(reader.read().size(), QSize(300, 300));
     QCOMPARE(reader.nextImageDelay(), 40);
+}
+
+void tst_Kamdel::lanesShowTheFrames_data()
+{
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QList<QVector<int>>>("frames");
+    QTest::addRow("bottom") << "bottom" << 4 << QList<QVector<int>> { { 0, 1 }, { 47, 48 }, { 191 }, {} };
+    QTest::addRow("top, large") << "top" << 11 << QList<QVector<int>> { { 5, 100, 150 }, { 0 }, { 96, 97 } };
+    QTest::addRow("top, one pixel") << "top" << 1 << QList<QVector<int>> { { 1 }, { 2 }, { 3 }, { 4 } };
+}
+
+// Every cell of the picture is lit exactly when its frame lights the LED the
+// board shows at that place.
+void tst_Kamdel::lanesShowTheFrames()
+{
+    QFETCH(QString, side);
+    QFETCH(int, scale);
+    QFETCH(QList<QVector<int>>, frames);
+    QStringList commands;
+    for (const QVector<int>& on : qAsConst(frames))
+        commands << DocumentFiles::frame(on) << DocumentFiles::reset();
+    const QString path = file(QStringLiteral("lanes.xml"), PanelA, commands);
+    const QString png = dir.filePath(QStringLiteral("lanes.png"));
+    const Run run = kamdel({ "lanes", path, "-o", png, "--side", side, "--scale", QString::number(scale) });
+    QCOMPARE(run.status, 0);
+    const QImage image(png);
+    LanePainter lanes;
+    lanes.setZoom(scale, scale);
+    lanes.setSide(side == QLatin1String("top") ? Top : Bottom);
+    QCOMPARE(
+        image.size(), lanes.pictureSize() + QSize(0, frames.size() * (scale + LanePainter::bandHeight())));
+    for (int frame = 0; frame < frames.size(); ++frame) {
+        for (int led = 0; led < 192; ++led) {
+            const QRect cell = lanes.cellRect(0, led / 48, RingLanes::columnOf(led, lanes.side()))
+                                   .translated(0, frame * (scale + LanePainter::bandHeight()));
+            const bool lit = qRed(image.pixel(cell.center())) > 200;
+            QVERIFY2(lit == frames.at(frame).contains(led),
+                qPrintable(QStringLiteral("%1/%2").arg(frame).arg(led)));
+        }
+    }
 }
 
 void tst_Kamdel::csvRoundTrip()
@@ -595,6 +645,7 @@ void tst_Kamdel::outputThatIsTheInputIsRefused_data()
     QTest::addRow("csv export, ../") << QStringList { "csv", "export", up, doc } << doc;
     QTest::addRow("compile, symbolic link") << QStringList { "compile", doc, "-o", link } << doc;
     QTest::addRow("gif, ../") << QStringList { "gif", up, doc } << doc;
+    QTest::addRow("lanes, hard link") << QStringList { "lanes", doc, "-o", hard } << doc;
 }
 
 void tst_Kamdel::outputThatIsTheInputIsRefused()

@@ -1,5 +1,6 @@
 #include "EditorTestCase.h"
 #include "KamdelDocument.h"
+#include "LanesDock.h"
 #include "MemoryGauge.h"
 #include "PlaybackController.h"
 #include "edits/DocumentEdits.h"
@@ -10,6 +11,7 @@
 #include "views/CommandTreeView.h"
 #include "views/LedPanelScene_Ring.h"
 #include "views/LedPanelView.h"
+#include "views/RingLanesView.h"
 
 #include <QImageReader>
 #include <QStatusBar>
@@ -97,6 +99,9 @@ void tst_Playback::stepsSelectTheFramesItems()
 {
     QFETCH(QString, version);
     using namespace DocumentFiles;
+    // The lanes beside the board mark the row of the frame shown.
+    m_window->lanesDock()->show();
+    const LanePainter& lanes = m_window->lanesDock()->view()->lanes();
     // A Call the compiler leaves without a target is passed over.
     open(version,
         { frame({ 1 }), QStringLiteral("<Call/>"), frame({ 2 }), QStringLiteral("<Call/>"), frame({ 3 }),
@@ -108,6 +113,7 @@ void tst_Playback::stepsSelectTheFramesItems()
         action("action_Step")->trigger();
         QCOMPARE(currentItem(), programItem(row));
         QCOMPARE(m_window->playback()->leds().count(), size_t(1));
+        QCOMPARE(lanes.rows().at(lanes.currentRow()).item.data(), programItem(row));
     }
     // The neighbours' hints are off while a program plays.
     QVERIFY(!document()->panelScene()->adjacentShown());

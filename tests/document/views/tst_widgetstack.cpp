@@ -6,6 +6,7 @@
 #include "views/LedPanelTableModel.h"
 #include "views/LedPanelTableView.h"
 #include "views/LedPanelView.h"
+#include "views/RingLanesView.h"
 #include "views/WidgetStack.h"
 
 #include <QLabel>
@@ -40,6 +41,7 @@ struct Document : TreeOutline
             tree.get(), &CommandTreeView::currentItemChanged, stack.get(), &WidgetStack::setCurrentItem);
         QObject::connect(
             tree.get(), &CommandTreeView::setLedPanelTable, stack.get(), &WidgetStack::setTableEditor);
+        QObject::connect(stack.get(), &WidgetStack::itemChosen, tree.get(), &CommandTreeView::setCurrentItem);
     }
 
     // The views go before the tree they show.
@@ -100,6 +102,8 @@ private slots:
     void pages();
     void frameInEffect_data();
     void frameInEffect();
+    void lanesChooseTheirRows_data();
+    void lanesChooseTheirRows();
     void devicePage();
     void tableEditor();
     void removal_data();
@@ -119,7 +123,7 @@ void tst_WidgetStack::pages_data()
     QTest::addRow("device") << "device" << int(WidgetStack::DevicePage) << QString();
     // The size each page names, as the compiler emits it: a frame of 192
     // LEDs takes 25 bytes.
-    QTest::addRow("program") << "program" << int(WidgetStack::ProgramPage) << "3 frames, 81 bytes";
+    QTest::addRow("program") << "program" << int(WidgetStack::ProgramPage) << "3 frames, 81 bytes of 8000";
     QTest::addRow("collection") << "function" << int(WidgetStack::FunctionPage) << "take 26 bytes.";
     QTest::addRow("call after frames") << "call" << int(WidgetStack::CallPage) << "takes 3 bytes.";
     QTest::addRow("reset first in program") << "reset0" << int(WidgetStack::ResetPage) << "takes 1 byte.";
@@ -151,6 +155,41 @@ void tst_WidgetStack::pages()
         QCOMPARE(doc.stack->currentWidget(), doc.stack->ledPanelView());
     else
         QCOMPARE(doc.boardCells(0), (QStringList { "-", "-", "-" })); // a hidden board holds no frame
+}
+
+void tst_WidgetStack::lanesChooseTheirRows_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("clicked");
+    QTest::addRow("program, a frame")
+        << "program" << QStringList { "reset0", "frameA", "frameB", "frameC", "call", "stop", "return" }
+        << "frameC";
+    QTest::addRow("program, a band") << "program" << QStringList() << "call";
+    QTest::addRow("collection") << "function" << QStringList { "stop1", "frameD" } << "frameD";
+}
+
+// The list's page shows its lanes, a row per frame or band in order, and a
+// click on a row's number makes its item the tree's current one.
+void tst_WidgetStack::lanesChooseTheirRows()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, clicked);
+    Document doc;
+    doc.stack->resize(900, 700);
+    doc.stack->show();
+    doc.setCurrent(list);
+    auto* lanes = doc.stack->currentWidget()->findChild<RingLanesView*>();
+    QVERIFY(lanes && lanes->isVisible());
+    const LaneRows& shown = lanes->lanes().rows();
+    QVERIFY(rows.isEmpty() || shown.count() == rows.size());
+    for (int row = 0; row < rows.size(); ++row)
+        QCOMPARE(shown.at(row).item.data(), doc[rows.at(row)]);
+    const int row = shown.rowOf(doc[clicked]);
+    const QPoint point(2, lanes->lanes().rowTop(row) + 1 - lanes->scroll().y());
+    QTest::mouseClick(lanes->viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(doc.tree->currentItem(), doc[clicked]);
 }
 
 void tst_WidgetStack::frameInEffect_data()
