@@ -1,10 +1,12 @@
 #include "ViewMenu.h"
 
 #include "KamdelDocument.h"
+#include "LanguageMenu.h"
 #include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -37,6 +39,11 @@ ViewMenu::ViewMenu(QMainWindow* window, QWidget* parent)
     addAction(reportPaneAction);
     addSeparator();
     addAction(fitAction);
+    addSeparator();
+    auto* languages = new LanguageMenu(this);
+    addMenu(languages);
+    if (window)
+        connect(languages, &LanguageMenu::message, window->statusBar(), &QStatusBar::showMessage);
     connect(reportPaneAction, &QAction::toggled, this, &ViewMenu::showReportPane);
     connect(fitAction, &QAction::triggered, this, &ViewMenu::fitBoard);
     connect(this, &QMenu::aboutToShow, this, &ViewMenu::rebuild);

@@ -1,3 +1,4 @@
+#include "HighDpi.h"
 #include "Languages.h"
 #include "MainWindow.h"
 #include "PrintOnly.h"
@@ -13,10 +14,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Sharp on high-density screens: sizes in device-independent pixels,
-    // pictures and icons at the screen's own density.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    HighDpi::enable();
     const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);

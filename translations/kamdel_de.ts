@@ -1589,6 +1589,21 @@ Do you want to save changes?</source>
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LedPanelTableView</name>
     <message>
         <source>Cut cannot used this kind of multiple selection.</source>

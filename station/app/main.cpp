@@ -1,3 +1,4 @@
+#include "HighDpi.h"
 #include "Languages.h"
 #include "PrintOnly.h"
 #include "Recipe.h"
@@ -45,8 +46,7 @@ void connectShiftFile(StationWindow& window, const Shift& shift)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    HighDpi::enable();
     const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);

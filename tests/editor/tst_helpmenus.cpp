@@ -159,7 +159,8 @@ void tst_HelpMenus::viewMenuFollowsPaneHiddenElsewhere()
     for (const QAction* item : menu("menu_View")->actions())
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     QCOMPARE(texts,
-        QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "-", "Fit in view" }));
+        QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "-", "Fit in view",
+            "-", "Language" }));
 }
 
 void tst_HelpMenus::fitInViewFitsTheBoard()

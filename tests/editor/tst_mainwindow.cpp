@@ -614,7 +614,8 @@ void tst_MainWindow::menus()
     QCOMPARE(menuLayout(menu("menu_Edit")),
         QStringList({ "Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete" }));
     QCOMPARE(menuLayout(menu("menu_View")),
-        QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "-", "Fit in view" }));
+        QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "-", "Fit in view",
+            "-", "Language" }));
     QCOMPARE(menuLayout(menu("menu_Control")),
         QStringList({ "-", "Compile and Write...", "Reset", "Next", "Animate", "-", "Play", "Step",
             "Stop playback", "Playback speed" }));
