@@ -21,7 +21,8 @@ namespace {
 bool installTranslator(const QLocale& locale, const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(locale, name, QStringLiteral("_"), folder)
+    // A catalogue with nothing finished yet counts as missing.
+    if (translator->load(locale, name, QStringLiteral("_"), folder) && !translator->isEmpty()
         && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;
@@ -63,8 +64,8 @@ bool Languages::install(const QString& code)
 {
     initCatalogues();
     const QLocale locale = code.isEmpty() || code == system() ? QLocale::system() : QLocale(code);
-    // English has no catalogue: Qt's own would then translate the dialogs'
-    // buttons into the desktop's language around English texts.
+    // English has no catalogue, nor has a language not translated yet: Qt's
+    // own would then put the dialogs' buttons in it around English texts.
     if (!installTranslator(locale, QStringLiteral("kamdel"), QStringLiteral(":/i18n")))
         return false;
     installTranslator(
