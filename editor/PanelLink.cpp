@@ -2,12 +2,13 @@
 
 #include "DocumentHost.h"
 #include "EditorDialogs.h"
+#include "Helper/PortIdentity.h"
 #include "KamdelDocument.h"
 #include "PanelPortChoice.h"
 #include "Romwright.h"
-#include "Helper/PortIdentity.h"
 #include "SerialPort/SerialPortDialog.h"
 #include "SettingsStore.h"
+#include "model/EnglishPlurals.h"
 
 #include <QSerialPort>
 #include <QThread>
@@ -212,11 +213,11 @@ void PanelLink::reportWriteResult(PanelWriter::Result result, int blocks)
 void PanelLink::reportWriteFinished(int blocks)
 {
     // Names the device file, so that a program sent to the wrong port shows
-    // at once. No plural translation is loaded: the form goes by count.
+    // at once.
     const QString where = PortIdentity::systemLocation(serialPort->portName());
-    const QString text = blocks == 1
-        ? tr("Programming finished on %1 (1 block).").arg(where)
-        : tr("Programming finished on %1 (%2 blocks).").arg(where, QString::number(blocks));
+    const QString text
+        = EnglishPlurals::forms(tr("Programming finished on %1 (%n block(s)).", nullptr, blocks), blocks)
+              .arg(where);
     emit log(text);
     emit message(text, 5000);
 }

@@ -2,10 +2,12 @@
 
 #include "KamdelDocument.h"
 #include "LanesDock.h"
+#include "LanguageMenu.h"
 #include "views/LedPanelView.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -40,6 +42,11 @@ ViewMenu::ViewMenu(QMainWindow* window, QWidget* parent)
         addAction(lanes->toggleViewAction());
     addSeparator();
     addAction(fitAction);
+    addSeparator();
+    auto* languages = new LanguageMenu(this);
+    addMenu(languages);
+    if (window)
+        connect(languages, &LanguageMenu::message, window->statusBar(), &QStatusBar::showMessage);
     connect(reportPaneAction, &QAction::toggled, this, &ViewMenu::showReportPane);
     connect(fitAction, &QAction::triggered, this, &ViewMenu::fitBoard);
     connect(this, &QMenu::aboutToShow, this, &ViewMenu::rebuild);

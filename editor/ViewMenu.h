@@ -9,8 +9,9 @@ class QAction;
 class QMainWindow;
 
 // The View menu: the window's tool bars and the report pane to show or
-// hide, and fitting the board into its view. The tool bars are read from
-// the window each time the menu opens, so a new one is never missing.
+// hide, fitting the board into its view, and the language. The tool bars
+// are read from the window each time the menu opens, so a new one is never
+// missing.
 class ViewMenu : public QMenu
 {
     Q_OBJECT

@@ -1,3 +1,5 @@
+#include "HighDpi.h"
+#include "Languages.h"
 #include "MainWindow.h"
 #include "PrintOnly.h"
 #include "SettingsStore.h"
@@ -5,12 +7,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 
 #include <memory>
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
@@ -21,6 +25,10 @@ int main(int argc, char* argv[])
         // Ties the window to the menu entry and its icon, once installed.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelEditor"));
         QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+        // Printing stays English, like the command-line programs.
+        Languages::install(QSettings(SettingsStore::fileName(), QSettings::IniFormat)
+                               .value(Languages::settingsKey())
+                               .toString());
     }
 
     // The desktop passes the documents to open, as the file manager does on

@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake g++ make qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev libgif-dev python3 srecord dpkg-dev clang libclang-rt-14-dev "$@")
+packages=(cmake g++ make qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev libgif-dev qttools5-dev-tools qttools5-dev qttranslations5-l10n python3 srecord dpkg-dev clang libclang-rt-14-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

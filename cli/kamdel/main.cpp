@@ -1,6 +1,6 @@
 #include "KamdelCli.h"
 
-#include "Helper/EnglishPlurals.h"
+#include "model/EnglishPlurals.h"
 
 #include <QCoreApplication>
 

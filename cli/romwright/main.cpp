@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "Helper/EnglishPlurals.h"
+#include "model/EnglishPlurals.h"
 
 #include <QCoreApplication>
 

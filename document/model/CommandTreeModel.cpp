@@ -4,6 +4,8 @@
 #include "FramePicture.h"
 #include "LedStatesCommand.h"
 
+#include <QGuiApplication>
+
 CommandTreeModel::CommandTreeModel(DeviceItem* device, QObject* parent)
     : QAbstractItemModel(parent)
     // The root dies with the document, not with the model; a model without a
@@ -52,6 +54,15 @@ int CommandTreeModel::columnCount(const QModelIndex&) const
     return 1;
 }
 
+QImage CommandTreeModel::framePicture(const LedStatesCommand* frame) const
+{
+    // At the screen's density, so that the dots stay round at 200 %.
+    const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage picture = FramePicture::render(frame, qRound(FramePictureSize * density), m_pictureSide);
+    picture.setDevicePixelRatio(density);
+    return picture;
+}
+
 QVariant CommandTreeModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
@@ -67,7 +78,7 @@ QVariant CommandTreeModel::data(const QModelIndex& index, int role) const
         return QVariant();
     case Qt::DecorationRole:
         if (item->type() == AbstractTreeItem::LedStates)
-            return FramePicture::render(static_cast<LedStatesCommand*>(item), FramePictureSize, m_pictureSide);
+            return framePicture(static_cast<LedStatesCommand*>(item));
         return QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);

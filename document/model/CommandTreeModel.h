@@ -4,9 +4,11 @@
 #include "kamdeldocument_export.h"
 
 #include <QAbstractItemModel>
+#include <QImage>
 
 class AbstractTreeItem;
 class DeviceItem;
+class LedStatesCommand;
 
 // Presents the command tree to the views; every structural edit goes through
 // it so that the views learn of inserted and removed rows.
@@ -55,6 +57,7 @@ public:
 
 private:
     void picturesChanged(const QModelIndex& parent);
+    QImage framePicture(const LedStatesCommand* frame) const;
 
     AbstractTreeItem* rootItem;
     eLedPanelSide m_pictureSide = Top;

@@ -1,11 +1,13 @@
 #include "Counts.h"
 
+#include "EnglishPlurals.h"
+
 QString Counts::frames(int count)
 {
-    return count == 1 ? tr("1 frame") : tr("%1 frames").arg(count);
+    return EnglishPlurals::forms(tr("%n frame(s)", nullptr, count), count);
 }
 
 QString Counts::units(int count)
 {
-    return count == 1 ? tr("1 unit") : tr("%1 units").arg(count);
+    return EnglishPlurals::forms(tr("%n unit(s)", nullptr, count), count);
 }

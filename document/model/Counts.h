@@ -5,9 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Counted words for messages: "1 frame", "3 frames". The programs load no
-// English translation, so the two forms are written out here rather than
-// left to a translator's plural rules.
+// Counted words for messages: "1 frame", "3 frames". Each language gives its
+// own forms; English, which has no catalogue, gets them from EnglishPlurals.
 class KAMDELDOCUMENT_EXPORT Counts
 {
     Q_DECLARE_TR_FUNCTIONS(Counts)

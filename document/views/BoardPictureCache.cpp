@@ -45,9 +45,13 @@ QPixmap decode(const QString& path)
         return QPixmap();
     // Drawing reads the palette pixel by pixel as it goes; only the default
     // conversion would expand the picture to 32 bits per pixel.
-    if (image.format() == QImage::Format_Indexed8)
-        return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
-    return QPixmap::fromImage(std::move(image));
+    QPixmap pixmap = image.format() == QImage::Format_Indexed8
+        ? QPixmap::fromImage(std::move(image), Qt::NoFormatConversion)
+        : QPixmap::fromImage(std::move(image));
+    // Named as Qt names a copy for screens at 200 %.
+    if (QFileInfo(path).completeBaseName().endsWith(QLatin1String("@2x")))
+        pixmap.setDevicePixelRatio(2);
+    return pixmap;
 }
 
 // Adds up the premultiplied channels of one picture line, square by square:

@@ -18,7 +18,8 @@ public:
 
     // The picture in `path`, or a null pixmap when the file is missing or
     // unreadable. Palette pictures (as the build draws them) stay 8 bits per
-    // pixel: a quarter of the memory of 32-bit pixels, drawn alike.
+    // pixel: a quarter of the memory of 32-bit pixels, drawn alike. A
+    // "name@2x.png" comes with a device pixel ratio of 2.
     static QPixmap picture(const QString& path);
 
     // `picture` (one this cache handed out) reduced 2^level times in each

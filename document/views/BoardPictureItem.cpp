@@ -30,11 +30,36 @@ int BoardPictureItem::reductionFor(qreal scale)
     return qBound(1, halvings, MaximumReduction);
 }
 
+void BoardPictureItem::setDensePicture(const QString& path)
+{
+    densePath = path;
+    dense = QPixmap();
+}
+
+bool BoardPictureItem::paintDense(QPainter* painter)
+{
+    if (dense.isNull() && !densePath.isEmpty()) {
+        dense = BoardPictureCache::picture(densePath);
+        densePath.clear();
+    }
+    if (dense.isNull())
+        return false;
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawPixmap(QRectF(offset(), pixmap().size()), dense, QRectF(dense.rect()));
+    painter->restore();
+    return true;
+}
+
 void BoardPictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
     const QPixmap picture = pixmap();
-    const int level
-        = reductionFor(QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform()));
+    // Device pixels per picture pixel.
+    const qreal scale = QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform())
+        * (painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+    if (scale > 1 && paintDense(painter))
+        return;
+    const int level = reductionFor(scale);
     const QPixmap reduction = level > 0 ? BoardPictureCache::reduced(picture, level) : QPixmap();
     if (reduction.isNull()) {
         QGraphicsPixmapItem::paint(painter, option, widget);

@@ -2,6 +2,7 @@
 
 #include "compiler/Compiller.h"
 #include "model/AbstractTreeItem.h"
+#include "model/EnglishPlurals.h"
 
 #include <algorithm>
 
@@ -37,7 +38,7 @@ QString ItemSummary::of(const AbstractTreeItem* item)
 
 QString ItemSummary::bytes(int count)
 {
-    return count == 1 ? tr("1 byte") : tr("%1 bytes").arg(count);
+    return EnglishPlurals::forms(tr("%n byte(s)", nullptr, count), count);
 }
 
 int ItemSummary::frameCount(const AbstractTreeItem* item)

@@ -16,8 +16,7 @@ class KAMDELDOCUMENT_EXPORT ItemSummary
 public:
     // Empty for the kinds that have pages of their own (frames, the device).
     static QString of(const AbstractTreeItem* item);
-    // "1 byte", "3 bytes": no plural translation is loaded, so the form goes
-    // by count here.
+    // "1 byte", "3 bytes", or the chosen language's forms.
     static QString bytes(int count);
     // The frames a Program or Function shows, its own ones.
     static int frameCount(const AbstractTreeItem* item);

@@ -84,6 +84,8 @@ void LedPanelScene_Ring::addPicture(const QString& path, bool top)
     if (pixmap.isNull())
         return;
     auto picture = std::make_unique<BoardPictureItem>(pixmap);
+    if (path.endsWith(QLatin1String(".png")))
+        picture->setDensePicture(path.chopped(4) + QLatin1String("@2x.png"));
     picture->setPos(0, 0);
     picture->setZValue(-1);
     QGraphicsPixmapItem* item = adopt(std::move(picture));

@@ -1,6 +1,5 @@
 #include "FirmwareFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -12,24 +11,20 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FirmwareFile", text);
-}
-
 QString notRegular()
 {
-    return tr("The firmware file is not a regular file (it is a folder, a device or a pipe).");
+    return FirmwareFile::tr("The firmware file is not a regular file (it is a folder, a device or a pipe).");
 }
 
 QString tooLarge()
 {
-    return tr("The firmware file is larger than 16 MiB, more than any device holds.");
+    return FirmwareFile::tr("The firmware file is larger than 16 MiB, more than any device holds.");
 }
 
 QString cannotRead(int error)
 {
-    return tr("Cannot read the firmware file: %1.").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return FirmwareFile::tr("Cannot read the firmware file: %1.")
+        .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // Closes the descriptor on every way out.

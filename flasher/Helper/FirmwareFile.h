@@ -3,6 +3,7 @@
 #include "romwright_export.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Reads a firmware file whole, but only a regular file of a size a firmware
@@ -11,6 +12,8 @@
 // memory on a wrong path.
 class ROMWRIGHT_EXPORT FirmwareFile
 {
+    Q_DECLARE_TR_FUNCTIONS(FirmwareFile)
+
 public:
     static constexpr qint64 MaxSize = 16 * 1024 * 1024;
 

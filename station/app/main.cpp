@@ -1,3 +1,5 @@
+#include "HighDpi.h"
+#include "Languages.h"
 #include "PrintOnly.h"
 #include "Recipe.h"
 #include "ShiftTotals.h"
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSysInfo>
 
 #include <memory>
@@ -43,6 +46,7 @@ void connectShiftFile(StationWindow& window, const Shift& shift)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
@@ -52,6 +56,7 @@ int main(int argc, char* argv[])
     if (qobject_cast<QApplication*>(app.get())) {
         QGuiApplication::setDesktopFileName(QStringLiteral("org.kamdel.KamdelStation"));
         QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kamdel.KamdelEditor")));
+        Languages::install(QSettings().value(Languages::settingsKey()).toString());
     }
 
     QCommandLineParser parser;

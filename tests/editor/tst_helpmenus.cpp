@@ -160,7 +160,7 @@ void tst_HelpMenus::viewMenuFollowsPaneHiddenElsewhere()
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     QCOMPARE(texts,
         QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "Ring lanes", "-",
-            "Fit in view" }));
+            "Fit in view", "-", "Language" }));
 }
 
 void tst_HelpMenus::fitInViewFitsTheBoard()

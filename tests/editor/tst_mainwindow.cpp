@@ -615,7 +615,7 @@ void tst_MainWindow::menus()
         QStringList({ "Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete" }));
     QCOMPARE(menuLayout(menu("menu_View")),
         QStringList({ "-", "File", "Edit", "Playback", "Symmetry", "-", "Report pane", "Ring lanes", "-",
-            "Fit in view" }));
+            "Fit in view", "-", "Language" }));
     QCOMPARE(menuLayout(menu("menu_Control")),
         QStringList({ "-", "Compile and Write...", "Reset", "Next", "Animate", "-", "Play", "Step",
             "Stop playback", "Playback speed" }));

@@ -67,13 +67,13 @@ qreal BoardPainter::holeRadius() const
     return 0.5 * (labelRadius() + maskOuter());
 }
 
-QImage BoardPainter::draw() const
+QImage BoardPainter::draw(int density) const
 {
-    QImage image(m_board.size, m_board.size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(m_board.size * density, m_board.size * density, QImage::Format_ARGB32_Premultiplied);
     image.fill(SeeThrough);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(m_view);
+    painter.setTransform(m_view * QTransform::fromScale(density, density));
     drawBoard(painter);
     drawTraces(painter);
     drawLedPads(painter);
@@ -337,8 +337,9 @@ void BoardPainter::label(
 {
     painter.save();
     const QPointF where = m_view.map(at);
-    painter.resetTransform();
-    painter.translate(where);
+    // Upright on either side: the mirror goes, the density's scale stays.
+    const QTransform density = m_view.inverted() * painter.transform();
+    painter.setTransform(QTransform::fromTranslate(where.x(), where.y()) * density);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(roundPen(colour, StrokeFont::penWidth(height)));
     painter.drawPath(StrokeFont::path(text, height));

@@ -23,7 +23,8 @@ public:
 
     BoardPainter(const BoardGeometry& board, Side side);
 
-    QImage draw() const;
+    // `density` pixels per board unit: 2 for screens at 200 %.
+    QImage draw(int density = 1) const;
 
     // Colours of the finished picture; the tests look for them.
     static QColor padColour() { return QColor(0xd8, 0xaa, 0x45); }

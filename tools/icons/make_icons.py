@@ -3,7 +3,8 @@
 
 Usage: tools/icons/make_icons.py [--out DIR] [--qrc FILE] [--theme THEME] [--sheet FILE]
 
-Writes DIR/<name>_<size>.png (default editor/icons), the resource list FILE
+Writes DIR/<name>_<size>.png (default editor/icons) and its twice as dense
+DIR/<name>_<size>@2x.png for high-density screens, the resource list FILE
 (default editor/icons.qrc, every image at the root ":/"), the program's and
 its documents' icons in the hicolor theme layout under THEME (default
 packaging/icons) and, with --sheet,
@@ -127,11 +128,15 @@ def hex_colour(text, alpha=1.0):
 
 
 class Canvas:
-    def __init__(self, size):
+    def __init__(self, size, density=1):
+        # The details go by the size on screen; a denser copy only has more
+        # pixels for the same drawing.
+        self.detail = size
+        size *= density
         self.size = size
         self.scale = size / GRID
         # Outlines of whole pixels stay crisp: 1 px at 24, 2 px at 36.
-        self.line = max(1, round(size / 24.0 * 1.25)) / self.scale
+        self.line = max(1, round(self.detail / 24.0 * 1.25)) * density / self.scale
         self.pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(size * size)]
 
     def fill(self, shape, colour):
@@ -244,7 +249,7 @@ def draw_animate(c):
     c.outlined(circle(12, 12, 10), GREEN, GREEN_DARK)
     # At the larger size a ring of LEDs with a light running round it: the
     # panel stepping through its frames.
-    for k in range(12 if c.size >= 36 else 0):
+    for k in range(12 if c.detail >= 36 else 0):
         a = math.radians(-90 - 30 * k)
         x, y = 12 + 7.4 * math.cos(a), 12 + 7.4 * math.sin(a)
         c.fill(circle(x, y, 1.0), (0.0, 0.25, 0.05, 0.45))
@@ -326,14 +331,14 @@ def draw_app(c):
     # The panel itself: a round board with a ring of LEDs, some of them lit.
     board = subtract(circle(12, 12, 11.2), circle(12, 12, 3.2))
     c.outlined(board, PCB, PCB_DARK)
-    small = c.size < 32
+    small = c.detail < 32
     led_ring(c, 12, 12, 7.3, 8 if small else 16, 3 if small else 6, 1.7 if small else 1.05)
 
 
 def draw_document(c):
     # A panel document: a page with the LED ring on it.
     page(c, 3, 1, 21, 23, fold=6)
-    small = c.size < 32
+    small = c.detail < 32
     c.outlined(subtract(circle(12, 14, 6.8), circle(12, 14, 2.2)), PCB, PCB_DARK)
     led_ring(c, 12, 14, 4.5, 6 if small else 12, 2 if small else 4, 1.2 if small else 0.75)
 
@@ -373,8 +378,8 @@ ICONS = {
 }
 
 
-def render(name, size):
-    canvas = Canvas(size)
+def render(name, size, density=1):
+    canvas = Canvas(size, density)
     ICONS[name][0](canvas)
     return canvas.rgba_rows()
 
@@ -444,6 +449,10 @@ def main():
             file_name = "%s_%d.png" % (name, size)
             write_png(os.path.join(args.out, file_name), size, size, rows)
             names.append(file_name)
+            # Qt picks "<name>@2x.png" on its own for screens at 200 %.
+            dense_name = "%s_%d@2x.png" % (name, size)
+            write_png(os.path.join(args.out, dense_name), 2 * size, 2 * size, render(name, size, 2))
+            names.append(dense_name)
     write_qrc(args.qrc, args.out, names)
     if args.sheet:
         write_sheet(args.sheet, images)

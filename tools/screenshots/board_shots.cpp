@@ -9,6 +9,7 @@
 // and a display: run it under `xvfb-run -a` or with -platform offscreen.
 // Writes board_<model>_<side>.png and board_<model>_<side>_zoom.png.
 
+#include "HighDpi.h"
 #include "ShotFiles.h"
 #include "edits/DocumentEdits.h"
 #include "model/CommandTreeModel.h"
@@ -53,6 +54,7 @@ void light(LedStatesCommand* frame, std::initializer_list<int> leds)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!out.exists() && !QDir().mkpath(out.path())) {

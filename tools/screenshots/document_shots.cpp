@@ -11,6 +11,7 @@
 // Writes document_<model>_open.png, document_<model>_board.png and
 // document_<model>_table.png.
 
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "KamdelPanel2.h"
@@ -107,6 +108,7 @@ void selectRows(KamdelDocument& document, int first, int last)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!out.exists() && !QDir().mkpath(out.path())) {

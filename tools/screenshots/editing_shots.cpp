@@ -11,6 +11,7 @@
 // editing_tree.png, editing_frame_menu.png, editing_edit_menu.png and
 // editing_tree_clipboard.png (frames pasted, the tree's menu open).
 
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
@@ -64,6 +65,7 @@ void drag(AbstractLedPanelScene* scene, const QVector<int>& leds)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     const QDir out = outputFolder(argc, argv);

@@ -16,6 +16,7 @@
 
 #include "AboutDialog.h"
 #include "AbstractDocument.h"
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
@@ -132,6 +133,7 @@ bool firstStartShots(const QDir& out, const QString& iniPath)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     nameApplication();
     const QDir out = outputFolder(argc, argv);

@@ -11,6 +11,7 @@
 // flasher_missing_image.png, flasher_out_of_range.png, flasher_close_question.png,
 // port_dialog.png and port_dialog_typed.png.
 
+#include "HighDpi.h"
 #include "Romwright.h"
 #include "SerialPort/SerialPortDialog.h"
 #include "ShotFiles.h"
@@ -77,6 +78,7 @@ private:
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     QDir out(args.size() > 1 ? args.at(1) : QDir::currentPath());

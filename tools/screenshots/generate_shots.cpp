@@ -11,6 +11,7 @@
 // generate_inserted.png and the user guide's guide_generate.png (copied to
 // docs/guide/images/).
 
+#include "HighDpi.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "ShotFiles.h"
@@ -33,6 +34,7 @@ using namespace ShotFiles;
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     const QDir out = outputFolder(argc, argv);

@@ -15,6 +15,7 @@
 
 #include "BoardLegend.h"
 #include "HelpWindow.h"
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
@@ -91,6 +92,7 @@ bool saveExample(MainWindow& window, const QDir& out)
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     nameApplication();
     const QDir out = outputFolder(argc, argv);

@@ -8,6 +8,7 @@
 // Needs the board pictures and KamdelVirtualPanel beside this program.
 // Writes player_playback.png, player_write.png and player_side_by_side.png.
 
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
@@ -54,6 +55,7 @@ QString program()
 
 int main(int argc, char** argv)
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QTemporaryDir dir;

@@ -11,6 +11,7 @@
 // recovered) and recovery_partial.png (the warning for a copy that can be
 // read only in part, which stays where it is).
 
+#include "HighDpi.h"
 #include "KamdelDocument.h"
 #include "KamdelPanel1.h"
 #include "MainWindow.h"
@@ -94,6 +95,7 @@ int main(int argc, char* argv[])
 {
     QTemporaryDir temporary;
     qputenv("XDG_DATA_HOME", QFile::encodeName(temporary.path()));
+    HighDpi::enable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     QApplication::setOrganizationName(QStringLiteral("Organization"));

@@ -9,6 +9,7 @@
 // Writes station_window.png, station_recipe_dialog.png and
 // station_recipe_refused.png.
 
+#include "HighDpi.h"
 #include "Recipe.h"
 #include "RecipeCheck.h"
 #include "RecipeDialog.h"
@@ -124,6 +125,7 @@ bool refusedShot(const Recipe& recipe, const QString& recipePath, const QDir& ou
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QDir out = outputFolder(argc, argv);
     QTemporaryDir work;

@@ -12,6 +12,7 @@
 // window_page_<kind>.png (program, call, function, return, reset, stop,
 // device), window_firmware.png and window_import_progress.png.
 
+#include "HighDpi.h"
 #include "MainMenu.h"
 #include "ShotWindow.h"
 #include "dialogs/Questions.h"
@@ -180,6 +181,7 @@ bool importProgressShot(ShotWindow& shot, const QDir& out, const QTemporaryDir& 
 
 int main(int argc, char* argv[])
 {
+    HighDpi::enable();
     QApplication app(argc, argv);
     nameApplication();
     const QDir out = outputFolder(argc, argv);

@@ -65,6 +65,7 @@
 //   --quiet      window mode: do not print the lines
 
 #include "Helper/StopSignals.h"
+#include "HighDpi.h"
 #include "PanelWindow.h"
 #include "VirtualPanel.h"
 
@@ -108,6 +109,7 @@ int main(int argc, char** argv)
             stderr);
         return 1;
     }
+    HighDpi::enable();
     std::unique_ptr<QCoreApplication> app(
         headless ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("KamdelVirtualPanel"));
