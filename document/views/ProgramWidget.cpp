@@ -3,9 +3,12 @@
 #include "ItemSummary.h"
 #include "RingLanesView.h"
 #include "compiler/Compiller.h"
+#include "edits/DocumentEdits.h"
 #include "model/ProgramItem.h"
 #include "player/PanelCommand.h"
 #include "ui_ProgramWidget.h"
+
+#include <QToolButton>
 
 ProgramWidget::ProgramWidget(QWidget* parent)
     : QWidget(parent)
@@ -14,12 +17,30 @@ ProgramWidget::ProgramWidget(QWidget* parent)
 {
     ui->setupUi(this);
     ui->verticalLayout->addWidget(lanes, 1);
+    for (QAction* tool : { lanes->lineTool(), lanes->selectTool() }) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(tool);
+        ui->headerLayout->addWidget(button);
+    }
 }
 
 ProgramWidget::~ProgramWidget() = default;
 
+void ProgramWidget::setEdits(DocumentEdits* edits)
+{
+    lanes->setEdits(edits);
+    disconnect(editsConnection);
+    if (!edits)
+        return;
+    editsConnection = connect(edits, &DocumentEdits::edited, this, [this] {
+        if (isVisible() && program)
+            setItem(program);
+    });
+}
+
 void ProgramWidget::setItem(ProgramItem* item)
 {
+    program = item;
     frames = ItemSummary::frameCount(item);
     ui->label->setText(ItemSummary::of(item));
     ui->label_Frames->setText(QString::number(frames));
