@@ -379,7 +379,7 @@ void LanePainter::paintHeader(QPainter& painter) const
 void LanePainter::paintOverlay(QPainter& painter) const
 {
     for (const Pending& mark : m_marks)
-        painter.fillRect(spotRect(mark.spot), mark.lit ? Lit.lighter(120) : Unlit.darker(130));
+        painter.fillRect(spotRect(mark.spot), mark.lit ? Mark : Background);
     painter.setBrush(Qt::NoBrush);
     if (!m_selection.isEmpty())
         paintSelection(painter);

@@ -476,7 +476,28 @@ bool RingLanesView::arrowKey(QKeyEvent* event)
     if (event->modifiers() & Qt::ShiftModifier)
         setSelection(LaneRange::between(m_anchor, cursor));
     setCursorSpot(cursor);
+    scrollToSpot(cursor);
     return true;
+}
+
+void RingLanesView::scrollToSpot(const LaneSpot& spot)
+{
+    const QRect cell = m_lanes.spotRect(spot);
+    const QPair<QScrollBar*, QPair<int, int>> axes[] = {
+        { verticalScrollBar(), { cell.top() - m_lanes.headerHeight(), cell.height() } },
+        { horizontalScrollBar(), { cell.left() - m_lanes.gutterWidth(), cell.width() } },
+    };
+    const int shown[]
+        = { viewport()->height() - m_lanes.headerHeight(), viewport()->width() - m_lanes.gutterWidth() };
+    for (int axis = 0; axis < 2; ++axis) {
+        QScrollBar* bar = axes[axis].first;
+        const int start = axes[axis].second.first;
+        const int end = start + axes[axis].second.second;
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (end > bar->value() + shown[axis])
+            bar->setValue(end - shown[axis]);
+    }
 }
 
 void RingLanesView::toggleCursor()

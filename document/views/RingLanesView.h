@@ -100,6 +100,7 @@ private:
     void moveBlock(int frames, int columns);
     bool arrowKey(QKeyEvent* event);
     void setCursorSpot(const LaneSpot& spot);
+    void scrollToSpot(const LaneSpot& spot);
     void toggleCursor();
 
     LanePainter m_lanes;
