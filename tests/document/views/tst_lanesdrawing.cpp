@@ -1,6 +1,8 @@
 #include "document/TreeOutline.h"
 #include "model/PanelDocument.h"
+#include "views/AbstractLedPanelScene.h"
 #include "views/LedPanelTableView.h"
+#include "views/LedPanelView.h"
 #include "views/RingLanesView.h"
 
 #include <QTemporaryDir>
@@ -14,6 +16,8 @@ struct Lanes
 {
     Lanes()
     {
+        board.setScene(scene.get());
+        view.setBoard(&board);
         view.setEdits(document.edits());
         view.setList(outline.program);
         view.resize(900, 600);
@@ -46,13 +50,18 @@ struct Lanes
     }
 
     // "drag MODS FROM TO" presses at FROM and moves to TO in one event, as a
-    // fast hand does; "key SEQUENCE" types a key. Places are frame,lane,column.
+    // fast hand does; "key SEQUENCE" types a key; "symmetry N" sets the
+    // board's. Places are frame,lane,column.
     void run(const QString& steps)
     {
         for (const QString& step : steps.split(';')) {
             const QStringList words = step.trimmed().split(' ');
             if (words.at(0) == QLatin1String("key")) {
                 QTest::keySequence(&view, QKeySequence(words.at(1)));
+                continue;
+            }
+            if (words.at(0) == QLatin1String("symmetry")) {
+                scene->setSymmetry(words.at(1).toInt(), false);
                 continue;
             }
             const Qt::KeyboardModifiers modifiers(
@@ -66,6 +75,8 @@ struct Lanes
     QTemporaryDir dir;
     PanelDocument document { PanelDocument::Panel::RingA };
     TreeOutline outline { "Program: frame 0, frame 49:7, reset, frame 2+97, frame 3", document.edits() };
+    std::unique_ptr<AbstractLedPanelScene> scene { AbstractLedPanelScene::create(Ring, outline.device) };
+    LedPanelView board;
     RingLanesView view;
 };
 
@@ -79,7 +90,16 @@ private slots:
     void undoRestoresTheFile_data();
     void undoRestoresTheFile();
     void blockPastesIntoTheTable();
+    void cursorIsSpoken();
 };
+
+// The cell under the keyboard's mark is named as on the board.
+void tst_LanesDrawing::cursorIsSpoken()
+{
+    Lanes lanes;
+    lanes.run("drag Ctrl 1,1,0; key Right");
+    QCOMPARE(lanes.view.accessibleName(), QString("Ring 2, position 2, frame 2, on"));
+}
 
 void tst_LanesDrawing::undoRestoresTheFile_data()
 {
@@ -88,6 +108,13 @@ void tst_LanesDrawing::undoRestoresTheFile_data()
     const QString head = "Program: frame 0, frame 49:7, reset, ";
     QTest::addRow("stroke") << "drag - 0,0,5 0,0,12"
                             << "Program: frame 0+5+6+7+8+9+10+11+12, frame 49:7, reset, frame 2+97, frame 3";
+    QTest::addRow("stroke with symmetry")
+        << "symmetry 4; drag - 0,1,2"
+        << "Program: frame 0+50+62+74+86, frame 49:7, reset, frame 2+97, frame 3";
+    QTest::addRow("keys") << "drag Ctrl 0,0,3; key Escape; key Right; key Down; key Space"
+                          << "Program: frame 0, frame 4+49:7, reset, frame 2+97, frame 3";
+    QTest::addRow("keys select") << "drag Ctrl 2,0,2; key Shift+Right; key Shift+Down; key Delete"
+                                 << head + "frame 97, frame";
     QTest::addRow("erase stroke") << "drag - 1,1,1 1,1,4"
                                   << "Program: frame 0, frame, reset, frame 2+97, frame 3";
     QTest::addRow("line short") << "drag Shift 0,2,0 3,2,45"
