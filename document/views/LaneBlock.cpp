@@ -57,19 +57,26 @@ LaneBlock LaneBlock::fromMimeData(const QMimeData* data)
     return block;
 }
 
+QVector<QVector<int>> LaneBlock::frameValues() const
+{
+    const LaneRange& s = m_source;
+    QVector<QVector<int>> frames(isEmpty() ? 0 : s.frames, QVector<int>(RingGeometry::LedCount, 0));
+    for (int frame = 0; frame < frames.size(); ++frame) {
+        for (int lane = 0; lane < s.lanes; ++lane) {
+            for (int column = 0; column < s.columns; ++column)
+                frames[frame][RingLanes::ledAt(s.firstLane + lane, s.column(column), m_side)]
+                    = value(frame, lane, column);
+        }
+    }
+    return frames;
+}
+
 QString LaneBlock::tableText() const
 {
     QString text;
-    const LaneRange& s = m_source;
-    for (int frame = 0; frame < s.frames; ++frame) {
-        QVector<int> leds(RingGeometry::LedCount, 0);
-        for (int lane = 0; lane < s.lanes; ++lane) {
-            for (int column = 0; column < s.columns; ++column)
-                leds[RingLanes::ledAt(s.firstLane + lane, s.column(column), m_side)]
-                    = value(frame, lane, column);
-        }
+    for (const QVector<int>& frame : frameValues()) {
         QStringList cells;
-        for (int value : qAsConst(leds))
+        for (int value : frame)
             cells.append(QString::number(value));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

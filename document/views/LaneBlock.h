@@ -35,6 +35,9 @@ public:
     std::unique_ptr<QMimeData> toMimeData() const;
     // An empty block unless the data holds a whole one.
     static LaneBlock fromMimeData(const QMimeData* data);
+    // Whole frames, a value per LED of the panel; the LEDs outside the
+    // block are 0.
+    QVector<QVector<int>> frameValues() const;
     // A line per frame of tab-separated values, one per LED of the panel;
     // the LEDs outside the block are 0.
     QString tableText() const;

@@ -61,6 +61,12 @@ RingLanesView::~RingLanesView() = default;
 
 void RingLanesView::setList(AbstractTreeItem* list)
 {
+    if (list != m_list) {
+        // Places on another list's lanes mean nothing on this one's.
+        m_lanes.setSelection({});
+        m_lanes.setCursor({});
+        m_anchor = {};
+    }
     m_list = list;
     m_lanes.setRows(LaneRows(list));
     updateScrollBars();
@@ -250,7 +256,9 @@ void RingLanesView::mouseMoveEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseMoveEvent(event);
         return;
     }
-    dragTo(toPicture(event->pos()), event->modifiers());
+    // Past the ruler or the frame numbers a drag goes on over the rows
+    // scrolled under them.
+    dragTo(event->pos() + scroll(), event->modifiers());
 }
 
 void RingLanesView::dragTo(const QPoint& point, Qt::KeyboardModifiers modifiers)
@@ -364,14 +372,14 @@ void RingLanesView::copy()
 void RingLanesView::cut()
 {
     copy();
-    clearSelected();
+    clearSelected(tr("Cut on the lanes"));
 }
 
-void RingLanesView::clearSelected()
+void RingLanesView::clearSelected(const QString& text)
 {
     const LaneRange range = selectedOrCursor();
     if (!range.isEmpty())
-        apply(laneEdits().cleared(range), tr("Clear on the lanes"));
+        apply(laneEdits().cleared(range), text.isEmpty() ? tr("Clear on the lanes") : text);
 }
 
 void RingLanesView::paste()

@@ -59,7 +59,8 @@ public slots:
     void copy();
     void cut();
     void paste();
-    void clearSelected();
+    // Clears the selected block, or the marked cell, as one step.
+    void clearSelected(const QString& text = QString());
 
 signals:
     void itemChosen(AbstractTreeItem* item);

@@ -1,6 +1,7 @@
 #include "document/TreeOutline.h"
 #include "model/PanelDocument.h"
 #include "views/AbstractLedPanelScene.h"
+#include "views/CommandTreeView.h"
 #include "views/LedPanelTableView.h"
 #include "views/LedPanelView.h"
 #include "views/RingLanesView.h"
@@ -151,7 +152,8 @@ void tst_LanesDrawing::undoRestoresTheFile()
 }
 
 // A block copied across two lanes pastes into the frame table, a row per
-// ring, with the values it had, and nothing outside it.
+// ring, and into the tree as whole frames, with the values it had and
+// nothing outside it.
 void tst_LanesDrawing::blockPastesIntoTheTable()
 {
     Lanes lanes;
@@ -164,6 +166,12 @@ void tst_LanesDrawing::blockPastesIntoTheTable()
     table.pasteData();
     QCOMPARE(targets.outline(targets["a"]), QString("a=frame 0"));
     QCOMPARE(targets.outline(targets["b"]), QString("b=frame 49:7"));
+    CommandTreeView tree;
+    tree.setModel(lanes.document.treeModel());
+    tree.setEdits(lanes.document.edits());
+    tree.setCurrentItem(lanes.outline.program);
+    tree.pasteFrames();
+    QVERIFY(lanes.outline.outline(lanes.outline.program).endsWith("frame 3, frame 0, frame 49:7"));
 }
 
 QTEST_MAIN(tst_LanesDrawing)
