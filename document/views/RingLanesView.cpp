@@ -468,7 +468,13 @@ bool RingLanesView::arrowKey(QKeyEvent* event)
         moveBlock(frames, columns);
         return true;
     }
-    LaneSpot cursor = m_lanes.cursor().isValid() ? m_lanes.cursor() : LaneSpot { 0, 0, 0 };
+    if (!m_lanes.cursor().isValid()) {
+        // The first arrow puts the cell mark on the first frame's first cell.
+        setCursorSpot({ 0, 0, 0 });
+        scrollToSpot({ 0, 0, 0 });
+        return true;
+    }
+    LaneSpot cursor = m_lanes.cursor();
     const LaneSpot before = cursor;
     // Up to one row past the last frame, where Space adds a frame; the
     // columns run on from lane to lane.
