@@ -32,22 +32,28 @@ void ProgramWidget::setEdits(DocumentEdits* edits)
     disconnect(editsConnection);
     if (!edits)
         return;
+    // The lanes read their list again themselves.
     editsConnection = connect(edits, &DocumentEdits::edited, this, [this] {
         if (isVisible() && program)
-            setItem(program);
+            showSummary(program);
     });
 }
 
 void ProgramWidget::setItem(ProgramItem* item)
 {
     program = item;
+    showSummary(item);
+    lanes->setList(item);
+}
+
+void ProgramWidget::showSummary(ProgramItem* item)
+{
     frames = ItemSummary::frameCount(item);
     ui->label->setText(ItemSummary::of(item));
     ui->label_Frames->setText(QString::number(frames));
     ui->label_Bytes->setText(tr("%1 of %2")
                                  .arg(ItemSummary::bytes(Compiller::codeSize(item)),
                                      QString::number(PanelCommand::ProgramMemory)));
-    lanes->setList(item);
     showLength();
 }
 

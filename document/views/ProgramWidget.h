@@ -32,6 +32,7 @@ public:
     RingLanesView* lanesView() const { return lanes; }
 
 private:
+    void showSummary(ProgramItem* item);
     void showLength();
 
     std::unique_ptr<Ui_ProgramWidget> ui;
