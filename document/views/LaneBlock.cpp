@@ -37,7 +37,8 @@ LaneBlock LaneBlock::fromMimeData(const QMimeData* data)
 {
     if (!data || !data->hasFormat(MimeType))
         return {};
-    QDataStream in(data->data(MimeType));
+    const QByteArray bytes = data->data(MimeType);
+    QDataStream in(bytes);
     quint32 version = 0;
     qint32 fields[7] = {};
     in >> version;
@@ -46,15 +47,23 @@ LaneBlock LaneBlock::fromMimeData(const QMimeData* data)
     const LaneRange range { fields[0], fields[1], fields[2], fields[3], fields[4], fields[5] };
     // Whatever else put this type on the clipboard is read with care.
     if (version != BlockVersion || range.isEmpty() || range.frames > XmlHelpers::ReadBudget::MaxFrames
-        || range.lanes > RingGeometry::Rings || range.columns > RingGeometry::PositionsPerRing)
+        || range.firstLane < 0 || range.firstLane + range.lanes > RingGeometry::Rings || range.firstColumn < 0
+        || range.firstColumn >= RingGeometry::PositionsPerRing
+        || range.columns > RingGeometry::PositionsPerRing)
         return {};
     LaneBlock block(range, fields[6] == Top ? Top : Bottom);
-    QVector<int> values;
-    in >> values;
-    if (in.status() != QDataStream::Ok || values.size() != block.m_values.size())
+    // The values one by one: a count read straight into a vector could ask
+    // for any amount of memory.
+    quint32 count = 0;
+    in >> count;
+    if (count != quint32(block.m_values.size()) || in.device()->bytesAvailable() < qint64(count) * 4)
         return {};
-    block.m_values = values;
-    return block;
+    for (int& value : block.m_values) {
+        qint32 read = 0;
+        in >> read;
+        value = read;
+    }
+    return in.status() == QDataStream::Ok ? block : LaneBlock();
 }
 
 QVector<QVector<int>> LaneBlock::frameValues() const

@@ -6,7 +6,9 @@
 #include "views/LedPanelView.h"
 #include "views/RingLanesView.h"
 
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -92,6 +94,8 @@ private slots:
     void undoRestoresTheFile();
     void blockPastesIntoTheTable();
     void cursorIsSpoken();
+    void foreignBlocksAreRefused_data();
+    void foreignBlocksAreRefused();
 };
 
 // The cell under the keyboard's mark is named as on the board.
@@ -100,6 +104,35 @@ void tst_LanesDrawing::cursorIsSpoken()
     Lanes lanes;
     lanes.run("drag Ctrl 1,1,0; key Right");
     QCOMPARE(lanes.view.accessibleName(), QString("Ring 2, position 2, frame 2, on"));
+}
+
+void tst_LanesDrawing::foreignBlocksAreRefused_data()
+{
+    // Fields from 0: version, first frame, frames, first lane, lanes, first
+    // column, columns, side, count of values.
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("cut");
+    QTest::addRow("whole") << 0 << 1 << 0;
+    QTest::addRow("cut short") << 0 << 1 << 4;
+    QTest::addRow("lanes past the rings") << 3 << 3 << 0;
+    QTest::addRow("column past the ring") << 5 << 48 << 0;
+    QTest::addRow("huge count") << 8 << -1 << 0;
+}
+
+// The clipboard may hold the block's type from anywhere: only a whole
+// block is read.
+void tst_LanesDrawing::foreignBlocksAreRefused()
+{
+    QFETCH(int, field);
+    QFETCH(int, value);
+    QFETCH(int, cut);
+    LaneBlock block(LaneRange::between({ 0, 0, 0 }, { 2, 1, 5 }), Bottom);
+    QByteArray bytes = block.toMimeData()->data(LaneBlock::MimeType);
+    qToBigEndian<qint32>(value, bytes.data() + 4 * field);
+    QMimeData data;
+    data.setData(LaneBlock::MimeType, bytes.left(bytes.size() - cut));
+    QCOMPARE(LaneBlock::fromMimeData(&data).isEmpty(), QTest::currentDataTag() != QLatin1String("whole"));
 }
 
 void tst_LanesDrawing::undoRestoresTheFile_data()
