@@ -256,9 +256,24 @@ void RingLanesView::mouseMoveEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseMoveEvent(event);
         return;
     }
+    followDrag(event->pos());
     // Past the ruler or the frame numbers a drag goes on over the rows
     // scrolled under them.
     dragTo(event->pos() + scroll(), event->modifiers());
+}
+
+void RingLanesView::followDrag(const QPoint& pos)
+{
+    // A drag past an edge of the rows scrolls on, a step per mouse event.
+    const QRect rows = viewport()->rect().adjusted(m_lanes.gutterWidth(), m_lanes.headerHeight(), 0, 0);
+    for (QScrollBar* bar : { verticalScrollBar(), horizontalScrollBar() }) {
+        const bool vertical = bar == verticalScrollBar();
+        const int at = vertical ? pos.y() : pos.x();
+        if (at < (vertical ? rows.top() : rows.left()))
+            bar->setValue(bar->value() - bar->singleStep());
+        else if (at > (vertical ? rows.bottom() : rows.right()))
+            bar->setValue(bar->value() + bar->singleStep());
+    }
 }
 
 void RingLanesView::dragTo(const QPoint& point, Qt::KeyboardModifiers modifiers)

@@ -93,6 +93,7 @@ private:
     // The place nearest a picture point, for drags that leave the lanes.
     LaneSpot spotNear(const QPoint& point) const;
     void beginDrag(const LaneSpot& spot, Qt::KeyboardModifiers modifiers);
+    void followDrag(const QPoint& pos);
     void dragTo(const QPoint& point, Qt::KeyboardModifiers modifiers);
     void strokeAlong(const QPoint& from, const QPoint& to);
     void addToStroke(const LaneSpot& spot);
