@@ -29,6 +29,8 @@ void LanesDock::setDocument(KamdelDocument* document)
     while (!connections.isEmpty())
         disconnect(connections.takeFirst());
     this->document = document;
+    lanes->setEdits(document ? document->edits() : nullptr);
+    lanes->setBoard(document ? document->ledPanelView() : nullptr);
     if (document) {
         CommandTreeView* tree = document->commandTreeView();
         connections << connect(tree, &CommandTreeView::currentItemChanged, this,

@@ -2,6 +2,7 @@
 
 #include "AbstractDocument.h"
 #include "CommandTreeView.h"
+#include "LaneBlock.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/MessageBoxes.h"
 #include "edits/DocumentEdits.h"
@@ -114,8 +115,12 @@ void FrameTransfers::pasteFrames()
     AbstractTreeItem* container = current ? current->commandList() : nullptr;
     if (!container || !m_view->edits())
         return;
-    QVector<QVector<int>> values;
-    if (!SequenceFile::readFramesText(
+    // A block from the ring lanes comes as whole frames: its text has no
+    // header line of LED numbers for the sequence reader to skip.
+    const LaneBlock block = LaneBlock::fromMimeData(QGuiApplication::clipboard()->mimeData());
+    QVector<QVector<int>> values = block.frameValues();
+    if (block.isEmpty()
+        && !SequenceFile::readFramesText(
             QGuiApplication::clipboard()->text(), ledCountFor(container), &values)) {
         tell(tr("The clipboard holds no LED frames."));
         return;

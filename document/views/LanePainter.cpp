@@ -18,6 +18,7 @@ const QColor Band(0x4a, 0x55, 0x60);
 const QColor Text(0xaa, 0xb4, 0xbd);
 const QColor Bright(0xe8, 0xec, 0xef);
 const QColor Mark(0x4f, 0xc3, 0xf7);
+const QColor Selected(0x4f, 0xc3, 0xf7, 70);
 
 // Cells smaller than this show no grid: the lines would hide the light.
 constexpr int SmallestGridCell = 4;
@@ -172,6 +173,47 @@ QPoint LanePainter::toPicture(const QPoint& viewportPoint, const QPoint& scroll)
         viewportPoint.y() < headerHeight() ? viewportPoint.y() : viewportPoint.y() + scroll.y());
 }
 
+int LanePainter::frameTop(int frame) const
+{
+    if (frame < m_rows.frameCount())
+        return rowTop(m_rows.rowOfFrame(frame));
+    return rowTop(m_rows.count()) + (frame - m_rows.frameCount()) * m_rowHeight;
+}
+
+int LanePainter::frameAt(int y) const
+{
+    const int bottom = rowTop(m_rows.count());
+    if (y >= bottom)
+        return m_rows.frameCount() + (y - bottom) / m_rowHeight;
+    const int row = rowAt(y);
+    return row < 0 ? -1 : m_rows.at(row).frame;
+}
+
+QPair<int, int> LanePainter::nearestLaneColumn(int x) const
+{
+    const int laneWidth = Columns * m_columnWidth;
+    int lane = Lanes - 1;
+    while (lane > 0 && x < laneLeft(lane) - LaneGap / 2)
+        --lane;
+    const int column = qBound(0, (x - laneLeft(lane)) / m_columnWidth, Columns - 1);
+    return { lane, x < laneLeft(lane) ? 0 : (x >= laneLeft(lane) + laneWidth ? Columns - 1 : column) };
+}
+
+LaneSpot LanePainter::spotAt(const QPoint& point) const
+{
+    const QPair<int, int> place = laneColumnAt(point.x());
+    const int frame = frameAt(point.y());
+    if (frame < 0 || place.first < 0)
+        return {};
+    return { frame, place.first, place.second };
+}
+
+QRect LanePainter::spotRect(const LaneSpot& spot) const
+{
+    return QRect(
+        laneLeft(spot.lane) + spot.column * m_columnWidth, frameTop(spot.frame), m_columnWidth, m_rowHeight);
+}
+
 void LanePainter::buildCells()
 {
     m_cells = QImage(Lanes * Columns, qMax(1, m_rows.frameCount()), QImage::Format_RGB32);
@@ -203,6 +245,7 @@ void LanePainter::paint(QPainter& painter, const QSize& size, const QPoint& scro
         paintRows(painter, first, last);
         if (m_currentRow >= first && m_currentRow <= last)
             paintCurrent(painter, lanesRight());
+        paintOverlay(painter);
         painter.restore();
         painter.save();
         painter.setClipRect(QRect(0, header, gutter, size.height() - header));
@@ -330,5 +373,39 @@ void LanePainter::paintHeader(QPainter& painter) const
                 TextHeight, Text);
         }
         painter.fillRect(QRect(left, headerHeight() - 2, laneWidth, 1), Band);
+    }
+}
+
+void LanePainter::paintOverlay(QPainter& painter) const
+{
+    for (const Pending& mark : m_marks)
+        painter.fillRect(spotRect(mark.spot), mark.lit ? Mark : Background);
+    painter.setBrush(Qt::NoBrush);
+    if (!m_selection.isEmpty())
+        paintSelection(painter);
+    if (m_cursor.isValid()) {
+        painter.setPen(QPen(Bright, 1));
+        painter.drawRect(spotRect(m_cursor).adjusted(-1, -1, 0, 0));
+    }
+}
+
+void LanePainter::paintSelection(QPainter& painter) const
+{
+    const LaneRange& s = m_selection;
+    const int top = frameTop(s.firstFrame);
+    const int height = frameTop(s.firstFrame + s.frames - 1) + m_rowHeight - top;
+    // A block that wraps round the ring shows as two pieces in a lane.
+    const int split = qMin(s.columns, Columns - s.firstColumn);
+    const QPair<int, int> pieces[] = { { s.firstColumn, split }, { 0, s.columns - split } };
+    painter.setPen(QPen(Mark, 1, Qt::DashLine));
+    for (int lane = s.firstLane; lane < s.firstLane + s.lanes; ++lane) {
+        for (const QPair<int, int>& piece : pieces) {
+            if (piece.second <= 0)
+                continue;
+            const QRect area(
+                laneLeft(lane) + piece.first * m_columnWidth, top, piece.second * m_columnWidth, height);
+            painter.fillRect(area, Selected);
+            painter.drawRect(area.adjusted(0, 0, -1, -1));
+        }
     }
 }

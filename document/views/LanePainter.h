@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/LaneRange.h"
 #include "model/LaneRows.h"
 #include "model/LedPanelTypes.h"
 
@@ -69,6 +70,29 @@ public:
     bool inRowHeader(const QPoint& point) const;
     QPoint toPicture(const QPoint& viewportPoint, const QPoint& scroll) const;
 
+    // Places counted in frames (see LaneSpot): past the last frame the rows
+    // go on below it, one per frame.
+    int frameTop(int frame) const;
+    // The frame at height y; -1 above the first frame and on a band.
+    int frameAt(int y) const;
+    // The lane and column nearest x, for drags that leave the lanes.
+    QPair<int, int> nearestLaneColumn(int x) const;
+    LaneSpot spotAt(const QPoint& point) const;
+    QRect spotRect(const LaneSpot& spot) const;
+
+    // Drawn over the lanes: the cells a stroke or line under way is about
+    // to set, the selected block and the keyboard's cell.
+    struct Pending
+    {
+        LaneSpot spot;
+        bool lit = true;
+    };
+    void setMarks(const QVector<Pending>& marks) { m_marks = marks; }
+    void setSelection(const LaneRange& range) { m_selection = range; }
+    const LaneRange& selection() const { return m_selection; }
+    void setCursor(const LaneSpot& spot) { m_cursor = spot; }
+    const LaneSpot& cursor() const { return m_cursor; }
+
     // Draws what a viewport of `size` scrolled by `scroll` shows.
     void paint(QPainter& painter, const QSize& size, const QPoint& scroll) const;
     // The whole drawing.
@@ -87,6 +111,8 @@ private:
     void paintCurrent(QPainter& painter, int width) const;
     void paintGutter(QPainter& painter, int first, int last) const;
     void paintHeader(QPainter& painter) const;
+    void paintOverlay(QPainter& painter) const;
+    void paintSelection(QPainter& painter) const;
     int lanesRight() const;
 
     LaneRows m_rows;
@@ -97,4 +123,7 @@ private:
     // A pixel per cell, frames down and columns across in lane order:
     // scaled without smoothing it draws the cells of many rows at once.
     QImage m_cells;
+    QVector<Pending> m_marks;
+    LaneRange m_selection;
+    LaneSpot m_cursor;
 };

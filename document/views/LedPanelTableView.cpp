@@ -147,6 +147,7 @@ void LedPanelTableView::pasteData()
     block.reserve(lines.count());
     for (const QString& line : lines)
         block.append(line.split(QLatin1Char('\t'), Qt::KeepEmptyParts));
+    foldFrames(block);
 
     if (selected.count() == 1)
         pasteBlockAt(selected.first(), block);
@@ -162,6 +163,25 @@ void LedPanelTableView::deleteData()
     if (selected.isEmpty())
         return;
     m_model->setValues(selected, QVector<QVariant>(selected.count(), QVariant(QString())));
+}
+
+void LedPanelTableView::foldFrames(Block& block) const
+{
+    // Lines of a whole frame each (as the ring lanes copy them) fill the
+    // frame's rows, one ring after the other.
+    const int rows = m_model->rowsPerFrame();
+    const int columns = m_model->ledsPerRow();
+    const bool wholeFrames = rows > 1
+        && std::all_of(block.cbegin(), block.cend(),
+            [rows, columns](const QStringList& line) { return line.size() == rows * columns; });
+    if (!wholeFrames)
+        return;
+    Block folded;
+    for (const QStringList& line : qAsConst(block)) {
+        for (int row = 0; row < rows; ++row)
+            folded.append(line.mid(row * columns, columns));
+    }
+    block = folded;
 }
 
 QModelIndexList LedPanelTableView::sortedSelection() const

@@ -54,6 +54,7 @@ private:
     using Block = QVector<QStringList>;
 
     QModelIndexList sortedSelection() const;
+    void foldFrames(Block& block) const;
     bool acceptSelection(const QModelIndexList& sorted, const QString& refusal) const;
     void pasteBlockAt(const QModelIndex& topLeft, const Block& block);
     void fillSelection(const QModelIndexList& sorted, const Block& block);

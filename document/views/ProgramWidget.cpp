@@ -3,9 +3,12 @@
 #include "ItemSummary.h"
 #include "RingLanesView.h"
 #include "compiler/Compiller.h"
+#include "edits/DocumentEdits.h"
 #include "model/ProgramItem.h"
 #include "player/PanelCommand.h"
 #include "ui_ProgramWidget.h"
+
+#include <QToolButton>
 
 ProgramWidget::ProgramWidget(QWidget* parent)
     : QWidget(parent)
@@ -14,11 +17,36 @@ ProgramWidget::ProgramWidget(QWidget* parent)
 {
     ui->setupUi(this);
     ui->verticalLayout->addWidget(lanes, 1);
+    for (QAction* tool : { lanes->lineTool(), lanes->selectTool() }) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(tool);
+        ui->headerLayout->addWidget(button);
+    }
 }
 
 ProgramWidget::~ProgramWidget() = default;
 
+void ProgramWidget::setEdits(DocumentEdits* edits)
+{
+    lanes->setEdits(edits);
+    disconnect(editsConnection);
+    if (!edits)
+        return;
+    // The lanes read their list again themselves.
+    editsConnection = connect(edits, &DocumentEdits::edited, this, [this] {
+        if (isVisible() && program)
+            showSummary(program);
+    });
+}
+
 void ProgramWidget::setItem(ProgramItem* item)
+{
+    program = item;
+    showSummary(item);
+    lanes->setList(item);
+}
+
+void ProgramWidget::showSummary(ProgramItem* item)
 {
     frames = ItemSummary::frameCount(item);
     ui->label->setText(ItemSummary::of(item));
@@ -26,7 +54,6 @@ void ProgramWidget::setItem(ProgramItem* item)
     ui->label_Bytes->setText(tr("%1 of %2")
                                  .arg(ItemSummary::bytes(Compiller::codeSize(item)),
                                      QString::number(PanelCommand::ProgramMemory)));
-    lanes->setList(item);
     showLength();
 }
 

@@ -62,8 +62,10 @@ WidgetStack::WidgetStack(QWidget* parent)
     addWidget(m_ledPanelView);
     addWidget(m_tableView);
     m_tableView->setFrameLayout(TableRowsPerFrame, TableLedsPerRow);
-    for (RingLanesView* lanes : { m_programWidget->lanesView(), m_functionWidget->lanesView() })
+    for (RingLanesView* lanes : { m_programWidget->lanesView(), m_functionWidget->lanesView() }) {
         connect(lanes, &RingLanesView::itemChosen, this, &WidgetStack::itemChosen);
+        lanes->setBoard(m_ledPanelView);
+    }
 }
 
 WidgetStack::~WidgetStack() = default;
@@ -82,6 +84,8 @@ void WidgetStack::setEdits(DocumentEdits* edits)
     // The table's cell edits take the same path, so that they mark the
     // document modified.
     m_tableView->setEdits(edits);
+    m_programWidget->setEdits(edits);
+    m_functionWidget->lanesView()->setEdits(edits);
     if (!edits)
         return;
     connect(edits, &DocumentEdits::itemsAboutToBeRemoved, this, &WidgetStack::itemsAboutToBeRemoved);

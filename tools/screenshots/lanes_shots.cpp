@@ -2,14 +2,17 @@
 // 300-frame program (a two-headed chase on the inner rings, a pattern
 // spinning on the outer ones, a fill of every ring) on its Program page,
 // the lanes dock beside the board with a frame of the spin current, and the
-// picture `kamdel lanes` draws of the same program.
+// picture `kamdel lanes` draws of the same program; then, on the Program
+// page zoomed in, a line drawn with Shift+drag from ring 1 into ring 2,
+// while dragging and once drawn.
 //
 // Usage:
 //   lanes_shots [output folder]        (default: the current folder)
 //
 // Needs the board pictures and kamdel beside this program and a display:
 // run it under `xvfb-run -a` or with -platform offscreen. Writes
-// lanes_page.png, lanes_dock.png and lanes_kamdel.png.
+// lanes_page.png, lanes_dock.png, lanes_kamdel.png, lanes_line_drag.png and
+// lanes_line.png, and guide_lanes_line.png for the user guide.
 
 #include "LanesDock.h"
 #include "ShotFiles.h"
@@ -20,7 +23,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace ShotFiles;
@@ -80,6 +85,44 @@ bool kamdelLanes(ShotWindow& shot, const QDir& out)
         == 0;
 }
 
+constexpr int GuideWidth = 560;
+
+void mouse(RingLanesView* view, QEvent::Type type, const LaneSpot& spot)
+{
+    const QPoint point = view->lanes().spotRect(spot).center() - view->scroll();
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, point, button, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(view->viewport(), &event);
+}
+
+// Shift+drag from frame 3 on ring 1 to frame 40 on ring 2 of the page's lanes.
+bool drawLine(MainWindow& window, const QDir& out)
+{
+    window.lanesDock()->hide();
+    RingLanesView* view = nullptr;
+    for (RingLanesView* lanes : window.findChildren<RingLanesView*>()) {
+        if (lanes->isVisible())
+            view = lanes;
+    }
+    if (!view)
+        return false;
+    view->zoomBy(4);
+    view->verticalScrollBar()->setValue(0);
+    view->horizontalScrollBar()->setValue(0);
+    mouse(view, QEvent::MouseButtonPress, { 2, 0, 40 });
+    mouse(view, QEvent::MouseMove, { 39, 1, 12 });
+    settle();
+    bool ok = save(&window, out, QStringLiteral("lanes_line_drag.png"));
+    // The guide's picture: the first two lanes while the line is dragged,
+    // at the guide's width.
+    const QPixmap lanes = view->grab(QRect(0, 0, view->lanes().laneLeft(2) + 2, view->height()));
+    ok &= save(lanes.scaledToWidth(GuideWidth, Qt::SmoothTransformation), out,
+        QStringLiteral("guide_lanes_line.png"));
+    mouse(view, QEvent::MouseButtonRelease, { 39, 1, 12 });
+    settle();
+    return save(&window, out, QStringLiteral("lanes_line.png")) && ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -103,5 +146,8 @@ int main(int argc, char* argv[])
     settle();
     ok &= save(&window, out, QStringLiteral("lanes_dock.png"));
     ok &= kamdelLanes(shot, out);
+
+    tree->setCurrentIndex(shot.document()->treeModel()->indexOf(shot.program()));
+    ok &= drawLine(window, out);
     return ok ? 0 : 1;
 }
