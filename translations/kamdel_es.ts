@@ -1589,6 +1589,36 @@ Do you want to save changes?</source>
     </message>
 </context>
 <context>
+    <name>LaneRows</name>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanesDock</name>
+    <message>
+        <source>Ring lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide every frame of the current list, ring by ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -2219,6 +2249,10 @@ Nothing was written to the panel.</source>
         <source>%1 s at %2 fps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QAction</name>
@@ -2576,6 +2610,77 @@ Nothing was written to the panel.</source>
     <name>ReturnWidget</name>
     <message>
         <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RingLanesView</name>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the lanes into the width of the view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag to draw; Shift+drag draws a line (Alt: the long way round); Ctrl+drag selects; Ctrl+wheel zooms; click a frame number to make it current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag draws a line of one LED per frame (Alt: the long way round)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag selects a block to copy, clear or move with Alt+arrows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw on the lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut on the lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear on the lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste on the lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move on the lanes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, frame %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
