@@ -1,5 +1,7 @@
 #include "ShotFiles.h"
 
+#include "Languages.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -21,6 +23,9 @@ void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setOrganizationName(QStringLiteral("Organization"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+    // Pictures in the desktop's language, as a user there sees the windows:
+    // LANG=de_DE.UTF-8 gives German ones.
+    Languages::install(Languages::system());
 }
 
 QDir outputFolder(int argc, char* argv[])
