@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
+# A font for the Japanese and Chinese windows, should the desktop lack one.
+tools/install-deps.sh fonts-wqy-microhei
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target KamdelEditor KamdelVirtualPanel
 
