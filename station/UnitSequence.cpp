@@ -22,7 +22,7 @@ UnitSequence::UnitSequence(
     connect(&m_Panel, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error != QSerialPort::NoError && m_State.verdictWanted) {
             stopPattern();
-            fail(failureText(m_Panel.errorString(), -1));
+            fail(failureOf(m_Panel.errorString(), -1));
         }
     });
 }
@@ -86,7 +86,7 @@ void UnitSequence::childEnded()
         return;
     }
     if (child->outcome() != 0) {
-        fail(failureText(child->reason(), child->percent()), unplugged() ? 1 : child->outcome());
+        fail(failureOf(child->reason(), child->percent()), unplugged() ? 1 : child->outcome());
         return;
     }
     if (m_State.step == UnitState::Step::Firmware && !m_Setup.testDocument.isEmpty())
@@ -114,7 +114,7 @@ void UnitSequence::showPattern()
     m_Panel.setPortName(PortIdentity::portName(m_State.port));
     m_Panel.setBaudRate(QSerialPort::Baud57600);
     if (!m_Panel.open(QIODevice::ReadWrite)) {
-        fail(failureText(m_Panel.errorString(), -1));
+        fail(failureOf(m_Panel.errorString(), -1));
         return;
     }
     m_Frame = 0;
@@ -146,7 +146,7 @@ void UnitSequence::setVerdict(bool pass)
     stopPattern();
     m_Test = pass ? QStringLiteral("pass") : QStringLiteral("fail");
     if (!pass) {
-        fail(tr("Not every LED lit in the test"));
+        fail({ QStringLiteral("Not every LED lit in the test"), tr("Not every LED lit in the test") });
         return;
     }
     enter(UnitState::Step::Program);
@@ -164,11 +164,11 @@ void UnitSequence::cancel()
     }
 }
 
-void UnitSequence::fail(const QString& reason, int outcome)
+void UnitSequence::fail(const Failure& reason, int outcome)
 {
-    m_State.reason = reason;
+    m_State.reason = reason.shown;
     finish(QStringLiteral("%1: %2").arg(
-               outcome == 3 ? QStringLiteral("not opened") : QStringLiteral("failed"), reason),
+               outcome == 3 ? QStringLiteral("not opened") : QStringLiteral("failed"), reason.logged),
         outcome);
 }
 
@@ -194,16 +194,14 @@ void UnitSequence::finish(const QString& result, int outcome)
     emit finished(record);
 }
 
-QString UnitSequence::stepName() const
+// The log names steps in English whatever the window's language.
+QString UnitSequence::stepName(bool translated) const
 {
-    switch (m_State.step) {
-    case UnitState::Step::Test:
-        return QStringLiteral("test");
-    case UnitState::Step::Program:
-        return QStringLiteral("program");
-    default:
-        return QStringLiteral("firmware");
-    }
+    static const char* const names[] = { QT_TR_NOOP("firmware"), QT_TR_NOOP("test"), QT_TR_NOOP("program") };
+    const char* name = m_State.step == UnitState::Step::Test ? names[1]
+        : m_State.step == UnitState::Step::Program           ? names[2]
+                                                             : names[0];
+    return translated ? tr(name) : QString::fromLatin1(name);
 }
 
 // The port's device file is gone, or is another device's by now.
@@ -212,16 +210,25 @@ bool UnitSequence::unplugged() const
     return PortIdentity(m_State.port) != m_Identity;
 }
 
-QString UnitSequence::failureText(const QString& reason, int percent) const
+UnitSequence::Failure UnitSequence::failure(const char* pattern, const QStringList& more) const
+{
+    // Multi-argument arg(): a child's reason may hold a '%' of its own.
+    const auto fill = [&more](const QString& text, const QString& step) {
+        return more.isEmpty() ? text.arg(step) : text.arg(step, more.first());
+    };
+    return { fill(QString::fromLatin1(pattern), stepName()), fill(tr(pattern), stepName(true)) };
+}
+
+UnitSequence::Failure UnitSequence::failureOf(const QString& reason, int percent) const
 {
     if (unplugged())
-        return percent < 0 ? tr("Unplugged during %1").arg(stepName())
-                           : tr("Unplugged during %1 (%2 %)").arg(stepName(), QString::number(percent));
+        return percent < 0 ? failure(QT_TR_NOOP("Unplugged during %1"))
+                           : failure(QT_TR_NOOP("Unplugged during %1 (%2 %)"), { QString::number(percent) });
     static const QRegularExpression silent(QStringLiteral("time(d)? ?out|no answer|not answer|no response"),
         QRegularExpression::CaseInsensitiveOption);
     if (silent.match(reason).hasMatch())
-        return tr("No answer during %1").arg(stepName());
-    // The tile says which step the reason belongs to: "Firmware: Invalid device version!"
-    const QString step = stepName();
-    return tr("%1: %2").arg(step.left(1).toUpper() + step.mid(1), reason);
+        return failure(QT_TR_NOOP("No answer during %1"));
+    // The tile says which step the child's own (English) reason belongs to:
+    // "firmware: Invalid device version!"
+    return failure(QT_TR_NOOP("%1: %2"), { reason });
 }

@@ -64,11 +64,19 @@ private:
     void showPattern();
     void nextFrame();
     void stopPattern();
-    void fail(const QString& reason, int outcome = 1);
+    // A failure in English for the log and in the user's language for the tile.
+    struct Failure
+    {
+        QString logged;
+        QString shown;
+    };
+    // `pattern` (marked for translation) filled with the step's name and `more`.
+    Failure failure(const char* pattern, const QStringList& more = {}) const;
+    void fail(const Failure& reason, int outcome = 1);
     void finish(const QString& result, int outcome);
-    QString stepName() const;
+    QString stepName(bool translated = false) const;
     bool unplugged() const;
-    QString failureText(const QString& reason, int percent) const;
+    Failure failureOf(const QString& reason, int percent) const;
 
     const Setup& m_Setup;
     PortIdentity m_Identity;

@@ -39,7 +39,7 @@ void tst_StationRun::oneUnit_data()
         << Fields { { "result", "failed: Unplugged during firmware \\(\\d+ %\\)" }, { "step", "firmware" } };
     QTest::addRow("refused block") << QStringList { "--fault", "answer=c5@3" } << QStringList()
                                    << QByteArray() << 1 << 0
-                                   << Fields { { "result", "failed: Firmware: .+" } };
+                                   << Fields { { "result", "failed: firmware: .+" } };
     QTest::addRow("serial passed before, asked again")
         << QStringList() << QStringList { "--serial-required" } << QByteArray("S0\nS2\n") << 0 << 1
         << Fields { { "result", "ok" }, { "unit", "S2" }, { "test", "skipped" } };
