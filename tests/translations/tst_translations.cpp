@@ -10,7 +10,7 @@
 #include <QXmlStreamReader>
 
 // Languages their translators have finished: an unfinished entry then fails.
-static const QStringList complete = {};
+static const QStringList complete = { "de", "es", "fr", "it", "pt_BR", "ja", "zh_CN" };
 
 namespace {
 
