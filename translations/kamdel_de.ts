@@ -1599,25 +1599,6 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>Reset</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>Aufruf</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Rücksprung</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

@@ -1599,25 +1599,6 @@ Do you want to save changes?</source>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>Reinicio</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>Llamada</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Retorno</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parada</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

@@ -1599,25 +1599,6 @@ Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>Réinit.</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>Appel</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêt</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

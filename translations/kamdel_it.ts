@@ -1599,25 +1599,6 @@ Salvare le modifiche?</translation>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>Reset</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>Chiamata</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Ritorno</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

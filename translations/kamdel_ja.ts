@@ -1596,25 +1596,6 @@ Do you want to save changes?</source>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>リセット</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>呼び出し</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>戻り</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

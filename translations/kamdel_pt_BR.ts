@@ -1599,25 +1599,6 @@ Deseja salvar as alterações?</translation>
     </message>
 </context>
 <context>
-    <name>LaneRows</name>
-    <message>
-        <source>Reset</source>
-        <translation>Reinício</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <translation>Chamada</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Retorno</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parada</translation>
-    </message>
-</context>
-<context>
     <name>LanesDock</name>
     <message>
         <source>Ring lanes</source>

@@ -26,17 +26,19 @@ LaneRows::LaneRows(const AbstractTreeItem* list)
     }
 }
 
+// The items' names as the tree shows them, in every language; the stroke
+// lettering that draws them has Latin capitals only.
 QString LaneRows::bandLabel(int type)
 {
     switch (type) {
     case AbstractTreeItem::Reset:
-        return tr("Reset");
+        return QStringLiteral("Reset");
     case AbstractTreeItem::Call:
-        return tr("Call");
+        return QStringLiteral("Call");
     case AbstractTreeItem::Return:
-        return tr("Return");
+        return QStringLiteral("Return");
     case AbstractTreeItem::Stop:
-        return tr("Stop");
+        return QStringLiteral("Stop");
     default:
         return QString();
     }

@@ -35,7 +35,10 @@ RingLanesView::RingLanesView(QWidget* parent)
 {
     setObjectName(QStringLiteral("ringLanes"));
     m_fit->setObjectName(QStringLiteral("fitLanes"));
-    m_fit->setText(tr("Fit"));
+    // A sign rather than a word: the corner is as narrow as the frame
+    // numbers, and "Fit" grows in other languages.
+    m_fit->setText(QStringLiteral("\u21D4"));
+    m_fit->setAccessibleName(tr("Fit"));
     m_fit->setToolTip(tr("Fit the lanes into the width of the view"));
     m_fit->setAutoRaise(true);
     connect(m_fit, &QToolButton::clicked, this, &RingLanesView::fit);

@@ -23,6 +23,11 @@ void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Tollmark"));
     QCoreApplication::setOrganizationName(QStringLiteral("Organization"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.1.1"));
+    speakDesktopLanguage();
+}
+
+void speakDesktopLanguage()
+{
     // Pictures in the desktop's language, as a user there sees the windows:
     // LANG=de_DE.UTF-8 gives German ones.
     Languages::install(Languages::system());

@@ -20,6 +20,8 @@ namespace ShotFiles {
 // Names the program as the editor is named, so that titles and the About box
 // read as the user sees them.
 void nameApplication();
+// Installs the translation of the desktop's language (nameApplication does).
+void speakDesktopLanguage();
 // The folder the pictures go to: the first argument, or the current folder.
 QDir outputFolder(int argc, char* argv[]);
 // Makes the output folder if it is missing and checks the temporary one; says

@@ -80,6 +80,7 @@ int main(int argc, char* argv[])
 {
     HighDpi::enable();
     QApplication app(argc, argv);
+    ShotFiles::speakDesktopLanguage();
     const QStringList args = app.arguments();
     QDir out(args.size() > 1 ? args.at(1) : QDir::currentPath());
     if (!out.mkpath(QStringLiteral("."))) {

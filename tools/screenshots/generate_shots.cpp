@@ -36,6 +36,7 @@ int main(int argc, char* argv[])
 {
     HighDpi::enable();
     QApplication app(argc, argv);
+    ShotFiles::speakDesktopLanguage();
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     const QDir out = outputFolder(argc, argv);
 

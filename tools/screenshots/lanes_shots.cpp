@@ -128,6 +128,7 @@ bool drawLine(MainWindow& window, const QDir& out)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ShotFiles::speakDesktopLanguage();
     QApplication::setApplicationName(QStringLiteral("Tollmark"));
     const QDir out = outputFolder(argc, argv);
 

@@ -127,6 +127,7 @@ int main(int argc, char* argv[])
 {
     HighDpi::enable();
     QApplication app(argc, argv);
+    ShotFiles::speakDesktopLanguage();
     const QDir out = outputFolder(argc, argv);
     QTemporaryDir work;
     Recipe recipe;
