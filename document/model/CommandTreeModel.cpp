@@ -57,7 +57,9 @@ int CommandTreeModel::columnCount(const QModelIndex&) const
 QImage CommandTreeModel::framePicture(const LedStatesCommand* frame) const
 {
     // At the screen's density, so that the dots stay round at 200 %.
-    const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // Programs without a display run on a plain QCoreApplication.
+    const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    const qreal density = gui ? gui->devicePixelRatio() : 1.0;
     QImage picture = FramePicture::render(frame, qRound(FramePictureSize * density), m_pictureSide);
     picture.setDevicePixelRatio(density);
     return picture;
