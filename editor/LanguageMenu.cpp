@@ -19,6 +19,8 @@ LanguageMenu::LanguageMenu(QWidget* parent)
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, code] { choose(code); });
     };
+    // The windows are made in the language chosen when the program starts.
+    addSection(tr("Takes effect at the next start"));
     add(Languages::system(), tr("System"));
     addSeparator();
     for (const Languages::Language& language : Languages::shipped())

@@ -1623,6 +1623,10 @@ Möchten Sie die Änderungen speichern?</translation>
         <source>The language changes at the next start.</source>
         <translation>Die Sprache ändert sich beim nächsten Start.</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Wirksam ab dem nächsten Start</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

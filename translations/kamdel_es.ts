@@ -1623,6 +1623,10 @@ Do you want to save changes?</source>
         <source>The language changes at the next start.</source>
         <translation>El idioma cambiará en el próximo inicio.</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Se aplica en el próximo inicio</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

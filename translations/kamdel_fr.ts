@@ -1623,6 +1623,10 @@ Voulez-vous enregistrer les modifications&#xa0;?</translation>
         <source>The language changes at the next start.</source>
         <translation>La langue change au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Prend effet au prochain démarrage</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

@@ -1623,6 +1623,10 @@ Salvare le modifiche?</translation>
         <source>The language changes at the next start.</source>
         <translation>La lingua cambia al prossimo avvio.</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Ha effetto al prossimo avvio</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

@@ -1620,6 +1620,10 @@ Do you want to save changes?</source>
         <source>The language changes at the next start.</source>
         <translation>言語は次回の起動時に変更されます。</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>次回の起動時に反映されます</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

@@ -1623,6 +1623,10 @@ Deseja salvar as alterações?</translation>
         <source>The language changes at the next start.</source>
         <translation>O idioma muda na próxima inicialização.</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Vale a partir da próxima inicialização</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>

@@ -1620,6 +1620,10 @@ Do you want to save changes?</source>
         <source>The language changes at the next start.</source>
         <translation>语言将在下次启动时更改。</translation>
     </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>下次启动时生效</translation>
+    </message>
 </context>
 <context>
     <name>LedPanelTableView</name>
